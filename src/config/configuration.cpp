@@ -1,0 +1,37 @@
+#include "config/configuration.h"
+
+namespace zrt {
+
+void setBand(Configuration& config, int index) {
+    if (index < 0 || index >= kBandCount) return;
+    const BandEntry& band = kBands[index];
+    config.band.limits = band.limits;
+    config.features.text20 = band.vfoA;
+    config.features.text3 = band.vfoB;
+    config.features[FeatureList::Combo27] = band.vfoBandWidth;
+    config.features[FeatureList::Combo50] = band.vfoBandWidth;
+}
+
+void dtmfStartForm(Dtmf& dtmf) {
+    dtmf.aniSendingText = "Start Send";
+    dtmf.rate = 0;
+    dtmf.firstDigitDelay = 6;
+    dtmf.groupCall = 0;
+    for (auto& t : dtmf.autodial) t.clear();
+    dtmf.aniStart.clear();
+    dtmf.aniEnd.clear();
+    dtmf.ownCode.clear();
+}
+
+Configuration startConfiguration() {
+    Configuration config;
+    config.languageIndex = kEnglish;
+    featuresStartForm(config.features);
+    dtmfStartForm(config.dtmf);
+    config.band.current = 0;
+    config.band.listIndex = 0;
+    setBand(config, 0);
+    return config;
+}
+
+}  // namespace zrt
