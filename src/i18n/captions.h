@@ -9,6 +9,7 @@
 #include "config/text.h"
 
 class QObject;
+class QString;
 
 namespace zrt {
 
@@ -33,7 +34,7 @@ struct Caption {
 // Returns the number of entries whose control or index was not found, so a test can insist on 0.
 int applyCaptions(QObject* root, std::span<const Caption> table, int languageIndex);
 
-// Reads back what a table entry currently shows, for tests; empty optional-like "" when not found.
+// Reads back what a table entry currently shows, for tests; false when the control or index is missing.
 bool readCaption(QObject* root, const Caption& entry, QString* out);
 
 }  // namespace zrt
