@@ -1,0 +1,28 @@
+// New, Open and Save: the data file commands of the main window, with their dialogs and messages.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zrt {
+
+class Session;
+
+class FileCommands {
+public:
+    FileCommands(Session& session, QWidget* dialogParent);
+
+    // Each returns true when the configuration changed (the windows then redraw and the channel window shows).
+    bool newFile();                        // asks first
+    bool open();                           // file dialog, then openPath
+    bool openPath(const QString& path);    // messages on failure
+    bool save();                           // file dialog, then savePath
+    bool savePath(const QString& path);    // messages on failure; true when the file was written
+
+private:
+    Session& session_;
+    QWidget* parent_;
+};
+
+}  // namespace zrt

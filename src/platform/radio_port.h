@@ -1,0 +1,36 @@
+// The serial port to the radio: 9600 baud, 8N1, raw bytes. Emulates the receive threshold of the program's
+// link: bytesReceived() fires only once at least threshold() bytes are waiting, and then hands over all of them.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace zrt {
+
+class RadioPort : public QObject {
+    Q_OBJECT
+public:
+    explicit RadioPort(QObject* parent = nullptr);
+    ~RadioPort() override;
+
+    bool open(const QString& device);  // closes any open port first
+    void close();
+    bool isOpen() const;
+    QString device() const;
+
+    void setThreshold(int bytes);
+    int threshold() const;
+    void send(const std::vector<std::uint8_t>& bytes);
+
+signals:
+    void bytesReceived(const std::vector<std::uint8_t>& bytes);
+    void portLost();  // the device went away while open (cable pulled)
+
+private:
+    struct Impl;
+    Impl* d_ = nullptr;
+};
+
+}  // namespace zrt
