@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include "link/actions.h"
+
 class QWidget;
 
 namespace zrt {
@@ -31,6 +33,9 @@ signals:
     void decoded();
 
 private:
+    void start(bool write);
+    void execute(const link::Actions& actions);
+
     struct Impl;
     Impl* d_ = nullptr;
 };
