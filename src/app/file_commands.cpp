@@ -75,7 +75,9 @@ bool FileCommands::savePath(const QString& path) {
     session_.encode();
     const std::vector<std::uint8_t> bytes = datafile::serialize(session_.imageOut);
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
+    // Unbuffered, so that a short write (disk full) shows in write()'s count: a buffered device drops the
+    // rest of a short write at commit() and still reports success.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                          file.write(reinterpret_cast<const char*>(bytes.data()),
                                     static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
                          file.commit();

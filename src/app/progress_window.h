@@ -22,9 +22,10 @@ public:
     int value() const;
     // Closes the window; exec() returns.
     void finish();
+    // Escape: ignored while the transfer runs.
+    void reject() override;
 
 protected:
-    void reject() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -4,6 +4,9 @@
 
 #include "link/receive_buffer.h"
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
 #include <sys/ioctl.h>
@@ -27,6 +30,16 @@ void askForLowLatency([[maybe_unused]] QSerialPort& port) {
 #endif
 }
 
+// A line whose other end went away (USB adapter unplugged, pseudo-terminal closed) reads as hung up.
+bool hungUp([[maybe_unused]] QSerialPort& port) {
+#ifdef Q_OS_UNIX
+    pollfd p{static_cast<int>(port.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
+}
+
 }  // namespace
 
 struct RadioPort::Impl {
@@ -43,8 +56,11 @@ RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
             emit bytesReceived(*handed);
     });
     connect(&d_->serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // A resource error means the device itself went away (USB adapter unplugged, pty closed).
-        if (error != QSerialPort::ResourceError || !d_->serial.isOpen()) return;
+        if (!d_->serial.isOpen()) return;
+        const bool gone = error == QSerialPort::ResourceError ||
+                          ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hungUp(d_->serial));
+        if (!gone) return;
+        // Closing also stops the read notifier, which a hung-up line would otherwise keep firing.
         close();
         emit portLost();
     });
@@ -75,7 +91,10 @@ bool RadioPort::open(const QString& device) {
 }
 
 void RadioPort::close() {
-    if (d_->serial.isOpen()) d_->serial.close();
+    if (d_->serial.isOpen()) {
+        d_->serial.flush();
+        d_->serial.close();
+    }
     d_->buffer.clear();
     d_->device.clear();
 }
@@ -91,6 +110,8 @@ int RadioPort::threshold() const { return d_->buffer.threshold(); }
 void RadioPort::send(const std::vector<std::uint8_t>& bytes) {
     if (!d_->serial.isOpen() || bytes.empty()) return;
     d_->serial.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Out at once, as far as the line takes it without blocking: the radio waits for every frame.
+    d_->serial.flush();
 }
 
 }  // namespace zrt

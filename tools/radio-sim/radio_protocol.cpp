@@ -31,11 +31,11 @@ RadioProtocol::RadioProtocol(RadioBehaviour behaviour) : behaviour_(std::move(be
 
 std::vector<Bytes> RadioProtocol::feed(std::span<const std::uint8_t> bytes) {
     std::vector<Bytes> replies;
-    if (silent()) return replies;
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());
     Bytes reply;
-    while (!silent() && takeFrame(reply)) {
-        if (reply.empty()) continue;
+    // A silent radio still takes in what arrives (so a test can see what was sent), it only never answers.
+    while (takeFrame(reply)) {
+        if (reply.empty() || silent()) continue;
         ++replies_;
         if (replies_ == behaviour_.garbageBefore) reply.insert(reply.begin(), behaviour_.garbage.begin(), behaviour_.garbage.end());
         replies.push_back(std::move(reply));
