@@ -25,7 +25,8 @@ void fileMessage(int languageIndex, const msg::Message& m, const QString& path, 
 
 }  // namespace
 
-FileCommands::FileCommands(Session& session, QWidget* dialogParent) : session_(session), parent_(dialogParent) {}
+FileCommands::FileCommands(Session& session, QWidget* dialogParent)
+    : session_(session), parent_(dialogParent) {}
 
 bool FileCommands::newFile() {
     if (msgBoxEx(session_.config.languageIndex, msg::kNewQuestion, parent_) != msg::kResultOk) return false;

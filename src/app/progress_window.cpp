@@ -43,9 +43,13 @@ ProgressWindow::ProgressWindow(Kind kind, int languageIndex, QWidget* parent)
     applyCaptions(this, kind == Kind::Reading ? kReadingCaptions : kWritingCaptions, languageIndex);
 }
 
-void ProgressWindow::setValue(int value) { bar_->setValue(value); }
+void ProgressWindow::setValue(int value) {
+    bar_->setValue(value);
+}
 
-int ProgressWindow::value() const { return bar_->value(); }
+int ProgressWindow::value() const {
+    return bar_->value();
+}
 
 void ProgressWindow::finish() {
     finishing_ = true;

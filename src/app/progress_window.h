@@ -1,5 +1,5 @@
-// FrmWriting: the modal window shown while a read or a write of the radio runs, with its label and progress bar.
-// Only the transfer closes it; the user cannot dismiss it half-way (the watchdog ends a stuck transfer).
+// FrmWriting: the modal window shown while a read or a write of the radio runs, with its label and progress
+// bar. Only the transfer closes it; the user cannot dismiss it half-way (the watchdog ends a stuck transfer).
 #pragma once
 
 #include <QDialog>
@@ -11,7 +11,7 @@ namespace zrt {
 
 class ProgressWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Reading, Writing };
     static constexpr int kMinimum = 1;
     static constexpr int kMaximum = 196;
@@ -25,10 +25,10 @@ public:
     // Escape: ignored while the transfer runs.
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QLabel* label_;
     QProgressBar* bar_;
     bool finishing_ = false;

@@ -53,13 +53,21 @@ TransferController::TransferController(Session& session, RadioPort& port, QWidge
     });
 }
 
-TransferController::~TransferController() { delete d_; }
+TransferController::~TransferController() {
+    delete d_;
+}
 
-void TransferController::startRead() { start(false); }
+void TransferController::startRead() {
+    start(false);
+}
 
-void TransferController::startWrite() { start(true); }
+void TransferController::startWrite() {
+    start(true);
+}
 
-bool TransferController::running() const { return d_->busy || d_->transfer.active(); }
+bool TransferController::running() const {
+    return d_->busy || d_->transfer.active();
+}
 
 void TransferController::start(bool write) {
     if (running()) return;

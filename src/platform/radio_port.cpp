@@ -57,8 +57,9 @@ RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
     });
     connect(&d_->serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (!d_->serial.isOpen()) return;
-        const bool gone = error == QSerialPort::ResourceError ||
-                          ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hungUp(d_->serial));
+        const bool gone =
+            error == QSerialPort::ResourceError ||
+            ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hungUp(d_->serial));
         if (!gone) return;
         // Closing also stops the read notifier, which a hung-up line would otherwise keep firing.
         close();
@@ -99,13 +100,21 @@ void RadioPort::close() {
     d_->device.clear();
 }
 
-bool RadioPort::isOpen() const { return d_->serial.isOpen(); }
+bool RadioPort::isOpen() const {
+    return d_->serial.isOpen();
+}
 
-QString RadioPort::device() const { return d_->device; }
+QString RadioPort::device() const {
+    return d_->device;
+}
 
-void RadioPort::setThreshold(int bytes) { d_->buffer.setThreshold(bytes); }
+void RadioPort::setThreshold(int bytes) {
+    d_->buffer.setThreshold(bytes);
+}
 
-int RadioPort::threshold() const { return d_->buffer.threshold(); }
+int RadioPort::threshold() const {
+    return d_->buffer.threshold();
+}
 
 void RadioPort::send(const std::vector<std::uint8_t>& bytes) {
     if (!d_->serial.isOpen() || bytes.empty()) return;

@@ -18,7 +18,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 class FileCommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         setMsgBoxResponder([this](const MsgBoxRequest& r) {
@@ -81,7 +81,8 @@ TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
     ASSERT_EQ(saved.size(), 3120u);
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 48), datafile::header());
     // Bytes the encode leaves alone come from ImageOut, not from the opened file.
-    for (std::size_t a = 0x792; a <= 0x79F; ++a) EXPECT_EQ(saved[48 + a], 0x00) << a;
+    for (std::size_t a = 0x792; a <= 0x79F; ++a)
+        EXPECT_EQ(saved[48 + a], 0x00) << a;
 }
 
 TEST_F(FileCommandsTest, OpenRefusesOtherIdentifiersInTheCurrentLanguage) {
@@ -107,7 +108,8 @@ TEST_F(FileCommandsTest, OpenRefusesOtherIdentifiersInTheCurrentLanguage) {
         EXPECT_EQ(shown_[0].title, c.title);
         EXPECT_EQ(shown_[0].prompt, c.text);
         EXPECT_EQ(shown_[0].style, msg::kStyleCritical);
-        for (std::uint8_t b : session_.imageIn.bytes()) ASSERT_EQ(b, 0x21);
+        for (std::uint8_t b : session_.imageIn.bytes())
+            ASSERT_EQ(b, 0x21);
     }
 }
 
@@ -133,7 +135,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
     };
     const Case cases[] = {
         {path("plain/inside.dat"), kEnglish, "The file could not be saved: "},  // the folder is a file
-        {path("taken.dat"), kChinese, "文件无法保存："},                         // a folder has the name
+        {path("taken.dat"), kChinese, "文件无法保存："},                        // a folder has the name
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target.toStdString());

@@ -22,7 +22,7 @@ struct Shown {
 };
 
 class SerialTransfer : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         setMsgBoxResponder({});
         port_.close();
@@ -46,7 +46,8 @@ protected:
 
     QStringList texts() const {
         QStringList t;
-        for (const Shown& s : shown_) t << s.text;
+        for (const Shown& s : shown_)
+            t << s.text;
         return t;
     }
 
@@ -106,13 +107,15 @@ TEST_F(SerialTransfer, ReadThenWriteGivesTheRadioBackItsMemory) {
 
     controller_.startRead();
     EXPECT_TRUE(decoded);
-    for (std::size_t a = 0; a < memory.size(); ++a) ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
 
     controller_.startWrite();
     EXPECT_EQ(texts(), (QStringList{"Reading succeeds frequently!", "Writing succeeds frequently!"}));
     EXPECT_EQ(shown_[0].title, "Suggestion");
     const auto after = radio.memory();
-    for (std::size_t a = 0; a < memory.size(); ++a) ASSERT_EQ(after[a], memory[a]) << a;
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(after[a], memory[a]) << a;
     EXPECT_TRUE(endedWithE(radio));
     EXPECT_EQ(commands_, (std::vector<bool>{false, false}));  // back 1.2 s after each success message
     EXPECT_FALSE(controller_.running());
@@ -129,7 +132,8 @@ TEST_F(SerialTransfer, ReadOfARadioAnsweringByteByByte) {
     radio.setMemory(memory);
     controller_.startRead();
     EXPECT_EQ(texts(), QStringList{"Reading succeeds frequently!"});
-    for (std::size_t a = 0; a < memory.size(); ++a) ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
 }
 
 TEST_F(SerialTransfer, WriteToARadioOfAnotherBandIsRefused) {
@@ -146,7 +150,8 @@ TEST_F(SerialTransfer, WriteToARadioOfAnotherBandIsRefused) {
     EXPECT_EQ(commands_, (std::vector<bool>{false, true}));
     // The radio learns that the exchange is over, and keeps its memory.
     EXPECT_TRUE(endedWithE(radio));
-    for (const ReceivedFrame& f : radio.frames()) EXPECT_NE(f.kind, ReceivedFrame::Kind::Write);
+    for (const ReceivedFrame& f : radio.frames())
+        EXPECT_NE(f.kind, ReceivedFrame::Kind::Write);
     EXPECT_EQ(radio.memory(), memory);
 }
 
@@ -168,7 +173,9 @@ struct FailureCase {
     bool write;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 sim::RadioBehaviour behaving(void (*change)(sim::RadioBehaviour&)) {
     sim::RadioBehaviour b;
@@ -212,7 +219,8 @@ TEST_F(SerialTransfer, PulledCableEndsTheTransferAndTellsThePortIsGone) {
     controller_.startRead();
     EXPECT_TRUE(lost);
     EXPECT_FALSE(port_.isOpen());
-    EXPECT_EQ(texts(), QStringList{"Communication error, check the line and the serial connection selection!"});
+    EXPECT_EQ(texts(),
+              QStringList{"Communication error, check the line and the serial connection selection!"});
 }
 
 TEST_F(SerialTransfer, ClosedPortSaysSoAndStartsNothing) {

@@ -1,10 +1,10 @@
 // radio-sim: a virtual ZR-T410 on a pseudo-terminal, to try the programming software without a radio.
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 #include "radio-sim/virtual_radio.h"
 
@@ -12,7 +12,9 @@ namespace {
 
 volatile std::sig_atomic_t gStop = 0;
 
-void onSignal(int) { gStop = 1; }
+void onSignal(int) {
+    gStop = 1;
+}
 
 void usage(FILE* to) {
     std::fputs(

@@ -11,23 +11,33 @@ constexpr std::string_view kProgram = "PROGRAM";
 constexpr std::uint8_t kAck = 0x06;
 constexpr std::size_t kBlock = 16;
 
-std::size_t addressOf(const Bytes& b) { return (std::size_t{b[1]} << 8) | b[2]; }
+std::size_t addressOf(const Bytes& b) {
+    return (std::size_t{b[1]} << 8) | b[2];
+}
 
 }  // namespace
 
 const char* kindName(ReceivedFrame::Kind kind) {
     switch (kind) {
-        case ReceivedFrame::Kind::Program: return "PROGRAM";
-        case ReceivedFrame::Kind::Identify: return "identify";
-        case ReceivedFrame::Kind::Ack: return "ack";
-        case ReceivedFrame::Kind::Read: return "read";
-        case ReceivedFrame::Kind::Write: return "write";
-        case ReceivedFrame::Kind::End: return "end";
+        case ReceivedFrame::Kind::Program:
+            return "PROGRAM";
+        case ReceivedFrame::Kind::Identify:
+            return "identify";
+        case ReceivedFrame::Kind::Ack:
+            return "ack";
+        case ReceivedFrame::Kind::Read:
+            return "read";
+        case ReceivedFrame::Kind::Write:
+            return "write";
+        case ReceivedFrame::Kind::End:
+            return "end";
     }
     return "?";
 }
 
-RadioProtocol::RadioProtocol(RadioBehaviour behaviour) : behaviour_(std::move(behaviour)) { memory_.fill(0xFF); }
+RadioProtocol::RadioProtocol(RadioBehaviour behaviour) : behaviour_(std::move(behaviour)) {
+    memory_.fill(0xFF);
+}
 
 std::vector<Bytes> RadioProtocol::feed(std::span<const std::uint8_t> bytes) {
     std::vector<Bytes> replies;
@@ -37,7 +47,8 @@ std::vector<Bytes> RadioProtocol::feed(std::span<const std::uint8_t> bytes) {
     while (takeFrame(reply)) {
         if (reply.empty() || silent()) continue;
         ++replies_;
-        if (replies_ == behaviour_.garbageBefore) reply.insert(reply.begin(), behaviour_.garbage.begin(), behaviour_.garbage.end());
+        if (replies_ == behaviour_.garbageBefore)
+            reply.insert(reply.begin(), behaviour_.garbage.begin(), behaviour_.garbage.end());
         replies.push_back(std::move(reply));
         reply.clear();
     }
@@ -47,12 +58,15 @@ std::vector<Bytes> RadioProtocol::feed(std::span<const std::uint8_t> bytes) {
 bool RadioProtocol::takeFrame(Bytes& reply) {
     reply.clear();
     if (pending_.empty()) return false;
-    auto consume = [this](std::size_t n) { pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n)); };
+    auto consume = [this](std::size_t n) {
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
+    };
 
     // A program request starts a session at any time (also after a transfer that ended without 'E').
     if (pending_[0] == kProgram[0]) {
         const std::size_t n = std::min(pending_.size(), kProgram.size());
-        if (std::equal(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n), kProgram.begin())) {
+        if (std::equal(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n),
+                       kProgram.begin())) {
             if (n < kProgram.size()) return false;
             consume(n);
             programming_ = true;
@@ -111,8 +125,10 @@ bool RadioProtocol::takeFrame(Bytes& reply) {
 }
 
 Bytes RadioProtocol::dataReply(std::size_t address) const {
-    Bytes reply{'W', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF), 0x10};
-    for (std::size_t k = 0; k < kBlock; ++k) reply.push_back(address + k < kMemorySize ? memory_[address + k] : 0xFF);
+    Bytes reply{'W', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
+                0x10};
+    for (std::size_t k = 0; k < kBlock; ++k)
+        reply.push_back(address + k < kMemorySize ? memory_[address + k] : 0xFF);
     return reply;
 }
 

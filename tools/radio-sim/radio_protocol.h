@@ -32,7 +32,7 @@ struct ReceivedFrame {
 const char* kindName(ReceivedFrame::Kind kind);
 
 class RadioProtocol {
-public:
+  public:
     static constexpr std::size_t kMemorySize = 3072;
     using Memory = std::array<std::uint8_t, kMemorySize>;
 
@@ -47,7 +47,7 @@ public:
     int replies() const { return replies_; }
     bool silent() const { return behaviour_.silentAfter >= 0 && replies_ >= behaviour_.silentAfter; }
 
-private:
+  private:
     // The reply to the frame at the start of pending_, consuming it; false when more bytes are needed.
     bool takeFrame(Bytes& reply);
     Bytes dataReply(std::size_t address) const;

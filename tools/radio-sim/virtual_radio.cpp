@@ -23,7 +23,9 @@ namespace {
 
 constexpr auto kByteTimeAt9600 = std::chrono::microseconds(1042);  // 10 bits per byte
 
-std::string systemError(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string systemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 }  // namespace
 
@@ -106,7 +108,8 @@ bool VirtualRadio::writeReply(const Bytes& reply) {
     for (std::uint8_t b : reply) {
         if (!writeSome(&b, 1)) return false;
         if (faults_.pace9600) std::this_thread::sleep_for(kByteTimeAt9600);
-        if (faults_.splitReplies) std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
+        if (faults_.splitReplies)
+            std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
     }
     return true;
 }
@@ -162,7 +165,8 @@ bool VirtualRadio::loadDataFile(const std::string& path) {
         error_ = systemError(path.c_str());
         return false;
     }
-    const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
     MemoryImage image;
     if (!datafile::load(file, image)) {
         error_ = path + ": not a data file";

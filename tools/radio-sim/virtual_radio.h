@@ -15,12 +15,12 @@ namespace zrt::sim {
 struct LineFaults {
     bool splitReplies = false;  // each reply byte written on its own, with splitGapMicros between
     int splitGapMicros = 500;
-    bool pace9600 = false;      // each byte takes as long as at 9600 baud, 8N1
-    int closeAfter = -1;        // the pty is closed after this many replies, as if the cable were pulled; -1 never
+    bool pace9600 = false;  // each byte takes as long as at 9600 baud, 8N1
+    int closeAfter = -1;  // the pty is closed after this many replies, as if the cable were pulled; -1 never
 };
 
 class VirtualRadio {
-public:
+  public:
     explicit VirtualRadio(RadioBehaviour behaviour = {}, LineFaults faults = {});
     ~VirtualRadio();
     VirtualRadio(const VirtualRadio&) = delete;
@@ -48,7 +48,7 @@ public:
     bool loadDataFile(const std::string& path);
     bool saveDataFile(const std::string& path);
 
-private:
+  private:
     bool writeReply(const Bytes& reply);
     bool writeSome(const std::uint8_t* data, std::size_t size);
     void closePty();
