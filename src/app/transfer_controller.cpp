@@ -6,26 +6,24 @@
 
 #include "app/msgbox.h"
 #include "app/progress_window.h"
+#include "platform/link_driver.h"
 #include "platform/radio_port.h"
-#include "session/radio_transfer.h"
 #include "session/session.h"
 
 namespace zrt {
 
 namespace {
-constexpr int kWatchdogMs = 200;  // TimerW
 constexpr int kReenableMs = 100;  // Timer1
 constexpr int kReenableTicks = 12;
 }  // namespace
 
 struct TransferController::Impl {
-    Impl(Session& s, RadioPort& p, QWidget* w) : session(s), port(p), parent(w), transfer(s) {}
+    Impl(Session& s, RadioPort& p, QWidget* w) : session(s), port(p), parent(w), driver(s, p) {}
 
     Session& session;
     RadioPort& port;
     QPointer<QWidget> parent;
-    RadioTransfer transfer;
-    QTimer watchdog;
+    LinkDriver driver;
     QTimer reenable;
     int reenableCount = 0;
     bool busy = false;  // from the start command until it returns (messages included)
@@ -38,19 +36,33 @@ struct TransferController::Impl {
 
 TransferController::TransferController(Session& session, RadioPort& port, QWidget* dialogParent)
     : d_(new Impl(session, port, dialogParent)) {
-    d_->watchdog.setInterval(kWatchdogMs);
-    d_->watchdog.setTimerType(Qt::PreciseTimer);
     d_->reenable.setInterval(kReenableMs);
-    connect(&port, &RadioPort::bytesReceived, this, [this](const std::vector<std::uint8_t>& bytes) {
-        if (d_->transfer.active()) execute(d_->transfer.received(bytes));
-    });
-    connect(&d_->watchdog, &QTimer::timeout, this, [this] { execute(d_->transfer.tick()); });
     connect(&d_->reenable, &QTimer::timeout, this, [this] {
         if (++d_->reenableCount < kReenableTicks) return;
         d_->reenableCount = 0;
         d_->reenable.stop();
         emit commandsEnabled(true);
     });
+
+    LinkDriver::Handlers h;
+    h.progress = [this](int value) {
+        if (d_->window) d_->window->setValue(value);
+    };
+    h.forceQuestion = [this] {
+        return msgBoxEx(d_->language(), msg::kForceBandQuestion, d_->owner()) == msg::kResultOk;
+    };
+    h.closeProgress = [this] {
+        if (d_->window) d_->window->finish();
+    };
+    h.decoded = [this] { emit decoded(); };
+    h.message = [this](const msg::Message& m) { msgBoxEx(d_->language(), m, d_->owner()); };
+    h.enableCommands = [this] { emit commandsEnabled(true); };
+    // The success message has an OK button only; however it was closed, the commands come back.
+    h.enableCommandsLater = [this] {
+        d_->reenableCount = 0;
+        d_->reenable.start();
+    };
+    d_->driver.setHandlers(std::move(h));
 }
 
 TransferController::~TransferController() {
@@ -66,7 +78,7 @@ void TransferController::startWrite() {
 }
 
 bool TransferController::running() const {
-    return d_->busy || d_->transfer.active();
+    return d_->busy || d_->driver.active();
 }
 
 void TransferController::start(bool write) {
@@ -81,49 +93,17 @@ void TransferController::start(bool write) {
     d_->reenable.stop();
     d_->reenableCount = 0;
 
-    const link::Actions first = write ? d_->transfer.startWrite() : d_->transfer.startRead();
-    d_->watchdog.start();
     d_->window = std::make_unique<ProgressWindow>(
         write ? ProgressWindow::Kind::Writing : ProgressWindow::Kind::Reading, d_->language(), d_->parent);
-    execute(first);
+    if (write)
+        d_->driver.startWrite();
+    else
+        d_->driver.startRead();
     emit commandsEnabled(false);
-    if (d_->transfer.active()) d_->window->exec();
+    // The transfer runs in the port's and the watchdog's handlers while the window is shown.
+    if (d_->driver.active()) d_->window->exec();
     d_->window.reset();
     d_->busy = false;
-}
-
-void TransferController::execute(const link::Actions& actions) {
-    bool ask = false;
-    for (const link::Action& action : actions) {
-        if (auto* send = std::get_if<link::Send>(&action)) {
-            d_->port.send(send->bytes);
-        } else if (auto* threshold = std::get_if<link::SetThreshold>(&action)) {
-            d_->port.setThreshold(threshold->bytes);
-        } else if (auto* progress = std::get_if<link::SetProgress>(&action)) {
-            if (d_->window) d_->window->setValue(progress->value);
-        } else if (std::holds_alternative<link::AskForceQuestion>(action)) {
-            ask = true;
-        } else if (std::holds_alternative<link::CloseProgress>(action)) {
-            if (d_->window) d_->window->finish();
-        } else if (std::holds_alternative<link::DecodeImageIn>(action)) {
-            emit decoded();  // the session has decoded already; the windows redraw
-        } else if (auto* message = std::get_if<link::ShowMessage>(&action)) {
-            msgBoxEx(d_->language(), *message->message, d_->owner());
-        } else if (std::holds_alternative<link::EnableCommands>(action)) {
-            emit commandsEnabled(true);
-        } else if (std::holds_alternative<link::StartReenableTimer>(action)) {
-            d_->reenableCount = 0;
-            d_->reenable.start();
-        } else if (std::holds_alternative<link::Finished>(action)) {
-            d_->watchdog.stop();
-        }
-    }
-    if (ask) {
-        d_->watchdog.stop();
-        const bool ok = msgBoxEx(d_->language(), msg::kForceBandQuestion, d_->owner()) == msg::kResultOk;
-        if (ok) d_->watchdog.start();
-        execute(d_->transfer.answerForceQuestion(ok));
-    }
 }
 
 }  // namespace zrt

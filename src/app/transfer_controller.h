@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-#include "link/actions.h"
-
 class QWidget;
 
 namespace zrt {
@@ -34,7 +32,6 @@ class TransferController : public QObject {
 
   private:
     void start(bool write);
-    void execute(const link::Actions& actions);
 
     struct Impl;
     Impl* d_ = nullptr;
