@@ -85,7 +85,7 @@ TEST(FmEncode, EmptinessFromTheGridValueFromTheStore) {
         {"98.00", "100.15", 0x00, 0x84},   // the store's value is written; 131.5 rounds to even 132
         {"100.05", "100.05", 0x00, 0x82},  // 130.5 rounds to even 130
         {"87.00", "87.00", 0x00, 0x00},
-        {"107.90", "107.90", 0x00, 0xD0},
+        {"107.90", "107.90", 0x00, 0xD1},
         {"98.00", "", 0xFF, 0xFF},  // filled in the grid, never confirmed: the store says empty
     };
     for (const Case& c : cases) {

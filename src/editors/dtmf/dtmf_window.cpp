@@ -144,8 +144,12 @@ QLineEdit* DtmfWindow::codeField(QWidget* parent, const QString& name, std::size
 }
 
 void DtmfWindow::applyLanguage() {
-    applyCaptions(this, dtmfCaptions(), session_.config.languageIndex);
-    // Rewriting an item's text also rewrites the box when that item is current; the choice itself must stay.
+    {
+        // Rewriting an item's text also rewrites the box when that item is current; the choice itself,
+        // typed text included, must stay.
+        const QSignalBlocker blocker(combo1_);
+        applyCaptions(this, dtmfCaptions(), session_.config.languageIndex);
+    }
     showAniSending();
 }
 
