@@ -60,7 +60,9 @@ bool LineFilter::eventFilter(QObject* watched, QEvent* event) {
     const QString text = key->text();
     // Keys without a printable character (Backspace, arrows, Delete, shortcuts) keep their usual meaning.
     if (text.isEmpty() || !text.at(0).isPrint()) return false;
-    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    // Shortcuts pass; AltGr (Ctrl+Alt on some systems) types characters and goes through the filter.
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    if ((mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier)) return false;
     if (!edit_->isReadOnly()) type(text);
     return true;
 }

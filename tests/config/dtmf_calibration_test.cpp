@@ -24,31 +24,6 @@ TEST(DtmfKey, UpperCasesThenFilters) {
     }
 }
 
-TEST(DtmfStartForm, ResetsEveryField) {
-    Dtmf dtmf;
-    for (auto& t : dtmf.autodial)
-        t = "123";
-    dtmf.aniStart = "1A";
-    dtmf.aniEnd = "#";
-    dtmf.ownCode = "77";
-    dtmf.aniSending = -1;
-    dtmf.aniSendingText = "typed";
-    dtmf.rate = 1;
-    dtmf.firstDigitDelay = 2;
-    dtmf.groupCall = 5;
-    dtmfStartForm(dtmf);
-    for (const auto& t : dtmf.autodial)
-        EXPECT_EQ(t, "");
-    EXPECT_EQ(dtmf.aniStart, "");
-    EXPECT_EQ(dtmf.aniEnd, "");
-    EXPECT_EQ(dtmf.ownCode, "");
-    EXPECT_EQ(dtmf.aniSending, 0);
-    EXPECT_EQ(dtmf.aniSendingText, "");
-    EXPECT_EQ(dtmf.rate, 0);
-    EXPECT_EQ(dtmf.firstDigitDelay, 6);
-    EXPECT_EQ(dtmf.groupCall, 0);
-}
-
 TEST(CalibSlider, IndexAndValueLimits) {
     struct Case {
         int index;

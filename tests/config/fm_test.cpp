@@ -36,19 +36,6 @@ TEST(FmCommit, RangeAndNormalisation) {
     }
 }
 
-TEST(FmKeys, FrequencyAndChannelFilters) {
-    for (char32_t k : {U'0', U'5', U'9', U'\b'}) {
-        EXPECT_TRUE(fmFrequencyKeyAccepted(k));
-        EXPECT_TRUE(fmChannelKeyAccepted(k));
-    }
-    EXPECT_TRUE(fmFrequencyKeyAccepted(U'.'));
-    EXPECT_FALSE(fmChannelKeyAccepted(U'.'));
-    for (char32_t k : {U'a', U'-', U'+', U' ', U',', U'\r', U'e', U'频'}) {
-        EXPECT_FALSE(fmFrequencyKeyAccepted(k));
-        EXPECT_FALSE(fmChannelKeyAccepted(k));
-    }
-}
-
 TEST(FmOk, PresentChannelRules) {
     struct Case {
         const char* text;
@@ -107,21 +94,6 @@ TEST(FmOk, CopiesWorkingCopyAndKeepsListsWithoutPosition) {
     EXPECT_EQ(store.vfoFreq, "98.15");
     EXPECT_EQ(store.displayMode, 1);
     EXPECT_EQ(store.step, 1);
-}
-
-TEST(FmMessageLine, HidesAtTheFourthTick) {
-    FmMessageLine line;
-    EXPECT_FALSE(line.tick());  // timer off: nothing happens
-    line.show();
-    EXPECT_TRUE(line.visible);
-    EXPECT_FALSE(line.tick());
-    EXPECT_FALSE(line.tick());
-    line.show();  // a second refusal does not restart the count
-    EXPECT_FALSE(line.tick());
-    EXPECT_TRUE(line.tick());
-    EXPECT_FALSE(line.visible);
-    EXPECT_FALSE(line.timerOn);
-    EXPECT_EQ(line.ticks, 0);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 #include <memory>
 
@@ -101,6 +105,35 @@ TEST(EditorCaptions, TextsThatAreEasyToGetWrong) {
             ASSERT_TRUE(readCaption(root, Caption{c.control, c.prop, c.index, {}}, &shown));
             EXPECT_EQ(shown, QString::fromUtf8(language == kEnglish ? c.en : c.zh));
         }
+    }
+}
+
+}  // namespace
+}  // namespace zrt
+
+namespace zrt {
+namespace {
+
+TEST(EditorClose, CloseBoxOnlyHides) {
+    for (const WindowCase& w : windowCases()) {
+        SCOPED_TRACE(w.name);
+        Session session;
+        auto standalone = w.make(session);
+        standalone->show();
+        EXPECT_FALSE(standalone->close());
+        EXPECT_FALSE(standalone->isVisible());
+
+        QMdiArea area;
+        QPointer<EditorWindow> editor = w.make(session).release();
+        QPointer<QMdiSubWindow> frame = area.addSubWindow(editor);
+        area.show();
+        frame->show();
+        EXPECT_FALSE(frame->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_TRUE(frame && editor);
+        EXPECT_FALSE(frame->isVisible());
+        frame->show();
+        EXPECT_TRUE(editor->isVisible());
     }
 }
 

@@ -126,18 +126,6 @@ TEST(FmEncode, SettingsAndVfo) {
     }
 }
 
-TEST(FmEncode, ValueThatDoesNotFitAByteKeepsTheByte) {
-    Configuration config;
-    config.fm.currentChannel = 300;
-    config.fm.step = -1;
-    MemoryImage out;
-    out.set(addr::kFmStartChannel, 0x33);
-    out.set(addr::kFmStep, 0x44);
-    encodeFmChannelsAndSettings(config, out);
-    EXPECT_EQ(out[addr::kFmStartChannel], 0x33);
-    EXPECT_EQ(out[addr::kFmStep], 0x44);
-}
-
 TEST(CalibrationDecode, EveryAddressIncludingTheMiddleGrade) {
     struct Case {
         addr::Address at;

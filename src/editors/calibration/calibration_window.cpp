@@ -1,6 +1,5 @@
 #include "editors/calibration/calibration_window.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editors/hide_on_close.h"
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
 
@@ -89,13 +89,7 @@ void CalibrationWindow::sliderChanged(int index, int value) {
 }
 
 void CalibrationWindow::closeEvent(QCloseEvent* event) {
-    // Standalone, the close box only hides the window; inside the main window the frame does the same.
-    if (isWindow()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    EditorWindow::closeEvent(event);
+    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -1,6 +1,5 @@
 #include "editors/dtmf/dtmf_window.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "config/dtmf.h"
+#include "editors/hide_on_close.h"
 #include "editors/line_filter.h"
 #include "i18n/dtmf_captions.h"
 #include "platform/qt_text.h"
@@ -196,13 +196,7 @@ void DtmfWindow::showPage(bool autodial) {
 }
 
 void DtmfWindow::closeEvent(QCloseEvent* event) {
-    // Standalone, the close box only hides the window; inside the main window the frame does the same.
-    if (isWindow()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    EditorWindow::closeEvent(event);
+    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

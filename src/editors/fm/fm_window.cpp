@@ -1,13 +1,11 @@
 #include "editors/fm/fm_window.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,6 +13,7 @@
 #include <QTimer>
 
 #include "config/messages.h"
+#include "editors/hide_on_close.h"
 #include "editors/line_filter.h"
 #include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
@@ -272,27 +271,22 @@ void FmWindow::ok() {
         combo_[0]->setFocus();
         return;
     }
-    hideWindow();
+    hideEditor(this);
 }
 
 void FmWindow::cancel() {
     commitCellEditor();
-    hideWindow();
-}
-
-void FmWindow::hideWindow() {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        frame->hide();
-        return;
-    }
-    hide();
+    hideEditor(this);
 }
 
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        if (watched == text1_) commitCellEditor();
-        if (watched == text2_) commitVfo();
+    if (event->type() == QEvent::FocusOut) {
+        // A context menu or a switch to another application leaves the edit as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            if (watched == text1_) commitCellEditor();
+            if (watched == text2_) commitVfo();
+        }
     }
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -306,13 +300,7 @@ bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FmWindow::closeEvent(QCloseEvent* event) {
-    // Standalone, the close box only hides the window; inside the main window the frame does the same.
-    if (isWindow()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    EditorWindow::closeEvent(event);
+    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

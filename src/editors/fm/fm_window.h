@@ -44,7 +44,6 @@ class FmWindow : public EditorWindow {
     void buildControls();
     void setCell(int row, const std::string& text);
     void showMessage();
-    void hideWindow();
 
     QTableWidget* grid_ = nullptr;  // MSFGrid
     QLineEdit* text1_ = nullptr;    // floating editor of column 1
