@@ -5,13 +5,10 @@
 
 namespace zrt {
 
-ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
-    applyLanguage();
-}
+ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) { applyLanguage(); }
 
 void ChannelWindow::applyLanguage() {
-    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("信道编辑")
-                                                             : QStringLiteral("Channel Edit"));
+    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("信道编辑") : QStringLiteral("Channel Edit"));
 }
 
 void ChannelWindow::refresh() {}

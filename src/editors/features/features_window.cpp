@@ -5,13 +5,10 @@
 
 namespace zrt {
 
-FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
-    applyLanguage();
-}
+FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) { applyLanguage(); }
 
 void FeaturesWindow::applyLanguage() {
-    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("可选功能")
-                                                             : QStringLiteral("Optional Features"));
+    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("可选功能") : QStringLiteral("Optional Features"));
 }
 
 void FeaturesWindow::refresh() {}
