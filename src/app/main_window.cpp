@@ -353,7 +353,12 @@ void MainWindow::updatePortPanel() {
 }
 
 void MainWindow::updateClock() {
-    const QLocale locale;
+    // Dates in the window's language; in English the computer's own conventions unless those are Chinese.
+    QLocale locale;
+    if (session_.config.languageIndex == kChinese)
+        locale = QLocale(QLocale::Chinese, QLocale::China);
+    else if (locale.language() == QLocale::Chinese)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
     datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
@@ -374,6 +379,7 @@ void MainWindow::applyLanguage() {
         applyCaptions(target, std::span(&onTarget, 1), language);
     }
     placePortList();
+    updateClock();
     for (EditorWindow* editor :
          std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
         editor->applyLanguage();
