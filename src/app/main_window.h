@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
     AboutBox* aboutBox() const { return about_; }
     QMdiSubWindow* subWindowOf(const EditorWindow* editor) const;
     RadioPort& port() const { return *port_; }
+    TransferController& transfer() const { return *transfer_; }
 
     // Milliseconds of a monotonic clock for the hidden buttons' double click; tests set their own.
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }

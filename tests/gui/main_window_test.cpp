@@ -5,16 +5,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <memory>
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/help_viewer.h"
 #include "app/msgbox.h"
+#include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -363,6 +367,48 @@ TEST_F(MainWindowTest, CloseBoxOfAnEditorOnlyHidesItAndTheMenuBringsItBack) {
         trigger(c.command);
         EXPECT_TRUE(sub->isVisible()) << c.command;
         EXPECT_EQ(window->subWindowOf(c.editor), sub) << c.command;
+    }
+}
+
+TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
+    window->show();
+    const char* commands[] = {"MNRead", "MNWrite", "TRead", "TWrite"};
+    emit window->transfer().commandsEnabled(false);
+    for (const char* c : commands)
+        EXPECT_FALSE(find<QAction>(c)->isEnabled()) << c;
+    EXPECT_TRUE(find<QAction>("MNOpen")->isEnabled());
+    emit window->transfer().commandsEnabled(true);
+    for (const char* c : commands)
+        EXPECT_TRUE(find<QAction>(c)->isEnabled()) << c;
+
+    // A read delivered band 3: the list follows without a question and the channel window comes up.
+    window->subWindowOf(window->channelWindow())->close();
+    session.config.band.current = 3;
+    session.config.band.listIndex = 3;
+    emit window->transfer().decoded();
+    EXPECT_EQ(find<QComboBox>("Combo1")->currentIndex(), 3);
+    EXPECT_TRUE(window->subWindowOf(window->channelWindow())->isVisible());
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(MainWindowTest, AboutBoxClosesOnAClickOnItsBackground) {
+    AboutBox* about = window->aboutBox();
+    about->show();
+    ASSERT_TRUE(about->isVisible());
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, about->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(about, &press);
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST(HelpViewer, GuideOfEachLanguageShipsBesideTheProgram) {
+    for (int language : {kEnglish, kChinese}) {
+        QFile guide(helpDocumentPath(language));
+        ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << guide.fileName().toStdString();
+        const QString html = QString::fromUtf8(guide.readAll());
+        EXPECT_TRUE(html.contains(language == kChinese ? "lang=\"zh-CN\"" : "lang=\"en\"")) << language;
+        EXPECT_TRUE(html.contains(language == kChinese ? "选择串口" : "Choosing the port")) << language;
     }
 }
 
