@@ -170,6 +170,7 @@ void MainWindow::buildTopBar() {
     connect(bandList_, &QComboBox::activated, this, &MainWindow::bandListClicked);
 
     auto* tools = new QToolBar(bar);
+    toolbar_ = tools;
     tools->setObjectName(name("Toolbar1"));
     tools->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     tools->setIconSize(QSize(24, 24));
@@ -341,11 +342,12 @@ void MainWindow::showPortList() {
 void MainWindow::placePortList() {
     const int dpi = logicalDpiX();
     auto pixels = [dpi](int twips) { return twips * dpi / 1440; };
-    // English puts the list 1000 twips further right than Chinese.
+    // Right of the toolbar, where it covers no button; English puts it 1000 twips further right than Chinese.
     const int extra = session_.config.languageIndex == kEnglish ? pixels(1000) : 0;
+    const QRect tools = toolbar_->geometry();
     const QRect band = bandList_->geometry();
     const int width = std::max(pixels(1185), portList_->sizeHint().width());
-    portList_->setGeometry(band.right() + 1 + pixels(120) + extra, band.y(), width, band.height());
+    portList_->setGeometry(tools.right() + 1 + pixels(120) + extra, band.y(), width, band.height());
 }
 
 void MainWindow::updatePortPanel() {

@@ -98,6 +98,7 @@ class MainWindow : public QMainWindow {
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* topBar_ = nullptr;
+    QToolBar* toolbar_ = nullptr;  // Toolbar1
     QComboBox* bandList_ = nullptr;
     QComboBox* portList_ = nullptr;
     QLabel* portPanel_ = nullptr;
