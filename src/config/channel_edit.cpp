@@ -9,13 +9,17 @@ namespace zrt {
 
 namespace {
 
-bool isNarrowBand(int bandListIndex) { return bandListIndex >= 2; }
+bool isNarrowBand(int bandListIndex) {
+    return bandListIndex >= 2;
+}
 
 // List positions of a new channel, columns 3..10.
 constexpr std::array<int, kListColumns> kNewChannelPositions{0, 0, 1, 1, 1, 1, 1, 1};
 constexpr int kBandWidthColumn = 8;
 
-bool validChannel(int n) { return n >= 1 && n <= kChannelCount; }
+bool validChannel(int n) {
+    return n >= 1 && n <= kChannelCount;
+}
 
 }  // namespace
 
@@ -46,7 +50,8 @@ FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int 
     store.freq[column - 1][i] = t;
     if (newChannel) {
         store.freq[1][i] = t;
-        for (int k = 0; k < kListColumns; ++k) store.listIndex[k][i] = kNewChannelPositions[k];
+        for (int k = 0; k < kListColumns; ++k)
+            store.listIndex[k][i] = kNewChannelPositions[k];
         store.listIndex[kBandWidthColumn - 3][i] = isNarrowBand(band.listIndex) ? 0 : 1;
     }
     result.outcome = FrequencyOutcome::Stored;
@@ -85,6 +90,8 @@ bool commitListChoice(ChannelStore& store, int n, int column, int position, std:
     return true;
 }
 
-void channelStartForm(ChannelStore& store) { store.clearGrid(); }
+void channelStartForm(ChannelStore& store) {
+    store.clearGrid();
+}
 
 }  // namespace zrt

@@ -17,6 +17,8 @@ std::optional<char32_t> filterNameKey(char32_t key);
 
 // Whether typing one character into a text of `length` characters with `selected` of them selected (the
 // character replaces the selection) keeps it within `maxLength`.
-inline bool fitsMaxLength(int length, int selected, int maxLength) { return length - selected + 1 <= maxLength; }
+inline bool fitsMaxLength(int length, int selected, int maxLength) {
+    return length - selected + 1 <= maxLength;
+}
 
 }  // namespace zrt

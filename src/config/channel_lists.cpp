@@ -9,6 +9,8 @@ std::string channelListItem(int column, int position, int languageIndex) {
     return std::string(kChannelListItems[column - kFirstListColumn][position].in(languageIndex));
 }
 
-std::string channelToneItem(int position, int languageIndex) { return toneListItem(position, languageIndex); }
+std::string channelToneItem(int position, int languageIndex) {
+    return toneListItem(position, languageIndex);
+}
 
 }  // namespace zrt

@@ -4,7 +4,9 @@
 
 namespace zrt {
 
-std::string rowLabel(int group, int row) { return (group == kGroupA ? "A" : "B") + std::to_string(row); }
+std::string rowLabel(int group, int row) {
+    return (group == kGroupA ? "A" : "B") + std::to_string(row);
+}
 
 std::string channelCellText(const ChannelStore& store, int n, int column, int languageIndex) {
     if (n < 1 || n > kChannelCount || column <= kLabelColumn || column >= kTableColumns) return {};

@@ -21,10 +21,18 @@ inline constexpr int kDecodeToneColumn = 3;
 inline constexpr int kEncodeToneColumn = 4;
 inline constexpr int kNameColumn = 11;
 
-inline constexpr int channelNumber(int group, int row) { return (group - 1) * kRowsPerGroup + row; }
-inline constexpr int groupOf(int n) { return n <= kRowsPerGroup ? kGroupA : kGroupB; }
-inline constexpr int rowOf(int n) { return n <= kRowsPerGroup ? n : n - kRowsPerGroup; }
-inline constexpr bool isToneColumn(int column) { return column == kDecodeToneColumn || column == kEncodeToneColumn; }
+inline constexpr int channelNumber(int group, int row) {
+    return (group - 1) * kRowsPerGroup + row;
+}
+inline constexpr int groupOf(int n) {
+    return n <= kRowsPerGroup ? kGroupA : kGroupB;
+}
+inline constexpr int rowOf(int n) {
+    return n <= kRowsPerGroup ? n : n - kRowsPerGroup;
+}
+inline constexpr bool isToneColumn(int column) {
+    return column == kDecodeToneColumn || column == kEncodeToneColumn;
+}
 
 // "A1" .. "A64", "B1" .. "B64".
 std::string rowLabel(int group, int row);

@@ -48,6 +48,8 @@ constexpr std::array<Caption, kCaptionCount> kCaptions = makeCaptions();
 
 }  // namespace
 
-std::span<const Caption> channelWindowCaptions() { return kCaptions; }
+std::span<const Caption> channelWindowCaptions() {
+    return kCaptions;
+}
 
 }  // namespace zrt

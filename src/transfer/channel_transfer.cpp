@@ -33,7 +33,8 @@ void decodeRecord(const MemoryImage& in, int n, Configuration& config) {
         return;
     }
     store.freq[0][i] = codec::decodeFrequency(in, base + kRxOffset);
-    store.freq[1][i] = in[base + kTxOffset] == kEmpty ? std::string() : codec::decodeFrequency(in, base + kTxOffset);
+    store.freq[1][i] =
+        in[base + kTxOffset] == kEmpty ? std::string() : codec::decodeFrequency(in, base + kTxOffset);
     for (int t = 0; t < 2; ++t) {
         const addr::Address at = base + kToneOffsets[t];
         if (in[at] != kEmpty) {
@@ -56,12 +57,14 @@ void encodeRecord(const ChannelStore& store, int n, MemoryImage& out) {
     const int i = n - 1;
     const addr::Address base = addr::channelRecord(n);
     if (store.freq[0][i].empty()) {
-        for (std::size_t k = 0; k < addr::kChannelRecordSize; ++k) out.set(base + k, kEmpty);
+        for (std::size_t k = 0; k < addr::kChannelRecordSize; ++k)
+            out.set(base + k, kEmpty);
         return;
     }
     codec::encodeFrequency(store.freq[0][i], out, base + kRxOffset);
     if (store.freq[1][i].empty()) {
-        for (std::size_t k = 0; k < 4; ++k) out.set(base + kTxOffset + k, kEmpty);
+        for (std::size_t k = 0; k < 4; ++k)
+            out.set(base + kTxOffset + k, kEmpty);
     } else {
         codec::encodeFrequency(store.freq[1][i], out, base + kTxOffset);
     }
@@ -77,7 +80,8 @@ void encodeRecord(const ChannelStore& store, int n, MemoryImage& out) {
 }  // namespace
 
 void setNumOf(const MemoryImage& in, Configuration& config) {
-    for (int n = 1; n <= addr::kChannelCount; ++n) decodeRecord(in, n, config);
+    for (int n = 1; n <= addr::kChannelCount; ++n)
+        decodeRecord(in, n, config);
 }
 
 void decodeChannelNames(const MemoryImage& in, Configuration& config) {
@@ -86,7 +90,8 @@ void decodeChannelNames(const MemoryImage& in, Configuration& config) {
 }
 
 void encodeChannelRecords(const Configuration& config, MemoryImage& out) {
-    for (int n = 1; n <= addr::kChannelCount; ++n) encodeRecord(config.channels, n, out);
+    for (int n = 1; n <= addr::kChannelCount; ++n)
+        encodeRecord(config.channels, n, out);
 }
 
 void encodeChannelNames(const Configuration& config, MemoryImage& out) {

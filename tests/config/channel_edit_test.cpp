@@ -127,7 +127,8 @@ TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
         EXPECT_TRUE(r.newChannel);
         EXPECT_EQ(store.freq[1][9], "145.00000");
         const std::array<int, kListColumns> expected{0, 0, 1, 1, 1, bandWidth[band], 1, 1};
-        for (int k = 0; k < kListColumns; ++k) EXPECT_EQ(store.listIndex[k][9], expected[k]) << "band " << band;
+        for (int k = 0; k < kListColumns; ++k)
+            EXPECT_EQ(store.listIndex[k][9], expected[k]) << "band " << band;
         EXPECT_EQ(store.name[9], "KEPT");
         EXPECT_EQ(store.itemText[4][9], "x");
     }
@@ -157,8 +158,8 @@ TEST(ChannelFrequencyCommit, NewChannelCellTextsInBothLanguages) {
         std::string en, zh;
     };
     const std::vector<Case> cases = {
-        {3, 0, "Off", "关闭"},   {4, 0, "Off", "关闭"},  {5, 0, "High", "高"}, {6, 0, "Off", "关"},
-        {7, 0, "On", "使能"},    {8, 0, "Wide", "宽带"}, {8, 1, "Wide", "宽带"}, {8, 2, "Narrow", "窄带"},
+        {3, 0, "Off", "关闭"},    {4, 0, "Off", "关闭"},  {5, 0, "High", "高"},   {6, 0, "Off", "关"},
+        {7, 0, "On", "使能"},     {8, 0, "Wide", "宽带"}, {8, 1, "Wide", "宽带"}, {8, 2, "Narrow", "窄带"},
         {8, 3, "Narrow", "窄带"}, {9, 0, "", ""},         {10, 0, "Off", "关"},
     };
     for (const Case& c : cases) {
@@ -170,7 +171,10 @@ TEST(ChannelFrequencyCommit, NewChannelCellTextsInBothLanguages) {
 TEST(ChannelNameCommit, StripsCode255AndKeepsEverythingElse) {
     ChannelStore store;
     fillChannel(store, 1);
-    EXPECT_EQ(commitName(store, 1, "AB\xFF" "C"), "ABC");
+    EXPECT_EQ(commitName(store, 1,
+                         "AB\xFF"
+                         "C"),
+              "ABC");
     EXPECT_EQ(store.name[0], "ABC");
     EXPECT_EQ(commitName(store, 1, "abc def!"), "abc def!");  // text not typed keeps its characters
     EXPECT_EQ(commitName(store, 1, "ABCDEFGH"), "ABCDEFGH");
@@ -191,9 +195,9 @@ TEST(ChannelListCommit, TonesKeepTheirTextListsOnlyTheirPosition) {
     EXPECT_EQ(store.itemText[2][1], "item2");
 
     const ChannelStore before = store;
-    EXPECT_FALSE(commitListChoice(store, 2, 5, 2, "?"));     // a two-item list has no position 2
-    EXPECT_FALSE(commitListChoice(store, 2, 11, 0, "?"));    // the name is no list
-    EXPECT_FALSE(commitListChoice(store, 2, 3, 265, "?"));   // past the tone list
+    EXPECT_FALSE(commitListChoice(store, 2, 5, 2, "?"));    // a two-item list has no position 2
+    EXPECT_FALSE(commitListChoice(store, 2, 11, 0, "?"));   // the name is no list
+    EXPECT_FALSE(commitListChoice(store, 2, 3, 265, "?"));  // past the tone list
     EXPECT_FALSE(commitListChoice(store, 9, 5, 0, "Low"));  // a blank channel
     EXPECT_TRUE(sameStore(store, before));
 }
@@ -205,11 +209,10 @@ TEST(ChannelKeys, NameAndFrequencyFilters) {
     };
     const std::nullopt_t no = std::nullopt;
     const std::vector<Case> cases = {
-        {U'a', U'A', no},   {U'z', U'Z', no},   {U'A', U'A', no},     {U'-', U'-', no},
-        {U'1', U'1', U'1'}, {U'0', U'0', U'0'}, {U'9', U'9', U'9'},   {U'.', U'.', U'.'},
-        {8, 8, 8},          {U' ', no, no},     {U'!', no, no},       {U'"', no, no},
-        {U'#', U'#', no},   {U'_', U'_', no},   {U'{', no, no},       {U'~', no, no},
-        {0x7F, no, no},     {13, no, no},       {27, no, no},         {0xE9, no, no},
+        {U'a', U'A', no},   {U'z', U'Z', no},   {U'A', U'A', no},   {U'-', U'-', no}, {U'1', U'1', U'1'},
+        {U'0', U'0', U'0'}, {U'9', U'9', U'9'}, {U'.', U'.', U'.'}, {8, 8, 8},        {U' ', no, no},
+        {U'!', no, no},     {U'"', no, no},     {U'#', U'#', no},   {U'_', U'_', no}, {U'{', no, no},
+        {U'~', no, no},     {0x7F, no, no},     {13, no, no},       {27, no, no},     {0xE9, no, no},
         {U'中', no, no},    {U'+', U'+', no},   {U'e', U'E', no},
     };
     for (const Case& c : cases) {
@@ -259,7 +262,8 @@ TEST(ChannelTable, CellsRedrawnFromTheStore) {
     }
     // A blank channel is an empty row even when its name survived.
     store.freq[0][99].clear();
-    for (int column = 0; column < kTableColumns; ++column) EXPECT_EQ(channelCellText(store, 100, column, kEnglish), "");
+    for (int column = 0; column < kTableColumns; ++column)
+        EXPECT_EQ(channelCellText(store, 100, column, kEnglish), "");
 }
 
 TEST(ChannelTable, NumberingOfGroupsAndRows) {
@@ -275,7 +279,8 @@ TEST(ChannelTable, NumberingOfGroupsAndRows) {
 
 TEST(ChannelStartForm, EmptiesEveryChannel) {
     ChannelStore store;
-    for (int n = 1; n <= kChannelCount; n += 7) fillChannel(store, n);
+    for (int n = 1; n <= kChannelCount; n += 7)
+        fillChannel(store, n);
     channelStartForm(store);
     EXPECT_TRUE(sameStore(store, ChannelStore{}));
 }

@@ -13,22 +13,26 @@ namespace {
 using Record = std::array<std::uint8_t, 13>;
 
 void putRecord(MemoryImage& image, int n, const Record& r) {
-    for (std::size_t k = 0; k < r.size(); ++k) image.set(addr::channelRecord(n) + k, r[k]);
+    for (std::size_t k = 0; k < r.size(); ++k)
+        image.set(addr::channelRecord(n) + k, r[k]);
 }
 
 Record getRecord(const MemoryImage& image, int n) {
     Record r{};
-    for (std::size_t k = 0; k < r.size(); ++k) r[k] = image[addr::channelRecord(n) + k];
+    for (std::size_t k = 0; k < r.size(); ++k)
+        r[k] = image[addr::channelRecord(n) + k];
     return r;
 }
 
 void putName(MemoryImage& image, int n, const std::array<std::uint8_t, 8>& bytes) {
-    for (std::size_t k = 0; k < 8; ++k) image.set(addr::channelName(n) + k, bytes[k]);
+    for (std::size_t k = 0; k < 8; ++k)
+        image.set(addr::channelName(n) + k, bytes[k]);
 }
 
 std::array<std::uint8_t, 8> getName(const MemoryImage& image, int n) {
     std::array<std::uint8_t, 8> bytes{};
-    for (std::size_t k = 0; k < 8; ++k) bytes[k] = image[addr::channelName(n) + k];
+    for (std::size_t k = 0; k < 8; ++k)
+        bytes[k] = image[addr::channelName(n) + k];
     return bytes;
 }
 
@@ -77,7 +81,8 @@ TEST(ChannelTransfer, RecordFieldsDecode) {
     Record back = getRecord(out, 2);
     EXPECT_EQ(back[8], 0xFF);
     EXPECT_EQ(back[9], 0xFF);
-    for (int k = 4; k < 8; ++k) EXPECT_EQ(back[k], 0xFF);
+    for (int k = 4; k < 8; ++k)
+        EXPECT_EQ(back[k], 0xFF);
 }
 
 TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
@@ -98,7 +103,8 @@ TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
 
     MemoryImage out;
     encodeChannelRecords(config, out);
-    for (std::uint8_t b : getRecord(out, 7)) EXPECT_EQ(b, 0xFF);
+    for (std::uint8_t b : getRecord(out, 7))
+        EXPECT_EQ(b, 0xFF);
 }
 
 TEST(ChannelTransfer, FlagByte) {
@@ -157,7 +163,8 @@ TEST(ChannelTransfer, EmptyChannelKeepsItsName) {
     EXPECT_EQ(config.channels.name[89], "OLD");
     const MemoryImage out = encoded(config);
     EXPECT_EQ(getName(out, 90), (std::array<std::uint8_t, 8>{'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    for (std::uint8_t b : getRecord(out, 90)) EXPECT_EQ(b, 0xFF);
+    for (std::uint8_t b : getRecord(out, 90))
+        EXPECT_EQ(b, 0xFF);
 }
 
 TEST(ChannelTransfer, FailingToneTextKeepsThePreviousBytes) {
@@ -173,7 +180,9 @@ TEST(ChannelTransfer, FailingToneTextKeepsThePreviousBytes) {
     EXPECT_EQ(out[addr::channelRecord(1) + 9], 0x34);
 }
 
-std::uint8_t bcd(int v) { return static_cast<std::uint8_t>((v / 10) * 16 + v % 10); }
+std::uint8_t bcd(int v) {
+    return static_cast<std::uint8_t>((v / 10) * 16 + v % 10);
+}
 
 // Every channel set, with every flag combination, every kind of tone and names of every length.
 TEST(ChannelTransfer, FullImageRoundTripsRecordsAndNames) {
@@ -195,16 +204,19 @@ TEST(ChannelTransfer, FullImageRoundTripsRecordsAndNames) {
         r[2] = bcd((mhz % 10) * 10 + tenHz / 10000);
         r[3] = bcd(mhz / 10);
         if (n % 5 == 0) {
-            for (int k = 4; k < 8; ++k) r[k] = 0xFF;
+            for (int k = 4; k < 8; ++k)
+                r[k] = 0xFF;
         } else {
-            for (int k = 0; k < 4; ++k) r[4 + k] = r[k];
+            for (int k = 0; k < 4; ++k)
+                r[4 + k] = r[k];
             r[6] = bcd((mhz % 10) * 10 + (tenHz / 10000 + 3) % 10);
         }
         const auto& decodeTone = tones[n % tones.size()];
         const auto& encodeTone = tones[(n * 5) % tones.size()];
         r[8] = decodeTone[0], r[9] = decodeTone[1], r[10] = encodeTone[0], r[11] = encodeTone[1];
         const int combination = (n - 1) % 64;
-        for (int b = 0; b < 6; ++b) r[12] |= static_cast<std::uint8_t>(((combination >> b) & 1) << flagBits[b]);
+        for (int b = 0; b < 6; ++b)
+            r[12] |= static_cast<std::uint8_t>(((combination >> b) & 1) << flagBits[b]);
         putRecord(in, n, r);
         records.push_back(r);
 
@@ -214,7 +226,8 @@ TEST(ChannelTransfer, FullImageRoundTripsRecordsAndNames) {
             name.fill(0x00);  // the empty name
         } else {
             for (int k = 0; k < 8; ++k)
-                name[k] = k < length ? static_cast<std::uint8_t>(k == 0 ? 'A' + n % 26 : '0' + (n + k) % 10) : 0xFF;
+                name[k] =
+                    k < length ? static_cast<std::uint8_t>(k == 0 ? 'A' + n % 26 : '0' + (n + k) % 10) : 0xFF;
         }
         putName(in, n, name);
         names.push_back(name);

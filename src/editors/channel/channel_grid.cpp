@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <array>
 
 #include "config/channel_table.h"
@@ -14,8 +15,8 @@ namespace zrt {
 namespace {
 
 // Column widths in twips, shown at 96 dots per inch (15 twips a pixel).
-constexpr std::array<int, kTableColumns> kColumnTwips{600, 1100, 1100, 1200, 1200, 600,
-                                                       1400, 900, 750, 1, 900, 1400};
+constexpr std::array<int, kTableColumns> kColumnTwips{600,  1100, 1100, 1200, 1200, 600,
+                                                      1400, 900,  750,  1,    900,  1400};
 constexpr int kTwipsPerPixel = 15;
 const QColor kEvenRowColour(0xC0, 0xC0, 0xFF);
 
@@ -60,20 +61,34 @@ ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGrou
     }
 }
 
-int ChannelGrid::topRow() const { return verticalScrollBar()->value() + 1; }
+int ChannelGrid::topRow() const {
+    return verticalScrollBar()->value() + 1;
+}
 
-void ChannelGrid::setTopRow(int row) { verticalScrollBar()->setValue(row - 1); }
+void ChannelGrid::setTopRow(int row) {
+    verticalScrollBar()->setValue(row - 1);
+}
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         QTableWidget::mousePressEvent(event);
         // A press beside the cells selects nothing and opens nothing.
-        if (indexAt(event->position().toPoint()).isValid()) emit leftPressed();
+        leftPressOnCell_ = indexAt(event->position().toPoint()).isValid();
     } else if (event->button() == Qt::RightButton) {
         setFocus(Qt::MouseFocusReason);
         event->accept();
     } else {
         event->accept();
+    }
+}
+
+void ChannelGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    // The editor opens once the button is up, so that the release cannot pick an item of a list that the
+    // press opened.
+    if (event->button() == Qt::LeftButton && leftPressOnCell_) {
+        leftPressOnCell_ = false;
+        emit leftClicked();
     }
 }
 
@@ -83,8 +98,14 @@ void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ChannelGrid::mouseMoveEvent(QMouseEvent* event) {
+    // No drag selection: the cell pressed is the cell clicked.
     if (event->buttons() & Qt::LeftButton) return;
     QTableWidget::mouseMoveEvent(event);
+}
+
+void ChannelGrid::wheelEvent(QWheelEvent* event) {
+    // The table never scrolls by itself; the wheel hook of the table in view moves it one row at a time.
+    event->accept();
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,6 @@
-// One channel table (Grid1 or Grid2): 64 rows of 12 columns, not editable in place. It reports a left press
-// and the Enter key, which arm the window's floating cell editors, and takes the focus on a right press.
+// One channel table (Grid1 or Grid2): 64 rows of 12 columns, not editable in place. A left click on a cell
+// and the Enter key arm the window's floating cell editors; a right press only takes the focus, and the
+// wheel does not scroll it by itself.
 #pragma once
 
 #include <QTableWidget>
@@ -8,7 +9,7 @@ namespace zrt {
 
 class ChannelGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     // group: 1 for group A (row labels "A1".."A64"), 2 for group B.
     ChannelGrid(int group, QWidget* parent = nullptr);
 
@@ -20,16 +21,21 @@ public:
 
     void keyboardSearch(const QString&) override {}  // typing in the grid does not jump to a row
 
-signals:
-    // A left press selected a cell (the press ends at once: no drag selection follows).
-    void leftPressed();
+  signals:
+    // A left press on a cell, and its release: the cell is selected and the window's editor may open.
+    void leftClicked();
     void enterPressed();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool leftPressOnCell_ = false;
 };
 
 }  // namespace zrt

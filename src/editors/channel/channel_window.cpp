@@ -1,7 +1,7 @@
 #include "editors/channel/channel_window.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
-#include <algorithm>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/msgbox.h"
 #include "config/channel_edit.h"
@@ -80,7 +81,7 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         grid->setObjectName(qs(g == kGroupA ? kGrid1Name : kGrid2Name));
         gridLayout->addWidget(grid, 0, 0);
         grids_[g - 1] = grid;
-        connect(grid, &ChannelGrid::leftPressed, this, [this] {
+        connect(grid, &ChannelGrid::leftClicked, this, [this] {
             editArmed_ = true;
             gridClick();
         });
@@ -88,8 +89,10 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
             editArmed_ = true;
             gridClick();
         });
-        connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this, grid] { gridScrolled(grid); });
-        connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this, grid] { gridScrolled(grid); });
+        connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, grid] { gridScrolled(grid); });
+        connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, grid] { gridScrolled(grid); });
     }
     // Group A is in view until the tab changes.
     grids_[1]->hide();
@@ -103,24 +106,29 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
     text1_ = makeTextEditor(this, "Text1");
     text2_ = makeTextEditor(this, "Text2");
     combo1_ = makeList(this, QStringLiteral("Combo1"));
-    for (int i = 0; i < kToneListSize; ++i) combo1_->addItem(qs(toneListItem(i, lang)));
+    for (int i = 0; i < kToneListSize; ++i)
+        combo1_->addItem(qs(toneListItem(i, lang)));
     combo1_->setCurrentIndex(0);
     for (int k = kFirstListColumn; k <= kLastListColumn; ++k) {
         QComboBox* list = makeList(this, QStringLiteral("Combo5_%1").arg(k));
-        for (int item = 0; item < 2; ++item) list->addItem(qs(channelListItem(k, item, lang)));
+        for (int item = 0; item < 2; ++item)
+            list->addItem(qs(channelListItem(k, item, lang)));
         list->setCurrentIndex(1);
         combo5_[k - kFirstListColumn] = list;
     }
-    for (QWidget* w : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(text2_)}) w->installEventFilter(this);
+    for (QWidget* w : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(text2_)})
+        w->installEventFilter(this);
     for (QComboBox* list : combo5_) {
         list->installEventFilter(this);
-        connect(list, &QComboBox::activated, this, [this, list](int position) { listChosen(list, position); });
+        connect(list, &QComboBox::activated, this,
+                [this, list](int position) { listChosen(list, position); });
     }
     combo1_->installEventFilter(this);
     connect(combo1_, &QComboBox::activated, this, [this](int position) { listChosen(combo1_, position); });
 
     wheel_ = new GridWheelHook(this);
-    connect(wheel_, &GridWheelHook::mouseWheel, this, [this](int distance, int, int) { mouseWheel(distance); });
+    connect(wheel_, &GridWheelHook::mouseWheel, this,
+            [this](int distance, int, int) { mouseWheel(distance); });
     wheel_->hookGrid(grids_[0]);
     connect(tabStrip_, &QTabBar::currentChanged, this, &ChannelWindow::changeTab);
 
@@ -131,7 +139,9 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
 
 ChannelWindow::~ChannelWindow() = default;
 
-ChannelGrid* ChannelWindow::grid(int group) const { return group == kGroupB ? grids_[1] : grids_[0]; }
+ChannelGrid* ChannelWindow::grid(int group) const {
+    return group == kGroupB ? grids_[1] : grids_[0];
+}
 
 void ChannelWindow::applyLanguage() {
     const int lang = session_.config.languageIndex;
@@ -141,7 +151,8 @@ void ChannelWindow::applyLanguage() {
 }
 
 void ChannelWindow::refresh() {
-    for (int n = 1; n <= kChannelCount; ++n) redrawChannel(n);
+    for (int n = 1; n <= kChannelCount; ++n)
+        redrawChannel(n);
 }
 
 void ChannelWindow::redrawChannel(int n) {
@@ -156,7 +167,8 @@ void ChannelWindow::redrawChannel(int n) {
 
 void ChannelWindow::clearRow(int group, int row) {
     ChannelGrid* g = grid(group);
-    for (int c = kRxColumn; c < kTableColumns; ++c) g->item(row - 1, c)->setText(QString());
+    for (int c = kRxColumn; c < kTableColumns; ++c)
+        g->item(row - 1, c)->setText(QString());
 }
 
 void ChannelWindow::setCell(int row, int column, const QString& text) {
@@ -170,7 +182,8 @@ void ChannelWindow::clearNo(int n) {
 }
 
 void ChannelWindow::clearGrid() {
-    for (int n = 1; n <= kChannelCount; ++n) clearNo(n);
+    for (int n = 1; n <= kChannelCount; ++n)
+        clearNo(n);
 }
 
 void ChannelWindow::startForm() {
@@ -178,7 +191,9 @@ void ChannelWindow::startForm() {
     refresh();
 }
 
-int ChannelWindow::editChannel() const { return channelNumber(currentGroup_, editRow_); }
+int ChannelWindow::editChannel() const {
+    return channelNumber(currentGroup_, editRow_);
+}
 
 // ---- Tabs and wheel ---------------------------------------------------------------------------------
 
@@ -281,7 +296,8 @@ void ChannelWindow::text1LostFocus() {
             if (result.newChannel) {
                 setCell(editRow_, kTxColumn, qs(result.text));
                 for (int c = kDecodeToneColumn; c <= kLastListColumn; ++c)
-                    setCell(editRow_, c, qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
+                    setCell(editRow_, c,
+                            qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
                 // The cell shows the name the channel will be written with.
                 setCell(editRow_, kNameColumn, fromBytes(config.channels.name[editChannel() - 1]));
             }
@@ -329,14 +345,18 @@ void ChannelWindow::closeEditors() {
     text2LostFocus();
     if (committing_) return;
     combo1_->hide();
-    for (QComboBox* list : combo5_) list->hide();
+    for (QComboBox* list : combo5_)
+        list->hide();
 }
 
 // ---- Events ----------------------------------------------------------------------------------------
 
 bool ChannelWindow::filterKey(QLineEdit* editor, QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (editor == text1_) text1LostFocus(); else text2LostFocus();
+        if (editor == text1_)
+            text1LostFocus();
+        else
+            text2LostFocus();
         return true;
     }
     // Keys that enter no character (moving the cursor, Delete, Tab) and copying keep their usual meaning.
@@ -371,8 +391,8 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
         } else if (watched == text2_) {
             text2LostFocus();
         } else if (auto* list = qobject_cast<QComboBox*>(watched); list && !committing_) {
-            // A list left without a choice only disappears.
-            list->hide();
+            // A list left without a choice only disappears; its own drop-down taking the focus is no leaving.
+            if (!list->view()->isVisible()) list->hide();
         }
     }
     return EditorWindow::eventFilter(watched, event);

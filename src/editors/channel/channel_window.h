@@ -17,7 +17,7 @@ class GridWheelHook;
 
 class ChannelWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit ChannelWindow(Session& session, QWidget* parent = nullptr);
     ~ChannelWindow() override;
 
@@ -37,12 +37,12 @@ public:
     int currentGroup() const { return currentGroup_; }  // CurrentGroup: 1 group A, 2 group B
     ChannelGrid* grid(int group) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void changeTab(int index);
     void gridClick();
     void openTextEditor(QLineEdit* editor, int column);
@@ -64,10 +64,10 @@ private:
 
     QTabBar* tabStrip_ = nullptr;
     std::array<ChannelGrid*, 2> grids_{};
-    QLineEdit* text1_ = nullptr;                 // frequency editor
-    QLineEdit* text2_ = nullptr;                 // name editor
-    QComboBox* combo1_ = nullptr;                // tone list
-    std::array<QComboBox*, 6> combo5_{};         // Combo5(5) .. Combo5(10)
+    QLineEdit* text1_ = nullptr;          // frequency editor
+    QLineEdit* text2_ = nullptr;          // name editor
+    QComboBox* combo1_ = nullptr;         // tone list
+    std::array<QComboBox*, 6> combo5_{};  // Combo5(5) .. Combo5(10)
     GridWheelHook* wheel_ = nullptr;
 
     int currentGroup_ = 1;

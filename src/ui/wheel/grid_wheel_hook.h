@@ -12,7 +12,7 @@ namespace zrt {
 
 class GridWheelHook : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit GridWheelHook(QObject* parent = nullptr) : QObject(parent) {}
     ~GridWheelHook() override { unhook(); }
 
@@ -21,15 +21,15 @@ public:
     void unhook();
     QAbstractScrollArea* grid() const { return grid_; }
 
-signals:
+  signals:
     // One vertical wheel event over the watched table: its distance (positive away from the user) and the
     // pointer position in the viewport. The table does not scroll by itself.
     void mouseWheel(int distance, int x, int y);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QPointer<QAbstractScrollArea> grid_;
     QPointer<QWidget> viewport_;
 };
