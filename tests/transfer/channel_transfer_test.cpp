@@ -167,19 +167,6 @@ TEST(ChannelTransfer, EmptyChannelKeepsItsName) {
         EXPECT_EQ(b, 0xFF);
 }
 
-TEST(ChannelTransfer, FailingToneTextKeepsThePreviousBytes) {
-    Configuration config = startConfiguration();
-    config.channels.freq[0][0] = "145.00000";
-    config.channels.listIndex[0][0] = 255;
-    config.channels.itemText[0][0] = "DxyzN";  // no hexadecimal digits to write
-    MemoryImage out;
-    out.set(addr::channelRecord(1) + 8, 0x12);
-    out.set(addr::channelRecord(1) + 9, 0x34);
-    encodeChannelRecords(config, out);
-    EXPECT_EQ(out[addr::channelRecord(1) + 8], 0x12);
-    EXPECT_EQ(out[addr::channelRecord(1) + 9], 0x34);
-}
-
 std::uint8_t bcd(int v) {
     return static_cast<std::uint8_t>((v / 10) * 16 + v % 10);
 }

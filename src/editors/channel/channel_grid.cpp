@@ -59,6 +59,8 @@ ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGrou
             setItem(r, c, item);
         }
     }
+    // Enter before any click opens row 1's receive frequency.
+    setCurrentCell(0, 1);
 }
 
 int ChannelGrid::topRow() const {
