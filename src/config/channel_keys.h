@@ -1,5 +1,5 @@
-// The key filters of the channel table's two text editors: what a typed character becomes, and whether
-// one more character fits. They judge typing only; text the program puts into an editor is never cut.
+// The key filters of the channel table's two text editors: what a typed character becomes. Like the
+// length limits, they judge typing only; text the program puts into an editor is never cut.
 #pragma once
 
 #include <optional>
@@ -14,11 +14,5 @@ inline constexpr int kNameMaxLength = 6;       // Text2
 std::optional<char32_t> filterFrequencyKey(char32_t key);
 // Text2: "a".."z" become upper case; then codes 35 ("#") to 122 ("z"), "." and Backspace pass.
 std::optional<char32_t> filterNameKey(char32_t key);
-
-// Whether typing one character into a text of `length` characters with `selected` of them selected (the
-// character replaces the selection) keeps it within `maxLength`.
-inline bool fitsMaxLength(int length, int selected, int maxLength) {
-    return length - selected + 1 <= maxLength;
-}
 
 }  // namespace zrt

@@ -213,12 +213,6 @@ TEST(ChannelKeys, NameAndFrequencyFilters) {
     for (char32_t key : {U'a', U'b', U'-', U'1', U' ', U'x'})
         if (auto k = filterNameKey(key)) name += static_cast<char>(*k);
     EXPECT_EQ(name, "AB-1X");
-
-    EXPECT_TRUE(fitsMaxLength(5, 0, kNameMaxLength));
-    EXPECT_FALSE(fitsMaxLength(6, 0, kNameMaxLength));
-    EXPECT_TRUE(fitsMaxLength(6, 1, kNameMaxLength));  // the key replaces the selection
-    EXPECT_FALSE(fitsMaxLength(9, 0, kFrequencyMaxLength));
-    EXPECT_TRUE(fitsMaxLength(9, 9, kFrequencyMaxLength));
 }
 
 TEST(ChannelTable, CellsRedrawnFromTheStore) {

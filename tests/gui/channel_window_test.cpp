@@ -336,6 +336,11 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     window->commitFrequencyEditor();  // nothing open: nothing happens
     EXPECT_EQ(session.config.channels.freq[0][6], "146.52000");
 
+    // Closing only hides the window; the table keeps its rows.
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_EQ(cell(kGroupA, 7, 1), "146.52000");
+
     // New empties the store and the rows.
     window->startForm();
     EXPECT_EQ(cell(kGroupA, 7, 1), "");

@@ -5,8 +5,6 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -20,6 +18,8 @@
 #include "config/channel_lists.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
+#include "editors/hide_on_close.h"
+#include "editors/line_filter.h"
 #include "i18n/channel_captions.h"
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
@@ -39,10 +39,6 @@ QLineEdit* makeTextEditor(QWidget* parent, const char* name) {
     e->setObjectName(QString::fromLatin1(name));
     e->setFrame(false);
     e->setAlignment(Qt::AlignCenter);
-    // Everything the user enters goes through the key filter: no paste menu, no drop, no input method.
-    e->setContextMenuPolicy(Qt::NoContextMenu);
-    e->setAcceptDrops(false);
-    e->setAttribute(Qt::WA_InputMethodEnabled, false);
     e->hide();
     return e;
 }
@@ -116,8 +112,11 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         list->setCurrentIndex(1);
         combo5_[k - kFirstListColumn] = list;
     }
-    for (QWidget* w : {static_cast<QWidget*>(text1_), static_cast<QWidget*>(text2_)})
-        w->installEventFilter(this);
+    // The length limits apply to typing only: a longer name from an image stays whole in the box.
+    LineFilter::install(text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); });
+    LineFilter::install(text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); });
+    text1_->installEventFilter(this);
+    text2_->installEventFilter(this);
     for (QComboBox* list : combo5_) {
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
@@ -351,40 +350,7 @@ void ChannelWindow::closeEditors() {
 
 // ---- Events ----------------------------------------------------------------------------------------
 
-bool ChannelWindow::filterKey(QLineEdit* editor, QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (editor == text1_)
-            text1LostFocus();
-        else
-            text2LostFocus();
-        return true;
-    }
-    // Keys that enter no character (moving the cursor, Delete, Tab) and copying keep their usual meaning.
-    const QString text = event->text();
-    if (text.isEmpty() || event->key() == Qt::Key_Delete || event->key() == Qt::Key_Tab ||
-        event->key() == Qt::Key_Backtab || event->matches(QKeySequence::Copy))
-        return false;
-    const bool isName = editor == text2_;
-    const int maxLength = isName ? kNameMaxLength : kFrequencyMaxLength;
-    QString accepted;
-    for (char32_t key : text.toUcs4()) {
-        const std::optional<char32_t> k = isName ? filterNameKey(key) : filterFrequencyKey(key);
-        if (!k) continue;
-        if (*k == kBackspaceKey) {
-            editor->backspace();
-            continue;
-        }
-        const int length = static_cast<int>(editor->text().size());
-        const int selected = static_cast<int>(editor->selectedText().size());
-        if (!fitsMaxLength(length, selected, maxLength)) continue;
-        editor->insert(QString::fromUcs4(&*k, 1));
-    }
-    return true;
-}
-
 bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && (watched == text1_ || watched == text2_))
-        return filterKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::FocusOut && leavesEditor(static_cast<QFocusEvent*>(event))) {
         if (watched == text1_) {
             text1LostFocus();
@@ -406,13 +372,8 @@ void ChannelWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void ChannelWindow::closeEvent(QCloseEvent* event) {
-    if (event->spontaneous()) {
-        // The close box only hides the window; the tables and the store keep their contents.
-        event->ignore();
-        hide();
-        return;
-    }
-    EditorWindow::closeEvent(event);
+    // The tables and the store keep their contents.
+    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

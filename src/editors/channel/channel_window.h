@@ -53,7 +53,6 @@ class ChannelWindow : public EditorWindow {
     void closeEditors();
     void gridScrolled(ChannelGrid* grid);
     void mouseWheel(int distance);
-    bool filterKey(QLineEdit* editor, QKeyEvent* event);
 
     void setCell(int row, int column, const QString& text);
     void clearRow(int group, int row);
