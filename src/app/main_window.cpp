@@ -1,17 +1,458 @@
 #include "app/main_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <chrono>
 
+#include "app/about_box.h"
+#include "app/help_viewer.h"
+#include "app/msgbox.h"
+#include "app/radio_picture.h"
+#include "app/transfer_controller.h"
+#include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/features/features_window.h"
+#include "editors/fm/fm_window.h"
+#include "i18n/about_captions.h"
+#include "i18n/main_window_captions.h"
 #include "platform/qt_text.h"
+#include "platform/radio_port.h"
 #include "session/session.h"
 
 namespace zrt {
 
-MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+namespace {
+
+std::int64_t monotonicMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+QString name(const char* s) {
+    return QString::fromLatin1(s);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      ports_(std::move(ports)),
+      port_(new RadioPort(this)),
+      files_(session, this),
+      clock_(monotonicMs) {
+    setObjectName(name("MDIForm1"));
+    setWindowIcon(radioIcon());
+    resize(1100, 760);
+
+    buildMenu();
+    buildTopBar();
+    buildStatusBar();
+
     mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(name("MDIClient"));
     setCentralWidget(mdi_);
-    setWindowTitle(QStringLiteral("ZR-T410 Radio Programming Software"));
-    resize(1024, 720);
+    buildEditors();
+    about_ = new AboutBox(this);
+    about_->setWindowIcon(windowIcon());
+
+    transfer_ = std::make_unique<TransferController>(session_, *port_, this);
+    connect(transfer_.get(), &TransferController::aboutToStart, this,
+            [this] { channel_->commitFrequencyEditor(); });
+    connect(transfer_.get(), &TransferController::commandsEnabled, this,
+            &MainWindow::setTransferCommandsEnabled);
+    connect(transfer_.get(), &TransferController::decoded, this, &MainWindow::configurationReplaced);
+
+    // Load: band 0, the port list filled (its port is opened by openStartPort), then every caption.
+    {
+        const QSignalBlocker block(bandList_);
+        bandList_->setCurrentIndex(session_.config.band.listIndex);
+    }
+    updatePortPanel();
+    syncServiceButtons();
+    applyLanguage();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Building the window.
+
+void MainWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(name("MenuBar"));
+    auto menu = [&](const char* objectName) {
+        QMenu* m = bar->addMenu(QString());
+        m->setObjectName(name(objectName));
+        return m;
+    };
+    auto item = [&](QMenu* m, const char* objectName, const QKeySequence& key, auto slot) {
+        QAction* a = m->addAction(QString());
+        a->setObjectName(name(objectName));
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu* file = menu("MNFile");
+    item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+        if (files_.newFile()) configurationReplaced();
+    });
+    item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+        if (files_.open()) configurationReplaced();
+    });
+    item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_.save(); });
+    // Print has never had a command; greyed so that choosing it does not look like a failure.
+    item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
+    file->addSeparator()->setObjectName(name("MNLine1"));
+    item(file, "MNQuit", QKeySequence(), [this] { close(); });
+
+    QMenu* edit = menu("MNEdit");
+    item(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showEditor(channel_); });
+    item(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showEditor(dtmf_); });
+    item(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showEditor(features_); });
+    item(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { showEditor(calibration_); });
+    item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { showEditor(fm_); });
+
+    QMenu* program = menu("MNProgram");
+    item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
+    item(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { transfer_->startWrite(); });
+    item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });
+
+    QMenu* language = menu("MNLanguage");
+    item(language, "MNChinese", QKeySequence(), [this] { setLanguage(kChinese); });
+    item(language, "MNEnglish", QKeySequence(), [this] { setLanguage(kEnglish); });
+
+    QMenu* help = menu("MNHelp");
+    item(help, "MNF1", QKeySequence(Qt::Key_F1), [this] { openHelp(session_.config.languageIndex, this); });
+    item(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A), [this] { about_->exec(); });
+}
+
+void MainWindow::buildTopBar() {
+    topBar_ = new QToolBar(this);
+    topBar_->setObjectName(name("TopBar"));
+    topBar_->setMovable(false);
+    topBar_->setFloatable(false);
+    topBar_->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, topBar_);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto* bar = new QWidget(topBar_);
+    bar->setObjectName(name("Picture1"));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(6, 0, 6, 0);
+    layout->setSpacing(6);
+
+    auto* label = new QLabel(bar);
+    label->setObjectName(name("Label1"));
+    bandList_ = new QComboBox(bar);
+    bandList_->setObjectName(name("Combo1"));
+    for (const BandEntry& band : kBands)
+        bandList_->addItem(qs(band.text));
+    bandList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    bandList_->installEventFilter(this);
+    connect(bandList_, &QComboBox::activated, this, &MainWindow::bandListClicked);
+
+    auto* tools = new QToolBar(bar);
+    toolbar_ = tools;
+    tools->setObjectName(name("Toolbar1"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tools->setIconSize(QSize(24, 24));
+    QStyle* st = style();
+    auto button = [&](const char* key, QStyle::StandardPixmap icon, std::string_view caption, auto slot) {
+        QAction* a = tools->addAction(st->standardIcon(icon), qs(caption));
+        a->setObjectName(name(key));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    button("TNew", QStyle::SP_FileIcon, kToolNew, [this] {
+        if (files_.newFile()) configurationReplaced();
+    });
+    button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
+        if (files_.open()) configurationReplaced();
+    });
+    button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { files_.save(); });
+    tools->addSeparator();
+    button("TRead", QStyle::SP_ArrowDown, kToolRead, [this] { transfer_->startRead(); });
+    button("TWrite", QStyle::SP_ArrowUp, kToolWrite, [this] { transfer_->startWrite(); });
+    hiddenButtons_[0] = button("TAnMa", QStyle::SP_MessageBoxWarning, {},
+                               [this] { hiddenButtonClicked(ServiceMode::CrossBandWrite); });
+    hiddenButtons_[1] = button("TDebug", QStyle::SP_FileDialogDetailedView, {},
+                               [this] { hiddenButtonClicked(ServiceMode::CalibWrite); });
+    hiddenButtons_[2] = button("TFMMa", QStyle::SP_MediaVolume, {},
+                               [this] { hiddenButtonClicked(ServiceMode::FeatureUnlock); });
+
+    layout->addWidget(label);
+    layout->addWidget(bandList_);
+    layout->addSpacing(12);
+    layout->addWidget(tools);
+    layout->addStretch(1);
+    topBar_->addWidget(bar);
+
+    // The port list floats over the bar beside the band list, only while the port command shows it.
+    portList_ = new QComboBox(bar);
+    portList_->setObjectName(name("ComboCom"));
+    portList_->addItems(portEntryTexts());
+    portList_->hide();
+    portList_->installEventFilter(this);
+    connect(portList_, &QComboBox::activated, this, [this] { portListClicked(); });
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(name("StatusBar1"));
+    auto panel = [&](const char* objectName) {
+        auto* l = new QLabel(bar);
+        l->setObjectName(name(objectName));
+        l->setContentsMargins(6, 0, 6, 0);
+        return l;
+    };
+    portPanel_ = panel("StatusBar1.Port");
+    portPanel_->setMinimumWidth(90);
+    QLabel* maker = panel("StatusBar1.Maker");
+    datePanel_ = panel("StatusBar1.Date");
+    timePanel_ = panel("StatusBar1.Time");
+    bar->addWidget(portPanel_);
+    bar->addWidget(maker, 1);
+    bar->addPermanentWidget(datePanel_);
+    bar->addPermanentWidget(timePanel_);
+    updateClock();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
+    clock->start(1000);
+}
+
+void MainWindow::buildEditors() {
+    channel_ = new ChannelWindow(session_);
+    dtmf_ = new DtmfWindow(session_);
+    features_ = new FeaturesWindow(session_);
+    calibration_ = new CalibrationWindow(session_);
+    fm_ = new FmWindow(session_);
+    addEditor(channel_, "Form1")->show();
+    addEditor(dtmf_, "Form2")->hide();
+    addEditor(features_, "Form3")->hide();
+    addEditor(calibration_, "Form4")->hide();
+    addEditor(fm_, "Form5")->hide();
+    connect(features_, &FeaturesWindow::serviceFlagsChanged, this, [this] {
+        syncServiceButtons();
+        calibration_->refresh();  // the calibration gesture unlocks its sliders
+    });
+}
+
+QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName) {
+    if (editor->objectName().isEmpty()) editor->setObjectName(name(formName));
+    QMdiSubWindow* sub = mdi_->addSubWindow(editor);
+    sub->setObjectName(name(formName) + QStringLiteral("Frame"));
+    sub->setWindowIcon(windowIcon());
+    sub->installEventFilter(this);
+    return sub;
+}
+
+QMdiSubWindow* MainWindow::subWindowOf(const EditorWindow* editor) const {
+    return editor ? qobject_cast<QMdiSubWindow*>(editor->parentWidget()) : nullptr;
+}
+
+QObject* MainWindow::control(std::string_view controlName) const {
+    if (controlName.empty()) return const_cast<MainWindow*>(this);
+    const QString wanted = qs(controlName);
+    // Only the window's own bars: the editor windows below reuse names such as Combo1 and Label1.
+    for (QObject* root : {static_cast<QObject*>(menuBar()), static_cast<QObject*>(topBar_),
+                          static_cast<QObject*>(statusBar())}) {
+        if (root->objectName() == wanted) return root;
+        if (QObject* found = root->findChild<QObject*>(wanted)) return found;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands.
+
+void MainWindow::showEditor(EditorWindow* editor) {
+    QMdiSubWindow* sub = subWindowOf(editor);
+    if (!sub) return;
+    editor->show();
+    if (sub->isMinimized()) sub->showNormal();
+    sub->show();
+    sub->raise();
+    mdi_->setActiveSubWindow(sub);
+}
+
+void MainWindow::bandListClicked(int index) {
+    Configuration& config = session_.config;
+    // Choosing the entry already in force changes nothing, so typed VFO frequencies are not reset.
+    if (index == config.band.listIndex && index == config.band.current) return;
+    const int language = config.languageIndex;
+    const bool cleared = session_.chooseBand(
+        index, [&] { return msgBoxEx(language, msg::kBandChangeQuestion, this) == msg::kResultOk; });
+    features_->refresh();
+    if (cleared) channel_->refresh();
+}
+
+void MainWindow::openStartPort() {
+    portList_->setCurrentIndex(0);
+    portListClicked();
+}
+
+void MainWindow::portListClicked() {
+    const int language = session_.config.languageIndex;
+    if (portList_->currentIndex() >= 0) {
+        port_->close();
+        if (!port_->open(ports_.device(portList_->currentText().toInt()))) {
+            const QString text = qs(msg::kPortErrorPrefix, language) + portList_->currentText() +
+                                 qs(msg::kPortErrorSuffix, language);
+            msgBoxEx(language, text, msg::kStyleExclamation, qs(msg::kPortErrorTitle, language), this);
+            const QSignalBlocker block(portList_);
+            portList_->setCurrentIndex(-1);
+        }
+    }
+    portList_->hide();
+    updatePortPanel();
+    if (QMdiSubWindow* active = mdi_->activeSubWindow(); active && active->widget())
+        active->widget()->setFocus();
+}
+
+void MainWindow::showPortList() {
+    for (int i = 0; i < portList_->count(); ++i) {
+        const QString device = ports_.device(portList_->itemText(i).toInt());
+        portList_->setItemData(i, device.isEmpty() ? QVariant() : QVariant(device), Qt::ToolTipRole);
+    }
+    placePortList();
+    portList_->show();
+    portList_->raise();
+    portList_->setFocus(Qt::OtherFocusReason);
+    portList_->showPopup();
+}
+
+void MainWindow::placePortList() {
+    const int dpi = logicalDpiX();
+    auto pixels = [dpi](int twips) { return twips * dpi / 1440; };
+    // Right of the toolbar, where it covers no button; English puts it 1000 twips further right than Chinese.
+    const int extra = session_.config.languageIndex == kEnglish ? pixels(1000) : 0;
+    const QRect tools = toolbar_->geometry();
+    const QRect band = bandList_->geometry();
+    const int width = std::max(pixels(1185), portList_->sizeHint().width());
+    portList_->setGeometry(tools.right() + 1 + pixels(120) + extra, band.y(), width, band.height());
+}
+
+void MainWindow::updatePortPanel() {
+    portPanel_->setText(qs(kPortPanelPrefix) + portList_->currentText());
+}
+
+void MainWindow::updateClock() {
+    // Dates in the window's language; in English the computer's own conventions unless those are Chinese.
+    QLocale locale;
+    if (session_.config.languageIndex == kChinese)
+        locale = QLocale(QLocale::Chinese, QLocale::China);
+    else if (locale.language() == QLocale::Chinese)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void MainWindow::setLanguage(int languageIndex) {
+    session_.config.languageIndex = languageIndex;
+    applyLanguage();
+}
+
+void MainWindow::applyLanguage() {
+    const int language = session_.config.languageIndex;
+    if (language != kChinese && language != kEnglish) return;
+    for (const Caption& entry : mainWindowCaptions()) {
+        QObject* target = control(entry.control);
+        if (!target) continue;
+        Caption onTarget = entry;
+        onTarget.control = {};
+        applyCaptions(target, std::span(&onTarget, 1), language);
+    }
+    placePortList();
+    updateClock();
+    for (EditorWindow* editor :
+         std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
+        editor->applyLanguage();
+    applyCaptions(about_, aboutCaptions(), language);
+    channel_->refresh();  // the channel tables' texts in the new language
+}
+
+void MainWindow::setTransferCommandsEnabled(bool enabled) {
+    for (const char* key : {"MNRead", "MNWrite", "TRead", "TWrite"})
+        if (auto* a = qobject_cast<QAction*>(control(key))) a->setEnabled(enabled);
+}
+
+void MainWindow::configurationReplaced() {
+    for (EditorWindow* editor :
+         std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
+        editor->refresh();
+    {
+        const QSignalBlocker block(bandList_);
+        bandList_->setCurrentIndex(session_.config.band.listIndex);
+    }
+    showEditor(channel_);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Service modes.
+
+void MainWindow::syncServiceButtons() {
+    const ServiceFlags& flags = session_.config.service;
+    hiddenButtons_[static_cast<int>(ServiceMode::CrossBandWrite)]->setVisible(flags.crossBandWrite);
+    hiddenButtons_[static_cast<int>(ServiceMode::CalibWrite)]->setVisible(flags.calibWrite);
+    hiddenButtons_[static_cast<int>(ServiceMode::FeatureUnlock)]->setVisible(flags.featureUnlock);
+    if (auto* fmCommand = qobject_cast<QAction*>(control("MNFMset")))
+        fmCommand->setEnabled(flags.featureUnlock);
+}
+
+void MainWindow::hiddenButtonClicked(ServiceMode mode) {
+    if (!hiddenClicks_[static_cast<int>(mode)].click(clock_())) return;
+    endServiceMode(session_.config, mode);
+    syncServiceButtons();
+    if (mode == ServiceMode::CalibWrite) calibration_->refresh();
+    if (mode == ServiceMode::FeatureUnlock) features_->refresh();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Events.
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (msgBoxEx(session_.config.languageIndex, msg::kQuitQuestion, this) != msg::kResultOk) {
+        event->ignore();
+        return;
+    }
+    // Ends this copy only: ending every copy by name would throw away another copy's unsaved edits.
+    bandList_->removeEventFilter(this);
+    port_->close();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == bandList_ && event->type() == QEvent::Wheel)
+        return true;  // the band never follows the wheel
+    if (watched == portList_ && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        portList_->hide();
+    if (event->type() == QEvent::Close) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_) {
+            event->ignore();  // the editor windows live as long as the program; their close box hides them
+            sub->hide();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace zrt

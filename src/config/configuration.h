@@ -7,6 +7,7 @@
 #include "config/dtmf.h"
 #include "config/features.h"
 #include "config/fm.h"
+#include "config/service_modes.h"
 #include "config/text.h"
 
 namespace zrt {
@@ -27,6 +28,7 @@ struct Configuration {
     Calibration calib;
     Dtmf dtmf;
     ServiceFlags service;
+    std::array<GestureGroup, kServiceModeCount> gestures{};  // by ServiceMode
 };
 
 // SetBand: the limits and the three VFO fields of a band position; a position outside 0..3 changes nothing.
@@ -34,7 +36,6 @@ void setBand(Configuration& config, int index);
 
 // Reset procedures run by New and by the windows' first load.
 void featuresStartForm(Features& features);
-void dtmfStartForm(Dtmf& dtmf);
 
 // The configuration as the program has it right after start: every editor loaded with its defaults,
 // band 0 applied.

@@ -1,16 +1,379 @@
 #include "editors/channel/channel_window.h"
 
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/msgbox.h"
+#include "config/channel_edit.h"
+#include "config/channel_keys.h"
+#include "config/channel_lists.h"
+#include "config/channel_table.h"
+#include "editors/channel/channel_grid.h"
+#include "editors/hide_on_close.h"
+#include "editors/line_filter.h"
+#include "i18n/channel_captions.h"
+#include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/wheel/grid_wheel_hook.h"
 
 namespace zrt {
 
-ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) { applyLanguage(); }
+namespace {
 
-void ChannelWindow::applyLanguage() {
-    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("信道编辑") : QStringLiteral("Channel Edit"));
+// 12000 x 9000 twips at 15 twips a pixel.
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+
+QLineEdit* makeTextEditor(QWidget* parent, const char* name) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setFrame(false);
+    e->setAlignment(Qt::AlignCenter);
+    e->hide();
+    return e;
 }
 
-void ChannelWindow::refresh() {}
+QComboBox* makeList(QWidget* parent, const QString& name) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(false);
+    c->setMaxVisibleItems(20);
+    c->hide();
+    return c;
+}
+
+// Focus that leaves with the whole window (another program, a message box) or into a list's own drop-down
+// comes back by itself; it does not count as leaving the editor.
+bool leavesEditor(const QFocusEvent* e) {
+    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
+    const int lang = session_.config.languageIndex;
+
+    tabStrip_ = new QTabBar(this);
+    tabStrip_->setObjectName(qs(kTabStripName));
+    tabStrip_->setExpanding(false);
+    tabStrip_->addTab(QString());
+    tabStrip_->addTab(QString());
+
+    auto* gridArea = new QWidget(this);
+    auto* gridLayout = new QGridLayout(gridArea);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    for (int g = kGroupA; g <= kGroupB; ++g) {
+        auto* grid = new ChannelGrid(g, gridArea);
+        grid->setObjectName(qs(g == kGroupA ? kGrid1Name : kGrid2Name));
+        gridLayout->addWidget(grid, 0, 0);
+        grids_[g - 1] = grid;
+        connect(grid, &ChannelGrid::leftClicked, this, [this] {
+            editArmed_ = true;
+            gridClick();
+        });
+        connect(grid, &ChannelGrid::enterPressed, this, [this] {
+            editArmed_ = true;
+            gridClick();
+        });
+        connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, grid] { gridScrolled(grid); });
+        connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, grid] { gridScrolled(grid); });
+    }
+    // Group A is in view until the tab changes.
+    grids_[1]->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
+    layout->addWidget(tabStrip_);
+    layout->addWidget(gridArea, 1);
+
+    text1_ = makeTextEditor(this, "Text1");
+    text2_ = makeTextEditor(this, "Text2");
+    combo1_ = makeList(this, QStringLiteral("Combo1"));
+    for (int i = 0; i < kToneListSize; ++i)
+        combo1_->addItem(qs(toneListItem(i, lang)));
+    combo1_->setCurrentIndex(0);
+    for (int k = kFirstListColumn; k <= kLastListColumn; ++k) {
+        QComboBox* list = makeList(this, QStringLiteral("Combo5_%1").arg(k));
+        for (int item = 0; item < 2; ++item)
+            list->addItem(qs(channelListItem(k, item, lang)));
+        list->setCurrentIndex(1);
+        combo5_[k - kFirstListColumn] = list;
+    }
+    // The length limits apply to typing only: a longer name from an image stays whole in the box.
+    LineFilter::install(text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); });
+    LineFilter::install(text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); });
+    text1_->installEventFilter(this);
+    text2_->installEventFilter(this);
+    for (QComboBox* list : combo5_) {
+        list->installEventFilter(this);
+        connect(list, &QComboBox::activated, this,
+                [this, list](int position) { listChosen(list, position); });
+    }
+    combo1_->installEventFilter(this);
+    connect(combo1_, &QComboBox::activated, this, [this](int position) { listChosen(combo1_, position); });
+
+    wheel_ = new GridWheelHook(this);
+    connect(wheel_, &GridWheelHook::mouseWheel, this,
+            [this](int distance, int, int) { mouseWheel(distance); });
+    wheel_->hookGrid(grids_[0]);
+    connect(tabStrip_, &QTabBar::currentChanged, this, &ChannelWindow::changeTab);
+
+    resize(kWindowWidth, kWindowHeight);
+    applyLanguage();
+    refresh();
+}
+
+ChannelWindow::~ChannelWindow() = default;
+
+ChannelGrid* ChannelWindow::grid(int group) const {
+    return group == kGroupB ? grids_[1] : grids_[0];
+}
+
+void ChannelWindow::applyLanguage() {
+    const int lang = session_.config.languageIndex;
+    applyCaptions(this, channelWindowCaptions(), lang);
+    // The tone list's Off item is the only translated item of Combo1.
+    if (lang == kChinese || lang == kEnglish) combo1_->setItemText(0, qs(toneListItem(0, lang)));
+}
+
+void ChannelWindow::refresh() {
+    for (int n = 1; n <= kChannelCount; ++n)
+        redrawChannel(n);
+}
+
+void ChannelWindow::redrawChannel(int n) {
+    const ChannelStore& store = session_.config.channels;
+    ChannelGrid* g = grid(groupOf(n));
+    const int row = rowOf(n) - 1;
+    for (int c = kRxColumn; c < kTableColumns; ++c) {
+        const std::string text = channelCellText(store, n, c, session_.config.languageIndex);
+        g->item(row, c)->setText(c == kNameColumn ? fromBytes(text) : qs(text));
+    }
+}
+
+void ChannelWindow::clearRow(int group, int row) {
+    ChannelGrid* g = grid(group);
+    for (int c = kRxColumn; c < kTableColumns; ++c)
+        g->item(row - 1, c)->setText(QString());
+}
+
+void ChannelWindow::setCell(int row, int column, const QString& text) {
+    currentGrid()->item(row - 1, column)->setText(text);
+}
+
+void ChannelWindow::clearNo(int n) {
+    if (n < 1 || n > kChannelCount) return;
+    session_.config.channels.clearNo(n);
+    clearRow(groupOf(n), rowOf(n));
+}
+
+void ChannelWindow::clearGrid() {
+    for (int n = 1; n <= kChannelCount; ++n)
+        clearNo(n);
+}
+
+void ChannelWindow::startForm() {
+    channelStartForm(session_.config.channels);
+    refresh();
+}
+
+int ChannelWindow::editChannel() const {
+    return channelNumber(currentGroup_, editRow_);
+}
+
+// ---- Tabs and wheel ---------------------------------------------------------------------------------
+
+void ChannelWindow::changeTab(int index) {
+    const int group = index + 1;
+    if (group == currentGroup_ || (group != kGroupA && group != kGroupB)) return;
+    // An editor belongs to a cell of the group in view; it commits before that group goes.
+    closeEditors();
+    currentGroup_ = group;
+    wheel_->hookGrid(currentGrid());
+    grid(group)->show();
+    grid(group == kGroupA ? kGroupB : kGroupA)->hide();
+}
+
+void ChannelWindow::mouseWheel(int distance) {
+    ChannelGrid* g = currentGrid();
+    g->setTopRow(wheelTopRow(g->topRow(), distance, g->gridRowCount()));
+}
+
+void ChannelWindow::gridScrolled(ChannelGrid* g) {
+    if (g != currentGrid()) return;
+    // The cell under an open editor moves away: the grid takes the focus, which commits the editor.
+    closeEditors();
+    g->setFocus();
+}
+
+// ---- Opening an editor ------------------------------------------------------------------------------
+
+void ChannelWindow::gridClick() {
+    if (!editArmed_) return;
+    editArmed_ = false;
+    ChannelGrid* g = currentGrid();
+    const int r = g->currentRow() + 1;
+    if (r < 1) return;
+    int column = g->currentColumn();
+    // Any cell of a blank channel opens its receive frequency.
+    if (session_.config.channels.isEmpty(channelNumber(currentGroup_, r)) && column != kRxColumn) {
+        column = kRxColumn;
+        g->setCurrentCell(r - 1, column);
+    }
+    editRow_ = r;
+    editCol_ = column;
+    const int n = editChannel();
+    if (column == kRxColumn || column == kTxColumn) {
+        openTextEditor(text1_, column);
+    } else if (column == kNameColumn) {
+        openTextEditor(text2_, column);
+    } else if (isToneColumn(column)) {
+        openList(combo1_, combo1_->findText(g->item(r - 1, column)->text(), Qt::MatchExactly));
+    } else if (QComboBox* list = listOfColumn(column)) {
+        openList(list, session_.config.channels.listIndex[column - 3][n - 1]);
+    }
+}
+
+void ChannelWindow::openTextEditor(QLineEdit* editor, int column) {
+    ChannelGrid* g = currentGrid();
+    QTableWidgetItem* cell = g->item(editRow_ - 1, column);
+    const QRect rect = g->visualItemRect(cell);
+    editor->setGeometry(QRect(g->viewport()->mapTo(this, rect.topLeft()), rect.size()));
+    editor->setFont(g->font());
+    editor->setText(cell->text());
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+    // The whole value is selected, so typing replaces it instead of running into the length limit.
+    editor->selectAll();
+}
+
+void ChannelWindow::openList(QComboBox* list, int position) {
+    ChannelGrid* g = currentGrid();
+    const QRect rect = g->visualItemRect(g->item(editRow_ - 1, editCol_));
+    const int height = std::max(rect.height(), list->sizeHint().height());
+    list->setGeometry(QRect(g->viewport()->mapTo(this, rect.topLeft()), QSize(rect.width(), height)));
+    // Setting the position while the list is hidden commits nothing. A tone that is not in the list
+    // leaves the list where it was.
+    if (position >= 0 && position < list->count()) list->setCurrentIndex(position);
+    list->show();
+    list->raise();
+    list->setFocus(Qt::OtherFocusReason);
+    list->showPopup();
+}
+
+QComboBox* ChannelWindow::listOfColumn(int column) const {
+    if (column < kFirstListColumn || column > kLastListColumn) return nullptr;
+    return combo5_[column - kFirstListColumn];
+}
+
+// ---- Commits ---------------------------------------------------------------------------------------
+
+void ChannelWindow::text1LostFocus() {
+    if (committing_ || text1_->isHidden()) return;
+    QScopedValueRollback<bool> guard(committing_, true);
+    Configuration& config = session_.config;
+    const FrequencyCommit result =
+        commitFrequency(config.channels, config.band, editChannel(), editCol_, utf8(text1_->text()));
+    bool focusGrid = text1_->hasFocus();
+    switch (result.outcome) {
+        case FrequencyOutcome::Stored:
+            setCell(editRow_, editCol_, qs(result.text));
+            if (result.newChannel) {
+                setCell(editRow_, kTxColumn, qs(result.text));
+                for (int c = kDecodeToneColumn; c <= kLastListColumn; ++c)
+                    setCell(editRow_, c,
+                            qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
+                // The cell shows the name the channel will be written with.
+                setCell(editRow_, kNameColumn, fromBytes(config.channels.name[editChannel() - 1]));
+            }
+            break;
+        case FrequencyOutcome::Emptied:
+            clearRow(currentGroup_, editRow_);
+            break;
+        case FrequencyOutcome::OutOfBand:
+            msgBoxEx(config.languageIndex, msg::kOutOfBand, this);
+            focusGrid = true;
+            break;
+        case FrequencyOutcome::Unchanged:
+            break;
+    }
+    if (focusGrid) currentGrid()->setFocus();
+    text1_->hide();
+}
+
+void ChannelWindow::text2LostFocus() {
+    if (committing_ || text2_->isHidden()) return;
+    QScopedValueRollback<bool> guard(committing_, true);
+    const std::string name = commitName(session_.config.channels, editChannel(), toBytes(text2_->text()));
+    setCell(editRow_, kNameColumn, fromBytes(name));
+    if (text2_->hasFocus()) currentGrid()->setFocus();
+    text2_->hide();
+}
+
+void ChannelWindow::listChosen(QComboBox* list, int position) {
+    if (committing_ || list->isHidden()) return;
+    QScopedValueRollback<bool> guard(committing_, true);
+    const QString text = list->itemText(position);
+    if (commitListChoice(session_.config.channels, editChannel(), editCol_, position, utf8(text)))
+        setCell(editRow_, editCol_, text);
+    currentGrid()->setFocus();
+    list->hide();
+}
+
+void ChannelWindow::commitFrequencyEditor() {
+    text1LostFocus();
+    text2LostFocus();
+}
+
+void ChannelWindow::closeEditors() {
+    text1LostFocus();
+    text2LostFocus();
+    if (committing_) return;
+    combo1_->hide();
+    for (QComboBox* list : combo5_)
+        list->hide();
+}
+
+// ---- Events ----------------------------------------------------------------------------------------
+
+bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && leavesEditor(static_cast<QFocusEvent*>(event))) {
+        if (watched == text1_) {
+            text1LostFocus();
+        } else if (watched == text2_) {
+            text2LostFocus();
+        } else if (auto* list = qobject_cast<QComboBox*>(watched); list && !committing_) {
+            // A list left without a choice only disappears; its own drop-down taking the focus is no leaving.
+            if (!list->view()->isVisible()) list->hide();
+        }
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
+void ChannelWindow::mousePressEvent(QMouseEvent* event) {
+    // A click on the window's background closes the text editors (which commits them).
+    text1LostFocus();
+    text2LostFocus();
+    EditorWindow::mousePressEvent(event);
+}
+
+void ChannelWindow::closeEvent(QCloseEvent* event) {
+    // The tables and the store keep their contents.
+    hideInsteadOfClosing(this, event);
+}
 
 }  // namespace zrt

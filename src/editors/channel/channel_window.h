@@ -1,20 +1,79 @@
-// The channel window (Form1): the tables of groups A and B over the per-channel store.
+// The channel window (Form1): the tables of groups A and B over the per-channel store, on a tab strip, with
+// the floating cell editors that commit through the store's rules.
 #pragma once
+
+#include <array>
 
 #include "app/editor_window.h"
 
+class QComboBox;
+class QLineEdit;
+class QTabBar;
+
 namespace zrt {
+
+class ChannelGrid;
+class GridWheelHook;
 
 class ChannelWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit ChannelWindow(Session& session, QWidget* parent = nullptr);
+    ~ChannelWindow() override;
 
     void applyLanguage() override;
+    // SetGrid, and the tables' rebuild after a language switch: every row redrawn from the store.
     void refresh() override;
 
-    // Text1_LostFocus: commits an open frequency editor; the radio link runs it before a transfer.
-    void commitFrequencyEditor() {}
+    // Text1_LostFocus, run before a transfer or a save: commits an open frequency editor. An open name
+    // editor is committed too, so that a name being typed is not left out of what is written.
+    void commitFrequencyEditor();
+
+    // ClearNO, ClearGrid and StartForm: empty the store and the rows of one channel or of all.
+    void clearNo(int n);
+    void clearGrid();
+    void startForm();
+
+    int currentGroup() const { return currentGroup_; }  // CurrentGroup: 1 group A, 2 group B
+    ChannelGrid* grid(int group) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void changeTab(int index);
+    void gridClick();
+    void openTextEditor(QLineEdit* editor, int column);
+    void openList(QComboBox* list, int position);
+    void text1LostFocus();
+    void text2LostFocus();
+    void listChosen(QComboBox* list, int position);
+    void closeEditors();
+    void gridScrolled(ChannelGrid* grid);
+    void mouseWheel(int distance);
+
+    void setCell(int row, int column, const QString& text);
+    void clearRow(int group, int row);
+    void redrawChannel(int n);
+    QComboBox* listOfColumn(int column) const;
+    ChannelGrid* currentGrid() const { return grid(currentGroup_); }
+    int editChannel() const;
+
+    QTabBar* tabStrip_ = nullptr;
+    std::array<ChannelGrid*, 2> grids_{};
+    QLineEdit* text1_ = nullptr;          // frequency editor
+    QLineEdit* text2_ = nullptr;          // name editor
+    QComboBox* combo1_ = nullptr;         // tone list
+    std::array<QComboBox*, 6> combo5_{};  // Combo5(5) .. Combo5(10)
+    GridWheelHook* wheel_ = nullptr;
+
+    int currentGroup_ = 1;
+    int editRow_ = 0;
+    int editCol_ = 0;
+    bool editArmed_ = false;
+    bool committing_ = false;  // a commit hides its editor, which moves the focus once more
 };
 
 }  // namespace zrt

@@ -1,0 +1,122 @@
+#include "editors/channel/channel_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <array>
+
+#include "config/channel_table.h"
+#include "platform/qt_text.h"
+
+namespace zrt {
+
+namespace {
+
+// Column widths in twips, shown at 96 dots per inch (15 twips a pixel).
+constexpr std::array<int, kTableColumns> kColumnTwips{600,  1100, 1100, 1200, 1200, 600,
+                                                      1400, 900,  750,  1,    900,  1400};
+constexpr int kTwipsPerPixel = 15;
+const QColor kEvenRowColour(0xC0, 0xC0, 0xFF);
+
+}  // namespace
+
+ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGroup, kTableColumns, parent) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTabKeyNavigation(false);
+    setDragEnabled(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    for (int c = 0; c < kTableColumns; ++c) {
+        setHorizontalHeaderItem(c, new QTableWidgetItem);
+        setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
+    }
+    // The hidden column keeps its store slot but can be neither seen nor reached.
+    setColumnHidden(9, true);
+
+    for (int r = 0; r < kRowsPerGroup; ++r) {
+        const bool evenRow = (r + 1) % 2 == 0;
+        for (int c = 0; c < kTableColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            if (evenRow) item->setBackground(kEvenRowColour);
+            if (c == kLabelColumn) {
+                item->setText(qs(rowLabel(group, r + 1)));
+                item->setFlags(Qt::ItemIsEnabled);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            }
+            setItem(r, c, item);
+        }
+    }
+    // Enter before any click opens row 1's receive frequency.
+    setCurrentCell(0, 1);
+}
+
+int ChannelGrid::topRow() const {
+    return verticalScrollBar()->value() + 1;
+}
+
+void ChannelGrid::setTopRow(int row) {
+    verticalScrollBar()->setValue(row - 1);
+}
+
+void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        QTableWidget::mousePressEvent(event);
+        // A press beside the cells selects nothing and opens nothing.
+        leftPressOnCell_ = indexAt(event->position().toPoint()).isValid();
+    } else if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+    } else {
+        event->accept();
+    }
+}
+
+void ChannelGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    // The editor opens once the button is up, so that the release cannot pick an item of a list that the
+    // press opened.
+    if (event->button() == Qt::LeftButton && leftPressOnCell_) {
+        leftPressOnCell_ = false;
+        emit leftClicked();
+    }
+}
+
+void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click arms the editor like the first.
+    mousePressEvent(event);
+}
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent* event) {
+    // No drag selection: the cell pressed is the cell clicked.
+    if (event->buttons() & Qt::LeftButton) return;
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void ChannelGrid::wheelEvent(QWheelEvent* event) {
+    // The table never scrolls by itself; the wheel hook of the table in view moves it one row at a time.
+    event->accept();
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+}  // namespace zrt

@@ -1,0 +1,41 @@
+// One channel table (Grid1 or Grid2): 64 rows of 12 columns, not editable in place. A left click on a cell
+// and the Enter key arm the window's floating cell editors; a right press only takes the focus, and the
+// wheel does not scroll it by itself.
+#pragma once
+
+#include <QTableWidget>
+
+namespace zrt {
+
+class ChannelGrid : public QTableWidget {
+    Q_OBJECT
+  public:
+    // group: 1 for group A (row labels "A1".."A64"), 2 for group B.
+    ChannelGrid(int group, QWidget* parent = nullptr);
+
+    // The grid's own first visible row, counted 1..64 (row 0 is the header).
+    int topRow() const;
+    void setTopRow(int row);
+    // The grid's row count as the program counts it: the header row and the 64 channel rows.
+    int gridRowCount() const { return rowCount() + 1; }
+
+    void keyboardSearch(const QString&) override {}  // typing in the grid does not jump to a row
+
+  signals:
+    // A left press on a cell, and its release: the cell is selected and the window's editor may open.
+    void leftClicked();
+    void enterPressed();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    bool leftPressOnCell_ = false;
+};
+
+}  // namespace zrt

@@ -1,0 +1,351 @@
+// The channel window driven through its tables with mouse, key and wheel events.
+#include "editors/channel/channel_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/msgbox.h"
+#include "config/channel_table.h"
+#include "editors/channel/channel_grid.h"
+#include "i18n/channel_captions.h"
+#include "image/address_map.h"
+#include "platform/qt_text.h"
+#include "session/session.h"
+#include "ui/wheel/grid_wheel_hook.h"
+
+namespace zrt {
+namespace {
+
+class ChannelWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setMsgBoxResponder([this](const MsgBoxRequest& r) {
+            messages.push_back(r.prompt);
+            return msg::kResultOk;
+        });
+        window = std::make_unique<ChannelWindow>(session);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override {
+        window.reset();
+        setMsgBoxResponder({});
+    }
+
+    ChannelGrid* grid(int group) const { return window->grid(group); }
+    QLineEdit* text1() const { return window->findChild<QLineEdit*>("Text1"); }
+    QLineEdit* text2() const { return window->findChild<QLineEdit*>("Text2"); }
+    QComboBox* list(const char* name) const { return window->findChild<QComboBox*>(name); }
+    QString cell(int group, int row, int column) const { return grid(group)->item(row - 1, column)->text(); }
+
+    void clickCell(int group, int row, int column, Qt::MouseButton button = Qt::LeftButton) {
+        ChannelGrid* g = grid(group);
+        QTableWidgetItem* item = g->item(row - 1, column);
+        g->scrollToItem(item);
+        QTest::mouseClick(g->viewport(), button, {}, g->visualItemRect(item).center());
+    }
+    void selectGroup(int group) {
+        auto* tabs = window->findChild<QTabBar*>("TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(group - 1).center());
+        ASSERT_EQ(window->currentGroup(), group);
+    }
+    // Types a frequency into the cell and presses Enter.
+    void enterFrequency(int group, int row, int column, const QString& text) {
+        clickCell(group, row, column);
+        ASSERT_TRUE(text1()->isVisible());
+        QTest::keyClicks(text1(), text);
+        QTest::keyClick(text1(), Qt::Key_Return);
+    }
+    // Opens the list of a cell and picks its item in the drop-down with the keys.
+    void chooseItem(int group, int row, int column, QComboBox* l, int position) {
+        clickCell(group, row, column);
+        ASSERT_TRUE(l->isVisible());
+        QAbstractItemView* view = l->view();
+        ASSERT_TRUE(view->isVisible()) << "the drop-down opens with the list";
+        QTest::keyClick(view, Qt::Key_Home);
+        for (int i = 0; i < position; ++i)
+            QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+    void wheel(ChannelGrid* g, int distance) {
+        const QPointF at = g->viewport()->rect().center();
+        QWheelEvent e(at, g->viewport()->mapToGlobal(at), QPoint(), QPoint(0, distance), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(g->viewport(), &e);
+    }
+
+    Session session;
+    std::unique_ptr<ChannelWindow> window;
+    QStringList messages;
+};
+
+TEST_F(ChannelWindowTest, LayoutLabelsAndColours) {
+    for (int group : {kGroupA, kGroupB}) {
+        ChannelGrid* g = grid(group);
+        EXPECT_EQ(g->objectName(), group == kGroupA ? "Grid1" : "Grid2");
+        EXPECT_EQ(g->rowCount(), 64);
+        EXPECT_EQ(g->columnCount(), 12);
+        const QString prefix = group == kGroupA ? "A" : "B";
+        EXPECT_EQ(cell(group, 1, 0), prefix + "1");
+        EXPECT_EQ(cell(group, 64, 0), prefix + "64");
+        EXPECT_EQ(g->item(1, 0)->background().color(), QColor(0xC0, 0xC0, 0xFF));  // row 2, label included
+        EXPECT_EQ(g->item(63, 7)->background().color(), QColor(0xC0, 0xC0, 0xFF));
+        EXPECT_EQ(g->item(0, 7)->background().style(), Qt::NoBrush);
+        EXPECT_EQ(g->columnWidth(1), 1100 / 15);
+        EXPECT_EQ(g->columnWidth(6), 1400 / 15);
+        EXPECT_TRUE(g->isColumnHidden(9));
+    }
+    EXPECT_TRUE(grid(kGroupA)->isVisible());
+    EXPECT_FALSE(grid(kGroupB)->isVisible());
+    EXPECT_EQ(list("Combo1")->count(), 265);
+}
+
+TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
+    enterFrequency(kGroupA, 1, 1, "145.123");
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+    const QStringList row = {"145.12000", "145.12000", "Off", "Off", "High", "Off",
+                             "On",        "Wide",      "",    "Off", ""};
+    for (int c = 1; c <= 11; ++c)
+        EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << "column " << c;
+    const ChannelStore& s = session.config.channels;
+    EXPECT_EQ(s.freq[1][0], "145.12000");
+    EXPECT_EQ(s.listIndex[5][0], 1);
+
+    // A new receive frequency of that channel changes only the receive frequency.
+    enterFrequency(kGroupA, 1, 1, "146.007");
+    EXPECT_EQ(cell(kGroupA, 1, 1), "146.00625");
+    EXPECT_EQ(cell(kGroupA, 1, 2), "145.12000");
+
+    // Band position 2 makes new channels narrow.
+    session.chooseBand(2, [] { return false; });
+    enterFrequency(kGroupA, 2, 1, "435");
+    EXPECT_EQ(cell(kGroupA, 2, 8), "Narrow");
+    EXPECT_EQ(s.listIndex[5][1], 0);
+}
+
+TEST_F(ChannelWindowTest, EditorCoversTheCellAndBlankRowsOpenTheirReceiveFrequency) {
+    clickCell(kGroupA, 5, 5);  // the power cell of a blank row
+    EXPECT_TRUE(text1()->isVisible());
+    EXPECT_FALSE(list("Combo5_5")->isVisible());
+    EXPECT_TRUE(text1()->hasFocus());
+    EXPECT_EQ(grid(kGroupA)->currentColumn(), 1);
+    ChannelGrid* g = grid(kGroupA);
+    const QRect cellRect(g->viewport()->mapTo(window.get(), g->visualItemRect(g->item(4, 1)).topLeft()),
+                         g->visualItemRect(g->item(4, 1)).size());
+    EXPECT_TRUE(text1()->geometry().contains(cellRect));
+
+    // A right press only focuses the grid, which commits the open editor.
+    QTest::keyClicks(text1(), "150");
+    clickCell(kGroupA, 9, 3, Qt::RightButton);
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(cell(kGroupA, 5, 1), "150.00000");
+    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+
+    // Enter on a cell arms the editor as a left press does.
+    grid(kGroupA)->setCurrentCell(4, 11);
+    QTest::keyClick(grid(kGroupA), Qt::Key_Return);
+    EXPECT_TRUE(text2()->isVisible());
+}
+
+TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
+    for (const char* typed : {"174", "135.99999"}) {
+        messages.clear();
+        enterFrequency(kGroupA, 3, 1, typed);
+        ASSERT_EQ(messages.size(), 1) << typed;
+        EXPECT_EQ(messages[0], "Beyond the scope of frequency band");
+        EXPECT_EQ(cell(kGroupA, 3, 1), "");
+        EXPECT_TRUE(session.config.channels.isEmpty(3));
+        EXPECT_FALSE(text1()->isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+    }
+    // Keys that are no part of a frequency never reach the box.
+    clickCell(kGroupA, 3, 1);
+    QTest::keyClicks(text1(), "1a4-5 .5x678901");
+    EXPECT_EQ(text1()->text(), "145.56789");
+}
+
+TEST_F(ChannelWindowTest, EmptyingFrequencies) {
+    enterFrequency(kGroupA, 4, 1, "145");
+    session.config.channels.name[3] = "NAME";
+    window->refresh();
+    // Emptying the transmit frequency changes nothing.
+    clickCell(kGroupA, 4, 2);
+    QTest::keyClick(text1(), Qt::Key_Backspace);
+    EXPECT_EQ(text1()->text(), "");
+    QTest::keyClick(text1(), Qt::Key_Return);
+    EXPECT_EQ(cell(kGroupA, 4, 2), "145.00000");
+    // Emptying the receive frequency empties the row but its label, and the channel.
+    clickCell(kGroupA, 4, 1);
+    QTest::keyClick(text1(), Qt::Key_Backspace);
+    QTest::keyClick(text1(), Qt::Key_Return);
+    for (int c = 1; c <= 11; ++c)
+        EXPECT_EQ(cell(kGroupA, 4, c), "") << c;
+    EXPECT_EQ(cell(kGroupA, 4, 0), "A4");
+    EXPECT_TRUE(session.config.channels.isEmpty(4));
+    EXPECT_EQ(session.config.channels.name[3], "");
+}
+
+TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
+    enterFrequency(kGroupA, 6, 1, "145");
+    clickCell(kGroupA, 6, 11);
+    ASSERT_TRUE(text2()->isVisible());
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_Minus, Qt::Key_1, Qt::Key_Space, Qt::Key_X})
+        QTest::keyClick(text2(), key);
+    EXPECT_EQ(text2()->text(), "AB-1X");
+    QTest::keyClicks(text2(), "yz");
+    EXPECT_EQ(text2()->text(), "AB-1XY");  // a seventh character is refused
+    QTest::keyClick(text2(), Qt::Key_Return);
+    EXPECT_EQ(cell(kGroupA, 6, 11), "AB-1XY");
+    EXPECT_EQ(session.config.channels.name[5], "AB-1XY");
+    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+
+    // A longer name from an image stays whole in the editor and through its commit.
+    session.config.channels.name[5] = "ABCDEFGH";
+    window->refresh();
+    clickCell(kGroupA, 6, 11);
+    EXPECT_EQ(text2()->text(), "ABCDEFGH");
+    QTest::keyClick(text2(), Qt::Key_Return);
+    EXPECT_EQ(session.config.channels.name[5], "ABCDEFGH");
+}
+
+TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
+    selectGroup(kGroupB);
+    EXPECT_TRUE(grid(kGroupB)->isVisible());
+    EXPECT_FALSE(grid(kGroupA)->isVisible());
+    enterFrequency(kGroupB, 1, 1, "435.5");
+    EXPECT_EQ(session.config.channels.freq[0][64], "435.50000");
+    EXPECT_TRUE(session.config.channels.isEmpty(1));
+
+    chooseItem(kGroupB, 1, 5, list("Combo5_5"), 0);
+    EXPECT_EQ(cell(kGroupB, 1, 5), "Low");
+    EXPECT_EQ(session.config.channels.listIndex[2][64], 0);
+    EXPECT_FALSE(list("Combo5_5")->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
+
+    chooseItem(kGroupB, 1, 4, list("Combo1"), 1);
+    EXPECT_EQ(cell(kGroupB, 1, 4), "67.0");
+    EXPECT_EQ(session.config.channels.listIndex[1][64], 1);
+    EXPECT_EQ(session.config.channels.itemText[1][64], "67.0");
+    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
+
+    // A list that loses the focus without a choice commits nothing.
+    clickCell(kGroupB, 1, 7);
+    ASSERT_TRUE(list("Combo5_7")->isVisible());
+    list("Combo5_7")->hidePopup();
+    grid(kGroupB)->setFocus();
+    EXPECT_FALSE(list("Combo5_7")->isVisible());
+    EXPECT_EQ(cell(kGroupB, 1, 7), "On");
+}
+
+TEST_F(ChannelWindowTest, WheelMovesOneRowPerEventWithinTheBounds) {
+    ChannelGrid* a = grid(kGroupA);
+    const int last = a->verticalScrollBar()->maximum() + 1;
+    ASSERT_GT(last, 3);
+    EXPECT_EQ(a->topRow(), 1);
+    wheel(a, 120);  // away from the user at the top stays at row 1
+    EXPECT_EQ(a->topRow(), 1);
+    wheel(a, -120);
+    EXPECT_EQ(a->topRow(), 2);
+    wheel(a, -360);
+    EXPECT_EQ(a->topRow(), 3);
+    wheel(a, 360);
+    EXPECT_EQ(a->topRow(), 2);
+    for (int i = 0; i < 80; ++i)
+        wheel(a, -120);
+    EXPECT_EQ(a->topRow(), last);
+    wheel(a, -120);
+    EXPECT_EQ(a->topRow(), last);
+
+    // After the switch to group B the wheel scrolls Grid2 and no longer Grid1.
+    selectGroup(kGroupB);
+    wheel(grid(kGroupB), -120);
+    wheel(a, 120);
+    EXPECT_EQ(grid(kGroupB)->topRow(), 2);
+    EXPECT_EQ(a->topRow(), last);
+}
+
+TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
+    MemoryImage in;
+    in.fill(0xFF);
+    const std::array<std::uint8_t, 13> record{0x00, 0x25, 0x51, 0x14, 0xFF, 0,   0,
+                                              0,    0x00, 0x00, 0xFF, 0xFF, 0x01};
+    for (int n : {64, 65}) {
+        for (std::size_t k = 0; k < record.size(); ++k)
+            in.set(addr::channelRecord(n) + k, record[k]);
+        in.set(addr::channelName(n), 'N');
+    }
+    in.set(addr::channelName(1), 'X');  // a blank channel's name stays out of sight
+    session.imageIn = in;
+    session.decode();
+    window->refresh();
+    const QStringList row = {"145.12500", "", "00.0", "Off", "High", "Carry", "Off", "Narrow", "", "On", "N"};
+    for (int c = 1; c <= 11; ++c) {
+        EXPECT_EQ(cell(kGroupA, 64, c), row[c - 1]) << c;
+        EXPECT_EQ(cell(kGroupB, 1, c), row[c - 1]) << c;
+        EXPECT_EQ(cell(kGroupA, 1, c), "") << c;
+        EXPECT_EQ(cell(kGroupB, 64, c), "") << c;
+    }
+}
+
+TEST_F(ChannelWindowTest, LanguageSwitchRewritesCaptionsListsAndCells) {
+    enterFrequency(kGroupA, 1, 1, "145");
+    chooseItem(kGroupA, 1, 3, list("Combo1"), 2);  // 69.3 stays 69.3
+    for (int language : {kChinese, kEnglish}) {
+        session.config.languageIndex = language;
+        window->applyLanguage();
+        window->refresh();
+        for (const Caption& c : channelWindowCaptions()) {
+            QString shown;
+            ASSERT_TRUE(readCaption(window.get(), c, &shown)) << c.control;
+            EXPECT_EQ(shown, qs(c.text, language)) << c.control << " " << c.index;
+        }
+        const bool zh = language == kChinese;
+        EXPECT_EQ(grid(kGroupB)->horizontalHeaderItem(11)->text(), zh ? "频道名称" : "Channel Name");
+        EXPECT_EQ(window->findChild<QTabBar*>("TabStrip1")->tabText(1), zh ? "B组频段" : "Group B");
+        EXPECT_EQ(window->windowTitle(), zh ? "信道编辑" : "Channel Edit");
+        EXPECT_EQ(list("Combo1")->itemText(0), zh ? "关闭" : "Off");
+        EXPECT_EQ(list("Combo5_8")->itemText(1), zh ? "宽带" : "wide");
+        const QStringList row = zh ? QStringList{"145.00000", "145.00000", "69.3", "关闭", "高", "关",
+                                                 "使能",      "宽带",      "",     "关",   ""}
+                                   : QStringList{"145.00000", "145.00000", "69.3", "Off", "High", "Off",
+                                                 "On",        "wide",      "",     "Off", ""};
+        for (int c = 1; c <= 11; ++c)
+            EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << c;
+        for (int c = 1; c <= 11; ++c)
+            EXPECT_EQ(cell(kGroupA, 2, c), "") << c;
+    }
+}
+
+TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
+    clickCell(kGroupA, 7, 1);
+    QTest::keyClicks(text1(), "146.52");
+    window->commitFrequencyEditor();
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(session.config.channels.freq[0][6], "146.52000");
+    window->commitFrequencyEditor();  // nothing open: nothing happens
+    EXPECT_EQ(session.config.channels.freq[0][6], "146.52000");
+
+    // Closing only hides the window; the table keeps its rows.
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_EQ(cell(kGroupA, 7, 1), "146.52000");
+
+    // New empties the store and the rows.
+    window->startForm();
+    EXPECT_EQ(cell(kGroupA, 7, 1), "");
+    EXPECT_TRUE(session.config.channels.isEmpty(7));
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,64 @@
+#include "platform/port_names.h"
+
+#include <gtest/gtest.h>
+
+namespace zrt {
+namespace {
+
+TEST(PortNames, EntryTextsAreOneToSixteen) {
+    const QStringList entries = portEntryTexts();
+    ASSERT_EQ(entries.size(), 16);
+    EXPECT_EQ(entries.front(), "1");
+    EXPECT_EQ(entries.back(), "16");
+}
+
+TEST(PortNames, SerialDevicesInStableOrder) {
+    struct Case {
+        const char* name;
+        PortPlatform platform;
+        QStringList dev;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"linux: usb, then acm, then uarts, numbers as numbers",
+         PortPlatform::Linux,
+         {"ttyS10", "ttyACM0", "ttyS2", "null", "ttyUSB10", "tty0", "ttyUSB2", "ttyS0", "ptmx", "ttyUSBx"},
+         {"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS2", "/dev/ttyS10"}},
+        {"linux: nothing serial", PortPlatform::Linux, {"null", "tty", "tty1", "console"}, {}},
+        {"macos: usb adapters first, tty.* and bare cu. ignored",
+         PortPlatform::MacOs,
+         {"tty.usbserial-1410", "cu.Bluetooth-Incoming-Port", "cu.usbserial-1410", "cu.usbmodem2", "cu.",
+          "null"},
+         {"/dev/cu.usbmodem2", "/dev/cu.usbserial-1410", "/dev/cu.Bluetooth-Incoming-Port"}},
+        {"windows has no /dev listing", PortPlatform::Windows, {"ttyUSB0"}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(orderSerialDevices(c.dev, c.platform), c.expected) << c.name;
+}
+
+TEST(PortNames, EntryToDevice) {
+    const QStringList dev{"ttyS1", "ttyUSB0", "ttyS0"};
+    struct Case {
+        const char* name;
+        PortNames names;
+        int entry;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"windows entry n is COMn", PortNames({}, PortPlatform::Windows), 3, "COM3"},
+        {"windows entry 16", PortNames({}, PortPlatform::Windows), 16, "COM16"},
+        {"linux first is the usb adapter", PortNames({}, PortPlatform::Linux), 1, "/dev/ttyUSB0"},
+        {"linux third", PortNames({}, PortPlatform::Linux), 3, "/dev/ttyS1"},
+        {"linux beyond the devices", PortNames({}, PortPlatform::Linux), 4, ""},
+        {"entry 0 is no port", PortNames({}, PortPlatform::Windows), 0, ""},
+        {"entry 17 is no port", PortNames({}, PortPlatform::Windows), 17, ""},
+        {"override replaces entry 1", PortNames("/dev/pts/7", PortPlatform::Linux), 1, "/dev/pts/7"},
+        {"override leaves entry 2", PortNames("/dev/pts/7", PortPlatform::Linux), 2, "/dev/ttyS0"},
+        {"override on windows", PortNames("\\\\.\\COM42", PortPlatform::Windows), 1, "\\\\.\\COM42"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.names.device(c.entry, dev), c.expected) << c.name;
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,232 @@
+// Channel records and names between an image and the per-channel store.
+#include "transfer/channel_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "image/address_map.h"
+
+namespace zrt {
+namespace {
+
+using Record = std::array<std::uint8_t, 13>;
+
+void putRecord(MemoryImage& image, int n, const Record& r) {
+    for (std::size_t k = 0; k < r.size(); ++k)
+        image.set(addr::channelRecord(n) + k, r[k]);
+}
+
+Record getRecord(const MemoryImage& image, int n) {
+    Record r{};
+    for (std::size_t k = 0; k < r.size(); ++k)
+        r[k] = image[addr::channelRecord(n) + k];
+    return r;
+}
+
+void putName(MemoryImage& image, int n, const std::array<std::uint8_t, 8>& bytes) {
+    for (std::size_t k = 0; k < 8; ++k)
+        image.set(addr::channelName(n) + k, bytes[k]);
+}
+
+std::array<std::uint8_t, 8> getName(const MemoryImage& image, int n) {
+    std::array<std::uint8_t, 8> bytes{};
+    for (std::size_t k = 0; k < 8; ++k)
+        bytes[k] = image[addr::channelName(n) + k];
+    return bytes;
+}
+
+// 145.12500 rx, 145.72500 tx, decode 67.0, encode D023N.
+constexpr Record kFull{0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14, 0x70, 0x06, 0x23, 0x80, 0x00};
+
+Configuration decoded(const MemoryImage& in, int language = kEnglish) {
+    Configuration config = startConfiguration();
+    config.languageIndex = language;
+    setNumOf(in, config);
+    decodeChannelNames(in, config);
+    return config;
+}
+
+MemoryImage encoded(const Configuration& config) {
+    MemoryImage out;
+    encodeChannelRecords(config, out);
+    encodeChannelNames(config, out);
+    return out;
+}
+
+TEST(ChannelTransfer, RecordFieldsDecode) {
+    MemoryImage in;
+    in.fill(0xFF);
+    putRecord(in, 1, kFull);
+    Record noTx = kFull;
+    noTx[4] = 0xFF;  // the rest of the transmit bytes do not matter
+    noTx[8] = 0xFF;  // neither does byte 9 of an Off tone
+    noTx[9] = 0x12;
+    putRecord(in, 2, noTx);
+
+    const Configuration c = decoded(in);
+    const ChannelStore& s = c.channels;
+    EXPECT_EQ(s.freq[0][0], "145.12500");
+    EXPECT_EQ(s.freq[1][0], "145.72500");
+    EXPECT_EQ(s.itemText[0][0], "67.0");
+    EXPECT_EQ(s.itemText[1][0], "D023N");
+    EXPECT_EQ(s.listIndex[0][0], 255);
+    EXPECT_EQ(s.listIndex[1][0], 255);
+    EXPECT_EQ(s.freq[1][1], "");
+    EXPECT_EQ(s.listIndex[0][1], 0);
+    EXPECT_EQ(s.itemText[0][1], "Off");
+    EXPECT_EQ(decoded(in, kChinese).channels.itemText[0][1], "关闭");
+
+    const MemoryImage out = encoded(c);
+    Record back = getRecord(out, 2);
+    EXPECT_EQ(back[8], 0xFF);
+    EXPECT_EQ(back[9], 0xFF);
+    for (int k = 4; k < 8; ++k)
+        EXPECT_EQ(back[k], 0xFF);
+}
+
+TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
+    MemoryImage in;
+    in.fill(0xFF);
+    Record r = kFull;
+    r[0] = 0xFF;
+    putRecord(in, 7, r);
+    Configuration config = startConfiguration();
+    config.channels.freq[0][6] = "150.00000";
+    config.channels.listIndex[3][6] = 1;
+    config.channels.itemText[3][6] = "On";
+    setNumOf(in, config);
+    EXPECT_TRUE(config.channels.isEmpty(7));
+    EXPECT_EQ(config.channels.freq[1][6], "");
+    EXPECT_EQ(config.channels.listIndex[3][6], 0);
+    EXPECT_EQ(config.channels.itemText[3][6], "");
+
+    MemoryImage out;
+    encodeChannelRecords(config, out);
+    for (std::uint8_t b : getRecord(out, 7))
+        EXPECT_EQ(b, 0xFF);
+}
+
+TEST(ChannelTransfer, FlagByte) {
+    struct Case {
+        std::uint8_t in;
+        std::array<int, 6> columns;  // 5..10
+        std::uint8_t out;
+    };
+    const std::vector<Case> cases = {
+        {0x7F, {1, 1, 1, 1, 1, 1}, 0x7D},  // bit 1 is not carried
+        {0x80, {0, 0, 0, 0, 0, 0}, 0x00},  // nor is bit 7
+        {0x01, {1, 0, 0, 0, 0, 0}, 0x01}, {0x04, {0, 1, 0, 0, 0, 0}, 0x04}, {0x08, {0, 0, 1, 0, 0, 0}, 0x08},
+        {0x10, {0, 0, 0, 1, 0, 0}, 0x10}, {0x20, {0, 0, 0, 0, 1, 0}, 0x20}, {0x40, {0, 0, 0, 0, 0, 1}, 0x40},
+        {0xFF, {1, 1, 1, 1, 1, 1}, 0x7D},
+    };
+    const std::array<std::array<const char*, 2>, 6> items{
+        {{"Low", "High"}, {"Carry", "Off"}, {"Off", "On"}, {"Narrow", "wide"}, {"", ""}, {"On", "Off"}}};
+    for (const Case& c : cases) {
+        MemoryImage in;
+        in.fill(0xFF);
+        Record r = kFull;
+        r[12] = c.in;
+        putRecord(in, 3, r);
+        const Configuration config = decoded(in);
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(config.channels.listIndex[k + 2][2], c.columns[k]) << int(c.in) << " column " << k + 5;
+            EXPECT_EQ(config.channels.itemText[k + 2][2], items[k][c.columns[k]]) << int(c.in);
+        }
+        EXPECT_EQ(getRecord(encoded(config), 3)[12], c.out) << int(c.in);
+    }
+}
+
+TEST(ChannelTransfer, ToneTextNotInTheListRoundTrips) {
+    MemoryImage in;
+    in.fill(0xFF);
+    Record r = kFull;
+    r[8] = 0x00;
+    r[9] = 0x00;
+    putRecord(in, 12, r);
+    const Configuration config = decoded(in);
+    EXPECT_EQ(config.channels.itemText[0][11], "00.0");
+    EXPECT_NE(config.channels.listIndex[0][11], 0);
+    EXPECT_EQ(getRecord(encoded(config), 12), r);
+}
+
+TEST(ChannelTransfer, EmptyChannelKeepsItsName) {
+    MemoryImage in;
+    in.fill(0xFF);
+    putName(in, 90, {'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    Configuration config = startConfiguration();
+    config.channels.name[89] = "BEFORE";
+    setNumOf(in, config);
+    EXPECT_EQ(config.channels.name[89], "");  // the empty record empties the channel first
+    decodeChannelNames(in, config);
+    EXPECT_TRUE(config.channels.isEmpty(90));
+    EXPECT_EQ(config.channels.name[89], "OLD");
+    const MemoryImage out = encoded(config);
+    EXPECT_EQ(getName(out, 90), (std::array<std::uint8_t, 8>{'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    for (std::uint8_t b : getRecord(out, 90))
+        EXPECT_EQ(b, 0xFF);
+}
+
+std::uint8_t bcd(int v) {
+    return static_cast<std::uint8_t>((v / 10) * 16 + v % 10);
+}
+
+// Every channel set, with every flag combination, every kind of tone and names of every length.
+TEST(ChannelTransfer, FullImageRoundTripsRecordsAndNames) {
+    const std::vector<std::array<std::uint8_t, 2>> tones = {
+        {0xFF, 0xFF}, {0x70, 0x06}, {0x41, 0x25}, {0x00, 0x10}, {0x09, 0x11}, {0x17, 0x80},
+        {0x23, 0x80}, {0x54, 0x87}, {0x17, 0xC0}, {0x45, 0xC6}, {0x54, 0xC7}, {0x03, 0xC7},
+    };
+    const std::array<int, 6> flagBits{0, 2, 3, 4, 5, 6};
+    MemoryImage in;
+    in.fill(0xFF);
+    std::vector<Record> records;
+    std::vector<std::array<std::uint8_t, 8>> names;
+    for (int n = 1; n <= 128; ++n) {
+        Record r{};
+        const int mhz = n <= 64 ? 136 + n % 38 : 400 + n % 70;
+        const int tenHz = (n * 625) % 100000;  // on the 6.25 kHz raster
+        r[0] = bcd(tenHz % 100);
+        r[1] = bcd(tenHz / 100 % 100);
+        r[2] = bcd((mhz % 10) * 10 + tenHz / 10000);
+        r[3] = bcd(mhz / 10);
+        if (n % 5 == 0) {
+            for (int k = 4; k < 8; ++k)
+                r[k] = 0xFF;
+        } else {
+            for (int k = 0; k < 4; ++k)
+                r[4 + k] = r[k];
+            r[6] = bcd((mhz % 10) * 10 + (tenHz / 10000 + 3) % 10);
+        }
+        const auto& decodeTone = tones[n % tones.size()];
+        const auto& encodeTone = tones[(n * 5) % tones.size()];
+        r[8] = decodeTone[0], r[9] = decodeTone[1], r[10] = encodeTone[0], r[11] = encodeTone[1];
+        const int combination = (n - 1) % 64;
+        for (int b = 0; b < 6; ++b)
+            r[12] |= static_cast<std::uint8_t>(((combination >> b) & 1) << flagBits[b]);
+        putRecord(in, n, r);
+        records.push_back(r);
+
+        std::array<std::uint8_t, 8> name{};
+        const int length = n % 9;
+        if (length == 0) {
+            name.fill(0x00);  // the empty name
+        } else {
+            for (int k = 0; k < 8; ++k)
+                name[k] =
+                    k < length ? static_cast<std::uint8_t>(k == 0 ? 'A' + n % 26 : '0' + (n + k) % 10) : 0xFF;
+        }
+        putName(in, n, name);
+        names.push_back(name);
+    }
+    for (int language : {kEnglish, kChinese}) {
+        const MemoryImage out = encoded(decoded(in, language));
+        for (int n = 1; n <= 128; ++n) {
+            EXPECT_EQ(getRecord(out, n), records[n - 1]) << "channel " << n << " language " << language;
+            EXPECT_EQ(getName(out, n), names[n - 1]) << "channel " << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zrt
