@@ -14,7 +14,9 @@ inline constexpr Address kChannels = 0x000;
 inline constexpr std::size_t kChannelRecordSize = 13;
 inline constexpr int kChannelCount = 128;
 inline constexpr int kChannelsPerGroup = 64;
-inline constexpr Address channelRecord(int n) { return kChannels + kChannelRecordSize * (n - 1); }
+inline constexpr Address channelRecord(int n) {
+    return kChannels + kChannelRecordSize * (n - 1);
+}
 
 inline constexpr Address kReserved680 = 0x680;  // 0x680..0x6FF, written 0xFF
 inline constexpr Address kReserved680End = 0x6FF;
@@ -67,7 +69,9 @@ inline constexpr Address kReserved744End = 0x75F;
 // FM broadcast channels: channel k (1..25) at 0x75E + 2k.
 inline constexpr Address kFmChannels = 0x760;
 inline constexpr int kFmChannelCount = 25;
-inline constexpr Address fmChannel(int k) { return 0x75E + 2 * k; }
+inline constexpr Address fmChannel(int k) {
+    return 0x75E + 2 * k;
+}
 inline constexpr Address kUntouched792 = 0x792;  // 0x792..0x79F are never written by the encode
 inline constexpr Address kUntouched792End = 0x79F;
 inline constexpr Address kFmStartChannel = 0x7A0;
@@ -94,17 +98,34 @@ struct CalibSlot {
 };
 // Every calibration byte with the value index it holds, in address order.
 inline constexpr std::array<CalibSlot, kCalibCount> kCalibSlots{{
-    {0x7E0, 10}, {0x7E1, 13}, {0x7E2, 16}, {0x7E3, 9}, {0x7E4, 11}, {0x7E5, 12},
-    {0x7E6, 14}, {0x7E7, 15}, {0x7E8, 17}, {0x7F0, 1}, {0x7F1, 4}, {0x7F2, 7},
-    {0x7F3, 0}, {0x7F4, 2}, {0x7F5, 3}, {0x7F6, 5}, {0x7F7, 6}, {0x7F8, 8},
+    {0x7E0, 10},
+    {0x7E1, 13},
+    {0x7E2, 16},
+    {0x7E3, 9},
+    {0x7E4, 11},
+    {0x7E5, 12},
+    {0x7E6, 14},
+    {0x7E7, 15},
+    {0x7E8, 17},
+    {0x7F0, 1},
+    {0x7F1, 4},
+    {0x7F2, 7},
+    {0x7F3, 0},
+    {0x7F4, 2},
+    {0x7F5, 3},
+    {0x7F6, 5},
+    {0x7F7, 6},
+    {0x7F8, 8},
 }};
 
 // Channel names: channel n at 0x800 + 8 * (n - 1).
 inline constexpr Address kNames = 0x800;
 inline constexpr std::size_t kNameSize = 8;
-inline constexpr Address channelName(int n) { return kNames + kNameSize * (n - 1); }
+inline constexpr Address channelName(int n) {
+    return kNames + kNameSize * (n - 1);
+}
 
-inline constexpr Address kSpare = 0xC00;  // the 3073rd byte, carried only by the radio link
+inline constexpr Address kSpare = 0xC00;                // the 3073rd byte, carried only by the radio link
 inline constexpr std::size_t kRadioMemorySize = 0xC00;  // bytes 0x000..0xBFF
 
 }  // namespace zrt::addr

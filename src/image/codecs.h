@@ -18,7 +18,8 @@ std::optional<double> parseNumber(std::string_view text);
 // The leading number of a text, 0 when it starts with none ("12ab" gives 12, "ab" gives 0).
 double leadingValue(std::string_view text);
 // A number text written with exactly five decimals, rounded half away from zero on its decimal digits,
-// without binary rounding error ("145.123" gives "145.12300", "5" gives "5.00000"). Nothing when not a number.
+// without binary rounding error ("145.123" gives "145.12300", "5" gives "5.00000"). Nothing when not a
+// number.
 std::optional<std::string> formatFixed5(std::string_view numberText);
 std::string formatFixed5(double value);
 
@@ -63,6 +64,8 @@ std::string decodeFmFrequency(const MemoryImage& image, addr::Address at);
 void encodeFmFrequency(std::string_view text, MemoryImage& image, addr::Address at);
 
 // ---- Packed bits -----------------------------------------------------------------------------------
-inline int bitsOf(std::uint8_t byte, int lowBit, int width) { return (byte >> lowBit) & ((1 << width) - 1); }
+inline int bitsOf(std::uint8_t byte, int lowBit, int width) {
+    return (byte >> lowBit) & ((1 << width) - 1);
+}
 
 }  // namespace zrt::codec

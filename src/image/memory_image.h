@@ -10,7 +10,7 @@
 namespace zrt {
 
 class MemoryImage {
-public:
+  public:
     static constexpr std::size_t kSize = 3073;  // addresses 0x000..0xC00
 
     // Bounds-checked access: an address outside the image reads as nothing and writes nothing.
@@ -26,7 +26,7 @@ public:
 
     friend bool operator==(const MemoryImage&, const MemoryImage&) = default;
 
-private:
+  private:
     std::array<std::uint8_t, kSize> bytes_{};
 };
 

@@ -1,0 +1,181 @@
+#include "image/codecs.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zrt::codec {
+namespace {
+
+struct FreqCase {
+    std::string text;
+    std::array<std::uint8_t, 4> bytes;
+};
+
+TEST(Codecs, FrequencyEncodesAsLittleEndianBcdAndDecodesBack) {
+    const std::vector<FreqCase> cases = {
+        {"145.00000", {0x00, 0x00, 0x50, 0x14}}, {"436.12500", {0x00, 0x25, 0x61, 0x43}},
+        {"173.99500", {0x00, 0x95, 0x39, 0x17}}, {"000.00000", {0x00, 0x00, 0x00, 0x00}},
+        {"099.99500", {0x00, 0x95, 0x99, 0x09}},
+    };
+    for (const auto& c : cases) {
+        MemoryImage image;
+        encodeFrequency(c.text, image, 0x10);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(image[0x10 + i], c.bytes[i]) << c.text << " byte " << i;
+        EXPECT_EQ(decodeFrequency(image, 0x10), c.text);
+    }
+    EXPECT_EQ(frequencyText(0x00, 0x25, 0x61, 0x43), "436.12500");
+    EXPECT_EQ(frequencyByte("436.12500", 1), 0x43);
+    EXPECT_EQ(frequencyByte("436.12500", 2), 0x61);
+    EXPECT_EQ(frequencyByte("436.12500", 3), 0x25);
+    EXPECT_EQ(frequencyByte("436.12500", 4), 0x00);
+    EXPECT_EQ(frequencyByte("436.12500", 7), 0);
+}
+
+TEST(Codecs, FrequencyPairThatIsNotHexKeepsThePreviousByte) {
+    MemoryImage image;
+    for (int i = 0; i < 4; ++i)
+        image.set(i, 0xAA);
+    encodeFrequency("1x5.12500", image, 0);  // byte 3 comes from "1x"
+    EXPECT_EQ(image[3], 0xAA);
+    EXPECT_EQ(image[2], 0x51);
+    EXPECT_EQ(image[1], 0x25);
+    EXPECT_EQ(image[0], 0x00);
+}
+
+TEST(Codecs, Tones) {
+    struct Case {
+        std::string text;
+        std::uint8_t low, high;
+    };
+    const std::vector<Case> roundTrips = {
+        {"67.0", 0x70, 0x06},  {"254.1", 0x41, 0x25}, {"100.0", 0x00, 0x10}, {"110.9", 0x09, 0x11},
+        {"D023N", 0x23, 0x80}, {"D017N", 0x17, 0x80}, {"D645I", 0x45, 0xC6}, {"D754I", 0x54, 0xC7},
+        {"D703I", 0x03, 0xC7}, {"D703N", 0x03, 0x87}, {"00.0", 0x00, 0x00},
+    };
+    for (const auto& c : roundTrips) {
+        MemoryImage image;
+        encodeTone(false, c.text, image, 0x20);
+        EXPECT_EQ(image[0x20], c.low) << c.text;
+        EXPECT_EQ(image[0x21], c.high) << c.text;
+        EXPECT_EQ(toneText(c.low, c.high), c.text);
+    }
+    EXPECT_EQ(toneCode("D023N"), "2380");
+    EXPECT_EQ(toneCode("D023I"), "23C0");
+    EXPECT_EQ(toneCode("67.0"), "7006");
+    EXPECT_EQ(toneCode("254.1"), "4125");
+
+    MemoryImage image;
+    encodeTone(true, "", image, 0);
+    EXPECT_EQ(image[0], 0xFF);
+    EXPECT_EQ(image[1], 0xFF);
+    EXPECT_EQ(toneText(0xFF, 0xFF), "FFF.F");  // not in the tone list: shown as Off by the VFO fields
+}
+
+TEST(Codecs, HexHelpers) {
+    EXPECT_EQ(hexToNumber(""), 0);
+    EXPECT_EQ(hexToNumber("C5"), 0xC5);
+    EXPECT_EQ(hexToNumber("c5"), 0xC5);
+    EXPECT_EQ(hexToNumber("1G"), 0x10);  // a non-digit counts 0
+    EXPECT_EQ(hexToBits("C5"), "11000101");
+    EXPECT_EQ(hexToBits("03"), "00000011");
+    EXPECT_EQ(bitsToHex("101"), "5");
+    EXPECT_EQ(bitsToHex("10110111"), "B7");
+    EXPECT_EQ(bitsToHex(""), "");
+}
+
+TEST(Codecs, NamesAndCharacterFields) {
+    EXPECT_EQ(channelCode(""), "0000000000000000");
+    EXPECT_EQ(channelCode("AB"), "4142FFFFFFFFFFFF");
+    EXPECT_EQ(channelCode("ABCDEFGHIJ"), "4142434445464748");
+    EXPECT_EQ(stripChar255("A\xFF"
+                           "B\xFF"),
+              "AB");
+    EXPECT_EQ(stripChar255(""), "");
+
+    MemoryImage image;  // eight 0x00 bytes: eight characters of code 0, which encode back to 0x00
+    const std::string name = decodeName(image, 0x800);
+    EXPECT_EQ(name, std::string(8, '\0'));
+    image.fill(0x55);
+    encodeName(name, image, 0x800);
+    for (int j = 0; j < 8; ++j)
+        EXPECT_EQ(image[0x800 + j], 0x00);
+
+    encodeName("AB-1X", image, 0x808);
+    EXPECT_EQ(decodeName(image, 0x808), "AB-1X");
+    EXPECT_EQ(image[0x80D], 0xFF);
+
+    encodeCharField("12", image, 0x740, 4);
+    EXPECT_EQ(image[0x740], '1');
+    EXPECT_EQ(image[0x742], 0xFF);
+    image.set(0x740, 0xFF);
+    EXPECT_EQ(decodeCharField(image, 0x740, 4), "2");  // a 0xFF byte is skipped wherever it stands
+}
+
+TEST(Codecs, FmFrequencies) {
+    struct Case {
+        std::string text;
+        std::uint8_t hi, lo;
+        std::string decoded;
+    };
+    const std::vector<Case> cases = {
+        {"100.0", 0x00, 0x82, "100.00"},  {"100.05", 0x00, 0x82, "100.00"}, {"100.15", 0x00, 0x84, "100.20"},
+        {"108.0", 0x00, 0xD2, "108.00"},  {"87", 0x00, 0x00, "87.00"},      {"88.3", 0x00, 0x0D, "88.30"},
+        {"100.25", 0x00, 0x84, "100.20"},
+    };
+    for (const auto& c : cases) {
+        MemoryImage image;
+        encodeFmFrequency(c.text, image, 0x760);
+        EXPECT_EQ(image[0x760], c.hi) << c.text;
+        EXPECT_EQ(image[0x761], c.lo) << c.text;
+        EXPECT_EQ(decodeFmFrequency(image, 0x760), c.decoded) << c.text;
+    }
+    MemoryImage image;
+    image.set(0x760, 0x00);
+    image.set(0x761, 0xD3);  // 108.1 MHz
+    EXPECT_EQ(decodeFmFrequency(image, 0x760), "");
+    image.set(0x760, 0xFF);
+    image.set(0x761, 0xFF);
+    EXPECT_EQ(decodeFmFrequency(image, 0x760), "");
+    encodeFmFrequency("abc", image, 0x760);  // not a number: nothing written
+    EXPECT_EQ(image[0x760], 0xFF);
+}
+
+TEST(Codecs, NormaliseAndSnap) {
+    const std::vector<std::pair<std::string, std::string>> fm = {
+        {"98", "98.00"},     {"98.", "98.00"},   {"98.1", "98.10"},  {"100.27", "100.25"},
+        {"99.449", "99.40"}, {"98.17", "98.15"}, {"98.14", "98.10"}, {"98.149", "98.10"},
+    };
+    for (const auto& [in, out] : fm)
+        EXPECT_EQ(normalizeFmFrequency(in), out) << in;
+
+    const std::vector<std::pair<std::string, std::string>> snap = {
+        {"145.01300", "145.01250"}, {"145.01250", "145.01250"}, {"145.00300", "145.00000"},
+        {"173.99990", "173.99500"}, {"145.00625", "145.00625"}, {"145.00500", "145.00500"},
+        {"145.12345", "145.12000"}, {"145.00700", "145.00625"},
+    };
+    for (const auto& [in, out] : snap)
+        EXPECT_EQ(snapFrequencyText(in), out) << in;
+    EXPECT_DOUBLE_EQ(snapFrequency("145.01300"), 145.0125);
+}
+
+TEST(Codecs, NumericText) {
+    EXPECT_EQ(parseNumber("145.1"), 145.1);
+    EXPECT_EQ(parseNumber("1."), 1.0);
+    EXPECT_FALSE(parseNumber("."));
+    EXPECT_FALSE(parseNumber("1.2.3"));
+    EXPECT_FALSE(parseNumber(""));
+    EXPECT_DOUBLE_EQ(leadingValue("12ab"), 12.0);
+    EXPECT_DOUBLE_EQ(leadingValue("ab"), 0.0);
+    const std::vector<std::pair<std::string, std::string>> fixed = {
+        {"145.123", "145.12300"},  {"5", "5.00000"},           {"005.00000", "5.00000"},
+        {"173.9999", "173.99990"}, {"99.999995", "100.00000"}, {"0.000004", "0.00000"},
+    };
+    for (const auto& [in, out] : fixed)
+        EXPECT_EQ(formatFixed5(std::string_view(in)), out) << in;
+    EXPECT_EQ(formatFixed5(99.995), "99.99500");
+}
+
+}  // namespace
+}  // namespace zrt::codec
