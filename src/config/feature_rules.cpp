@@ -66,12 +66,18 @@ std::optional<char> filterKey(KeyFilter filter, char32_t key, std::size_t maxLen
 
 std::optional<std::string> filterEdit(KeyFilter filter, std::size_t maxLength, std::string_view before,
                                       std::string_view after) {
-    std::string out;
-    out.reserve(after.size());
-    for (const char ch : after) {
-        const std::optional<char> c = passChar(filter, static_cast<unsigned char>(ch));
+    // Only what the edit inserted is filtered: characters the program put there stay editable.
+    std::size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    std::string out(after);
+    for (std::size_t i = prefix; i < after.size() - suffix; ++i) {
+        const std::optional<char> c = passChar(filter, static_cast<unsigned char>(after[i]));
         if (!c) return std::nullopt;
-        out.push_back(*c);
+        out[i] = *c;
     }
     if (maxLength != 0 && out.size() > maxLength && out.size() > before.size()) return std::nullopt;
     return out;

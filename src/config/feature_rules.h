@@ -23,9 +23,9 @@ std::optional<char> filterKey(KeyFilter filter, char32_t key, std::size_t maxLen
                               std::size_t selected);
 
 // The same rule for an edit that changes a box from `before` to `after` at once (a paste or a drop):
-// `after` with each character passed through the filter, or nothing when a character is refused or the
-// text grows past maxLength. A text the program put into the box may be longer than maxLength; editing
-// it shorter is allowed.
+// `after` with each inserted character passed through the filter, or nothing when one is refused or the
+// text grows past maxLength. Characters that were already there are left alone, and a text the program
+// put into the box may be longer than maxLength: editing it shorter is allowed.
 std::optional<std::string> filterEdit(KeyFilter filter, std::size_t maxLength, std::string_view before,
                                       std::string_view after);
 

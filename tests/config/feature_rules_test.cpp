@@ -68,6 +68,11 @@ TEST(FeatureKeyFilter, PastedText) {
         // A longer text the program put there may be edited shorter, never longer.
         {KeyFilter::Digits, 4, "1234567", "123456", "123456"},
         {KeyFilter::Digits, 4, "1234567", "12345678", std::nullopt},
+        // Characters the program put there stay editable; only what is inserted is filtered.
+        {KeyFilter::Frequency, 9, "FFF.FFFFF", "FFF.FFFF", "FFF.FFFF"},
+        {KeyFilter::Frequency, 9, "FFF.F", "FFF.FX", std::nullopt},
+        {KeyFilter::DisplayChars, 6, "A\xff" "B", "A\xff" "xB", "A\xff" "XB"},
+        {KeyFilter::DisplayChars, 6, "ABAB", "ABaAB", "ABAAB"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(filterEdit(c.filter, c.maxLength, c.before, c.after), c.result)
