@@ -6,14 +6,24 @@
 namespace zrt {
 
 inline constexpr int kCalibValues = 18;
+inline constexpr int kCalibMax = 255;
+
+// Index of a value: group 0 = A, 1 = B; grade 0 high, 1 middle, 2 low power; section 0 high, 1 middle, 2 low.
+constexpr int calibIndex(int group, int grade, int section) {
+    return 9 * group + 3 * grade + section;
+}
 
 struct Calibration {
     std::array<int, kCalibValues> values{};  // CalibValues, index 9 * group + 3 * grade + section
     // The sliders' own positions; before the first decode they show a typical layout that is not copied
     // into the values.
-    std::array<int, kCalibValues> sliders{{180, 175, 170, 190, 185, 180, 200, 195, 190,
-                                           185, 180, 175, 195, 190, 185, 215, 205, 150}};
+    std::array<int, kCalibValues> sliders{
+        {180, 175, 170, 190, 185, 180, 200, 195, 190, 185, 180, 175, 195, 190, 185, 215, 205, 150}};
     bool unlocked = false;  // the calibration mode's gesture unlocks the sliders
 };
+
+// A slider's value changed (by the user or by the decode): entry and slider take the value together.
+// An index outside 0..17 or a value outside 0..255 changes nothing and returns false.
+bool setCalibSlider(Calibration& calib, int index, int value);
 
 }  // namespace zrt

@@ -12,17 +12,6 @@ void setBand(Configuration& config, int index) {
     config.features[FeatureList::Combo50] = band.vfoBandWidth;
 }
 
-void dtmfStartForm(Dtmf& dtmf) {
-    dtmf.aniSendingText = "Start Send";
-    dtmf.rate = 0;
-    dtmf.firstDigitDelay = 6;
-    dtmf.groupCall = 0;
-    for (auto& t : dtmf.autodial) t.clear();
-    dtmf.aniStart.clear();
-    dtmf.aniEnd.clear();
-    dtmf.ownCode.clear();
-}
-
 Configuration startConfiguration() {
     Configuration config;
     config.languageIndex = kEnglish;

@@ -1,16 +1,306 @@
 #include "editors/fm/fm_window.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "config/messages.h"
+#include "editors/hide_on_close.h"
+#include "editors/line_filter.h"
+#include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 
 namespace zrt {
 
-FmWindow::FmWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) { applyLanguage(); }
+namespace {
 
-void FmWindow::applyLanguage() {
-    setWindowTitle(session_.config.languageIndex == kChinese ? QStringLiteral("FM频道设置") : QStringLiteral("FM Channel Set"));
+constexpr int px(int twips) {
+    return twips / 15;
 }
 
-void FmWindow::refresh() {}
+std::optional<char32_t> frequencyKey(char32_t key) {
+    return fmFrequencyKeyAccepted(key) ? std::optional<char32_t>(key) : std::nullopt;
+}
+
+std::optional<char32_t> channelKey(char32_t key) {
+    return fmChannelKeyAccepted(key) ? std::optional<char32_t>(key) : std::nullopt;
+}
+
+}  // namespace
+
+FmWindow::FmWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
+    setObjectName(QStringLiteral("Form5"));
+    buildControls();
+    resize(px(8205), px(4800));
+    refresh();
+    applyLanguage();
+}
+
+void FmWindow::buildControls() {
+    grid_ = new QTableWidget(kFmChannels, 2, this);
+    grid_->setObjectName(QStringLiteral("MSFGrid"));
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setMinimumSectionSize(px(300));
+    grid_->verticalHeader()->setDefaultSectionSize(px(300));
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid_->setColumnWidth(0, px(900));
+    grid_->setColumnWidth(1, px(2200));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setHorizontalHeaderItem(0, new QTableWidgetItem);
+    grid_->setHorizontalHeaderItem(1, new QTableWidgetItem);
+    for (int r = 0; r < kFmChannels; ++r) {
+        auto* number = new QTableWidgetItem(QString::number(r + 1));
+        number->setFlags(Qt::ItemIsEnabled);
+        number->setTextAlignment(Qt::AlignCenter);
+        number->setBackground(palette().button());
+        grid_->setItem(r, 0, number);
+        auto* freq = new QTableWidgetItem;
+        freq->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        freq->setTextAlignment(Qt::AlignCenter);
+        grid_->setItem(r, 1, freq);
+    }
+    grid_->setFixedWidth(px(900) + px(2200) + grid_->verticalScrollBar()->sizeHint().width() +
+                         2 * grid_->frameWidth());
+    grid_->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { editCell(row + 1); });
+    // A scrolling grid takes the focus, so an open editor commits before it drifts off its cell.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!editing_) return;
+        grid_->setFocus();
+        commitCellEditor();
+    });
+
+    text1_ = new QLineEdit(grid_->viewport());
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAlignment(Qt::AlignCenter);
+    text1_->hide();
+    text1_->installEventFilter(this);
+    LineFilter::install(text1_, frequencyKey, -1, [this] {
+        grid_->setFocus();
+        commitCellEditor();
+    });
+
+    QLabel* label1[4];
+    for (int i = 0; i < 4; ++i) {
+        label1[i] = new QLabel(this);
+        label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    }
+    for (int i = 0; i < 3; ++i) {
+        combo_[i] = new QComboBox(this);
+        combo_[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+    }
+    combo_[0]->setEditable(true);
+    combo_[0]->setInsertPolicy(QComboBox::NoInsert);
+    for (int i = 1; i <= kFmChannels; ++i)
+        combo_[0]->addItem(QString::number(i));
+    LineFilter::install(combo_[0]->lineEdit(), channelKey, 2);
+    connect(combo_[0], &QComboBox::editTextChanged, this,
+            [this](const QString& text) { session_.config.fmWindow.presentChannel = utf8(text); });
+    // The item texts come from the captions.
+    combo_[1]->addItems({QString(), QString()});
+    connect(combo_[1], &QComboBox::currentIndexChanged, this,
+            [this](int index) { session_.config.fmWindow.displayModePosition = index; });
+    combo_[2]->addItems({QStringLiteral("50K"), QStringLiteral("100K"), QStringLiteral("200K")});
+    connect(combo_[2], &QComboBox::currentIndexChanged, this,
+            [this](int index) { session_.config.fmWindow.stepPosition = index; });
+    // The step is carried like the other values but is not for the user to see or change.
+    combo_[2]->hide();
+    label1[2]->hide();
+
+    text2_ = new QLineEdit(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->installEventFilter(this);
+    LineFilter::install(text2_, frequencyKey, -1, [this] {
+        grid_->setFocus();
+        commitVfo();
+    });
+    connect(text2_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { session_.config.fmWindow.vfo = utf8(text); });
+
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setWordWrap(true);
+    label2_->setStyleSheet(QStringLiteral("color: red;"));
+    QSizePolicy keepSpace = label2_->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    label2_->setSizePolicy(keepSpace);
+    label2_->hide();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &FmWindow::tickMessage);
+
+    command1_ = new QPushButton(this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    connect(command1_, &QPushButton::clicked, this, &FmWindow::ok);
+    command2_ = new QPushButton(this);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    connect(command2_, &QPushButton::clicked, this, &FmWindow::cancel);
+
+    auto* form = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        form->addWidget(label1[i], i, 0, Qt::AlignRight);
+        form->addWidget(i == 3 ? static_cast<QWidget*>(text2_) : combo_[i], i, 1);
+    }
+    form->setRowStretch(4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    form->addLayout(buttons, 5, 0, 1, 2);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(grid_);
+    top->addLayout(form, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(top, 1);
+    outer->addWidget(label2_);
+}
+
+void FmWindow::applyLanguage() {
+    applyCaptions(this, fmCaptions(), session_.config.languageIndex);
+}
+
+void FmWindow::refresh() {
+    const FmWorkingCopy& w = session_.config.fmWindow;
+    // What an open editor held belongs to the configuration that was just replaced.
+    if (editing_) {
+        editing_ = false;
+        text1_->hide();
+    }
+    for (int r = 0; r < kFmChannels; ++r)
+        grid_->item(r, 1)->setText(qs(w.cells[static_cast<std::size_t>(r)]));
+    {
+        const QSignalBlocker b0(combo_[0]);
+        const QSignalBlocker b1(combo_[1]);
+        const QSignalBlocker b2(combo_[2]);
+        const QSignalBlocker t2(text2_);
+        combo_[0]->setEditText(qs(w.presentChannel));
+        if (w.displayModePosition >= 0 && w.displayModePosition < combo_[1]->count())
+            combo_[1]->setCurrentIndex(w.displayModePosition);
+        if (w.stepPosition >= 0 && w.stepPosition < combo_[2]->count())
+            combo_[2]->setCurrentIndex(w.stepPosition);
+        text2_->setText(qs(w.vfo));
+    }
+}
+
+void FmWindow::editCell(int row) {
+    if (row < 1 || row > kFmChannels) return;
+    commitCellEditor();
+    editRow_ = row;
+    grid_->setCurrentCell(row - 1, 1);
+    grid_->scrollToItem(grid_->item(row - 1, 1));
+    text1_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, 1)));
+    text1_->setText(grid_->item(row - 1, 1)->text());
+    text1_->selectAll();
+    text1_->show();
+    text1_->raise();
+    text1_->setFocus();
+    editing_ = true;
+}
+
+void FmWindow::commitCellEditor() {
+    if (!editing_) return;
+    editing_ = false;
+    const FmCommit commit = commitFmFrequency(utf8(text1_->text()));
+    switch (commit.kind) {
+        case FmCommitKind::Empty:
+            setCell(editRow_, {});
+            break;
+        case FmCommitKind::Unchanged:
+            break;
+        case FmCommitKind::Accepted:
+            setCell(editRow_, commit.text);
+            break;
+        case FmCommitKind::Refused:
+            showMessage();
+            text1_->clear();
+            break;
+    }
+    if (text1_->hasFocus()) grid_->setFocus();
+    text1_->hide();
+}
+
+void FmWindow::commitVfo() {
+    const FmCommit commit = commitFmFrequency(utf8(text2_->text()));
+    if (commit.kind == FmCommitKind::Accepted) {
+        if (text2_->text() != qs(commit.text)) text2_->setText(qs(commit.text));
+    } else if (commit.kind == FmCommitKind::Refused) {
+        showMessage();
+        text2_->clear();
+    }
+}
+
+void FmWindow::setCell(int row, const std::string& text) {
+    grid_->item(row - 1, 1)->setText(qs(text));
+    session_.config.fmWindow.cells[static_cast<std::size_t>(row - 1)] = text;
+}
+
+void FmWindow::showMessage() {
+    label2_->setText(qs(msg::kFmOutOfRange, session_.config.languageIndex));
+    message_.show();
+    label2_->show();
+    if (!timer1_->isActive()) timer1_->start();
+}
+
+void FmWindow::tickMessage() {
+    if (!message_.tick()) return;
+    label2_->hide();
+    timer1_->stop();
+}
+
+void FmWindow::ok() {
+    commitCellEditor();
+    commitVfo();
+    if (fmOk(session_.config.fmWindow, session_.config.fm).channelRefused) {
+        // The previous channel stays in the store; the window stays open so the message can be read.
+        showMessage();
+        combo_[0]->setFocus();
+        return;
+    }
+    hideEditor(this);
+}
+
+void FmWindow::cancel() {
+    commitCellEditor();
+    hideEditor(this);
+}
+
+bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // A context menu or a switch to another application leaves the edit as it is.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            if (watched == text1_) commitCellEditor();
+            if (watched == text2_) commitVfo();
+        }
+    }
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            grid_->currentRow() >= 0) {
+            editCell(grid_->currentRow() + 1);
+            return true;
+        }
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
+void FmWindow::closeEvent(QCloseEvent* event) {
+    hideInsteadOfClosing(this, event);
+}
 
 }  // namespace zrt

@@ -1,18 +1,62 @@
-// The FM radio window (Form5): 25 broadcast presets, start channel, display mode and FM VFO.
+// The FM radio window (Form5): 25 broadcast presets, start channel, display mode and FM VFO. Its controls are
+// the working copy (config.fmWindow); OK copies them into the FM store (config.fm).
 #pragma once
 
 #include "app/editor_window.h"
+#include "config/fm.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
 
 namespace zrt {
 
 class FmWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit FmWindow(Session& session, QWidget* parent = nullptr);
 
     void applyLanguage() override;
     void refresh() override;
 
+    // Opens the floating editor Text1 over the frequency cell of channel `row` (1..25).
+    void editCell(int row);
+    // Text1 losing the focus: commits the open cell editor, if any. Safe to call at any time.
+    void commitCellEditor();
+    // Text2 losing the focus: normalises or refuses the VFO frequency.
+    void commitVfo();
+    void ok();
+    void cancel();
+    // One tick of the message line's timer (Timer1).
+    void tickMessage();
+
+    bool messageShown() const { return message_.visible; }
+    int editedRow() const { return editRow_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void setCell(int row, const std::string& text);
+    void showMessage();
+
+    QTableWidget* grid_ = nullptr;  // MSFGrid
+    QLineEdit* text1_ = nullptr;    // floating editor of column 1
+    QLineEdit* text2_ = nullptr;    // VFO frequency
+    QComboBox* combo_[3] = {};      // Combo1(0) present channel, (1) display mode, (2) step
+    QLabel* label2_ = nullptr;      // message line
+    QTimer* timer1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+
+    FmMessageLine message_;
+    bool editing_ = false;
+    int editRow_ = 0;  // the cell being edited: row 1..25 (column 1)
 };
 
 }  // namespace zrt

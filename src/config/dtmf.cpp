@@ -1,0 +1,26 @@
+#include "config/dtmf.h"
+
+namespace zrt {
+
+void dtmfStartForm(Dtmf& dtmf) {
+    dtmf.aniSending = 0;
+    dtmf.aniSendingText.clear();
+    dtmf.rate = 0;
+    dtmf.firstDigitDelay = 6;
+    dtmf.groupCall = 0;
+    for (auto& t : dtmf.autodial)
+        t.clear();
+    dtmf.aniStart.clear();
+    dtmf.aniEnd.clear();
+    dtmf.ownCode.clear();
+}
+
+std::optional<char> dtmfKey(char32_t key) {
+    if (key >= U'a' && key <= U'z') key = key - U'a' + U'A';
+    const bool accepted = (key >= U'0' && key <= U'9') || (key >= U'A' && key <= U'D') || key == U'*' ||
+                          key == U'#' || key == U'\b';
+    if (!accepted) return std::nullopt;
+    return static_cast<char>(key);
+}
+
+}  // namespace zrt

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "config/calibration.h"
+#include "config/dtmf.h"
+
+namespace zrt {
+namespace {
+
+TEST(DtmfKey, UpperCasesThenFilters) {
+    struct Case {
+        char32_t key;
+        std::optional<char> result;
+    };
+    const Case cases[] = {
+        {U'0', '0'},           {U'9', '9'},          {U'A', 'A'},           {U'D', 'D'},
+        {U'a', 'A'},           {U'd', 'D'},          {U'*', '*'},           {U'#', '#'},
+        {U'\b', '\b'},         {U'e', std::nullopt}, {U'E', std::nullopt},  {U'z', std::nullopt},
+        {U' ', std::nullopt},  {U'+', std::nullopt}, {U'\r', std::nullopt}, {U'Ａ', std::nullopt},
+        {U'\0', std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<unsigned>(c.key));
+        EXPECT_EQ(dtmfKey(c.key), c.result);
+    }
+}
+
+TEST(CalibSlider, IndexAndValueLimits) {
+    struct Case {
+        int index;
+        int value;
+        bool changed;
+    };
+    const Case cases[] = {
+        {10, 200, true}, {0, 0, true},    {17, 255, true}, {-1, 5, false},
+        {18, 5, false},  {3, 256, false}, {3, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        Calibration calib;
+        const Calibration before = calib;
+        EXPECT_EQ(setCalibSlider(calib, c.index, c.value), c.changed);
+        for (int i = 0; i < kCalibValues; ++i) {
+            const bool target = c.changed && i == c.index;
+            EXPECT_EQ(calib.values[i], target ? c.value : before.values[i]);
+            EXPECT_EQ(calib.sliders[i], target ? c.value : before.sliders[i]);
+        }
+    }
+    EXPECT_EQ(calibIndex(1, 0, 1), 10);  // group B, high grade, middle section
+    EXPECT_EQ(calibIndex(1, 2, 2), 17);
+}
+
+}  // namespace
+}  // namespace zrt

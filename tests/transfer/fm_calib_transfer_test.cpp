@@ -1,0 +1,198 @@
+#include "transfer/fm_calib_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include "image/address_map.h"
+#include "transfer/image_transfer.h"
+
+namespace zrt {
+namespace {
+
+void put2(MemoryImage& image, addr::Address at, std::uint8_t hi, std::uint8_t lo) {
+    image.set(at, hi);
+    image.set(at + 1, lo);
+}
+
+TEST(FmDecode, ChannelAndVfoBytes) {
+    struct Case {
+        std::uint8_t hi, lo;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x00, 0x82, "100.00"}, {0x00, 0xD2, "108.00"}, {0x00, 0xD3, ""},       {0xFF, 0xFF, ""},
+        {0x00, 0x00, "87.00"},  {0x00, 0x0D, "88.30"},  {0x00, 0xCF, "107.70"}, {0x01, 0x00, ""},
+    };
+    for (const Case& c : cases) {
+        for (int k : {1, 13, 25}) {
+            SCOPED_TRACE(testing::Message() << "channel " << k << " bytes " << int(c.hi) << " " << int(c.lo));
+            MemoryImage in;
+            in.fill(0xFF);
+            put2(in, addr::fmChannel(k), c.hi, c.lo);
+            put2(in, addr::kFmVfo, c.hi, c.lo);
+            Configuration config;
+            config.fm.channelFreq[k - 1] = "99.00";
+            config.fmWindow.cells[k - 1] = "99.00";
+            config.fm.vfoFreq = config.fmWindow.vfo = "99.00";
+            decodeFm(in, config);
+            EXPECT_EQ(config.fm.channelFreq[k - 1], c.text);
+            EXPECT_EQ(config.fmWindow.cells[k - 1], c.text);
+            EXPECT_EQ(config.fm.vfoFreq, c.text);
+            EXPECT_EQ(config.fmWindow.vfo, c.text);
+        }
+    }
+}
+
+TEST(FmDecode, SettingsIntoStoreAndWindow) {
+    struct Case {
+        std::uint8_t channel, display, step;
+        int displayPosition, stepPosition;  // window positions before: 1 and 2
+    };
+    const Case cases[] = {
+        {12, 0, 1, 0, 1},
+        {1, 1, 0, 1, 0},
+        {0xFF, 7, 3, 1, 2},  // values the lists do not have leave the positions alone
+        {0, 2, 0xFF, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.channel));
+        MemoryImage in;
+        in.fill(0xFF);
+        in.set(addr::kFmStartChannel, c.channel);
+        in.set(addr::kFmDisplayMode, c.display);
+        in.set(addr::kFmStep, c.step);
+        Configuration config;
+        config.fmWindow.displayModePosition = 1;
+        config.fmWindow.stepPosition = 2;
+        decodeFm(in, config);
+        EXPECT_EQ(config.fm.currentChannel, c.channel);
+        EXPECT_EQ(config.fmWindow.presentChannel, std::to_string(c.channel));
+        EXPECT_EQ(config.fm.displayMode, c.display);
+        EXPECT_EQ(config.fm.step, c.step);
+        EXPECT_EQ(config.fmWindow.displayModePosition, c.displayPosition);
+        EXPECT_EQ(config.fmWindow.stepPosition, c.stepPosition);
+    }
+}
+
+TEST(FmEncode, EmptinessFromTheGridValueFromTheStore) {
+    struct Case {
+        const char* cell;
+        const char* store;
+        std::uint8_t hi, lo;
+    };
+    const Case cases[] = {
+        {"100.00", "100.00", 0x00, 0x82},
+        {"", "100.00", 0xFF, 0xFF},        // emptied in the grid, not yet confirmed with OK
+        {"98.00", "100.15", 0x00, 0x84},   // the store's value is written; 131.5 rounds to even 132
+        {"100.05", "100.05", 0x00, 0x82},  // 130.5 rounds to even 130
+        {"87.00", "87.00", 0x00, 0x00},
+        {"107.90", "107.90", 0x00, 0xD1},
+        {"98.00", "", 0xFF, 0xFF},  // filled in the grid, never confirmed: the store says empty
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cell << " / " << c.store);
+        Configuration config;
+        config.fmWindow.cells[6] = c.cell;
+        config.fm.channelFreq[6] = c.store;
+        MemoryImage out;  // all 0x00, as after start
+        encodeFmChannelsAndSettings(config, out);
+        EXPECT_EQ(out[addr::fmChannel(7)], c.hi);
+        EXPECT_EQ(out[addr::fmChannel(7) + 1], c.lo);
+        EXPECT_EQ(out[addr::fmChannel(6)], 0xFF);
+        EXPECT_EQ(out[addr::fmChannel(8) + 1], 0xFF);
+    }
+}
+
+TEST(FmEncode, SettingsAndVfo) {
+    struct Case {
+        const char* vfo;
+        std::uint8_t hi, lo;
+    };
+    const Case cases[] = {{"", 0xFF, 0xFF}, {"0", 0xFF, 0xFF}, {"98.10", 0x00, 0x6F}, {"108.00", 0x00, 0xD2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.vfo);
+        Configuration config;
+        config.fm.currentChannel = 12;
+        config.fm.displayMode = 1;
+        config.fm.step = 2;
+        config.fm.vfoFreq = c.vfo;
+        MemoryImage out;
+        encodeFmChannelsAndSettings(config, out);
+        encodeFmVfo(config, out);
+        EXPECT_EQ(out[addr::kFmStartChannel], 0x0C);
+        EXPECT_EQ(out[addr::kFmDisplayMode], 1);
+        EXPECT_EQ(out[addr::kFmStep], 2);
+        EXPECT_EQ(out[addr::kFmVfo], c.hi);
+        EXPECT_EQ(out[addr::kFmVfo + 1], c.lo);
+    }
+}
+
+TEST(CalibrationDecode, EveryAddressIncludingTheMiddleGrade) {
+    struct Case {
+        addr::Address at;
+        int index;
+    };
+    const Case cases[] = {
+        {0x7E0, 10}, {0x7E1, 13}, {0x7E5, 12}, {0x7E6, 14}, {0x7E8, 17},
+        {0x7F0, 1},  {0x7F1, 4},  {0x7F3, 0},  {0x7F5, 3},  {0x7F6, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        MemoryImage in;
+        in.set(c.at, 200);
+        Configuration config;
+        decodeCalibration(in, config);
+        for (int i = 0; i < kCalibValues; ++i) {
+            EXPECT_EQ(config.calib.values[i], i == c.index ? 200 : 0);
+            EXPECT_EQ(config.calib.sliders[i], i == c.index ? 200 : 0);
+        }
+    }
+}
+
+TEST(CalibrationEncode, ValuesAtTheirAddresses) {
+    Configuration config;
+    for (int i = 0; i < kCalibValues; ++i)
+        config.calib.values[i] = 100 + i;
+    config.calib.values[5] = 256;  // does not fit: its byte keeps what it held
+    MemoryImage out;
+    out.set(0x7F6, 0x5A);
+    encodeCalibrationB(config, out);
+    encodeCalibrationA(config, out);
+    EXPECT_EQ(out[0x7E0], 110);
+    EXPECT_EQ(out[0x7E3], 109);
+    EXPECT_EQ(out[0x7E1], 113);
+    EXPECT_EQ(out[0x7E8], 117);
+    EXPECT_EQ(out[0x7F0], 101);
+    EXPECT_EQ(out[0x7F3], 100);
+    EXPECT_EQ(out[0x7F8], 108);
+    EXPECT_EQ(out[0x7F6], 0x5A);
+    EXPECT_EQ(out[0x7E9], 0x00);  // the reserved bytes are not this step's business
+}
+
+TEST(FmCalibRoundTrip, DecodeThenEncodeGivesTheBytesBack) {
+    MemoryImage in;
+    in.fill(0xFF);
+    for (int k = 1; k <= addr::kFmChannelCount; ++k) {
+        if (k % 5 == 0) continue;  // some empty channels
+        put2(in, addr::fmChannel(k), 0x00, static_cast<std::uint8_t>(8 * k + 1));
+    }
+    in.set(addr::kFmStartChannel, 12);
+    in.set(addr::kFmDisplayMode, 1);
+    in.set(addr::kFmStep, 2);
+    put2(in, addr::kFmVfo, 0x00, 0x6F);
+    for (const auto& slot : addr::kCalibSlots)
+        in.set(slot.address, static_cast<std::uint8_t>(150 + slot.index));
+
+    Configuration config = startConfiguration();
+    decodeImage(in, config);
+    MemoryImage out;
+    encodeImage(config, out);
+    for (addr::Address a = addr::kFmChannels; a < addr::kUntouched792; ++a)
+        EXPECT_EQ(out[a], in[a]) << a;
+    for (addr::Address a = addr::kFmStartChannel; a <= addr::kFmVfo + 1; ++a)
+        EXPECT_EQ(out[a], in[a]) << a;
+    for (const auto& slot : addr::kCalibSlots)
+        EXPECT_EQ(out[slot.address], in[slot.address]) << slot.address;
+}
+
+}  // namespace
+}  // namespace zrt
