@@ -130,6 +130,22 @@ TEST_F(FeaturesWindowTest, VfoFrequencyBoxChecksTheBandWhenLeft) {
     }
 }
 
+TEST_F(FeaturesWindowTest, SwitchingToAnotherWindowLeavesTheBoxBeingEdited) {
+    QLineEdit* box = edit(FT::Text20);
+    box->setText(QStringLiteral("174"));
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(box, &out);
+    EXPECT_EQ(box->text(), "174");
+}
+
+TEST_F(FeaturesWindowTest, TheCloseBoxOnlyHides) {
+    window.show();
+    EXPECT_FALSE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    EXPECT_TRUE(window.isVisible());
+}
+
 TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
     window.show();
     QApplication::setActiveWindow(&window);

@@ -17,6 +17,7 @@
 #include <QValidator>
 
 #include "config/feature_rules.h"
+#include "editors/hide_on_close.h"
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -233,6 +234,10 @@ void FeaturesWindow::refresh() {
     applyServiceState();
 }
 
+void FeaturesWindow::closeEvent(QCloseEvent* event) {
+    hideInsteadOfClosing(this, event);
+}
+
 void FeaturesWindow::showPage(int page) {
     if (page != 1 && page != 2) return;
     page_ = page;
@@ -319,9 +324,12 @@ bool FeaturesWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched != texts_[f]) continue;
         if (event->type() == QEvent::KeyPress)
             return filterKey(static_cast<FT>(f), static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            lostFocusCheck(static_cast<FT>(f));
+        if (event->type() == QEvent::FocusOut) {
+            // A context menu or a switch to another window leaves the box being edited.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                lostFocusCheck(static_cast<FT>(f));
+        }
         return false;
     }
     if (event->type() == QEvent::MouseButtonRelease &&

@@ -50,6 +50,7 @@ class FeaturesWindow : public EditorWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // the close box only hides the window
 
   private:
     void build();
