@@ -86,14 +86,6 @@ TEST(FeaturesTable, ItemTexts) {
     EXPECT_EQ(featureListInfo(FL::Combo46).count, kToneListSize);
 }
 
-TEST(FeaturesTable, HiddenFields) {
-    std::set<FL> hidden;
-    for (const auto& f : featureLists())
-        if (f.hidden) hidden.insert(f.id);
-    EXPECT_EQ(hidden,
-              (std::set<FL>{FL::Combo26, FL::Combo28, FL::Combo29, FL::Combo4, FL::Combo52, FL::Combo53}));
-}
-
 TEST(FeaturesStartForm, ResetsEveryFieldButThePasswordTheVfoFrequenciesAndTheCheckBoxes) {
     Features f;
     f.list.fill(99);
@@ -129,11 +121,6 @@ TEST(FeaturesStartForm, ResetsEveryFieldButThePasswordTheVfoFrequenciesAndTheChe
     EXPECT_EQ(f.text3, "440.00000");
     EXPECT_TRUE(f.check12);
     EXPECT_FALSE(f.check13);
-}
-
-TEST(FeaturesStartForm, ANewConfigurationStartsWithThePromptOfVoxInReceivingChecked) {
-    // Check13 starts checked so that a configuration made from scratch still writes the radio's usual 1.
-    EXPECT_TRUE(startConfiguration().features.check13);
 }
 
 }  // namespace
