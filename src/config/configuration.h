@@ -36,7 +36,6 @@ void setBand(Configuration& config, int index);
 
 // Reset procedures run by New and by the windows' first load.
 void featuresStartForm(Features& features);
-void dtmfStartForm(Dtmf& dtmf);
 
 // The configuration as the program has it right after start: every editor loaded with its defaults,
 // band 0 applied.
