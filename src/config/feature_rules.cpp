@@ -68,7 +68,8 @@ std::optional<std::string> filterEdit(KeyFilter filter, std::size_t maxLength, s
                                       std::string_view after) {
     // Only what the edit inserted is filtered: characters the program put there stay editable.
     std::size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
+        ++prefix;
     std::size_t suffix = 0;
     while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])

@@ -71,7 +71,7 @@ TEST(FeatureKeyFilter, PastedText) {
         // Characters the program put there stay editable; only what is inserted is filtered.
         {KeyFilter::Frequency, 9, "FFF.FFFFF", "FFF.FFFF", "FFF.FFFF"},
         {KeyFilter::Frequency, 9, "FFF.F", "FFF.FX", std::nullopt},
-        {KeyFilter::DisplayChars, 6, "A\xff" "B", "A\xff" "xB", "A\xff" "XB"},
+        {KeyFilter::DisplayChars, 6, "A\377B", "A\377xB", "A\377XB"},
         {KeyFilter::DisplayChars, 6, "ABAB", "ABaAB", "ABAAB"},
     };
     for (const Case& c : cases)
