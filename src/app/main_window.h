@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "app/file_commands.h"
-#include "config/service_modes.h"
+#include "config/service_gestures.h"
 #include "platform/port_names.h"
 
 class QAction;
@@ -94,7 +94,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<TransferController> transfer_;
     FileCommands files_;
     std::function<std::int64_t()> clock_;
-    std::array<HiddenButtonClicks, kServiceModeCount> hiddenClicks_;
+    std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 
     QMdiArea* mdi_ = nullptr;
     QToolBar* topBar_ = nullptr;
@@ -104,7 +104,7 @@ class MainWindow : public QMainWindow {
     QLabel* portPanel_ = nullptr;
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
-    std::array<QAction*, kServiceModeCount> hiddenButtons_{};
+    std::array<QAction*, kServiceModes> hiddenButtons_{};
 
     ChannelWindow* channel_ = nullptr;
     DtmfWindow* dtmf_ = nullptr;

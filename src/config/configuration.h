@@ -7,7 +7,7 @@
 #include "config/dtmf.h"
 #include "config/features.h"
 #include "config/fm.h"
-#include "config/service_modes.h"
+#include "config/service_gestures.h"
 #include "config/text.h"
 
 namespace zrt {
@@ -16,6 +16,7 @@ struct ServiceFlags {
     bool crossBandWrite = false;  // a write to a radio of another band may be forced
     bool calibWrite = false;      // a write also sends the calibration blocks
     bool featureUnlock = false;   // more feature fields and the FM command become usable
+    std::array<GestureGroup, kServiceModes> gestures{};  // the click state of each mode's gesture
 };
 
 struct Configuration {
@@ -28,7 +29,6 @@ struct Configuration {
     Calibration calib;
     Dtmf dtmf;
     ServiceFlags service;
-    std::array<GestureGroup, kServiceModeCount> gestures{};  // by ServiceMode
 };
 
 // SetBand: the limits and the three VFO fields of a band position; a position outside 0..3 changes nothing.

@@ -268,7 +268,7 @@ TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
         const int m = static_cast<int>(c.mode);
         session.config.service = {true, true, true};
         session.config.calib.unlocked = true;
-        session.config.gestures[m].clicked = {true, true, true};
+        session.config.service.gestures[m].clicked = {true, true, true};
         emit window->featuresWindow()->serviceFlagsChanged();
         auto* button = find<QAction>(c.key);
         EXPECT_TRUE(button->isVisible()) << c.key;
@@ -288,7 +288,7 @@ TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
         EXPECT_EQ(f.featureUnlock, c.mode != ServiceMode::FeatureUnlock) << c.key;
         EXPECT_EQ(session.config.calib.unlocked, c.mode != ServiceMode::CalibWrite) << c.key;
         EXPECT_EQ(find<QAction>("MNFMset")->isEnabled(), c.mode != ServiceMode::FeatureUnlock) << c.key;
-        EXPECT_EQ(session.config.gestures[m].clicked, (std::array<bool, 3>{})) << c.key;
+        EXPECT_EQ(session.config.service.gestures[m].clicked, (std::array<bool, 3>{})) << c.key;
     }
 }
 

@@ -1,21 +1,79 @@
 // The optional-features window (Form3): global settings, VOX and both VFOs, and the service gestures.
+// It edits the session's configuration directly: every change of a control writes it, refresh() redraws
+// every control from it.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <functional>
+
 #include "app/editor_window.h"
+#include "config/features.h"
+#include "config/service_gestures.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QKeyEvent;
+class QTabBar;
 
 namespace zrt {
 
+// The caption labels of the three service gestures, by the field they label, in ServiceMode order.
+inline constexpr std::array<std::array<FeatureList, kGestureLabels>, kServiceModes> kGestureFields{{
+    {FeatureList::Combo1, FeatureList::Combo17, FeatureList::Combo21},   // cross-band write
+    {FeatureList::Combo31, FeatureList::Combo14, FeatureList::Combo15},  // calibration
+    {FeatureList::Combo3, FeatureList::Combo37, FeatureList::Combo19},   // feature unlock
+}};
+
 class FeaturesWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     explicit FeaturesWindow(Session& session, QWidget* parent = nullptr);
 
     void applyLanguage() override;
     void refresh() override;
 
-signals:
+    // The gestures' clock, whole seconds since midnight; tests put their own.
+    void setGestureClock(std::function<std::int32_t()> clock) { clock_ = std::move(clock); }
+
+    // Page 1 (function settings) or page 2 (the VFOs); the VOX frame shows on both. Page 2 puts the focus
+    // into the A frequency.
+    void showPage(int page);
+    int page() const { return page_; }
+
+  signals:
     // A service gesture completed; the main window shows its toolbar button and unlocks what it unlocks.
     void serviceFlagsChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // the close box only hides the window
+
+  private:
+    void build();
+    void onTabClicked(int index);
+    void onTextChanged(FeatureText f);
+    void lostFocusCheck(FeatureText f);
+    bool filterKey(FeatureText f, QKeyEvent* key);
+    void gestureClicked(ServiceMode mode, int label);
+    void applyServiceState();
+
+    std::array<QComboBox*, kFeatureListCount> combos_{};
+    std::array<QLabel*, kFeatureListCount> listLabels_{};
+    std::array<QLineEdit*, kFeatureTextCount> texts_{};
+    std::array<QLabel*, kFeatureTextCount> textLabels_{};
+    QTabBar* tabs_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    QGroupBox* frame3_ = nullptr;
+    QGroupBox* frame5_ = nullptr;
+    QCheckBox* check12_ = nullptr;
+    QCheckBox* check13_ = nullptr;
+    int page_ = 1;
+    std::function<std::int32_t()> clock_ = secondsSinceMidnight;
 };
 
 }  // namespace zrt

@@ -1,0 +1,357 @@
+// The optional features, VFOs, power-on texts and band between the images and the configuration.
+#include "transfer/settings_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "image/address_map.h"
+#include "image/tone_list.h"
+#include "transfer/image_transfer.h"
+
+namespace zrt {
+namespace {
+
+using FL = FeatureList;
+
+MemoryImage erased() {
+    MemoryImage image;
+    image.fill(0xFF);
+    return image;
+}
+
+void put(MemoryImage& image, std::size_t at, std::vector<std::uint8_t> bytes) {
+    for (std::uint8_t b : bytes)
+        image.set(at++, b);
+}
+
+std::vector<std::uint8_t> bytesAt(const MemoryImage& image, std::size_t at, std::size_t n) {
+    std::vector<std::uint8_t> out;
+    for (std::size_t i = 0; i < n; ++i)
+        out.push_back(image[at + i]);
+    return out;
+}
+
+TEST(SettingsDecode, SingleByteListsWithTheirLimits) {
+    struct Case {
+        std::size_t at;
+        std::uint8_t v;
+        FL field;
+        int previous, expected;
+    };
+    const Case cases[] = {
+        {0x700, 0x07, FL::Combo1, 0, 1},  // above 3: the fallback
+        {0x700, 0x02, FL::Combo1, 0, 0},  // the two-item list has no position 2: unchanged
+        {0x700, 0x01, FL::Combo1, 0, 1}, {0x701, 10, FL::Combo36, 0, 5},   {0x701, 9, FL::Combo36, 0, 9},
+        {0x702, 8, FL::Combo3, 0, 1},    {0x702, 7, FL::Combo3, 0, 7},     {0x703, 2, FL::Combo17, 1, 0},
+        {0x704, 200, FL::Combo5, 0, 5},  {0x709, 3, FL::Combo32, 0, 1},    {0x709, 2, FL::Combo32, 0, 2},
+        {0x70A, 2, FL::Combo34, 0, 1},   {0x70C, 16, FL::Combo35, 3, 0},   {0x70C, 15, FL::Combo35, 3, 15},
+        {0x70D, 8, FL::Combo37, 0, 4},   {0x70F, 8, FL::Combo19, 0, 2},    {0x70F, 7, FL::Combo19, 0, 7},
+        {0x72E, 1, FL::Combo30, 2, 1},   {0x72E, 3, FL::Combo30, 2, 2},  // no position 3: unchanged
+        {0x73E, 0, FL::Combo49, 2, 0},   {0x73E, 0xFF, FL::Combo49, 1, 1}, {0x7A6, 2, FL::Combo39, 0, 1},
+        {0x7A6, 0, FL::Combo39, 1, 0},
+    };
+    for (const Case& c : cases) {
+        Configuration config = startConfiguration();
+        config.features[c.field] = c.previous;
+        MemoryImage in = erased();
+        in.set(c.at, c.v);
+        decodeImage(in, config);
+        EXPECT_EQ(config.features[c.field], c.expected) << std::hex << c.at << " = " << int(c.v);
+    }
+}
+
+TEST(SettingsDecode, ChannelNumbers) {
+    struct Case {
+        std::size_t at;
+        std::uint8_t v;
+        std::string Features::*text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {0x705, 33, &Features::text6, "33"},
+        {0x705, 100, &Features::text6, "64"},  // within the A limit, then the box's change check
+        {0x705, 128, &Features::text6, "64"},
+        {0x705, 129, &Features::text6, ""},
+        {0x705, 0xFF, &Features::text6, ""},
+        {0x70B, 64, &Features::text2, "64"},
+        {0x70B, 100, &Features::text2, ""},
+        {0x70B, 0, &Features::text2, "0"},
+    };
+    for (const Case& c : cases) {
+        Configuration config = startConfiguration();
+        MemoryImage in = erased();
+        in.set(c.at, c.v);
+        decodeSettingsBytes(in, config);
+        EXPECT_EQ(config.features.*c.text, c.expected) << std::hex << c.at << " = " << std::dec << int(c.v);
+    }
+}
+
+TEST(SettingsEncode, ChannelNumbers) {
+    struct Case {
+        std::string text6, text2;
+        std::uint8_t at705, at70B;
+    };
+    const Case cases[] = {
+        {"", "", 0xFF, 0x00},  // an empty A number is 0xFF, an empty B number 0
+        {"1", "64", 1, 64},
+        {"64", "7", 64, 7},
+    };
+    for (const Case& c : cases) {
+        Configuration config = startConfiguration();
+        config.features.text6 = c.text6;
+        config.features.text2 = c.text2;
+        MemoryImage out;
+        encodeSettingsBytes(config, out);
+        EXPECT_EQ(out[0x705], c.at705) << c.text6;
+        EXPECT_EQ(out[0x70B], c.at70B) << c.text2;
+    }
+}
+
+TEST(SettingsEncode, PackedBytes) {
+    struct Case {
+        const char* name;
+        std::function<void(Features&)> set;
+        std::size_t at;
+        std::uint8_t expected;
+    };
+    const Case cases[] = {
+        {"VOX gain 5, delay 2, on",
+         [](Features& f) {
+             f[FL::Combo14] = 5;
+             f[FL::Combo15] = 2;
+             f[FL::Combo31] = 1;
+         },
+         0x708, 0xB7},
+        {"the same with Check13 cleared keeps bit 2 clear",
+         [](Features& f) {
+             f[FL::Combo14] = 5;
+             f[FL::Combo15] = 2;
+             f[FL::Combo31] = 1;
+             f.check13 = false;
+         },
+         0x708, 0xB3},
+        {"lamp mode 1 in bits 7-6",
+         [](Features& f) {
+             f.list.fill(0);
+             f[FL::Combo21] = 1;
+         },
+         0x707, 0x40},
+        {"key-lock mode 3 and roger",
+         [](Features& f) {
+             f.list.fill(0);
+             f[FL::Combo18] = 3;
+             f[FL::Combo16] = 1;
+         },
+         0x707, 0x07},
+        {"0x706 weights",
+         [](Features& f) {
+             f.list.fill(0);
+             f[FL::Combo7] = 1;
+             f[FL::Combo9] = 1;
+             f[FL::ComboMod] = 1;
+         },
+         0x706, 0x49},
+        {"self-named channels over the constant bits",
+         [](Features& f) {
+             f[FL::Combo11] = 0;
+             f[FL::Combo40] = 1;
+         },
+         0x70E, 0xFE},
+        {"A VFO flags with scramble and companding",
+         [](Features& f) {
+             f.list.fill(0);
+             f[FL::Combo24] = 1;
+             f[FL::Combo12] = 1;
+             f[FL::Combo29] = 1;
+         },
+         0x72C, 0xC1},
+        {"B VFO flags write bits 6 and 7",
+         [](Features& f) {
+             f.list.fill(0);
+             f[FL::Combo50] = 1;
+         },
+         0x73C, 0xD0},
+    };
+    for (const Case& c : cases) {
+        Configuration config = startConfiguration();
+        c.set(config.features);
+        MemoryImage out;
+        encodeImage(config, out);
+        EXPECT_EQ(out[c.at], c.expected) << c.name;
+    }
+}
+
+TEST(SettingsDecode, PackedBytes) {
+    Configuration config = startConfiguration();
+    config.features[FL::Combo40] = 1;
+    MemoryImage in = erased();
+    in.set(0x70E, 0x03);  // below 0x10: only the first self-named field is read
+    in.set(0x707, 0x40);
+    in.set(0x708, 0xB3);
+    in.set(0x72C, 0x80);
+    decodeImage(in, config);
+    EXPECT_EQ(config.features[FL::Combo11], 1);
+    EXPECT_EQ(config.features[FL::Combo40], 1);
+    EXPECT_EQ(config.features[FL::Combo21], 1);
+    EXPECT_EQ(config.features[FL::Combo18], 0);
+    EXPECT_EQ(config.features[FL::Combo14], 5);
+    EXPECT_EQ(config.features[FL::Combo15], 2);
+    EXPECT_EQ(config.features[FL::Combo31], 1);
+    EXPECT_FALSE(config.features.check13);
+    EXPECT_EQ(config.features[FL::Combo12], 0);  // scramble and companding are read as well
+    EXPECT_EQ(config.features[FL::Combo29], 1);
+
+    in.set(0x70E, 0xFE);
+    decodeImage(in, config);
+    EXPECT_EQ(config.features[FL::Combo11], 0);
+    EXPECT_EQ(config.features[FL::Combo40], 1);
+    in.set(0x70E, 0xFC);
+    decodeImage(in, config);
+    EXPECT_EQ(config.features[FL::Combo40], 0);
+    in.set(0x707, 0xC0);  // lamp mode 3 does not exist: unchanged
+    decodeImage(in, config);
+    EXPECT_EQ(config.features[FL::Combo21], 1);
+}
+
+TEST(SettingsTransfer, VfoFields) {
+    MemoryImage in = erased();
+    put(in, 0x720, {0x00, 0x25, 0x61, 0x43, 0x00, 0x00, 0x50, 0x00, 0x70, 0x06, 0x03, 0x87});
+    put(in, 0x730, {0x00, 0x50, 0x52, 0x14, 0x00, 0x00, 0x06, 0x00, 0xFF, 0xFF, 0x54, 0xC7});
+    Configuration config = startConfiguration();
+    decodeImage(in, config);
+    const Features& f = config.features;
+    EXPECT_EQ(f.text20, "436.12500");
+    EXPECT_EQ(f.text21, "5.00000");
+    EXPECT_EQ(toneListItem(f[FL::Combo22], kEnglish), "67.0");
+    EXPECT_EQ(toneListItem(f[FL::Combo23], kEnglish), "D703N");
+    EXPECT_EQ(f.text3, "145.25000");
+    EXPECT_EQ(f.text4, "0.60000");
+    EXPECT_EQ(f[FL::Combo46], 0);  // 0xFF 0xFF: Off
+    EXPECT_EQ(toneListItem(f[FL::Combo47], kEnglish), "D754I");
+
+    Configuration typed = startConfiguration();
+    typed.features.text21 = "5.00000";
+    typed.features.text4 = "12.5";
+    typed.features.text3 = "438.50000";
+    typed.features[FL::Combo46] = toneListIndex("100.0");
+    MemoryImage out;
+    encodeImage(typed, out);
+    EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x50, 0x00}));
+    EXPECT_EQ(bytesAt(out, 0x734, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x25, 0x01}));
+    EXPECT_EQ(bytesAt(out, 0x730, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x85, 0x43}));
+    EXPECT_EQ(bytesAt(out, 0x738, 4), (std::vector<std::uint8_t>{0x00, 0x10, 0xFF, 0xFF}));
+}
+
+TEST(SettingsTransfer, AnOffsetThatIsNotANumberKeepsItsBytes) {
+    Configuration config = startConfiguration();
+    config.features.text21 = "";
+    MemoryImage out;
+    put(out, 0x724, {1, 2, 3, 4});
+    encodeVfoA(config, out);
+    EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    config.features.text21 = "1000";  // does not fit three integer digits
+    encodeVfoA(config, out);
+    EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+}
+
+TEST(SettingsTransfer, BandSelectsWithoutClearingTheChannels) {
+    struct Case {
+        std::uint8_t v;
+        int band;
+    };
+    for (const Case c : {Case{2, 2}, Case{3, 3}, Case{4, 0}, Case{0xFF, 0}}) {
+        Configuration config = startConfiguration();
+        config.band.current = 1;
+        config.channels.freq[0][0] = "145.00000";
+        MemoryImage in = erased();
+        in.set(0x716, c.v);
+        decodeBand(in, config);
+        EXPECT_EQ(config.band.current, c.band);
+        EXPECT_EQ(config.band.listIndex, c.band);
+        EXPECT_EQ(config.band.limits.bLow, kBands[c.band].limits.bLow);
+        EXPECT_EQ(config.features.text3, kBands[c.band].vfoB);
+        EXPECT_EQ(config.channels.freq[0][0], "145.00000");
+        MemoryImage out;
+        encodeBand(config, out);
+        EXPECT_EQ(out[0x716], c.band);
+    }
+}
+
+TEST(SettingsTransfer, CharacterFields) {
+    Configuration config = startConfiguration();
+    config.features.text31 = "AB1";
+    config.features.text1 = "12";
+    MemoryImage out;
+    encodeImage(config, out);
+    EXPECT_EQ(bytesAt(out, 0x718, 6), (std::vector<std::uint8_t>{'A', 'B', '1', 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(bytesAt(out, 0x740, 4), (std::vector<std::uint8_t>{'1', '2', 0xFF, 0xFF}));
+    Configuration back = startConfiguration();
+    decodeImage(out, back);
+    EXPECT_EQ(back.features.text31, "AB1");
+    EXPECT_EQ(back.features.text1, "12");
+}
+
+// Every settings byte and both VFOs set to values the editors can hold.
+MemoryImage fullSettings() {
+    MemoryImage image = erased();
+    put(image, 0x700, {0x01, 0x07, 0x05, 0x01, 0x03, 33, 0xA5, 0x9E, 0xB3, 0x02, 0x00, 17, 9, 6, 0xFE, 5});
+    put(image, 0x710, {'M', 'R', 'V', '-', 'P', 'Q', 0x02, 0xFF, 'A', 'B', '*', '#', '-', '1', 0xFF, 0xFF});
+    put(image, 0x720,
+        {0x00, 0x25, 0x52, 0x14, 0x00, 0x00, 0x06, 0x00, 0x70, 0x06, 0x03, 0x87, 0x55, 0xFF, 0x01, 0xFF});
+    put(image, 0x730,
+        {0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x76, 0x00, 0x23, 0x80, 0x54, 0xC7, 0xE9, 0xFF, 0x00, 0xFF});
+    put(image, 0x740, {'1', '2', '3', '4'});
+    image.set(0x7A6, 0x01);
+    return image;
+}
+
+struct Region {
+    std::size_t first, last;
+};
+constexpr Region kSettingsRegions[] = {{0x700, 0x75F}, {0x7A6, 0x7A6}};
+
+TEST(SettingsTransfer, RoundTripGivesBackEveryByte) {
+    const MemoryImage in = fullSettings();
+    Configuration config = startConfiguration();
+    decodeImage(in, config);
+    MemoryImage out = erased();
+    encodeImage(config, out);
+    for (const Region r : kSettingsRegions)
+        for (std::size_t a = r.first; a <= r.last; ++a)
+            EXPECT_EQ(out[a], in[a]) << std::hex << a;
+}
+
+TEST(SettingsTransfer, RoundTripRewritesOnlyTheConstantBits) {
+    struct Constant {
+        std::size_t at;
+        std::uint8_t mask, value;
+        std::uint8_t flip;  // constant bits changed in the image read (0x70E keeps a second hex digit)
+    };
+    const Constant constants[] = {{0x708, 0x02, 0x02, 0x02},
+                                  {0x70E, 0xFC, 0xFC, 0xEC},
+                                  {0x72C, 0x02, 0x00, 0x02},
+                                  {0x73C, 0xC2, 0xC0, 0xC2}};
+    MemoryImage in = fullSettings();
+    for (const Constant& c : constants)
+        in.set(c.at, static_cast<std::uint8_t>(in[c.at] ^ c.flip));
+    ASSERT_GE(in[0x70E], 0x10);  // still read as eight bits
+    Configuration config = startConfiguration();
+    decodeImage(in, config);
+    MemoryImage out = erased();
+    encodeImage(config, out);
+    for (const Region r : kSettingsRegions) {
+        for (std::size_t a = r.first; a <= r.last; ++a) {
+            std::uint8_t mask = 0, value = 0;
+            for (const Constant& c : constants)
+                if (c.at == a) mask = c.mask, value = c.value;
+            EXPECT_EQ(out[a] & ~mask & 0xFF, in[a] & ~mask & 0xFF) << std::hex << a;
+            EXPECT_EQ(out[a] & mask, value) << std::hex << a;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zrt
