@@ -140,8 +140,8 @@ class Cli : public ::testing::Test {
 
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
-    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}) {
-        radio_ = std::make_unique<sim::VirtualRadio>(behaviour);
+    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}, sim::LineFaults faults = {}) {
+        radio_ = std::make_unique<sim::VirtualRadio>(behaviour, faults);
         EXPECT_TRUE(radio_->open()) << radio_->error();
         EXPECT_TRUE(radio_->start());
         return *radio_;
@@ -440,6 +440,16 @@ TEST_F(Cli, ASilentRadioEndsWithTheCommunicationError) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.trimmed(), QString::fromUtf8("通信出错，请检查对讲机，连线及串口选择！"));
     EXPECT_FALSE(QFile::exists(path("never.dat")));
+}
+
+TEST_F(Cli, APulledCableEndsWithTheCommunicationError) {
+    sim::LineFaults faults;
+    faults.closeAfter = 40;
+    startRadio({}, faults);
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun r = cli({"write", "--port", device(), path("known.dat")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.trimmed(), "Communication error, check the line and the serial connection selection!");
 }
 
 TEST_F(Cli, APortThatCannotBeOpenedIsNamed) {
