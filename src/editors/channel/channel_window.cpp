@@ -112,6 +112,10 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         list->setCurrentIndex(1);
         combo5_[k - kFirstListColumn] = list;
     }
+    QComboBox* unused = makeList(this, qs(kUnusedListName));
+    for (const Text& item : kUnusedListItems)
+        unused->addItem(qs(item, lang));
+    unused->setCurrentIndex(1);
     // The length limits apply to typing only: a longer name from an image stays whole in the box.
     LineFilter::install(text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); });
     LineFilter::install(text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); });
