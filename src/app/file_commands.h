@@ -10,17 +10,18 @@ namespace zrt {
 class Session;
 
 class FileCommands {
-public:
+  public:
     FileCommands(Session& session, QWidget* dialogParent);
 
-    // Each returns true when the configuration changed (the windows then redraw and the channel window shows).
-    bool newFile();                        // asks first
-    bool open();                           // file dialog, then openPath
-    bool openPath(const QString& path);    // messages on failure
-    bool save();                           // file dialog, then savePath
-    bool savePath(const QString& path);    // messages on failure; true when the file was written
+    // Each returns true when the configuration changed (the windows then redraw and the channel window
+    // shows).
+    bool newFile();                      // asks first
+    bool open();                         // file dialog, then openPath
+    bool openPath(const QString& path);  // messages on failure
+    bool save();                         // file dialog, then savePath
+    bool savePath(const QString& path);  // messages on failure; true when the file was written
 
-private:
+  private:
     Session& session_;
     QWidget* parent_;
 };

@@ -13,7 +13,7 @@ class Session;
 
 class TransferController : public QObject {
     Q_OBJECT
-public:
+  public:
     TransferController(Session& session, RadioPort& port, QWidget* dialogParent);
     ~TransferController() override;
 
@@ -21,7 +21,7 @@ public:
     void startWrite();  // MNWrite / TWrite
     bool running() const;
 
-signals:
+  signals:
     // Read and Write become unavailable (false) or available again (true): at once after a failure or a
     // cancel, 1.2 s after the success message.
     void commandsEnabled(bool enabled);
@@ -30,7 +30,9 @@ signals:
     // A read succeeded and its decode ran: the windows redraw from the configuration.
     void decoded();
 
-private:
+  private:
+    void start(bool write);
+
     struct Impl;
     Impl* d_ = nullptr;
 };

@@ -63,6 +63,11 @@ inline constexpr Message kNewQuestion{{"Attention", "注意"}, {"Unsaved data wi
                                       kStyleQuestion};
 inline constexpr Message kFileTypeIncorrect{{"Mistake", "错误"}, {"File type is incorrect!", "文件类型不正确！"},
                                             kStyleCritical};
+// A data file that cannot be read or written: the text is followed by the file's path.
+inline constexpr Message kFileOpenFailed{{"Mistake", "错误"}, {"The file could not be opened: ", "文件无法打开："},
+                                         kStyleCritical};
+inline constexpr Message kFileSaveFailed{{"Mistake", "错误"}, {"The file could not be saved: ", "文件无法保存："},
+                                         kStyleCritical};
 inline constexpr Message kOutOfBand{{"", ""}, {"Beyond the scope of frequency band", "超出频段范围"}, kStyleOk};
 inline constexpr Text kFmOutOfRange{"Beyond the scope of frequency(87-107.9), please input again.",
                                     "超出频率范围(87-107.9)，请重输。"};

@@ -1,5 +1,6 @@
 // The serial port to the radio: 9600 baud, 8N1, raw bytes. Emulates the receive threshold of the program's
-// link: bytesReceived() fires only once at least threshold() bytes are waiting, and then hands over all of them.
+// link: bytesReceived() fires only once at least threshold() bytes are waiting, and then hands over all of
+// them.
 #pragma once
 
 #include <QObject>
@@ -11,7 +12,7 @@ namespace zrt {
 
 class RadioPort : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit RadioPort(QObject* parent = nullptr);
     ~RadioPort() override;
 
@@ -24,11 +25,11 @@ public:
     int threshold() const;
     void send(const std::vector<std::uint8_t>& bytes);
 
-signals:
+  signals:
     void bytesReceived(const std::vector<std::uint8_t>& bytes);
     void portLost();  // the device went away while open (cable pulled)
 
-private:
+  private:
     struct Impl;
     Impl* d_ = nullptr;
 };

@@ -1,0 +1,37 @@
+// FrmWriting: the modal window shown while a read or a write of the radio runs, with its label and progress
+// bar. Only the transfer closes it; the user cannot dismiss it half-way (the watchdog ends a stuck transfer).
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+namespace zrt {
+
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+  public:
+    enum class Kind { Reading, Writing };
+    static constexpr int kMinimum = 1;
+    static constexpr int kMaximum = 196;
+
+    ProgressWindow(Kind kind, int languageIndex, QWidget* parent = nullptr);
+
+    void setValue(int value);
+    int value() const;
+    // Closes the window; exec() returns.
+    void finish();
+    // Escape: ignored while the transfer runs.
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QLabel* label_;
+    QProgressBar* bar_;
+    bool finishing_ = false;
+};
+
+}  // namespace zrt

@@ -1,0 +1,200 @@
+#include "link/transfer.h"
+
+#include "image/address_map.h"
+#include "link/frames.h"
+
+namespace zrt::link {
+
+namespace {
+
+std::size_t blockAddress(int blockIndex) {
+    return static_cast<std::size_t>(blockIndex) * kBlockSize;
+}
+
+}  // namespace
+
+Transfer::Transfer(Direction direction, MemoryImage* imageIn, const MemoryImage* imageOut,
+                   WriteOptions options)
+    : direction_(direction), imageIn_(imageIn), imageOut_(imageOut), options_(options) {}
+
+Transfer Transfer::read(MemoryImage& imageIn) {
+    return Transfer(Direction::Read, &imageIn, nullptr, {});
+}
+
+Transfer Transfer::write(const MemoryImage& imageOut, WriteOptions options) {
+    return Transfer(Direction::Write, nullptr, &imageOut, options);
+}
+
+Actions Transfer::start() {
+    if (started_) return {};
+    started_ = true;
+    active_ = true;
+    step_ = kFirstStep;
+    timeoutCount_ = 0;
+    return {Send{programRequest()}};
+}
+
+void Transfer::accept() {
+    timeoutCount_ = 0;
+    recvHex_.clear();
+}
+
+Actions Transfer::received(std::span<const std::uint8_t> bytes) {
+    if (!active_) return {};
+    appendHex(recvHex_, bytes);
+    // While the force question is open the write waits for its answer; what arrives meanwhile only
+    // accumulates, as it would fail the identification test anyway.
+    if (awaitingAnswer_) return {};
+    Actions out{SetProgress{step_}};
+    if (direction_ == Direction::Write)
+        writeStep(out);
+    else
+        readStep(out);
+    return out;
+}
+
+void Transfer::writeStep(Actions& out) {
+    if (step_ == 2) {
+        if (isIdentification(recvHex_)) bandCheck(out);
+        return;
+    }
+    if (!containsAck(recvHex_)) return;
+    accept();
+    if (step_ == 1) {
+        out.push_back(Send{{kIdentifyRequest}});
+        step_ = 2;
+    } else if (step_ <= 126) {
+        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 3))});
+        ++step_;
+    } else if (step_ <= 128) {
+        // The two calibration blocks go out only in the calibration service mode; otherwise a lone
+        // acknowledgement keeps the radio's exchange going without touching its calibration.
+        if (options_.calibWrite)
+            out.push_back(Send{dataBlock(*imageOut_, step_ == 127 ? addr::kCalibB : addr::kCalibA)});
+        else
+            out.push_back(Send{{kAck}});
+        ++step_;
+    } else if (step_ < kLastStep) {
+        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 1))});
+        ++step_;
+    } else {
+        out.push_back(Send{{kEnd}});
+        succeed(out);
+    }
+}
+
+void Transfer::bandCheck(Actions& out) {
+    if (bandCode(recvHex_) == options_.bandIndex) {
+        accept();
+        out.push_back(Send{{kAck}});
+        step_ = 3;
+    } else if (options_.crossBandWrite) {
+        awaitingAnswer_ = true;
+        out.push_back(AskForceQuestion{});
+    } else {
+        out.push_back(Send{{kEnd}});
+        accept();
+        active_ = false;
+        out.push_back(ShowMessage{&msg::kBandRefused});
+        cancel(out, Outcome::BandRefused);
+    }
+}
+
+Actions Transfer::answerForceQuestion(bool ok) {
+    if (!awaitingAnswer_) return {};
+    awaitingAnswer_ = false;
+    Actions out;
+    if (ok) {
+        accept();
+        out.push_back(Send{{kAck}});
+        step_ = 3;
+    } else {
+        out.push_back(Send{{kEnd}});
+        accept();
+        cancel(out, Outcome::Cancelled);
+    }
+    return out;
+}
+
+void Transfer::readStep(Actions& out) {
+    if (step_ == 1) {
+        if (!containsAck(recvHex_)) return;
+        accept();
+        out.push_back(Send{{kIdentifyRequest}});
+        step_ = 2;
+    } else if (step_ == 2) {
+        if (isIdentification(recvHex_)) {
+            accept();
+            out.push_back(Send{{kAck}});
+        } else if (isAck(recvHex_)) {
+            accept();
+            out.push_back(SetThreshold{kBlockThreshold});
+            out.push_back(Send{readRequest(0)});
+            step_ = 3;
+        }
+    } else if (step_ < kLastStep) {
+        if (isDataBlock(recvHex_)) {
+            storeBlock();
+            accept();
+            out.push_back(SetThreshold{1});
+            out.push_back(Send{{kAck}});
+        } else if (isAck(recvHex_)) {
+            accept();
+            if (step_ < kLastStep - 1) {
+                out.push_back(SetThreshold{kBlockThreshold});
+                out.push_back(Send{readRequest(blockAddress(step_ - 2))});
+                ++step_;
+            } else {
+                out.push_back(Send{{kEnd}});
+                step_ = kLastStep;
+            }
+        }
+    } else if (isAck(recvHex_)) {
+        out.push_back(Send{{kEnd}});
+        accept();
+        succeed(out);
+    }
+}
+
+// The reply lands at the address of the request that preceded it; of the block past the radio's memory only
+// the image's last byte is kept.
+void Transfer::storeBlock() {
+    const std::size_t base = blockAddress(step_ - 3);
+    for (std::size_t k = 0; k < kBlockSize; ++k) {
+        if (const auto value = dataByte(recvHex_, k)) imageIn_->set(base + k, *value);
+    }
+}
+
+void Transfer::succeed(Actions& out) {
+    active_ = false;
+    outcome_ = Outcome::Succeeded;
+    out.push_back(CloseProgress{});
+    if (direction_ == Direction::Read) out.push_back(DecodeImageIn{});
+    out.push_back(ShowMessage{direction_ == Direction::Read ? &msg::kReadSucceeded : &msg::kWriteSucceeded});
+    out.push_back(StartReenableTimer{});
+    out.push_back(Finished{Outcome::Succeeded});
+}
+
+void Transfer::cancel(Actions& out, Outcome outcome) {
+    active_ = false;
+    outcome_ = outcome;
+    out.push_back(EnableCommands{});
+    out.push_back(CloseProgress{});
+    out.push_back(Finished{outcome});
+}
+
+Actions Transfer::tick() {
+    if (!active_ || awaitingAnswer_) return {};
+    if (timeoutCount_ < kWatchdogTicks) {
+        ++timeoutCount_;
+        return {};
+    }
+    timeoutCount_ = 0;
+    active_ = false;
+    outcome_ = Outcome::TimedOut;
+    return {CloseProgress{},  Send{{kEnd}},
+            SetThreshold{1},  ShowMessage{&msg::kCommunicationError},
+            EnableCommands{}, Finished{Outcome::TimedOut}};
+}
+
+}  // namespace zrt::link

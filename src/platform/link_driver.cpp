@@ -1,0 +1,74 @@
+#include "platform/link_driver.h"
+
+#include "platform/radio_port.h"
+
+namespace zrt {
+
+namespace {
+constexpr int kWatchdogMs = 200;
+}
+
+LinkDriver::LinkDriver(Session& session, RadioPort& port, QObject* parent)
+    : QObject(parent), port_(port), transfer_(session) {
+    watchdog_.setInterval(kWatchdogMs);
+    watchdog_.setTimerType(Qt::PreciseTimer);
+    connect(&port_, &RadioPort::bytesReceived, this, [this](const std::vector<std::uint8_t>& bytes) {
+        // Bytes outside a transfer (a late reply to a final 'E') belong to no exchange.
+        if (transfer_.active()) execute(transfer_.received(bytes));
+    });
+    connect(&watchdog_, &QTimer::timeout, this, [this] { execute(transfer_.tick()); });
+}
+
+void LinkDriver::startRead() {
+    if (active()) return;
+    const link::Actions first = transfer_.startRead();
+    watchdog_.start();
+    execute(first);
+}
+
+void LinkDriver::startWrite() {
+    if (active()) return;
+    const link::Actions first = transfer_.startWrite();
+    watchdog_.start();
+    execute(first);
+}
+
+void LinkDriver::execute(const link::Actions& actions) {
+    auto call = [](const auto& f, auto&&... args) {
+        if (f) f(std::forward<decltype(args)>(args)...);
+    };
+    bool ask = false;
+    for (const link::Action& action : actions) {
+        if (auto* send = std::get_if<link::Send>(&action)) {
+            port_.send(send->bytes);
+        } else if (auto* threshold = std::get_if<link::SetThreshold>(&action)) {
+            port_.setThreshold(threshold->bytes);
+        } else if (auto* progress = std::get_if<link::SetProgress>(&action)) {
+            call(handlers_.progress, progress->value);
+        } else if (std::holds_alternative<link::AskForceQuestion>(action)) {
+            ask = true;
+        } else if (std::holds_alternative<link::CloseProgress>(action)) {
+            call(handlers_.closeProgress);
+        } else if (std::holds_alternative<link::DecodeImageIn>(action)) {
+            call(handlers_.decoded);  // the session has decoded already
+        } else if (auto* message = std::get_if<link::ShowMessage>(&action)) {
+            call(handlers_.message, *message->message);
+        } else if (std::holds_alternative<link::EnableCommands>(action)) {
+            call(handlers_.enableCommands);
+        } else if (std::holds_alternative<link::StartReenableTimer>(action)) {
+            call(handlers_.enableCommandsLater);
+        } else if (auto* finished = std::get_if<link::Finished>(&action)) {
+            watchdog_.stop();
+            call(handlers_.finished, finished->outcome);
+        }
+    }
+    if (ask) {
+        // The watchdog rests while the question is open, however long the user takes.
+        watchdog_.stop();
+        const bool ok = handlers_.forceQuestion && handlers_.forceQuestion();
+        if (ok) watchdog_.start();
+        execute(transfer_.answerForceQuestion(ok));
+    }
+}
+
+}  // namespace zrt

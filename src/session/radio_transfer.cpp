@@ -1,0 +1,42 @@
+#include "session/radio_transfer.h"
+
+#include "session/session.h"
+
+namespace zrt {
+
+RadioTransfer::RadioTransfer(Session& session) : session_(session) {}
+
+link::Actions RadioTransfer::startRead() {
+    transfer_.emplace(link::Transfer::read(session_.imageIn));
+    return transfer_->start();
+}
+
+link::Actions RadioTransfer::startWrite() {
+    const Configuration& c = session_.config;
+    transfer_.emplace(link::Transfer::write(
+        session_.imageOut, {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite}));
+    link::Actions actions = transfer_->start();
+    session_.encode();
+    return actions;
+}
+
+link::Actions RadioTransfer::received(std::span<const std::uint8_t> bytes) {
+    return transfer_ ? apply(transfer_->received(bytes)) : link::Actions{};
+}
+
+link::Actions RadioTransfer::tick() {
+    return transfer_ ? apply(transfer_->tick()) : link::Actions{};
+}
+
+link::Actions RadioTransfer::answerForceQuestion(bool ok) {
+    return transfer_ ? apply(transfer_->answerForceQuestion(ok)) : link::Actions{};
+}
+
+link::Actions RadioTransfer::apply(link::Actions actions) {
+    for (const link::Action& a : actions) {
+        if (std::holds_alternative<link::DecodeImageIn>(a)) session_.decode();
+    }
+    return actions;
+}
+
+}  // namespace zrt

@@ -1,0 +1,55 @@
+#include "app/progress_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+
+#include "config/text.h"
+
+namespace zrt {
+namespace {
+
+TEST(ProgressWindow, CaptionsFollowTheTransferAndTheLanguage) {
+    struct Case {
+        ProgressWindow::Kind kind;
+        int language;
+        const char* title;
+        const char* label;
+    };
+    const Case cases[] = {
+        {ProgressWindow::Kind::Reading, kEnglish, "Reading……", "Reading frequently, please wait a moment."},
+        {ProgressWindow::Kind::Reading, kChinese, "正在读取……", "正在读频，请稍候。"},
+        {ProgressWindow::Kind::Writing, kEnglish, "Writing……", "Writing frequently, please wait a moment."},
+        {ProgressWindow::Kind::Writing, kChinese, "正在写入……", "正在写频，请稍候。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        ProgressWindow w(c.kind, c.language);
+        EXPECT_EQ(w.objectName(), "FrmWriting");
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(c.title));
+        auto* label = w.findChild<QLabel*>("Label1");
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(c.label));
+        auto* bar = w.findChild<QProgressBar*>("ProgressBar1");
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->minimum(), 1);
+        EXPECT_EQ(bar->maximum(), 196);
+    }
+}
+
+TEST(ProgressWindow, OnlyTheTransferClosesIt) {
+    ProgressWindow w(ProgressWindow::Kind::Reading, kEnglish);
+    w.show();
+    w.reject();  // Escape
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    w.setValue(57);
+    EXPECT_EQ(w.value(), 57);
+    w.finish();
+    EXPECT_FALSE(w.isVisible());
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,409 @@
+#include "link/transfer.h"
+
+#include <gtest/gtest.h>
+
+#include "link_harness.h"
+
+namespace zrt {
+namespace {
+
+using link::Bytes;
+using link::Outcome;
+using link::Transfer;
+using testing::LinkRunner;
+using testing::RunResult;
+using testing::ScriptedRadio;
+using testing::Split;
+
+constexpr Split kSplits[] = {Split::WholeFrames, Split::SingleBytes, Split::RandomCuts};
+
+Bytes ascii(std::string_view s) {
+    return Bytes(s.begin(), s.end());
+}
+
+Bytes block(std::uint8_t command, std::size_t address) {
+    return {command, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
+            0x10};
+}
+
+// A write block as the radio must see it: image bytes, zero past the image's last index (3072).
+Bytes writeBlock(const MemoryImage& out, std::size_t address) {
+    Bytes b = block('W', address);
+    for (std::size_t k = 0; k < 16; ++k)
+        b.push_back(address + k <= 3072 ? out[address + k] : 0x00);
+    return b;
+}
+
+std::vector<Bytes> expectedWrite(const MemoryImage& out, bool calib) {
+    std::vector<Bytes> v{ascii("PROGRAM"), {0x02}, {0x06}};
+    for (std::size_t a = 0x000; a <= 0x7B0; a += 16)
+        v.push_back(writeBlock(out, a));
+    if (calib) {
+        v.push_back(writeBlock(out, 0x7E0));
+        v.push_back(writeBlock(out, 0x7F0));
+    } else {
+        v.push_back({0x06});
+        v.push_back({0x06});
+    }
+    for (std::size_t a = 0x800; a <= 0xC20; a += 16)
+        v.push_back(writeBlock(out, a));
+    v.push_back({'E'});
+    return v;
+}
+
+std::vector<Bytes> expectedRead() {
+    std::vector<Bytes> v{ascii("PROGRAM"), {0x02}, {0x06}};
+    for (std::size_t a = 0x000; a <= 0xC00; a += 16) {
+        v.push_back(block('R', a));
+        v.push_back({0x06});
+    }
+    v.push_back({'E'});
+    v.push_back({'E'});
+    return v;
+}
+
+MemoryImage patterned(unsigned seed) {
+    MemoryImage image;
+    std::mt19937 rng(seed);
+    for (auto& b : image.bytes())
+        b = static_cast<std::uint8_t>(rng());
+    return image;
+}
+
+void fillRadio(ScriptedRadio& radio, unsigned seed) {
+    std::mt19937 rng(seed);
+    for (auto& b : radio.memory)
+        b = static_cast<std::uint8_t>(rng());
+}
+
+RunResult runWrite(ScriptedRadio& radio, const MemoryImage& out, link::WriteOptions options, Split split,
+                   unsigned seed = 7, bool forceAnswer = true) {
+    Transfer t = Transfer::write(out, options);
+    LinkRunner runner(radio, split, seed);
+    runner.forceAnswer = forceAnswer;
+    return runner.run(t, [&] { return t.start(); });
+}
+
+RunResult runRead(ScriptedRadio& radio, MemoryImage& in, Split split, unsigned seed = 7) {
+    Transfer t = Transfer::read(in);
+    LinkRunner runner(radio, split, seed);
+    return runner.run(t, [&] { return t.start(); });
+}
+
+TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
+    const MemoryImage out = patterned(1);
+    for (bool calib : {false, true}) {
+        for (Split split : kSplits) {
+            SCOPED_TRACE(std::string(testing::splitName(split)) + (calib ? " CalibWrite" : ""));
+            ScriptedRadio radio;
+            const auto before = radio.memory;
+            const RunResult r = runWrite(radio, out, {0, false, calib}, split);
+            EXPECT_EQ(r.sent, expectedWrite(out, calib));
+            EXPECT_EQ(r.sent.size(), calib ? 3u + 193 + 1 : 3u + 191 + 2 + 1);
+            ASSERT_EQ(r.outcome, Outcome::Succeeded);
+            ASSERT_EQ(r.messages.size(), 1u);
+            EXPECT_EQ(r.messages[0], &msg::kWriteSucceeded);
+            EXPECT_EQ(r.ticks, 0);
+            // What the radio holds afterwards: ImageOut wherever a block went, its own bytes elsewhere.
+            for (std::size_t a = 0; a < 0xC00; ++a) {
+                const bool calibBlock = a >= 0x7E0 && a < 0x800;
+                const bool written = a < 0x7C0 || a >= 0x800 || (calib && calibBlock);
+                ASSERT_EQ(radio.memory[a], written ? out[a] : before[a]) << "address " << a;
+            }
+        }
+    }
+}
+
+TEST(LinkWrite, ZeroFillsThePastTheImage) {
+    MemoryImage out;
+    out.fill(0xEE);
+    out.set(3072, 0x5A);
+    const Bytes c00 = link::dataBlock(out, 0xC00);
+    EXPECT_EQ(c00, (Bytes{'W', 0x0C, 0x00, 0x10, 0x5A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(link::dataBlock(out, 0xC20),
+              (Bytes{'W', 0x0C, 0x20, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(link::dataBlock(out, 0xBF0)[19], 0xEE);
+}
+
+TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
+    for (Split split : kSplits) {
+        for (unsigned seed : {1u, 2u, 3u}) {
+            if (split != Split::RandomCuts && seed > 1) continue;
+            SCOPED_TRACE(std::string(testing::splitName(split)) + " seed " + std::to_string(seed));
+            ScriptedRadio radio;
+            fillRadio(radio, 99);
+            MemoryImage in;
+            const RunResult r = runRead(radio, in, split, seed);
+            EXPECT_EQ(r.sent, expectedRead());
+            ASSERT_EQ(r.outcome, Outcome::Succeeded);
+            ASSERT_EQ(r.messages.size(), 1u);
+            EXPECT_EQ(r.messages[0], &msg::kReadSucceeded);
+            for (std::size_t a = 0; a <= 3072; ++a)
+                ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
+        }
+    }
+}
+
+TEST(LinkRead, BlockPastTheMemoryChangesOnlyTheLastByte) {
+    ScriptedRadio radio;
+    fillRadio(radio, 5);
+    MemoryImage in;
+    std::optional<MemoryImage> beforeLast;
+    const MemoryImage* image = &in;
+    radio.overrideReply = [&](const Bytes& frame, int) -> std::optional<Bytes> {
+        if (frame == block('R', 0xC00)) beforeLast = *image;
+        return std::nullopt;
+    };
+    const RunResult r = runRead(radio, in, Split::WholeFrames);
+    ASSERT_EQ(r.outcome, Outcome::Succeeded);
+    ASSERT_TRUE(beforeLast.has_value());
+    for (std::size_t a = 0; a < 3072; ++a)
+        ASSERT_EQ(in[a], (*beforeLast)[a]);
+    EXPECT_EQ(in[3072], radio.memory[0xC00]);
+    EXPECT_NE((*beforeLast)[3072], in[3072]);
+}
+
+// The acknowledgement test of a write looks for "06" anywhere in the text, a read's step wants exactly "06".
+TEST(LinkAck, StraddlingDigitsPassAWriteButNotARead) {
+    auto reply1060 = [](int replyTo) {
+        return [replyTo](const Bytes&, int index) -> std::optional<Bytes> {
+            if (index == replyTo) return Bytes{0x10, 0x60};
+            return std::nullopt;
+        };
+    };
+    for (Split split : kSplits) {
+        SCOPED_TRACE(testing::splitName(split));
+        ScriptedRadio writeRadio;
+        writeRadio.overrideReply = reply1060(10);  // the reply to a data block
+        const RunResult w = runWrite(writeRadio, patterned(2), {}, split);
+        EXPECT_EQ(w.outcome, Outcome::Succeeded);
+
+        ScriptedRadio readRadio;
+        readRadio.overrideReply = reply1060(2);  // the reply to the acknowledged identification
+        MemoryImage in;
+        const RunResult r = runRead(readRadio, in, split);
+        EXPECT_EQ(r.outcome, Outcome::TimedOut);
+        EXPECT_EQ(r.sent.back(), Bytes{'E'});
+    }
+}
+
+TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
+    struct Case {
+        std::uint8_t code;
+        int bandIndex;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {0x00, 0, true},  {0x03, 3, true},  {0x0A, 0, true},  {0xA1, 0, true},  {0x02, 2, true},
+        {0x01, 0, false}, {0x10, 1, false}, {0x0A, 1, false}, {0x03, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("code " + std::to_string(c.code) + " band " + std::to_string(c.bandIndex));
+        ScriptedRadio radio;
+        radio.bandCode = c.code;
+        const RunResult r = runWrite(radio, patterned(3), {c.bandIndex, false, false}, Split::WholeFrames);
+        if (c.accepted) {
+            EXPECT_EQ(r.outcome, Outcome::Succeeded);
+        } else {
+            EXPECT_EQ(r.outcome, Outcome::BandRefused);
+            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
+            ASSERT_EQ(r.messages.size(), 1u);
+            EXPECT_EQ(r.messages[0], &msg::kBandRefused);
+        }
+    }
+}
+
+TEST(LinkWrite, BandRefusalShowsItsMessageBeforeTheCommandsComeBack) {
+    ScriptedRadio radio;
+    radio.bandCode = 1;
+    Transfer t = Transfer::write(patterned(4), {0, false, false});
+    LinkRunner runner(radio, Split::WholeFrames);
+    const RunResult r = runner.run(t, [&] { return t.start(); });
+    const link::Actions tail(r.actions.end() - 5, r.actions.end());
+    EXPECT_EQ(tail,
+              (link::Actions{link::Send{{'E'}}, link::ShowMessage{&msg::kBandRefused}, link::EnableCommands{},
+                             link::CloseProgress{}, link::Finished{Outcome::BandRefused}}));
+    // Ended: the watchdog no longer runs, however long the message stays open.
+    for (int i = 0; i < 30; ++i)
+        EXPECT_TRUE(t.tick().empty());
+}
+
+TEST(LinkWrite, ForceQuestionOnAnotherBand) {
+    for (bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        ScriptedRadio radio;
+        radio.bandCode = 2;
+        const MemoryImage out = patterned(5);
+        const RunResult r = runWrite(radio, out, {0, true, false}, Split::SingleBytes, 7, ok);
+        EXPECT_EQ(r.questions, 1);
+        if (ok) {
+            EXPECT_EQ(r.outcome, Outcome::Succeeded);
+            EXPECT_EQ(r.sent, expectedWrite(out, false));
+        } else {
+            EXPECT_EQ(r.outcome, Outcome::Cancelled);
+            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
+            EXPECT_TRUE(r.messages.empty());
+            const link::Actions tail(r.actions.end() - 4, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::EnableCommands{}, link::CloseProgress{},
+                                           link::Finished{Outcome::Cancelled}}));
+        }
+    }
+}
+
+TEST(LinkWrite, WatchdogRestsWhileTheForceQuestionIsOpen) {
+    MemoryImage out;
+    Transfer t = Transfer::write(out, {0, true, false});
+    t.start();
+    t.received(Bytes{0x06});
+    const Bytes ident{'Q', 'M', 'X', '2', '7', '4', 0x01, 0x00};
+    const link::Actions asked = t.received(ident);
+    ASSERT_EQ(asked.back(), link::Action{link::AskForceQuestion{}});
+    for (int i = 0; i < 50; ++i)
+        ASSERT_TRUE(t.tick().empty());
+    EXPECT_TRUE(t.active());
+    EXPECT_EQ(t.answerForceQuestion(true), (link::Actions{link::Send{{0x06}}}));
+    EXPECT_EQ(t.step(), 3);
+}
+
+TEST(LinkWatchdog, AbortsOnTheEleventhTickWithoutAnAcceptedReply) {
+    for (auto direction : {Transfer::Direction::Read, Transfer::Direction::Write}) {
+        for (int repliesBeforeSilence : {0, 1, 3, 40}) {
+            SCOPED_TRACE(std::to_string(repliesBeforeSilence) + " replies");
+            ScriptedRadio radio;
+            radio.silentAfter = repliesBeforeSilence;
+            MemoryImage image;
+            Transfer t =
+                direction == Transfer::Direction::Read ? Transfer::read(image) : Transfer::write(image, {});
+            LinkRunner runner(radio, Split::WholeFrames);
+            const RunResult r = runner.run(t, [&] { return t.start(); });
+            EXPECT_EQ(r.ticks, 11);
+            EXPECT_EQ(r.outcome, Outcome::TimedOut);
+            EXPECT_EQ(r.sent.back(), Bytes{'E'});
+            const link::Actions tail(r.actions.end() - 6, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::CloseProgress{}, link::Send{{'E'}}, link::SetThreshold{1},
+                                           link::ShowMessage{&msg::kCommunicationError},
+                                           link::EnableCommands{}, link::Finished{Outcome::TimedOut}}));
+        }
+    }
+}
+
+TEST(LinkWatchdog, OnlyAcceptedRepliesResetIt) {
+    MemoryImage in;
+    Transfer t = Transfer::read(in);
+    t.start();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(t.tick().empty());
+    EXPECT_EQ(t.timeoutCount(), 10);
+    t.received(Bytes{0x06});  // accepted: the count starts again
+    EXPECT_EQ(t.timeoutCount(), 0);
+    for (int i = 0; i < 10; ++i)
+        t.tick();
+    t.received(Bytes{0x51, 0x4D});  // the start of an identification is not accepted
+    EXPECT_EQ(t.timeoutCount(), 10);
+    EXPECT_FALSE(t.tick().empty());
+    EXPECT_FALSE(t.active());
+    EXPECT_TRUE(t.received(Bytes{0x06}).empty());  // late replies are dropped
+}
+
+TEST(LinkIdentification, OnlyTheRadiosModelInEightBytesIsAccepted) {
+    struct Case {
+        const char* name;
+        std::string model;
+        std::optional<Bytes> reply;
+        Outcome outcome;
+        bool inOnePiece = false;  // a ninth byte arriving on its own is judged as the next reply
+    };
+    const Case cases[] = {
+        {"right model", "QMX274", std::nullopt, Outcome::Succeeded},
+        {"data file identifier", "QMV274", std::nullopt, Outcome::TimedOut},
+        {"other model", "QMX275", std::nullopt, Outcome::TimedOut},
+        {"nine bytes", "", Bytes{'Q', 'M', 'X', '2', '7', '4', 0, 0, 0}, Outcome::TimedOut, true},
+        {"seven bytes", "", Bytes{'Q', 'M', 'X', '2', '7', '4', 0}, Outcome::TimedOut},
+        {"garbage first", "", Bytes{0x33, 'Q', 'M', 'X', '2', '7', '4', 0, 0}, Outcome::TimedOut},
+    };
+    for (const Case& c : cases) {
+        for (Split split : kSplits) {
+            if (c.inOnePiece && split != Split::WholeFrames) continue;
+            SCOPED_TRACE(std::string(c.name) + " " + testing::splitName(split));
+            for (bool write : {false, true}) {
+                ScriptedRadio radio;
+                if (!c.model.empty()) radio.model = c.model;
+                if (c.reply) {
+                    radio.overrideReply = [&](const Bytes& f, int) -> std::optional<Bytes> {
+                        if (f == Bytes{0x02}) return c.reply;
+                        return std::nullopt;
+                    };
+                }
+                MemoryImage image;
+                const RunResult r = write ? runWrite(radio, image, {}, split) : runRead(radio, image, split);
+                EXPECT_EQ(r.outcome, c.outcome) << (write ? "write" : "read");
+            }
+        }
+    }
+}
+
+TEST(LinkProgress, FollowsTheStepUpTo196) {
+    ScriptedRadio radio;
+    MemoryImage in;
+    const RunResult r = runRead(radio, in, Split::WholeFrames);
+    int last = 0;
+    for (const auto& a : r.actions) {
+        if (auto* p = std::get_if<link::SetProgress>(&a)) {
+            EXPECT_GE(p->value, last);
+            last = p->value;
+        }
+    }
+    EXPECT_EQ(last, 196);
+}
+
+TEST(LinkRecvHex, TextTests) {
+    struct Case {
+        std::string text;
+        bool containsAck, isAck, isIdent, isData;
+    };
+    const std::string ident =
+        "514D58323734"
+        "0300";
+    const Case cases[] = {
+        {"06", true, true, false, false},
+        {"1060", true, false, false, false},
+        {"0006", true, false, false, false},
+        {"6006", true, false, false, false},
+        {"6000", false, false, false, false},
+        {ident, false, false, true, false},
+        {ident + "06", true, false, false, false},
+        {"57" + std::string(38, '0'), false, false, false, true},
+        {"57" + std::string(36, '1'), false, false, false, false},
+        {"52" + std::string(38, '1'), false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(link::containsAck(c.text), c.containsAck);
+        EXPECT_EQ(link::isAck(c.text), c.isAck);
+        EXPECT_EQ(link::isIdentification(c.text), c.isIdent);
+        EXPECT_EQ(link::isDataBlock(c.text), c.isData);
+    }
+    EXPECT_EQ(link::hexText(Bytes{0x00, 0x0A, 0xFF, 0x57}), "000AFF57");
+}
+
+TEST(LinkReceiveBuffer, HandsOverAllWaitingBytesOnceTheThresholdIsReached) {
+    link::ReceiveBuffer buffer;
+    EXPECT_EQ(buffer.arrive(Bytes{0x06}), Bytes{0x06});
+    buffer.setThreshold(20);
+    EXPECT_FALSE(buffer.arrive(Bytes(12, 0x57)).has_value());
+    EXPECT_FALSE(buffer.arrive(Bytes(7, 0x01)).has_value());
+    const auto all = buffer.arrive(Bytes{0x02, 0x03});
+    ASSERT_TRUE(all.has_value());
+    EXPECT_EQ(all->size(), 21u);
+    EXPECT_EQ(buffer.waiting(), 0u);
+    // Lowering the threshold hands nothing over by itself; the next arrival takes everything waiting.
+    EXPECT_FALSE(buffer.arrive(Bytes(3, 0x11)).has_value());
+    buffer.setThreshold(1);
+    EXPECT_EQ(buffer.waiting(), 3u);
+    EXPECT_EQ(buffer.arrive(Bytes{0x06}), (Bytes{0x11, 0x11, 0x11, 0x06}));
+    buffer.setThreshold(0);
+    EXPECT_EQ(buffer.threshold(), 1);
+}
+
+}  // namespace
+}  // namespace zrt

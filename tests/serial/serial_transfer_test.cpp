@@ -1,0 +1,237 @@
+// Reads and writes through QSerialPort against the virtual radio on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <thread>
+
+#include "app/msgbox.h"
+#include "app/transfer_controller.h"
+#include "platform/qt_text.h"
+#include "platform/radio_port.h"
+#include "radio-sim/virtual_radio.h"
+#include "session/session.h"
+
+namespace zrt {
+namespace {
+
+using sim::ReceivedFrame;
+
+struct Shown {
+    QString title, text;
+};
+
+class SerialTransfer : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        setMsgBoxResponder({});
+        port_.close();
+        if (radio_) radio_->stop();
+    }
+
+    // Starts a virtual radio and opens the program's port on it.
+    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}, sim::LineFaults faults = {}) {
+        radio_ = std::make_unique<sim::VirtualRadio>(behaviour, faults);
+        EXPECT_TRUE(radio_->open()) << radio_->error();
+        EXPECT_TRUE(radio_->start());
+        EXPECT_TRUE(port_.open(qs(radio_->devicePath()))) << radio_->devicePath();
+        setMsgBoxResponder([this](const MsgBoxRequest& r) {
+            shown_.push_back({r.title, r.prompt});
+            return answer_;
+        });
+        QObject::connect(&controller_, &TransferController::commandsEnabled,
+                         [this](bool on) { commands_.push_back(on); });
+        return *radio_;
+    }
+
+    QStringList texts() const {
+        QStringList t;
+        for (const Shown& s : shown_)
+            t << s.text;
+        return t;
+    }
+
+    Session session_;
+    RadioPort port_;
+    TransferController controller_{session_, port_, nullptr};
+    std::unique_ptr<sim::VirtualRadio> radio_;
+    std::vector<Shown> shown_;
+    std::vector<bool> commands_;
+    int answer_ = msg::kResultOk;
+};
+
+// Lets the event loop and the radio's thread catch up (bytes still on their way) until done() holds.
+template <class Done>
+bool settle(Done done) {
+    for (int i = 0; i < 2000 && !done(); ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return done();
+}
+
+bool endedWithE(const sim::VirtualRadio& radio) {
+    return settle([&] {
+        const auto f = radio.frames();
+        return !f.empty() && f.back().kind == ReceivedFrame::Kind::End;
+    });
+}
+
+sim::RadioProtocol::Memory patterned(unsigned seed) {
+    sim::RadioProtocol::Memory m;
+    std::uint32_t x = seed;
+    for (auto& b : m) {
+        x = x * 1103515245u + 12345u;
+        b = static_cast<std::uint8_t>(x >> 16);
+    }
+    return m;
+}
+
+// What the program keeps of a radio's memory: its decode and encode, starting from a fresh program.
+sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
+    Session s;
+    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
+    s.decode();
+    s.encode();
+    sim::RadioProtocol::Memory m;
+    std::copy_n(s.imageOut.bytes().begin(), m.size(), m.begin());
+    return m;
+}
+
+TEST_F(SerialTransfer, ReadThenWriteGivesTheRadioBackItsMemory) {
+    sim::VirtualRadio& radio = startRadio();
+    const auto memory = asTheProgramKeepsIt(patterned(11));
+    radio.setMemory(memory);
+    bool decoded = false;
+    QObject::connect(&controller_, &TransferController::decoded, [&] { decoded = true; });
+
+    controller_.startRead();
+    EXPECT_TRUE(decoded);
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
+
+    controller_.startWrite();
+    EXPECT_EQ(texts(), (QStringList{"Reading succeeds frequently!", "Writing succeeds frequently!"}));
+    EXPECT_EQ(shown_[0].title, "Suggestion");
+    const auto after = radio.memory();
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(after[a], memory[a]) << a;
+    EXPECT_TRUE(endedWithE(radio));
+    EXPECT_EQ(commands_, (std::vector<bool>{false, false}));  // back 1.2 s after each success message
+    EXPECT_FALSE(controller_.running());
+    EXPECT_TRUE(settle([&] { return commands_.size() == 3; }));
+    EXPECT_EQ(commands_, (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(SerialTransfer, ReadOfARadioAnsweringByteByByte) {
+    sim::LineFaults faults;
+    faults.splitReplies = true;
+    faults.splitGapMicros = 50;
+    sim::VirtualRadio& radio = startRadio({}, faults);
+    const auto memory = patterned(12);
+    radio.setMemory(memory);
+    controller_.startRead();
+    EXPECT_EQ(texts(), QStringList{"Reading succeeds frequently!"});
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
+}
+
+TEST_F(SerialTransfer, WriteToARadioOfAnotherBandIsRefused) {
+    sim::RadioBehaviour behaviour;
+    behaviour.bandCode = 2;
+    sim::VirtualRadio& radio = startRadio(behaviour);
+    const auto memory = patterned(13);
+    radio.setMemory(memory);
+    session_.config.languageIndex = kChinese;
+    controller_.startWrite();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].title, "错误");
+    EXPECT_EQ(shown_[0].text, "频段不符，不能写入！");
+    EXPECT_EQ(commands_, (std::vector<bool>{false, true}));
+    // The radio learns that the exchange is over, and keeps its memory.
+    EXPECT_TRUE(endedWithE(radio));
+    for (const ReceivedFrame& f : radio.frames())
+        EXPECT_NE(f.kind, ReceivedFrame::Kind::Write);
+    EXPECT_EQ(radio.memory(), memory);
+}
+
+TEST_F(SerialTransfer, ForcedWriteAfterTheQuestion) {
+    sim::RadioBehaviour behaviour;
+    behaviour.bandCode = 1;
+    sim::VirtualRadio& radio = startRadio(behaviour);
+    session_.config.service.crossBandWrite = true;
+    controller_.startWrite();
+    EXPECT_EQ(texts(), (QStringList{"The frequency band is not accorded with, whether write into by force?",
+                                    "Writing succeeds frequently!"}));
+    EXPECT_TRUE(endedWithE(radio));
+}
+
+// Each of these ends with the communication error once the watchdog runs out, and with 'E' to the radio.
+struct FailureCase {
+    const char* name;
+    sim::RadioBehaviour behaviour;
+    bool write;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+sim::RadioBehaviour behaving(void (*change)(sim::RadioBehaviour&)) {
+    sim::RadioBehaviour b;
+    change(b);
+    return b;
+}
+
+const FailureCase kFailures[] = {
+    {"SilentRadio", behaving([](sim::RadioBehaviour& b) { b.silentAfter = 0; }), false},
+    {"OtherModel", behaving([](sim::RadioBehaviour& b) { b.model = "QMX275"; }), true},
+    {"GarbageBeforeTheIdentification", behaving([](sim::RadioBehaviour& b) { b.garbageBefore = 2; }), false},
+    {"SilentHalfWay", behaving([](sim::RadioBehaviour& b) { b.silentAfter = 60; }), true},
+};
+
+class SerialFailure : public SerialTransfer, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(SerialFailure, EndsWithTheCommunicationError) {
+    const FailureCase& c = GetParam();
+    sim::VirtualRadio& radio = startRadio(c.behaviour);
+    if (c.write)
+        controller_.startWrite();
+    else
+        controller_.startRead();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].title, "Mistake");
+    EXPECT_EQ(shown_[0].text, "Communication error, check the line and the serial connection selection!");
+    EXPECT_EQ(commands_, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(endedWithE(radio));
+    EXPECT_FALSE(controller_.running());
+}
+
+INSTANTIATE_TEST_SUITE_P(Radios, SerialFailure, ::testing::ValuesIn(kFailures),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(SerialTransfer, PulledCableEndsTheTransferAndTellsThePortIsGone) {
+    sim::LineFaults faults;
+    faults.closeAfter = 30;
+    startRadio({}, faults);
+    bool lost = false;
+    QObject::connect(&port_, &RadioPort::portLost, [&] { lost = true; });
+    controller_.startRead();
+    EXPECT_TRUE(lost);
+    EXPECT_FALSE(port_.isOpen());
+    EXPECT_EQ(texts(),
+              QStringList{"Communication error, check the line and the serial connection selection!"});
+}
+
+TEST_F(SerialTransfer, ClosedPortSaysSoAndStartsNothing) {
+    startRadio();
+    port_.close();
+    controller_.startRead();
+    EXPECT_EQ(texts(), QStringList{"The serial port is invalid"});
+    EXPECT_EQ(shown_[0].title, "ZR-T410");
+    EXPECT_TRUE(commands_.empty());
+    EXPECT_TRUE(radio_->frames().empty());
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,204 @@
+#include "radio-sim/virtual_radio.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "datafile/data_file.h"
+#include "image/memory_image.h"
+
+namespace zrt::sim {
+
+namespace {
+
+constexpr auto kByteTimeAt9600 = std::chrono::microseconds(1042);  // 10 bits per byte
+
+std::string systemError(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+VirtualRadio::VirtualRadio(RadioBehaviour behaviour, LineFaults faults)
+    : protocol_(std::move(behaviour)), faults_(faults) {}
+
+VirtualRadio::~VirtualRadio() {
+    stop();
+    closePty();
+}
+
+bool VirtualRadio::open() {
+    termios raw{};
+    cfmakeraw(&raw);
+    cfsetispeed(&raw, B9600);
+    cfsetospeed(&raw, B9600);
+    raw.c_cflag |= CLOCAL | CREAD;
+    if (::openpty(&master_, &slave_, nullptr, &raw, nullptr) != 0) {
+        error_ = systemError("openpty");
+        return false;
+    }
+    char name[256] = {};
+    if (::ttyname_r(slave_, name, sizeof name) != 0) {
+        error_ = systemError("ttyname");
+        closePty();
+        return false;
+    }
+    path_ = name;
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    closed_ = false;
+    return true;
+}
+
+bool VirtualRadio::start() {
+    if (master_ < 0 || thread_.joinable()) return false;
+    stopping_ = false;
+    thread_ = std::thread([this] {
+        while (!stopping_ && poll(50)) {
+        }
+    });
+    return true;
+}
+
+void VirtualRadio::stop() {
+    stopping_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+bool VirtualRadio::poll(int timeoutMs) {
+    if (closed_ || master_ < 0) return false;
+    pollfd p{master_, POLLIN, 0};
+    const int ready = ::poll(&p, 1, timeoutMs);
+    if (ready < 0) return errno == EINTR;
+    if (ready == 0) return true;
+    std::uint8_t buffer[512];
+    const ssize_t n = ::read(master_, buffer, sizeof buffer);
+    if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;  // EIO: no one has the line open
+    if (n == 0) return true;
+
+    std::vector<Bytes> answers;
+    {
+        std::lock_guard lock(mutex_);
+        answers = protocol_.feed(std::span(buffer, static_cast<std::size_t>(n)));
+    }
+    for (const Bytes& reply : answers) {
+        if (!writeReply(reply)) return false;
+        if (faults_.closeAfter >= 0 && replies() >= faults_.closeAfter) {
+            closePty();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool VirtualRadio::writeReply(const Bytes& reply) {
+    const bool byteByByte = faults_.splitReplies || faults_.pace9600;
+    if (!byteByByte) return writeSome(reply.data(), reply.size());
+    for (std::uint8_t b : reply) {
+        if (!writeSome(&b, 1)) return false;
+        if (faults_.pace9600) std::this_thread::sleep_for(kByteTimeAt9600);
+        if (faults_.splitReplies)
+            std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
+    }
+    return true;
+}
+
+// Writes everything unless the radio is being stopped; a line that nobody reads must not hang the radio.
+bool VirtualRadio::writeSome(const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(master_, data, size);
+        if (n > 0) {
+            data += n;
+            size -= static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) return false;
+        if (stopping_) return false;
+        pollfd p{master_, POLLOUT, 0};
+        ::poll(&p, 1, 50);
+    }
+    return true;
+}
+
+void VirtualRadio::closePty() {
+    std::lock_guard lock(mutex_);
+    if (master_ >= 0) ::close(master_);
+    if (slave_ >= 0) ::close(slave_);
+    master_ = slave_ = -1;
+    closed_ = true;
+}
+
+RadioProtocol::Memory VirtualRadio::memory() const {
+    std::lock_guard lock(mutex_);
+    return protocol_.memory();
+}
+
+void VirtualRadio::setMemory(const RadioProtocol::Memory& memory) {
+    std::lock_guard lock(mutex_);
+    protocol_.memory() = memory;
+}
+
+std::vector<ReceivedFrame> VirtualRadio::frames() const {
+    std::lock_guard lock(mutex_);
+    return protocol_.frames();
+}
+
+int VirtualRadio::replies() const {
+    std::lock_guard lock(mutex_);
+    return protocol_.replies();
+}
+
+bool VirtualRadio::loadDataFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error_ = systemError(path.c_str());
+        return false;
+    }
+    const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
+    MemoryImage image;
+    if (!datafile::load(file, image)) {
+        error_ = path + ": not a data file";
+        return false;
+    }
+    RadioProtocol::Memory memory;
+    std::copy_n(image.bytes().begin(), memory.size(), memory.begin());
+    setMemory(memory);
+    return true;
+}
+
+bool VirtualRadio::saveDataFile(const std::string& path) {
+    MemoryImage image;
+    const RadioProtocol::Memory memory = this->memory();
+    std::copy(memory.begin(), memory.end(), image.bytes().begin());
+    const std::vector<std::uint8_t> file = datafile::serialize(image);
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        if (!out.flush()) {
+            error_ = systemError(temporary.c_str());
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        error_ = systemError(path.c_str());
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zrt::sim

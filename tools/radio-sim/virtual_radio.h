@@ -1,0 +1,68 @@
+// A virtual radio on a pseudo-terminal: the programming software opens devicePath() as its serial port and
+// talks to a RadioProtocol. Runs on its own thread (start/stop) or is polled by its owner's loop (poll).
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "radio-sim/radio_protocol.h"
+
+namespace zrt::sim {
+
+struct LineFaults {
+    bool splitReplies = false;  // each reply byte written on its own, with splitGapMicros between
+    int splitGapMicros = 500;
+    bool pace9600 = false;  // each byte takes as long as at 9600 baud, 8N1
+    int closeAfter = -1;  // the pty is closed after this many replies, as if the cable were pulled; -1 never
+};
+
+class VirtualRadio {
+  public:
+    explicit VirtualRadio(RadioBehaviour behaviour = {}, LineFaults faults = {});
+    ~VirtualRadio();
+    VirtualRadio(const VirtualRadio&) = delete;
+    VirtualRadio& operator=(const VirtualRadio&) = delete;
+
+    // Creates the pseudo-terminal. False (with a reason in error()) when the system refuses.
+    bool open();
+    const std::string& devicePath() const { return path_; }
+    const std::string& error() const { return error_; }
+
+    // Answers on a thread of its own until stop() (or the destructor).
+    bool start();
+    void stop();
+    // For a single-threaded owner: waits up to timeoutMs for bytes and answers them. False once closed.
+    bool poll(int timeoutMs);
+    bool closed() const { return closed_; }
+
+    // Thread-safe views of the radio.
+    RadioProtocol::Memory memory() const;
+    void setMemory(const RadioProtocol::Memory& memory);
+    std::vector<ReceivedFrame> frames() const;
+    int replies() const;
+
+    // The memory to and from a *.dat data file; false with a reason in error() on failure.
+    bool loadDataFile(const std::string& path);
+    bool saveDataFile(const std::string& path);
+
+  private:
+    bool writeReply(const Bytes& reply);
+    bool writeSome(const std::uint8_t* data, std::size_t size);
+    void closePty();
+
+    mutable std::mutex mutex_;
+    RadioProtocol protocol_;
+    LineFaults faults_;
+    int master_ = -1;
+    int slave_ = -1;  // held open so the line stays up while the program opens and closes its side
+    std::string path_;
+    std::string error_;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> closed_{false};
+    std::thread thread_;
+};
+
+}  // namespace zrt::sim
