@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -257,7 +258,13 @@ void MainWindow::buildEditors() {
 
 QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName) {
     if (editor->objectName().isEmpty()) editor->setObjectName(name(formName));
+    // The sub window would otherwise shrink the editor to its layout's minimum: it keeps the size the
+    // editor gave itself, with the frame and title bar around it.
+    const QSize size = editor->size().expandedTo(editor->minimumSizeHint());
     QMdiSubWindow* sub = mdi_->addSubWindow(editor);
+    sub->resize(size);
+    if (sub->layout()) sub->layout()->activate();
+    sub->resize(size + (size - editor->size()));
     sub->setObjectName(name(formName) + QStringLiteral("Frame"));
     sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
