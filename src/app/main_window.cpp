@@ -32,6 +32,7 @@
 #include "editors/fm/fm_window.h"
 #include "i18n/about_captions.h"
 #include "i18n/main_window_captions.h"
+#include "i18n/toolkit_language.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "session/session.h"
@@ -74,8 +75,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     about_->setWindowIcon(windowIcon());
 
     transfer_ = std::make_unique<TransferController>(session_, *port_, this);
-    connect(transfer_.get(), &TransferController::aboutToStart, this,
-            [this] { channel_->commitFrequencyEditor(); });
+    connect(transfer_.get(), &TransferController::aboutToStart, this, &MainWindow::commitEditors);
     connect(transfer_.get(), &TransferController::commandsEnabled, this,
             &MainWindow::setTransferCommandsEnabled);
     connect(transfer_.get(), &TransferController::decoded, this, &MainWindow::configurationReplaced);
@@ -118,7 +118,7 @@ void MainWindow::buildMenu() {
     item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
         if (files_.open()) configurationReplaced();
     });
-    item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_.save(); });
+    item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
     // Print has never had a command; greyed so that choosing it does not look like a failure.
     item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
     file->addSeparator()->setObjectName(name("MNLine1"));
@@ -188,7 +188,7 @@ void MainWindow::buildTopBar() {
     button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
         if (files_.open()) configurationReplaced();
     });
-    button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { files_.save(); });
+    button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { save(); });
     tools->addSeparator();
     button("TRead", QStyle::SP_ArrowDown, kToolRead, [this] { transfer_->startRead(); });
     button("TWrite", QStyle::SP_ArrowUp, kToolWrite, [this] { transfer_->startWrite(); });
@@ -300,6 +300,18 @@ void MainWindow::showEditor(EditorWindow* editor) {
     mdi_->setActiveSubWindow(sub);
 }
 
+void MainWindow::commitEditors() {
+    // What is being typed into a cell belongs to what is written: the encode reads the stores, and the FM
+    // encode also the FM window's cells.
+    channel_->commitFrequencyEditor();
+    fm_->commitCellEditor();
+}
+
+void MainWindow::save() {
+    commitEditors();
+    files_.save();
+}
+
 void MainWindow::bandListClicked(int index) {
     Configuration& config = session_.config;
     // Choosing the entry already in force changes nothing, so typed VFO frequencies are not reset.
@@ -374,6 +386,7 @@ void MainWindow::updateClock() {
 
 void MainWindow::setLanguage(int languageIndex) {
     session_.config.languageIndex = languageIndex;
+    applyToolkitLanguage(languageIndex);
     applyLanguage();
 }
 

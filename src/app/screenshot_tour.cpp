@@ -64,9 +64,13 @@ void fillSampleConfiguration(Configuration& config) {
         commitListChoice(store, s.n, 5, s.power, "");
         commitName(store, s.n, s.name);
     }
+    // The FM presets as after OK in the FM window: in its cells and in the store alike.
     const char* presets[] = {"88.10", "93.50", "97.30", "101.70", "106.10"};
     for (std::size_t i = 0; i < std::size(presets); ++i)
-        config.fmWindow.cells[i] = presets[i];
+        config.fm.channelFreq[i] = config.fmWindow.cells[i] = presets[i];
+    config.fm.currentChannel = 2;
+    config.fmWindow.presentChannel = "2";
+    config.fm.vfoFreq = config.fmWindow.vfo = "98.00";
 }
 
 ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
