@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -266,6 +267,18 @@ QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName)
     if (sub->layout()) sub->layout()->activate();
     sub->resize(size + (size - editor->size()));
     sub->setObjectName(name(formName) + QStringLiteral("Frame"));
+    // The child window's own menu claims Ctrl+W for Close on some desktops, which would take the key from
+    // Write: the menu's keys win, the child window keeps its other keys (Ctrl+F4).
+    QList<QKeySequence> taken;
+    for (const QAction* a : menuBar()->findChildren<QAction*>())
+        taken << a->shortcuts();
+    if (QMenu* system = sub->systemMenu()) {
+        for (QAction* a : system->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            keys.removeIf([&](const QKeySequence& k) { return taken.contains(k); });
+            if (keys != a->shortcuts()) a->setShortcuts(keys);
+        }
+    }
     sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
     return sub;
@@ -296,8 +309,21 @@ void MainWindow::showEditor(EditorWindow* editor) {
     editor->show();
     if (sub->isMinimized()) sub->showNormal();
     sub->show();
+    // Wherever the area placed it, the whole window is in view when it fits, its title bar at least.
+    if (!sub->isMaximized()) {
+        const QRect area = mdi_->viewport()->rect();
+        QRect g = sub->geometry();
+        if (g.right() > area.right()) g.moveRight(area.right());
+        if (g.bottom() > area.bottom()) g.moveBottom(area.bottom());
+        g.moveTopLeft(QPoint(std::max(g.left(), 0), std::max(g.top(), 0)));
+        sub->move(g.topLeft());
+    }
     sub->raise();
     mdi_->setActiveSubWindow(sub);
+    // The keyboard goes with the window: into its table where it has one, unless it is already inside.
+    const QWidget* focus = QApplication::focusWidget();
+    if (editor->focusProxy() && !(focus && editor->isAncestorOf(focus)))
+        editor->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::commitEditors() {

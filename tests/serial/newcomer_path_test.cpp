@@ -187,9 +187,10 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     ASSERT_TRUE(nameEditor && nameEditor->isVisible());
     nameEditor->selectAll();
     type(nameEditor, QStringLiteral("LOCAL"));
-    const QString second = dir.filePath(QStringLiteral("renamed.dat"));
-    answerFileDialog(second);
+    // Typed without an extension, as people do: the file gets one, so that Open lists it.
+    answerFileDialog(dir.filePath(QStringLiteral("renamed")));
     action("TSave")->trigger();
+    const QString second = dir.filePath(QStringLiteral("renamed.dat"));
     ASSERT_TRUE(QFile::exists(second));
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");
 

@@ -58,6 +58,12 @@ bool leavesEditor(const QFocusEvent* e) {
     return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
 }
 
+// A name as its cell shows it. An empty name is kept in the radio as eight zero bytes, which read back as
+// eight characters of code 0; they stay in the store (so the bytes go back unchanged) but show as nothing.
+QString nameCellText(const std::string& name) {
+    return fromBytes(name).remove(QChar(0));
+}
+
 }  // namespace
 
 ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
@@ -90,8 +96,10 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
                 [this, grid] { gridScrolled(grid); });
     }
-    // Group A is in view until the tab changes.
+    // Group A is in view until the tab changes. The table in view takes the keyboard when the window is
+    // activated, so arrows and Enter work at once.
     grids_[1]->hide();
+    setFocusProxy(grids_[0]);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -164,7 +172,7 @@ void ChannelWindow::redrawChannel(int n) {
     const int row = rowOf(n) - 1;
     for (int c = kRxColumn; c < kTableColumns; ++c) {
         const std::string text = channelCellText(store, n, c, session_.config.languageIndex);
-        g->item(row, c)->setText(c == kNameColumn ? fromBytes(text) : qs(text));
+        g->item(row, c)->setText(c == kNameColumn ? nameCellText(text) : qs(text));
     }
 }
 
@@ -208,6 +216,7 @@ void ChannelWindow::changeTab(int index) {
     currentGroup_ = group;
     wheel_->hookGrid(currentGrid());
     grid(group)->show();
+    setFocusProxy(grid(group));
     grid(group == kGroupA ? kGroupB : kGroupA)->hide();
 }
 
@@ -302,7 +311,7 @@ void ChannelWindow::text1LostFocus() {
                     setCell(editRow_, c,
                             qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
                 // The cell shows the name the channel will be written with.
-                setCell(editRow_, kNameColumn, fromBytes(config.channels.name[editChannel() - 1]));
+                setCell(editRow_, kNameColumn, nameCellText(config.channels.name[editChannel() - 1]));
             }
             break;
         case FrequencyOutcome::Emptied:
@@ -323,7 +332,7 @@ void ChannelWindow::text2LostFocus() {
     if (committing_ || text2_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const std::string name = commitName(session_.config.channels, editChannel(), toBytes(text2_->text()));
-    setCell(editRow_, kNameColumn, fromBytes(name));
+    setCell(editRow_, kNameColumn, nameCellText(name));
     if (text2_->hasFocus()) currentGrid()->setFocus();
     text2_->hide();
 }
