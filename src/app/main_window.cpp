@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -62,7 +63,10 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
       clock_(monotonicMs) {
     setObjectName(name("MDIForm1"));
     setWindowIcon(radioIcon());
-    resize(1100, 760);
+    // Room for the channel window beside the bars; less on a small screen, where the window must still fit.
+    QSize size(1100, 760);
+    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size() - QSize(24, 48));
+    resize(size);
 
     buildMenu();
     buildTopBar();

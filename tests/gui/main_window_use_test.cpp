@@ -5,12 +5,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <map>
 #include <memory>
 #include <utility>
@@ -116,6 +119,24 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     EXPECT_EQ(session.config.channels.freq[0][0], "145.50000");
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
 
+    // Escape leaves a cell as it was, from a text box and from a list alike.
+    QTest::keyClick(channels->grid(1), Qt::Key_Return);
+    QTest::keyClicks(editor, QStringLiteral("150"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(session.config.channels.freq[0][0], "145.50000");
+    EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), "145.50000");
+    EXPECT_TRUE(asked.isEmpty());  // 150 was never committed, so no out-of-band message
+    channels->grid(1)->setCurrentCell(0, 5);
+    QTest::keyClick(channels->grid(1), Qt::Key_Return);
+    auto* power = channels->findChild<QComboBox*>(QStringLiteral("Combo5_5"));
+    ASSERT_TRUE(power && power->isVisible());
+    power->hidePopup();
+    QTest::keyClick(power, Qt::Key_Escape);
+    EXPECT_FALSE(power->isVisible());
+    EXPECT_EQ(session.config.channels.listIndex[2][0], 1);
+    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
+
     // Group B's table takes over once its tab is chosen, also when the window is activated again.
     channels->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
     action("MNDTMF")->trigger();
@@ -175,6 +196,41 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(session.imageOut[0x800 + i], fresh.imageOut[0x800 + i]) << i;
     }
+}
+
+}  // namespace
+}  // namespace zrt
+
+namespace zrt {
+namespace {
+
+TEST_F(MainWindowUse, HelpShowsTheGuideOfTheLanguageInTheProgram) {
+    struct Case {
+        const char* command;
+        const char* folder;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"MNEnglish", "/help/en/index.html", "ZR-T410 Radio Programming Software – User's Guide"},
+        {"MNChinese", "/help/zh/index.html", "ZR-T410 对讲机编程软件 – 使用说明"},
+        {"MNEnglish", "/help/en/index.html", "ZR-T410 Radio Programming Software – User's Guide"},
+    };
+    for (const Case& c : cases) {
+        action(c.command)->trigger();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        auto* help = window->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        ASSERT_NE(help, nullptr) << c.command;
+        EXPECT_TRUE(help->isVisible()) << c.command;
+        auto* text = help->findChild<QTextBrowser*>();
+        ASSERT_NE(text, nullptr);
+        EXPECT_TRUE(text->source().toLocalFile().endsWith(QLatin1String(c.folder))) << c.command;
+        EXPECT_EQ(help->windowTitle().toStdString(), c.title);
+        EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+R"))) << c.command;
+        EXPECT_EQ(window->findChildren<QDialog*>(QStringLiteral("HelpWindow")).size(), 1);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    EXPECT_TRUE(asked.isEmpty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -364,6 +365,21 @@ void ChannelWindow::closeEditors() {
 // ---- Events ----------------------------------------------------------------------------------------
 
 bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Escape leaves an editor as it was: a text box gets the cell's text back before the table takes the
+    // focus (so its commit changes nothing), a list closes without a choice.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if ((watched == text1_ || watched == text2_) && editRow_ >= 1) {
+            static_cast<QLineEdit*>(watched)->setText(currentGrid()->item(editRow_ - 1, editCol_)->text());
+            currentGrid()->setFocus();
+            return true;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(watched);
+            list && list->isVisible() && !list->view()->isVisible()) {
+            currentGrid()->setFocus();
+            list->hide();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && leavesEditor(static_cast<QFocusEvent*>(event))) {
         if (watched == text1_) {
             text1LostFocus();
