@@ -680,3 +680,24 @@ TEST_F(Languages, PortListMovesByAThousandTwipsAndNothingElseMoves) {
 
 }  // namespace
 }  // namespace zrt
+
+namespace zrt {
+namespace {
+
+TEST_F(Languages, AMessageOnShowFollowsTheSwitch) {
+    FmWindow* fm = window->fmWindow();
+    auto* vfo = fm->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* line = fm->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(vfo && line);
+    vfo->setText(QStringLiteral("120"));
+    fm->commitVfo();
+    ASSERT_TRUE(fm->messageShown());
+    EXPECT_EQ(line->text().toStdString(), "Beyond the scope of frequency(87-107.9), please input again.");
+    setLanguage(kChinese);
+    EXPECT_EQ(line->text().toStdString(), "超出频率范围(87-107.9)，请重输。");
+    setLanguage(kEnglish);
+    EXPECT_EQ(line->text().toStdString(), "Beyond the scope of frequency(87-107.9), please input again.");
+}
+
+}  // namespace
+}  // namespace zrt
