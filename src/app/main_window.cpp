@@ -13,8 +13,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalBlocker>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTime>
@@ -65,7 +65,8 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     setWindowIcon(radioIcon());
     // Room for the channel window beside the bars; less on a small screen, where the window must still fit.
     QSize size(1100, 760);
-    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableGeometry().size() - QSize(24, 48));
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(24, 48));
     resize(size);
 
     buildMenu();
@@ -350,7 +351,10 @@ void MainWindow::bandListClicked(int index) {
     const bool cleared = session_.chooseBand(
         index, [&] { return msgBoxEx(language, msg::kBandChangeQuestion, this) == msg::kResultOk; });
     features_->refresh();
-    if (cleared) channel_->refresh();
+    if (cleared) {
+        channel_->discardEditors();
+        channel_->refresh();
+    }
 }
 
 void MainWindow::openStartPort() {
@@ -445,6 +449,7 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::configurationReplaced() {
+    channel_->discardEditors();
     for (EditorWindow* editor :
          std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
         editor->refresh();

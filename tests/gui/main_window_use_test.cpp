@@ -14,12 +14,14 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
 
 #include "app/main_window.h"
 #include "app/msgbox.h"
+#include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -38,7 +40,7 @@ class MainWindowUse : public ::testing::Test {
         QApplication::setQuitOnLastWindowClosed(false);
         setMsgBoxResponder([this](const MsgBoxRequest& r) {
             asked << r.prompt;
-            return msg::kResultCancel;
+            return answer;
         });
         window = std::make_unique<MainWindow>(session, PortNames(QStringLiteral("/nonexistent/zrt410-port")));
         window->show();
@@ -56,6 +58,7 @@ class MainWindowUse : public ::testing::Test {
     Session session;
     std::unique_ptr<MainWindow> window;
     QStringList asked;
+    int answer = msg::kResultCancel;
 };
 
 TEST_F(MainWindowUse, NoKeyIsClaimedTwiceAndEachReachesItsCommand) {
@@ -231,6 +234,56 @@ TEST_F(MainWindowUse, HelpShowsTheGuideOfTheLanguageInTheProgram) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     EXPECT_TRUE(asked.isEmpty());
+}
+
+}  // namespace
+}  // namespace zrt
+
+namespace zrt {
+namespace {
+
+// A cell editor left open while the configuration is replaced must not write its old text into the new one.
+TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
+    struct Case {
+        const char* name;
+        std::function<void(MainWindow&, Session&)> replace;
+    };
+    const Case cases[] = {
+        {"New", [](MainWindow& w, Session&) { qobject_cast<QAction*>(w.control("MNNew"))->trigger(); }},
+        {"band change",
+         [](MainWindow& w, Session&) {
+             auto* band = qobject_cast<QComboBox*>(w.control("Combo1"));
+             band->setCurrentIndex(1);
+             emit band->activated(1);
+         }},
+        {"a read or an open",
+         [](MainWindow& w, Session& s) {
+             s.config.channels.freq[0][0] = s.config.channels.freq[1][0] = "150.00000";
+             emit w.transfer().decoded();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        answer = msg::kResultOk;
+        ChannelWindow* channels = window->channelWindow();
+        channels->grid(1)->setFocus();
+        channels->grid(1)->setCurrentCell(0, 1);
+        QTest::keyClick(channels->grid(1), Qt::Key_Return);
+        auto* editor = channels->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        ASSERT_TRUE(editor->isVisible());
+        editor->setText(QStringLiteral("146"));
+
+        c.replace(*window, session);
+        EXPECT_FALSE(editor->isVisible());
+        const std::string after = session.config.channels.freq[0][0];
+        EXPECT_NE(after, "146.00000");
+        // Whatever takes the focus next, the dropped text stays out.
+        channels->grid(1)->setFocus();
+        editor->setFocus();
+        channels->grid(1)->setFocus();
+        EXPECT_EQ(session.config.channels.freq[0][0], after);
+        EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), after);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "editors/channel/channel_window.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -351,6 +352,20 @@ void ChannelWindow::listChosen(QComboBox* list, int position) {
 void ChannelWindow::commitFrequencyEditor() {
     text1LostFocus();
     text2LostFocus();
+}
+
+void ChannelWindow::discardEditors() {
+    QScopedValueRollback<bool> guard(committing_, true);  // hiding moves the focus, which must not commit
+    const QWidget* focus = QApplication::focusWidget();
+    bool editing = focus && (focus == text1_ || focus == text2_ || focus == combo1_);
+    for (const QComboBox* list : combo5_)
+        editing = editing || focus == list;
+    text1_->hide();
+    text2_->hide();
+    combo1_->hide();
+    for (QComboBox* list : combo5_)
+        list->hide();
+    if (editing) currentGrid()->setFocus();
 }
 
 void ChannelWindow::closeEditors() {
