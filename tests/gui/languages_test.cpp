@@ -624,6 +624,7 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
         store.listIndex[k][0] = 1;
     store.freq[0][64] = store.freq[1][64] = "435.00000";
     store.freq[0][66] = store.freq[1][66] = "436.00000";
+    store.name[65] = "KEPT";  // a blank channel's name bytes, as a read delivers them
     window->channelWindow()->refresh();
 
     struct Cell {
@@ -645,6 +646,7 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
         {1, 1, 10, "Off", "关"},
         {1, 1, 11, "ALPHA", "ALPHA"},
         {2, 2, 1, "", ""},
+        {2, 2, 11, "", ""},
         {2, 2, 5, "", ""},
         {2, 1, 1, "435.00000", "435.00000"},
         {2, 3, 1, "436.00000", "436.00000"},
@@ -658,6 +660,9 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
                 << "group " << c.group << " row " << c.row << " column " << c.column << " language "
                 << language;
         }
+        // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
+        EXPECT_EQ(store.name[65], "KEPT");
+        EXPECT_EQ(store.listIndex[3][0], 1);
     }
 }
 
