@@ -29,6 +29,23 @@ QString noteLines(const std::vector<CsvNote>& notes, int language) {
     return text;
 }
 
+// The file dialog; "" when cancelled. A list saved without an extension gets ".csv" while the CSV filter is
+// chosen, so that spreadsheets and the import find it again.
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), QString(), kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv")
+                                                                            : QString());
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void fileMessage(int language, const msg::Message& m, const QString& path, QWidget* owner) {
     msgBoxEx(language, qs(m.text, language) + QDir::toNativeSeparators(path), m.style, qs(m.title, language),
              owner);
@@ -40,7 +57,7 @@ ChannelCsvCommands::ChannelCsvCommands(Session& session, QWidget* dialogParent)
     : session_(session), parent_(dialogParent) {}
 
 bool ChannelCsvCommands::importChannels() {
-    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
     return !path.isEmpty() && importPath(path);
 }
 
@@ -77,7 +94,7 @@ bool ChannelCsvCommands::importPath(const QString& path) {
 }
 
 bool ChannelCsvCommands::exportChannels() {
-    const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptSave);
     return !path.isEmpty() && exportPath(path);
 }
 
