@@ -26,9 +26,9 @@ void LinkDriver::startRead() {
     execute(first);
 }
 
-void LinkDriver::startWrite() {
+void LinkDriver::startWrite(RadioTransfer::WriteImage image) {
     if (active()) return;
-    const link::Actions first = transfer_.startWrite();
+    const link::Actions first = transfer_.startWrite(image);
     watchdog_.start();
     execute(first);
 }

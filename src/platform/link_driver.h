@@ -35,7 +35,7 @@ class LinkDriver : public QObject {
 
     // Start a transfer on the (open) port; ignored while one runs.
     void startRead();
-    void startWrite();
+    void startWrite(RadioTransfer::WriteImage image = RadioTransfer::WriteImage::Encoded);
     bool active() const { return transfer_.active(); }
 
   private:

@@ -11,12 +11,12 @@ link::Actions RadioTransfer::startRead() {
     return transfer_->start();
 }
 
-link::Actions RadioTransfer::startWrite() {
+link::Actions RadioTransfer::startWrite(WriteImage image) {
     const Configuration& c = session_.config;
     transfer_.emplace(link::Transfer::write(
         session_.imageOut, {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite}));
     link::Actions actions = transfer_->start();
-    session_.encode();
+    if (image == WriteImage::Encoded) session_.encode();
     return actions;
 }
 

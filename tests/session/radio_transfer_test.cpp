@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "link/link_harness.h"
 #include "session/session.h"
+#include "session/write_verification.h"
 #include "transfer/image_transfer.h"
 
 namespace zrt {
@@ -16,9 +19,10 @@ using testing::RunResult;
 using testing::ScriptedRadio;
 using testing::Split;
 
-RunResult run(RadioTransfer& transfer, ScriptedRadio& radio, bool write) {
+RunResult run(RadioTransfer& transfer, ScriptedRadio& radio, bool write,
+              RadioTransfer::WriteImage image = RadioTransfer::WriteImage::Encoded) {
     LinkRunner runner(radio, Split::RandomCuts);
-    return runner.run(transfer, [&] { return write ? transfer.startWrite() : transfer.startRead(); });
+    return runner.run(transfer, [&] { return write ? transfer.startWrite(image) : transfer.startRead(); });
 }
 
 TEST(RadioTransfer, WriteEncodesTheConfigurationBeforeTheFirstBlock) {
@@ -68,6 +72,59 @@ TEST(RadioTransfer, WriteTakesTheBandListAndTheServiceFlags) {
         EXPECT_EQ(r.questions, c.questions);
         EXPECT_EQ(r.sent.size(), c.frames);
         EXPECT_FALSE(transfer.active());
+    }
+}
+
+// A backup restored as it is: every block the protocol writes carries ImageOut's bytes, including those the
+// encode would set (0x680.., 0x710..) or never set (0x792..0x79F, 0xC00); the band check and the service
+// flags work as for any write.
+TEST(RadioTransfer, AWriteAsItIsSendsImageOutWithoutTheEncode) {
+    using WriteImage = RadioTransfer::WriteImage;
+    struct Case {
+        const char* name;
+        WriteImage image;
+        bool calib;
+        std::uint8_t radioBand;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {"as it is", WriteImage::AsItIs, false, 1, Outcome::Succeeded},
+        {"as it is, calibration", WriteImage::AsItIs, true, 1, Outcome::Succeeded},
+        {"as it is, other band", WriteImage::AsItIs, true, 3, Outcome::BandRefused},
+        {"encoded", WriteImage::Encoded, true, 1, Outcome::Succeeded},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session;
+        session.chooseBand(1, [] { return true; });
+        session.config.service.calibWrite = c.calib;
+        for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
+            session.imageOut.set(a, static_cast<std::uint8_t>(a * 7 + 3));
+        MemoryImage expected = session.imageOut;
+        if (c.image == WriteImage::Encoded) encodeImage(session.config, expected);
+
+        ScriptedRadio radio;
+        radio.bandCode = c.radioBand;
+        radio.memory.fill(0xAA);
+        RadioTransfer transfer(session);
+        const RunResult r = run(transfer, radio, true, c.image);
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_EQ(session.imageOut, expected);
+        if (c.outcome != Outcome::Succeeded) {
+            EXPECT_TRUE(
+                std::all_of(radio.memory.begin(), radio.memory.end(), [](auto b) { return b == 0xAA; }));
+            continue;
+        }
+        std::vector<bool> written(radio.memory.size(), false);
+        for (std::size_t block : writtenBlocks(c.calib))
+            for (std::size_t a = block; a < block + link::kBlockSize; ++a) {
+                written[a] = true;
+                ASSERT_EQ(radio.memory[a], a < MemoryImage::kSize ? expected[a] : 0x00) << a;
+            }
+        for (std::size_t a = 0; a < radio.memory.size(); ++a)
+            if (!written[a]) {
+                ASSERT_EQ(radio.memory[a], 0xAA) << a;
+            }
     }
 }
 
