@@ -17,6 +17,11 @@ inline constexpr Text kVerifyFailed{"Check failed: %1 of the %2 blocks written d
                                     "校验失败：写入的 %2 个数据块中有 %1 个不同。"};
 inline constexpr Text kVerifyPassed{"Checked: the radio holds all %1 blocks written.",
                                     "校验通过：对讲机中的 %1 个数据块与写入的一致。"};
+inline constexpr Text kInterrupted{"Interrupted: the radio was told to leave programming mode.",
+                                   "已中断：已通知对讲机退出编程模式。"};
+inline constexpr Text kPartlyWritten{
+    "The radio's memory may be only partly written: write it again before use.",
+    "对讲机的存储可能只写入了一部分：使用前请重新写入。"};
 inline constexpr Text kCsvTooLarge{"The file is too large for a channel list: ", "文件太大，不是信道列表："};
 
 // Headings of `show` that no window has.

@@ -11,6 +11,8 @@ class Console;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // the program refused or failed: its message was printed
 inline constexpr int kExitUsage = 2;   // the command line itself was wrong
+// Interrupted by a signal (Ctrl+C, a termination request): 128 + the signal's number, as shells report it.
+inline constexpr int kExitSignalBase = 128;
 
 int readCommand(const QStringList& args, Console& console);
 int writeCommand(const QStringList& args, Console& console);

@@ -20,7 +20,8 @@ struct Command {
 constexpr std::array kCommands{
     Command{"read", zrt::cli::readCommand, "read --port DEVICE -o FILE.dat [--raw]   read the radio"},
     Command{"write", zrt::cli::writeCommand,
-            "write --port DEVICE FILE.dat [--calibration] [--force-band] [--verify]   write the radio"},
+            "write --port DEVICE FILE.dat [--raw] [--calibration] [--force-band] [--verify]   write the "
+            "radio"},
     Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
     Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
     Command{"export", zrt::cli::exportCommand,
@@ -39,7 +40,7 @@ void usage(const Console& console, bool toError) {
     text +=
         "\nEvery command takes --help, and --lang zh for the program's messages in Chinese.\n"
         "A failure prints the program's message to standard error and exits with status 1 (2 for a wrong "
-        "command line).";
+        "command line). Ctrl+C during a transfer ends the radio's programming mode and exits with 130.";
     if (toError)
         console.err(text);
     else

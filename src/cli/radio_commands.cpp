@@ -7,9 +7,11 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/interruption.h"
 #include "cli/radio_runner.h"
 #include "config/channel_csv.h"
 #include "image/codecs.h"
+#include "link/frames.h"
 #include "platform/data_file_io.h"
 #include "platform/port_names.h"
 #include "platform/qt_text.h"
@@ -55,10 +57,29 @@ bool openPort(CommandParser& p, RadioPort& port, Console& console) {
     return false;
 }
 
-void settle() {
+// Waits for the line to settle; an interruption ends the wait.
+void settle(const Interruption* interruption) {
+    if (interruption && interruption->requested()) return;
     QEventLoop loop;
     QTimer::singleShot(kSettleMs, &loop, &QEventLoop::quit);
+    if (interruption) QObject::connect(interruption, &Interruption::arrived, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Ends a command the user interrupted: whatever the transfer had reached, the radio is told to leave
+// programming mode (it would otherwise wait there until switched off), and the port is let go. The status
+// is the shell's usual one for a process ended by that signal.
+int stopInterrupted(RadioPort& port, Console& console, Interruption& interruption, bool partlyWritten) {
+    interruption.acknowledge();
+    console.progressEnd();
+    port.send({link::kEnd});
+    // The radio's answer, and one to a frame still on its way, must not be left for the next program that
+    // opens the port: they would pass for the first replies of its transfer.
+    settle(nullptr);
+    port.close();
+    console.err(console.text(kInterrupted));
+    if (partlyWritten) console.err(console.text(kPartlyWritten));
+    return kExitSignalBase + interruption.signalNumber();
 }
 
 std::string hex(std::size_t value, int digits) {
@@ -70,12 +91,13 @@ std::string hex(std::size_t value, int digits) {
 
 // Reads the radio back into a session of its own (the written configuration stays as it was) and
 // compares every block the write sent.
-int verifyWrite(const Session& written, RadioPort& port, Console& console) {
+int verifyWrite(const Session& written, RadioPort& port, Console& console, Interruption& interruption) {
     console.out(console.text(kVerifying));
-    settle();
+    settle(&interruption);
     Session readBack;
-    if (runTransfer(readBack, port, console, {false, false, true}) != link::Outcome::Succeeded)
-        return kExitFailed;
+    const auto outcome = runTransfer(readBack, port, console, interruption, {false, false, true, false});
+    if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
+    if (outcome != link::Outcome::Succeeded) return kExitFailed;
     const bool calibWrite = written.config.service.calibWrite;
     const WriteCheck check = checkWrite(written.imageOut, readBack.imageIn, calibWrite);
     for (const BlockDifference& d : check.differences)
@@ -97,7 +119,7 @@ int readCommand(const QStringList& args, Console& console) {
         QStringLiteral("read"),
         QStringLiteral("Reads the radio and saves what the program saves after a Read and a "
                        "Save. With --raw the data file holds the radio's memory exactly as it was "
-                       "sent: a backup that write restores."),
+                       "sent: a backup that write --raw restores byte for byte."),
         {});
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The data file (*.dat) to save."), QStringLiteral("FILE"));
@@ -114,9 +136,13 @@ int readCommand(const QStringList& args, Console& console) {
     }
 
     Session session;
+    Interruption interruption;
     RadioPort port;
     if (!openPort(p, port, console)) return kExitFailed;
-    if (runTransfer(session, port, console, {}) != link::Outcome::Succeeded) return kExitFailed;
+    const auto outcome = runTransfer(session, port, console, interruption, {});
+    // Nothing is saved after an interruption, even of a read that had just completed.
+    if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
+    if (outcome != link::Outcome::Succeeded) return kExitFailed;
     const FileResult saved =
         p.options().isSet(raw) ? saveImageAsDataFile(session.imageIn, path) : saveDataFile(session, path);
     if (!console.fileDone(saved, path)) return kExitFailed;
@@ -128,7 +154,8 @@ int writeCommand(const QStringList& args, Console& console) {
     CommandParser p(
         QStringLiteral("write"),
         QStringLiteral("Opens a data file and writes it to the radio, with the file's band as the "
-                       "selected band."),
+                       "selected band. With --raw the file's memory goes out exactly as it is, without "
+                       "the program's encode: a backup saved by read --raw is restored byte for byte."),
         {{QStringLiteral("FILE.dat"), QStringLiteral("The data file to write.")}});
     const QCommandLineOption calibration(QStringLiteral("calibration"),
                                          QStringLiteral("Also write the power calibration blocks."));
@@ -137,7 +164,11 @@ int writeCommand(const QStringList& args, Console& console) {
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("Read the radio back afterwards and report every block "
                                                    "that differs from what was written."));
+    const QCommandLineOption raw(QStringLiteral("raw"),
+                                 QStringLiteral("Send the file's memory bytes as they are (a backup saved "
+                                                "by read --raw)."));
     p.options().addOption(kPortOption);
+    p.options().addOption(raw);
     p.options().addOption(calibration);
     p.options().addOption(forceBand);
     p.options().addOption(verify);
@@ -145,15 +176,20 @@ int writeCommand(const QStringList& args, Console& console) {
 
     Session session;
     const QString path = p.positional(0);
-    if (!console.fileDone(openDataFile(session, path), path)) return kExitFailed;
+    const bool asItIs = p.options().isSet(raw);
+    if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
+        return kExitFailed;
     session.config.service.calibWrite = p.options().isSet(calibration);
     session.config.service.crossBandWrite = p.options().isSet(forceBand);
 
+    Interruption interruption;
     RadioPort port;
     if (!openPort(p, port, console)) return kExitFailed;
-    if (runTransfer(session, port, console, {true, true, false}) != link::Outcome::Succeeded)
-        return kExitFailed;
-    if (p.options().isSet(verify)) return verifyWrite(session, port, console);
+    if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
+    const auto outcome = runTransfer(session, port, console, interruption, {true, true, false, asItIs});
+    if (interruption.requested()) return stopInterrupted(port, console, interruption, !outcome);
+    if (outcome != link::Outcome::Succeeded) return kExitFailed;
+    if (p.options().isSet(verify)) return verifyWrite(session, port, console, interruption);
     return kExitOk;
 }
 

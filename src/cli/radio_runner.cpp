@@ -4,13 +4,16 @@
 
 #include "cli/cli_texts.h"
 #include "cli/console.h"
+#include "cli/interruption.h"
 #include "link/transfer.h"
 #include "platform/link_driver.h"
 #include "session/session.h"
 
 namespace zrt::cli {
 
-link::Outcome runTransfer(Session& session, RadioPort& port, Console& console, RunOptions options) {
+std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Console& console,
+                                         const Interruption& interruption, RunOptions options) {
+    if (interruption.requested()) return std::nullopt;
     LinkDriver driver(session, port);
     QEventLoop loop;
     std::optional<link::Outcome> outcome;
@@ -33,15 +36,17 @@ link::Outcome runTransfer(Session& session, RadioPort& port, Console& console, R
         loop.quit();
     };
     driver.setHandlers(std::move(h));
+    QObject::connect(&interruption, &Interruption::arrived, &loop, &QEventLoop::quit);
 
     console.progressStart(options.write ? msg::kWritingCaption : msg::kReadingCaption);
     if (options.write)
-        driver.startWrite();
+        driver.startWrite(options.asItIs ? RadioTransfer::WriteImage::AsItIs
+                                         : RadioTransfer::WriteImage::Encoded);
     else
         driver.startRead();
-    if (!outcome) loop.exec();
+    if (!outcome && !interruption.requested()) loop.exec();
     console.progressEnd();
-    return *outcome;
+    return outcome;
 }
 
 }  // namespace zrt::cli

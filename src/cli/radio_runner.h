@@ -2,6 +2,8 @@
 // progress bar, the program's messages printed, the force question answered as the command line was told.
 #pragma once
 
+#include <optional>
+
 #include "link/actions.h"
 
 namespace zrt {
@@ -12,13 +14,18 @@ class Session;
 namespace zrt::cli {
 
 class Console;
+class Interruption;
 
 struct RunOptions {
     bool write = false;
     bool forceAnswer = false;   // the answer to the force question (asked only with CrossBandWrite)
     bool quietSuccess = false;  // leave out the success message (a read that checks a write)
+    bool asItIs = false;        // a write sends ImageOut as it stands, without the encode
 };
 
-link::Outcome runTransfer(Session& session, RadioPort& port, Console& console, RunOptions options);
+// The transfer's outcome; nothing when an interruption stopped it (or came before it could start). The
+// radio may then still be in programming mode: the caller ends it.
+std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Console& console,
+                                         const Interruption& interruption, RunOptions options);
 
 }  // namespace zrt::cli

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "datafile/data_file.h"
+#include "image/address_map.h"
 #include "session/session.h"
 
 namespace zrt {
@@ -41,6 +42,15 @@ FileResult openDataFile(Session& session, const QString& path) {
     if (!datafile::load(std::span(bytes, static_cast<std::size_t>(data->size())), session.imageIn))
         return FileResult::WrongType;
     session.decode();
+    return FileResult::Done;
+}
+
+FileResult openRawDataFile(Session& session, const QString& path) {
+    const FileResult opened = openDataFile(session, path);
+    if (opened != FileResult::Done) return opened;
+    session.imageOut = session.imageIn;
+    // No file holds the spare byte: it goes out as 0x00.
+    session.imageOut.set(addr::kSpare, 0x00);
     return FileResult::Done;
 }
 

@@ -31,6 +31,9 @@ bool fileResultNamesPath(FileResult result);
 FileResult openDataFile(Session& session, const QString& path);
 // Save: the encode fills ImageOut, which is written as a data file.
 FileResult saveDataFile(Session& session, const QString& path);
+// A backup to be written back as it is: Open (ImageIn, the decode, so the band list takes the file's band),
+// then ImageOut = the file's image bytes with ImageOut[3072] = 0, for a write that skips the encode.
+FileResult openRawDataFile(Session& session, const QString& path);
 // A data file holding an image's bytes as they are (a radio's memory as read), without any encode.
 FileResult saveImageAsDataFile(const MemoryImage& image, const QString& path);
 

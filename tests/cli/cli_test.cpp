@@ -10,10 +10,14 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <functional>
 
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "datafile/data_file.h"
+#include "image/address_map.h"
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "radio-sim/virtual_radio.h"
@@ -50,6 +54,15 @@ CliRun cli(const QStringList& args) {
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// Waits for a condition another thread or process brings about; false if it never comes.
+bool eventually(const std::function<bool()>& condition) {
+    for (int i = 0; i < 6000; ++i) {
+        if (condition()) return true;
+        QThread::msleep(5);
+    }
+    return condition();
 }
 
 Bytes readBytes(const QString& path) {
@@ -395,6 +408,73 @@ TEST_F(Cli, WriteSendsTheFileAndVerifyReadsItBack) {
         ASSERT_EQ(memory[a], 0xFF) << a;
 }
 
+constexpr const char* kChecked190 = "Checked: the radio holds all 190 blocks written.";
+constexpr const char* kChecked188 = "Checked: the radio holds all 188 blocks written.";
+
+// read --raw, then write --raw of that backup, restores every byte the protocol writes, also those the
+// program's encode would change (0x680.., 0x710.., 0x792..0x79F); the band of the file's byte and every
+// option and check of write still apply.
+TEST_F(Cli, WriteRawRestoresAReadRawBackupByteForByte) {
+    struct Case {
+        const char* name;
+        std::uint8_t bandByte;
+        std::uint8_t radioBand;
+        QStringList options;
+        int code;
+        bool calibration;
+        const char* said;
+    };
+    const char* succeeded = "Writing succeeds frequently!";
+    const char* wrongBand = "The frequency band is not accorded with, can't write into!";
+    const Case cases[] = {
+        {"with calibration, checked", 2, 2, {"--calibration", "--verify"}, 0, true, kChecked190},
+        {"a band byte past the list is band 0", 7, 0, {}, 0, false, succeeded},
+        {"another band", 1, 3, {}, 1, false, wrongBand},
+        {"another band, forced", 1, 3, {"--force-band", "--verify"}, 0, false, kChecked188},
+    };
+    unsigned seed = 30;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim::RadioBehaviour behaviour;
+        behaviour.bandCode = c.radioBand;
+        sim::VirtualRadio& radio = startRadio(behaviour);
+        sim::RadioProtocol::Memory backup, changed;
+        const Bytes a = noise(backup.size(), ++seed), b = noise(changed.size(), ++seed);
+        std::copy(a.begin(), a.end(), backup.begin());
+        std::copy(b.begin(), b.end(), changed.begin());
+        backup[addr::kBand] = c.bandByte;
+        radio.setMemory(backup);
+
+        const CliRun read = cli({"read", "--raw", "--port", device(), "-o", path("backup.dat")});
+        ASSERT_EQ(read.code, 0) << read.err.toStdString();
+        radio.setMemory(changed);
+        const CliRun write =
+            cli(QStringList{"write", "--raw", "--port", device(), path("backup.dat")} << c.options);
+        EXPECT_EQ(write.code, c.code) << write.err.toStdString();
+        EXPECT_TRUE((write.out + write.err).contains(c.said))
+            << write.out.toStdString() << write.err.toStdString();
+
+        const auto memory = radio.memory();
+        if (c.code != 0) {
+            EXPECT_EQ(memory, changed);
+            continue;
+        }
+        std::vector<bool> written(memory.size(), false);
+        for (std::size_t block : writtenBlocks(c.calibration))
+            for (std::size_t k = 0; k < 16 && block + k < memory.size(); ++k)
+                written[block + k] = true;
+        for (std::size_t i = 0; i < memory.size(); ++i)
+            ASSERT_EQ(memory[i], written[i] ? backup[i] : changed[i]) << i;
+    }
+
+    Bytes other = dataFileOf(noise(datafile::kImageBytes, 3));
+    std::copy_n("QMX274", 6, other.begin());
+    writeBytes(path("other.dat"), other);
+    const CliRun refused = cli({"write", "--raw", "--port", device(), path("other.dat")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err.trimmed(), "File type is incorrect!");
+}
+
 TEST_F(Cli, WriteWithoutCalibrationLeavesTheRadiosCalibration) {
     sim::VirtualRadio& radio = startRadio();
     sim::RadioProtocol::Memory m;
@@ -430,6 +510,67 @@ TEST_F(Cli, ARadioOfAnotherBandIsWrittenOnlyWhenForced) {
     // The file's band is the selected band: a file of band 2 needs no force.
     writeBytes(path("band2.dat"), knownDataFile(2));
     EXPECT_EQ(cli({"write", "--port", device(), path("band2.dat")}).code, 0);
+}
+
+// Ctrl+C or a termination request in the middle of a transfer: the radio is told to leave programming mode,
+// the port is let go (the next command can use it), nothing is saved, and the status says which signal.
+TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
+    const QString stopped = "Interrupted: the radio was told to leave programming mode.";
+    const QString partly = "The radio's memory may be only partly written: write it again before use.";
+    const QString stoppedZh = QString::fromUtf8("已中断：已通知对讲机退出编程模式。");
+    const QString partlyZh = QString::fromUtf8("对讲机的存储可能只写入了一部分：使用前请重新写入。");
+    struct Case {
+        const char* name;
+        bool write;
+        int signal;
+        QStringList extra;
+        QStringList said;
+    };
+    // The reads come last: the read after the loop needs a radio that answers at a read's pace.
+    const Case cases[] = {
+        {"write, Ctrl+C", true, SIGINT, {"--verify"}, {stopped, partly}},
+        {"raw write, in Chinese", true, SIGINT, {"--raw", "--lang", "zh"}, {stoppedZh, partlyZh}},
+        {"read, Ctrl+C", false, SIGINT, {}, {stopped}},
+        {"read, terminated, in Chinese", false, SIGTERM, {"--lang", "zh"}, {stoppedZh}},
+    };
+    writeBytes(path("known.dat"), knownDataFile(0));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Slow replies keep the transfer going long enough to be interrupted in its middle.
+        sim::LineFaults faults;
+        faults.splitReplies = true;
+        faults.splitGapMicros = c.write ? 20000 : 200;
+        sim::VirtualRadio& radio = startRadio({}, faults);
+        QStringList args =
+            c.write ? QStringList{"write", path("known.dat")} : QStringList{"read", "-o", path("never.dat")};
+        args << "--port" << device() << c.extra;
+
+        QProcess p;
+        p.start(cliPath(), args);
+        ASSERT_TRUE(p.waitForStarted());
+        const auto blockFrames = [&] {
+            const auto frames = radio.frames();
+            return std::count_if(frames.begin(), frames.end(), [](const sim::ReceivedFrame& f) {
+                return f.kind == sim::ReceivedFrame::Kind::Read || f.kind == sim::ReceivedFrame::Kind::Write;
+            });
+        };
+        ASSERT_TRUE(eventually([&] { return blockFrames() >= 5; }));
+        ASSERT_TRUE(radio.programming());
+        ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        ASSERT_TRUE(p.waitForFinished(30000));
+
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 128 + c.signal);
+        const QStringList err = QString::fromUtf8(p.readAllStandardError()).trimmed().split('\n');
+        EXPECT_EQ(err, c.said);
+        EXPECT_LT(blockFrames(), 190);  // stopped in the middle
+        EXPECT_TRUE(eventually([&] { return !radio.programming(); }));
+        EXPECT_EQ(radio.frames().back().kind, sim::ReceivedFrame::Kind::End);
+        EXPECT_FALSE(QFile::exists(path("never.dat")));
+    }
+    // The line was left clean: the last radio can be read at once.
+    const CliRun again = cli({"read", "--port", device(), "-o", path("after.dat")});
+    EXPECT_EQ(again.code, 0) << again.err.toStdString();
 }
 
 TEST_F(Cli, ASilentRadioEndsWithTheCommunicationError) {

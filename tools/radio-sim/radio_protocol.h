@@ -45,6 +45,8 @@ class RadioProtocol {
     const Memory& memory() const { return memory_; }
     const std::vector<ReceivedFrame>& frames() const { return frames_; }
     int replies() const { return replies_; }
+    // Between a program request and the 'E' that ends it; a radio left there waits until switched off.
+    bool programming() const { return programming_; }
     bool silent() const { return behaviour_.silentAfter >= 0 && replies_ >= behaviour_.silentAfter; }
 
   private:

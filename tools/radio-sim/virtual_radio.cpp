@@ -159,6 +159,11 @@ int VirtualRadio::replies() const {
     return protocol_.replies();
 }
 
+bool VirtualRadio::programming() const {
+    std::lock_guard lock(mutex_);
+    return protocol_.programming();
+}
+
 bool VirtualRadio::loadDataFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

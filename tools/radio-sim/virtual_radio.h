@@ -43,6 +43,7 @@ class VirtualRadio {
     void setMemory(const RadioProtocol::Memory& memory);
     std::vector<ReceivedFrame> frames() const;
     int replies() const;
+    bool programming() const;
 
     // The memory to and from a *.dat data file; false with a reason in error() on failure.
     bool loadDataFile(const std::string& path);
