@@ -48,11 +48,11 @@ void fillRadio(ScriptedRadio& radio) {
 }
 
 TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
+    const Session start = programWithItsOwnConfiguration();
+    const MemoryImage configBefore = encoded(start.config);
     for (int silentAfter = 0; silentAfter <= kReadReplies; ++silentAfter) {
         SCOPED_TRACE(silentAfter);
-        Session session = programWithItsOwnConfiguration();
-        const MemoryImage configBefore = encoded(session.config);
-        const MemoryImage imageOutBefore = session.imageOut;
+        Session session = start;
         ScriptedRadio radio;
         fillRadio(radio);
         radio.silentAfter = silentAfter;
@@ -63,14 +63,14 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
         ASSERT_FALSE(transfer.active());
         ASSERT_FALSE(r.sent.empty());
         EXPECT_EQ(r.sent.back(), Bytes{'E'});
-        EXPECT_EQ(session.imageOut, imageOutBefore);
+        EXPECT_EQ(session.imageOut, start.imageOut);
         if (silentAfter < kReadReplies) {
             ASSERT_EQ(r.outcome, Outcome::TimedOut);
             ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
             ASSERT_EQ(encoded(session.config), configBefore);
         } else {
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            Session fresh = programWithItsOwnConfiguration();
+            Session fresh = start;
             std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
             fresh.decode();
             EXPECT_EQ(encoded(session.config), encoded(fresh.config));
@@ -79,11 +79,11 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
 }
 
 TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
+    const Session start = programWithItsOwnConfiguration();
+    const MemoryImage configBefore = encoded(start.config);
     for (int silentAfter = 0; silentAfter <= kWriteReplies; ++silentAfter) {
         SCOPED_TRACE(silentAfter);
-        Session session = programWithItsOwnConfiguration();
-        const MemoryImage configBefore = encoded(session.config);
-        const MemoryImage imageInBefore = session.imageIn;
+        Session session = start;
         ScriptedRadio radio;
         radio.silentAfter = silentAfter;
         RadioTransfer transfer(session);
@@ -99,7 +99,7 @@ TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
         const int blocks = frames - std::clamp(frames - 124, 0, 2);
         EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(), [](const Bytes& f) { return f.size() == 20; }),
                   blocks);
-        EXPECT_EQ(session.imageIn, imageInBefore);
+        EXPECT_EQ(session.imageIn, start.imageIn);
         EXPECT_EQ(encoded(session.config), configBefore);
     }
 }
