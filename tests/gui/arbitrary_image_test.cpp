@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/msgbox.h"
 #include "app/transfer_controller.h"
+#include "image/address_map.h"
 #include "session/session.h"
 #include "transfer/image_transfer.h"
 
@@ -18,6 +19,15 @@ MemoryImage encoded(const Configuration& config) {
     MemoryImage image;
     encodeImage(config, image);
     return image;
+}
+
+// The first address where two images differ, for the failure message.
+std::string firstDifference(const MemoryImage& a, const MemoryImage& b) {
+    for (std::size_t i = 0; i < MemoryImage::kSize; ++i)
+        if (a[i] != b[i])
+            return "address " + std::to_string(i) + ": " + std::to_string(a[i]) + " became " +
+                   std::to_string(b[i]);
+    return "none";
 }
 
 TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
@@ -37,12 +47,32 @@ TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
         const MemoryImage decoded = encoded(session.config);
 
         emit window.transfer().decoded();  // as at the end of a read: every window redraws
-        ASSERT_EQ(encoded(session.config), decoded);
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
         session.config.languageIndex = 1 - session.config.languageIndex;
         window.applyLanguage();
-        ASSERT_EQ(encoded(session.config), decoded);
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
     }
     setMsgBoxResponder({});
+}
+
+// Display characters are typed in upper case, but a radio may hold any byte there; reading it and writing it
+// back must give the radio its own characters.
+TEST(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
+    Session session;
+    MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+    // Lower case alone (which the key rule would raise), and with bytes the key rule refuses.
+    for (const std::string chars : {"abc-1z", "ab~c\x01z"}) {
+        SCOPED_TRACE(chars);
+        session.imageIn.fill(0xFF);
+        std::copy(chars.begin(), chars.end(), session.imageIn.bytes().begin() + addr::kDisplayChars);
+        session.decode();
+        emit window.transfer().decoded();
+        EXPECT_EQ(session.config.features.text31, chars);
+        const MemoryImage out = encoded(session.config);
+        EXPECT_EQ(std::string(out.bytes().begin() + addr::kDisplayChars,
+                              out.bytes().begin() + addr::kDisplayChars + addr::kDisplayCharsSize),
+                  chars);
+    }
 }
 
 }  // namespace
