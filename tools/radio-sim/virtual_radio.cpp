@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -21,7 +22,15 @@ namespace zrt::sim {
 
 namespace {
 
-constexpr auto kByteTimeAt9600 = std::chrono::microseconds(1042);  // 10 bits per byte
+constexpr auto kByteTimeAt9600 = std::chrono::nanoseconds(1'041'667);  // 10 bits per byte
+
+// Sleeps to an absolute time, so that the wake-up lateness of one byte is not added to the next. The
+// default timer slack (50 us a sleep) would make a paced line visibly slower than 9600 baud.
+void sleepUntil(std::chrono::steady_clock::time_point when) {
+    thread_local const bool precise = ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
+    (void)precise;
+    std::this_thread::sleep_until(when);
+}
 
 std::string systemError(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
@@ -86,6 +95,9 @@ bool VirtualRadio::poll(int timeoutMs) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;  // EIO: no one has the line open
     if (n == 0) return true;
+    bytesIn_ += static_cast<std::size_t>(n);
+    // The frame is complete only when its last byte would have come down the line.
+    if (faults_.pace9600) sleepUntil(occupy(receiveBusy_, static_cast<std::size_t>(n)));
 
     std::vector<Bytes> answers;
     {
@@ -105,13 +117,25 @@ bool VirtualRadio::poll(int timeoutMs) {
 bool VirtualRadio::writeReply(const Bytes& reply) {
     const bool byteByByte = faults_.splitReplies || faults_.pace9600;
     if (!byteByByte) return writeSome(reply.data(), reply.size());
+    // Byte k is there once its stop bit has gone out, k + 1 byte times after the reply began; a late
+    // wake-up for one byte does not delay the next.
+    const Clock::time_point begin = std::max(sendBusy_, Clock::now());
+    if (faults_.pace9600) occupy(sendBusy_, reply.size());
+    long k = 0;
     for (std::uint8_t b : reply) {
+        if (faults_.pace9600)
+            sleepUntil(begin + std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * ++k));
         if (!writeSome(&b, 1)) return false;
-        if (faults_.pace9600) std::this_thread::sleep_for(kByteTimeAt9600);
         if (faults_.splitReplies)
             std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
     }
     return true;
+}
+
+VirtualRadio::Clock::time_point VirtualRadio::occupy(Clock::time_point& busyUntil, std::size_t bytes) {
+    busyUntil = std::max(busyUntil, Clock::now()) +
+                std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * static_cast<long>(bytes));
+    return busyUntil;
 }
 
 // Writes everything unless the radio is being stopped; a line that nobody reads must not hang the radio.
@@ -119,6 +143,7 @@ bool VirtualRadio::writeSome(const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(master_, data, size);
         if (n > 0) {
+            bytesOut_ += static_cast<std::size_t>(n);
             data += n;
             size -= static_cast<std::size_t>(n);
             continue;
