@@ -25,10 +25,18 @@ constexpr double kSecondsPerByte = 10.0 / 9600.0;  // 8N1
 
 struct Run {
     double seconds = 0;
-    std::size_t bytes = 0;  // both ways
-    int roundTrips = 0;     // replies of the radio
+    std::size_t bytes = 0;    // both ways
+    int roundTrips = 0;       // replies of the radio
+    double handlingUs = 0;    // median: a reply handed over by the port until the program's answer is written
+    double turnaroundUs = 0;  // median: the radio's reply written until the program's next frame read
     bool ok = false;
 };
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
 
 zrt::sim::RadioProtocol::Memory patterned() {
     zrt::sim::RadioProtocol::Memory m;
@@ -59,6 +67,9 @@ class Bench {
             return false;
         }
         zrt::setMsgBoxResponder([](const zrt::MsgBoxRequest&) { return zrt::msg::kResultOk; });
+        // The slots of a signal run in the order they were connected: this one before the program's, the
+        // one below after it, so the two bracket the program's whole handling of a reply.
+        QObject::connect(&port_, &zrt::RadioPort::bytesReceived, [this] { handling_.start(); });
         if (window_) {
             controller_ = std::make_unique<zrt::TransferController>(session_, port_, nullptr);
         } else {
@@ -70,6 +81,8 @@ class Bench {
             };
             driver_->setHandlers(std::move(h));
         }
+        QObject::connect(&port_, &zrt::RadioPort::bytesReceived,
+                         [this] { handled_.push_back(static_cast<double>(handling_.nsecsElapsed()) / 1e3); });
         return true;
     }
 
@@ -85,13 +98,14 @@ class Bench {
   private:
     Run measure(bool write) {
         // Let the line settle: the radio's reply to a final 'E' of the last run may still be on its way.
-        QElapsedTimer settle;
-        settle.start();
-        while (settle.elapsed() < 50)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QEventLoop settle;
+        QTimer::singleShot(50, &settle, &QEventLoop::quit);
+        settle.exec();
 
         const std::size_t bytesBefore = radio_->bytesIn() + radio_->bytesOut();
         const int repliesBefore = radio_->replies();
+        const std::size_t turnaroundsBefore = radio_->turnaroundMicros().size();
+        handled_.clear();
         outcome_.reset();
         QElapsedTimer timer;
         timer.start();
@@ -107,6 +121,13 @@ class Bench {
         r.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         r.bytes = radio_->bytesIn() + radio_->bytesOut() - bytesBefore;
         r.roundTrips = radio_->replies() - repliesBefore;
+        const std::vector<double> turnarounds = radio_->turnaroundMicros();
+        // The first turnaround of a run is the pause between runs.
+        r.turnaroundUs =
+            median(std::vector<double>(turnarounds.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 turnaroundsBefore + 1, turnarounds.size())),
+                                       turnarounds.end()));
+        r.handlingUs = median(handled_);
         r.ok = outcome_ == zrt::link::Outcome::Succeeded;
         if (!write) {
             const auto memory = radio_->memory();
@@ -122,6 +143,8 @@ class Bench {
     std::unique_ptr<zrt::LinkDriver> driver_;
     std::unique_ptr<zrt::TransferController> controller_;
     QEventLoop loop_;
+    QElapsedTimer handling_;
+    std::vector<double> handled_;
     std::optional<zrt::link::Outcome> outcome_;
 };
 
@@ -131,6 +154,10 @@ void print(const char* what, const char* mode, const Run& r) {
         "%s %s: %.3f s, wire %.3f s, ratio %.3f (%zu bytes, %d round trips, %.3f ms a round trip)%s\n", what,
         mode, r.seconds, wire, r.seconds / wire, r.bytes, r.roundTrips,
         r.roundTrips ? 1000.0 * r.seconds / r.roundTrips : 0.0, r.ok ? "" : "  FAILED");
+    std::printf(
+        "  median per round trip: program %.1f us from a reply handed over to its answer written; "
+        "turnaround seen by the radio %.1f us\n",
+        r.handlingUs, r.turnaroundUs);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "app/main_window.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
+#include "app/startup_probe.h"
 #include "session/session.h"
 
 namespace {
@@ -29,6 +31,8 @@ int takeScreenshots(zrt::MainWindow& window, const QString& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZR-T410"));
     QApplication::setApplicationVersion(QStringLiteral("3.00"));
@@ -47,8 +51,13 @@ int main(int argc, char** argv) {
                                         QStringLiteral("Save pictures of the main window into DIR and exit."),
                                         QStringLiteral("DIR"));
     screenshotOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    QCommandLineOption startupOption(
+        QStringLiteral("startup-time"),
+        QStringLiteral("Print the time to the shown main window and the resident memory, then exit."));
+    startupOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(portOption);
     parser.addOption(screenshotOption);
+    parser.addOption(startupOption);
     parser.process(app);
 
     QString portDevice = parser.value(portOption);
@@ -65,6 +74,11 @@ int main(int argc, char** argv) {
         return takeScreenshots(window, parser.value(screenshotOption));
     }
 
+    if (parser.isSet(startupOption)) {
+        // The port is opened as always; a box about it must not stand in the way of the figure.
+        zrt::setMsgBoxResponder([](const zrt::MsgBoxRequest&) { return 1; });
+        zrt::probeStartup(&window, sinceMain);
+    }
     QTimer::singleShot(0, &window, [&window] { window.openStartPort(); });
     return QApplication::exec();
 }

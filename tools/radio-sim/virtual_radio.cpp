@@ -96,6 +96,12 @@ bool VirtualRadio::poll(int timeoutMs) {
     if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;  // EIO: no one has the line open
     if (n == 0) return true;
     bytesIn_ += static_cast<std::size_t>(n);
+    if (replyEnd_ != Clock::time_point{}) {
+        const double micros = std::chrono::duration<double, std::micro>(Clock::now() - replyEnd_).count();
+        std::lock_guard lock(mutex_);
+        turnarounds_.push_back(micros);
+        replyEnd_ = {};
+    }
     // The frame is complete only when its last byte would have come down the line.
     if (faults_.pace9600) sleepUntil(occupy(receiveBusy_, static_cast<std::size_t>(n)));
 
@@ -106,6 +112,7 @@ bool VirtualRadio::poll(int timeoutMs) {
     }
     for (const Bytes& reply : answers) {
         if (!writeReply(reply)) return false;
+        replyEnd_ = Clock::now();
         if (faults_.closeAfter >= 0 && replies() >= faults_.closeAfter) {
             closePty();
             return false;
@@ -177,6 +184,11 @@ void VirtualRadio::setMemory(const RadioProtocol::Memory& memory) {
 std::vector<ReceivedFrame> VirtualRadio::frames() const {
     std::lock_guard lock(mutex_);
     return protocol_.frames();
+}
+
+std::vector<double> VirtualRadio::turnaroundMicros() const {
+    std::lock_guard lock(mutex_);
+    return turnarounds_;
 }
 
 int VirtualRadio::replies() const {

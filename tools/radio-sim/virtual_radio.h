@@ -49,6 +49,9 @@ class VirtualRadio {
     // Bytes taken from and written to the line so far (all of them, noise and garbage included).
     std::size_t bytesIn() const { return bytesIn_; }
     std::size_t bytesOut() const { return bytesOut_; }
+    // For each frame that followed a reply: microseconds from the reply's last byte written to the frame's
+    // first bytes read, the other side's turnaround (its own time and the line's transit both ways).
+    std::vector<double> turnaroundMicros() const;
 
     // The memory to and from a *.dat data file; false with a reason in error() on failure.
     bool loadDataFile(const std::string& path);
@@ -73,6 +76,8 @@ class VirtualRadio {
     std::atomic<bool> closed_{false};
     std::atomic<std::size_t> bytesIn_{0};
     std::atomic<std::size_t> bytesOut_{0};
+    Clock::time_point replyEnd_{};  // while a reply waits for the next frame
+    std::vector<double> turnarounds_;
     Clock::time_point receiveBusy_{};
     Clock::time_point sendBusy_{};
     std::thread thread_;
