@@ -148,15 +148,18 @@ class Bench {
     std::optional<zrt::link::Outcome> outcome_;
 };
 
-void print(const char* what, const char* mode, const Run& r) {
+void print(const char* what, bool paced, const Run& r) {
     const double wire = static_cast<double>(r.bytes) * kSecondsPerByte;
+    const double trips = std::max(1, r.roundTrips);
+    // On the instant radio all of the time is added time; on the paced one, what exceeds the wire time.
+    const double addedMs = 1000.0 * (paced ? r.seconds - wire : r.seconds) / trips;
     std::printf(
-        "%s %s: %.3f s, wire %.3f s, ratio %.3f (%zu bytes, %d round trips, %.3f ms a round trip)%s\n", what,
-        mode, r.seconds, wire, r.seconds / wire, r.bytes, r.roundTrips,
-        r.roundTrips ? 1000.0 * r.seconds / r.roundTrips : 0.0, r.ok ? "" : "  FAILED");
+        "%s %s: %.2f s, wire %.2f s, ratio %.3f (%zu bytes, %d round trips, %.3f ms added a round trip)%s\n",
+        what, paced ? "paced" : "instant", r.seconds, wire, r.seconds / wire, r.bytes, r.roundTrips, addedMs,
+        r.ok ? "" : "  FAILED");
     std::printf(
-        "  median per round trip: program %.1f us from a reply handed over to its answer written; "
-        "turnaround seen by the radio %.1f us\n",
+        "  a round trip's median: %.1f us of the program's handling of a reply, %.1f us turnaround as the "
+        "radio sees it\n",
         r.handlingUs, r.turnaroundUs);
 }
 
@@ -183,14 +186,13 @@ int main(int argc, char** argv) {
 
     Bench bench(parser.isSet(paced), parser.isSet(window));
     if (!bench.open()) return 1;
-    const char* mode = parser.isSet(paced) ? "paced" : "instant";
     const int runs = std::max(1, parser.value(repeat).toInt());
     bool ok = true;
     for (int i = 0; i < runs; ++i) {
         const Run r = bench.read();
-        print("read", mode, r);
+        print("read", parser.isSet(paced), r);
         const Run w = bench.write();
-        print("write", mode, w);
+        print("write", parser.isSet(paced), w);
         ok = ok && r.ok && w.ok;
     }
     return ok ? 0 : 1;

@@ -24,12 +24,23 @@ namespace {
 
 constexpr auto kByteTimeAt9600 = std::chrono::nanoseconds(1'041'667);  // 10 bits per byte
 
+// A sleeping thread wakes up tens of microseconds late, more on a busy or virtual machine.
+constexpr auto kWakeUpMargin = std::chrono::microseconds(200);
+
 // Sleeps to an absolute time, so that the wake-up lateness of one byte is not added to the next. The
-// default timer slack (50 us a sleep) would make a paced line visibly slower than 9600 baud.
-void sleepUntil(std::chrono::steady_clock::time_point when) {
+// default timer slack (50 us a sleep) would make a paced line visibly slower than 9600 baud. Where the
+// other side waits for exactly this moment (a frame's last byte), the last stretch is spun instead, so that
+// the line's timing measures the program and not the radio's wake-up.
+void sleepUntil(std::chrono::steady_clock::time_point when, bool exact) {
     thread_local const bool precise = ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
     (void)precise;
-    std::this_thread::sleep_until(when);
+    if (!exact) {
+        std::this_thread::sleep_until(when);
+        return;
+    }
+    std::this_thread::sleep_until(when - kWakeUpMargin);
+    while (std::chrono::steady_clock::now() < when) {
+    }
 }
 
 std::string systemError(const char* what) {
@@ -103,7 +114,7 @@ bool VirtualRadio::poll(int timeoutMs) {
         replyEnd_ = {};
     }
     // The frame is complete only when its last byte would have come down the line.
-    if (faults_.pace9600) sleepUntil(occupy(receiveBusy_, static_cast<std::size_t>(n)));
+    if (faults_.pace9600) sleepUntil(occupy(receiveBusy_, static_cast<std::size_t>(n)), true);
 
     std::vector<Bytes> answers;
     {
@@ -130,8 +141,10 @@ bool VirtualRadio::writeReply(const Bytes& reply) {
     if (faults_.pace9600) occupy(sendBusy_, reply.size());
     long k = 0;
     for (std::uint8_t b : reply) {
+        ++k;
         if (faults_.pace9600)
-            sleepUntil(begin + std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * ++k));
+            sleepUntil(begin + std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * k),
+                       k == static_cast<long>(reply.size()));
         if (!writeSome(&b, 1)) return false;
         if (faults_.splitReplies)
             std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
