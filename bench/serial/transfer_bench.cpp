@@ -25,10 +25,11 @@ constexpr double kSecondsPerByte = 10.0 / 9600.0;  // 8N1
 
 struct Run {
     double seconds = 0;
-    std::size_t bytes = 0;    // both ways
-    int roundTrips = 0;       // replies of the radio
-    double handlingUs = 0;    // median: a reply handed over by the port until the program's answer is written
-    double turnaroundUs = 0;  // median: the radio's reply written until the program's next frame read
+    std::size_t bytes = 0;  // both ways
+    int roundTrips = 0;     // replies of the radio
+    // The program's whole handling of a reply handed over by the port (its answer, then the window's update),
+    // and the turnaround as the radio sees it: its reply written until the program's next frame read.
+    std::vector<double> handlingUs, turnaroundUs;
     bool ok = false;
 };
 
@@ -36,6 +37,13 @@ double median(std::vector<double> v) {
     if (v.empty()) return 0;
     std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
     return v[v.size() / 2];
+}
+
+double mean(const std::vector<double>& v) {
+    double sum = 0;
+    for (double x : v)
+        sum += x;
+    return v.empty() ? 0 : sum / static_cast<double>(v.size());
 }
 
 zrt::sim::RadioProtocol::Memory patterned() {
@@ -123,11 +131,10 @@ class Bench {
         r.roundTrips = radio_->replies() - repliesBefore;
         const std::vector<double> turnarounds = radio_->turnaroundMicros();
         // The first turnaround of a run is the pause between runs.
-        r.turnaroundUs =
-            median(std::vector<double>(turnarounds.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                                 turnaroundsBefore + 1, turnarounds.size())),
-                                       turnarounds.end()));
-        r.handlingUs = median(handled_);
+        r.turnaroundUs.assign(turnarounds.begin() + static_cast<std::ptrdiff_t>(
+                                                        std::min(turnaroundsBefore + 1, turnarounds.size())),
+                              turnarounds.end());
+        r.handlingUs = handled_;
         r.ok = outcome_ == zrt::link::Outcome::Succeeded;
         if (!write) {
             const auto memory = radio_->memory();
@@ -158,9 +165,9 @@ void print(const char* what, bool paced, const Run& r) {
         what, paced ? "paced" : "instant", r.seconds, wire, r.seconds / wire, r.bytes, r.roundTrips, addedMs,
         r.ok ? "" : "  FAILED");
     std::printf(
-        "  a round trip's median: %.1f us of the program's handling of a reply, %.1f us turnaround as the "
-        "radio sees it\n",
-        r.handlingUs, r.turnaroundUs);
+        "  a round trip's program handling %.1f us (median %.1f), turnaround as the radio sees it %.1f us "
+        "(median %.1f)\n",
+        mean(r.handlingUs), median(r.handlingUs), mean(r.turnaroundUs), median(r.turnaroundUs));
 }
 
 }  // namespace
