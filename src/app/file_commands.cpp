@@ -23,6 +23,23 @@ void fileMessage(int languageIndex, const msg::Message& m, const QString& path, 
              qs(m.title, languageIndex), owner);
 }
 
+// The file dialog of Open and Save; "" when cancelled. A name saved without an extension gets ".dat" while
+// the data file filter is chosen, so that Open finds the file again; the overwrite question sees that name.
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.dat")) ? QStringLiteral("dat")
+                                                                            : QString());
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 FileCommands::FileCommands(Session& session, QWidget* dialogParent)
@@ -35,8 +52,7 @@ bool FileCommands::newFile() {
 }
 
 bool FileCommands::open() {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
     if (path.isEmpty()) return false;
     return openPath(path);
 }
@@ -64,8 +80,7 @@ bool FileCommands::openPath(const QString& path) {
 }
 
 bool FileCommands::save() {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptSave);
     if (path.isEmpty()) return false;
     return savePath(path);
 }

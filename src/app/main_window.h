@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* addEditor(EditorWindow* editor, const char* formName);
 
     void showEditor(EditorWindow* editor);
+    void commitEditors();  // the open cell editors of the channel and FM windows, before a transfer or a save
+    void save();
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();

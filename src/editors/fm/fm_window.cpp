@@ -171,7 +171,11 @@ void FmWindow::buildControls() {
 }
 
 void FmWindow::applyLanguage() {
-    applyCaptions(this, fmCaptions(), session_.config.languageIndex);
+    const int language = session_.config.languageIndex;
+    applyCaptions(this, fmCaptions(), language);
+    // A message still on show is read in the language now chosen.
+    if (message_.visible && (language == kChinese || language == kEnglish))
+        label2_->setText(qs(msg::kFmOutOfRange, language));
 }
 
 void FmWindow::refresh() {
