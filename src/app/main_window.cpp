@@ -60,6 +60,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
       ports_(std::move(ports)),
       port_(new RadioPort(this)),
       files_(session, this),
+      channelCsv_(session, this),
       clock_(monotonicMs) {
     setObjectName(name("MDIForm1"));
     setWindowIcon(radioIcon());
@@ -125,6 +126,18 @@ void MainWindow::buildMenu() {
         if (files_.open()) configurationReplaced();
     });
     item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    item(file, "MNImport", QKeySequence(), [this] {
+        commitEditors();
+        if (channelCsv_.importChannels()) {
+            channel_->discardEditors();
+            channel_->refresh();
+            showEditor(channel_);
+        }
+    });
+    item(file, "MNExport", QKeySequence(), [this] {
+        commitEditors();
+        channelCsv_.exportChannels();
+    });
     // Print has never had a command; greyed so that choosing it does not look like a failure.
     item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
     file->addSeparator()->setObjectName(name("MNLine1"));

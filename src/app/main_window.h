@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/channel_csv_commands.h"
 #include "app/file_commands.h"
 #include "config/service_gestures.h"
 #include "platform/port_names.h"
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow {
     RadioPort* port_ = nullptr;
     std::unique_ptr<TransferController> transfer_;
     FileCommands files_;
+    ChannelCsvCommands channelCsv_;
     std::function<std::int64_t()> clock_;
     std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 

@@ -46,6 +46,7 @@ struct RadioPort::Impl {
     QSerialPort serial;
     QString device;  // as given to open(): the port's own name drops the /dev/ of a path
     link::ReceiveBuffer buffer;
+    bool closing = false;
 };
 
 RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
@@ -56,7 +57,8 @@ RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
             emit bytesReceived(*handed);
     });
     connect(&d_->serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (!d_->serial.isOpen()) return;
+        // Flushing a hung-up line while closing fails again; that error belongs to the close under way.
+        if (!d_->serial.isOpen() || d_->closing) return;
         const bool gone =
             error == QSerialPort::ResourceError ||
             ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) && hungUp(d_->serial));
@@ -92,10 +94,13 @@ bool RadioPort::open(const QString& device) {
 }
 
 void RadioPort::close() {
+    if (d_->closing) return;
+    d_->closing = true;
     if (d_->serial.isOpen()) {
         d_->serial.flush();
         d_->serial.close();
     }
+    d_->closing = false;
     d_->buffer.clear();
     d_->device.clear();
 }

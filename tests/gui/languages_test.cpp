@@ -167,6 +167,8 @@ std::vector<Expected> expectedTexts() {
         {"MNNew", "text", "New(&N)", "新建(&N)"},
         {"MNOpen", "text", "Open(&O)", "打开(&O)"},
         {"MNSave", "text", "Save(&S)", "保存(&S)"},
+        {"MNImport", "text", "Import Channels…", "导入信道…"},
+        {"MNExport", "text", "Export Channels…", "导出信道…"},
         {"MNPrint", "text", "Print(&P)", "打印(&P)"},
         {"MNQuit", "text", "Quit(&Q)", "退出(&Q)"},
         {"MNEdit", "title", "Edit(&E)", "编辑(&E)"},
