@@ -2,12 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QSaveFile>
 
 #include "app/msgbox.h"
-#include "datafile/data_file.h"
+#include "platform/data_file_io.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 
@@ -23,6 +21,23 @@ void fileMessage(int languageIndex, const msg::Message& m, const QString& path, 
              qs(m.title, languageIndex), owner);
 }
 
+// The file dialog of Open and Save; "" when cancelled. A name saved without an extension gets ".dat" while
+// the data file filter is chosen, so that Open finds the file again; the overwrite question sees that name.
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.dat")) ? QStringLiteral("dat")
+                                                                            : QString());
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 FileCommands::FileCommands(Session& session, QWidget* dialogParent)
@@ -35,59 +50,34 @@ bool FileCommands::newFile() {
 }
 
 bool FileCommands::open() {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
     if (path.isEmpty()) return false;
     return openPath(path);
 }
 
 bool FileCommands::openPath(const QString& path) {
-    const int language = session_.config.languageIndex;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fileMessage(language, msg::kFileOpenFailed, path, parent_);
-        return false;
-    }
-    // Nothing past the 3120 bytes of a data file is ever looked at.
-    const QByteArray data = file.read(static_cast<qint64>(datafile::kFileSize));
-    if (file.error() != QFileDevice::NoError) {
-        fileMessage(language, msg::kFileOpenFailed, path, parent_);
-        return false;
-    }
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
-    if (!datafile::load(std::span(bytes, static_cast<std::size_t>(data.size())), session_.imageIn)) {
-        msgBoxEx(language, msg::kFileTypeIncorrect, parent_);
-        return false;
-    }
-    session_.decode();
-    return true;
+    return report(openDataFile(session_, path), path);
 }
 
 bool FileCommands::save() {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, QString(), QCoreApplication::applicationDirPath(), kFilter);
+    const QString path = askPath(parent_, QFileDialog::AcceptSave);
     if (path.isEmpty()) return false;
     return savePath(path);
 }
 
-// Written to a temporary file that replaces the old one only once complete, so a failure (full disk, pulled
-// stick) never leaves a truncated data file behind.
 bool FileCommands::savePath(const QString& path) {
-    session_.encode();
-    const std::vector<std::uint8_t> bytes = datafile::serialize(session_.imageOut);
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (disk full) shows in write()'s count: a buffered device drops the
-    // rest of a short write at commit() and still reports success.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(reinterpret_cast<const char*>(bytes.data()),
-                                    static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-                         file.commit();
-    if (!written) {
-        file.cancelWriting();
-        fileMessage(session_.config.languageIndex, msg::kFileSaveFailed, path, parent_);
-        return false;
-    }
-    return true;
+    return report(saveDataFile(session_, path), path);
+}
+
+bool FileCommands::report(FileResult result, const QString& path) {
+    if (result == FileResult::Done) return true;
+    const int language = session_.config.languageIndex;
+    const msg::Message& m = fileResultMessage(result);
+    if (fileResultNamesPath(result))
+        fileMessage(language, m, path, parent_);
+    else
+        msgBoxEx(language, m, parent_);
+    return false;
 }
 
 }  // namespace zrt

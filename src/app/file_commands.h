@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/data_file_io.h"
+
 class QWidget;
 
 namespace zrt {
@@ -22,6 +24,8 @@ class FileCommands {
     bool savePath(const QString& path);  // messages on failure; true when the file was written
 
   private:
+    bool report(FileResult result, const QString& path);  // the message of a failure; true when done
+
     Session& session_;
     QWidget* parent_;
 };

@@ -10,7 +10,7 @@ namespace zrt {
 // <program folder>/help/<en|zh>/index.html
 QString helpDocumentPath(int languageIndex);
 
-// Opens the document in the desktop's viewer; says so when it is missing or cannot be opened.
+// Shows the document in the program's help window; says so when it is missing.
 void openHelp(int languageIndex, QWidget* owner);
 
 }  // namespace zrt

@@ -7,10 +7,13 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -31,6 +34,7 @@
 #include "editors/fm/fm_window.h"
 #include "i18n/about_captions.h"
 #include "i18n/main_window_captions.h"
+#include "i18n/toolkit_language.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "session/session.h"
@@ -56,10 +60,15 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
       ports_(std::move(ports)),
       port_(new RadioPort(this)),
       files_(session, this),
+      channelCsv_(session, this),
       clock_(monotonicMs) {
     setObjectName(name("MDIForm1"));
     setWindowIcon(radioIcon());
-    resize(1100, 760);
+    // Room for the channel window beside the bars; less on a small screen, where the window must still fit.
+    QSize size(1100, 760);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(24, 48));
+    resize(size);
 
     buildMenu();
     buildTopBar();
@@ -73,8 +82,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     about_->setWindowIcon(windowIcon());
 
     transfer_ = std::make_unique<TransferController>(session_, *port_, this);
-    connect(transfer_.get(), &TransferController::aboutToStart, this,
-            [this] { channel_->commitFrequencyEditor(); });
+    connect(transfer_.get(), &TransferController::aboutToStart, this, &MainWindow::commitEditors);
     connect(transfer_.get(), &TransferController::commandsEnabled, this,
             &MainWindow::setTransferCommandsEnabled);
     connect(transfer_.get(), &TransferController::decoded, this, &MainWindow::configurationReplaced);
@@ -117,7 +125,19 @@ void MainWindow::buildMenu() {
     item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
         if (files_.open()) configurationReplaced();
     });
-    item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_.save(); });
+    item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
+    item(file, "MNImport", QKeySequence(), [this] {
+        commitEditors();
+        if (channelCsv_.importChannels()) {
+            channel_->discardEditors();
+            channel_->refresh();
+            showEditor(channel_);
+        }
+    });
+    item(file, "MNExport", QKeySequence(), [this] {
+        commitEditors();
+        channelCsv_.exportChannels();
+    });
     // Print has never had a command; greyed so that choosing it does not look like a failure.
     item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
     file->addSeparator()->setObjectName(name("MNLine1"));
@@ -187,7 +207,7 @@ void MainWindow::buildTopBar() {
     button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
         if (files_.open()) configurationReplaced();
     });
-    button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { files_.save(); });
+    button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { save(); });
     tools->addSeparator();
     button("TRead", QStyle::SP_ArrowDown, kToolRead, [this] { transfer_->startRead(); });
     button("TWrite", QStyle::SP_ArrowUp, kToolWrite, [this] { transfer_->startWrite(); });
@@ -257,8 +277,26 @@ void MainWindow::buildEditors() {
 
 QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName) {
     if (editor->objectName().isEmpty()) editor->setObjectName(name(formName));
+    // The sub window would otherwise shrink the editor to its layout's minimum: it keeps the size the
+    // editor gave itself, with the frame and title bar around it.
+    const QSize size = editor->size().expandedTo(editor->minimumSizeHint());
     QMdiSubWindow* sub = mdi_->addSubWindow(editor);
+    sub->resize(size);
+    if (sub->layout()) sub->layout()->activate();
+    sub->resize(size + (size - editor->size()));
     sub->setObjectName(name(formName) + QStringLiteral("Frame"));
+    // The child window's own menu claims Ctrl+W for Close on some desktops, which would take the key from
+    // Write: the menu's keys win, the child window keeps its other keys (Ctrl+F4).
+    QList<QKeySequence> taken;
+    for (const QAction* a : menuBar()->findChildren<QAction*>())
+        taken << a->shortcuts();
+    if (QMenu* system = sub->systemMenu()) {
+        for (QAction* a : system->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            keys.removeIf([&](const QKeySequence& k) { return taken.contains(k); });
+            if (keys != a->shortcuts()) a->setShortcuts(keys);
+        }
+    }
     sub->setWindowIcon(windowIcon());
     sub->installEventFilter(this);
     return sub;
@@ -289,8 +327,33 @@ void MainWindow::showEditor(EditorWindow* editor) {
     editor->show();
     if (sub->isMinimized()) sub->showNormal();
     sub->show();
+    // Wherever the area placed it, the whole window is in view when it fits, its title bar at least.
+    if (!sub->isMaximized()) {
+        const QRect area = mdi_->viewport()->rect();
+        QRect g = sub->geometry();
+        if (g.right() > area.right()) g.moveRight(area.right());
+        if (g.bottom() > area.bottom()) g.moveBottom(area.bottom());
+        g.moveTopLeft(QPoint(std::max(g.left(), 0), std::max(g.top(), 0)));
+        sub->move(g.topLeft());
+    }
     sub->raise();
     mdi_->setActiveSubWindow(sub);
+    // The keyboard goes with the window: into its table where it has one, unless it is already inside.
+    const QWidget* focus = QApplication::focusWidget();
+    if (editor->focusProxy() && !(focus && editor->isAncestorOf(focus)))
+        editor->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::commitEditors() {
+    // What is being typed into a cell belongs to what is written: the encode reads the stores, and the FM
+    // encode also the FM window's cells.
+    channel_->commitFrequencyEditor();
+    fm_->commitCellEditor();
+}
+
+void MainWindow::save() {
+    commitEditors();
+    files_.save();
 }
 
 void MainWindow::bandListClicked(int index) {
@@ -301,7 +364,10 @@ void MainWindow::bandListClicked(int index) {
     const bool cleared = session_.chooseBand(
         index, [&] { return msgBoxEx(language, msg::kBandChangeQuestion, this) == msg::kResultOk; });
     features_->refresh();
-    if (cleared) channel_->refresh();
+    if (cleared) {
+        channel_->discardEditors();
+        channel_->refresh();
+    }
 }
 
 void MainWindow::openStartPort() {
@@ -367,6 +433,7 @@ void MainWindow::updateClock() {
 
 void MainWindow::setLanguage(int languageIndex) {
     session_.config.languageIndex = languageIndex;
+    applyToolkitLanguage(languageIndex);
     applyLanguage();
 }
 
@@ -395,6 +462,7 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::configurationReplaced() {
+    channel_->discardEditors();
     for (EditorWindow* editor :
          std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
         editor->refresh();

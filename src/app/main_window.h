@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 
+#include "app/channel_csv_commands.h"
 #include "app/file_commands.h"
 #include "config/service_gestures.h"
 #include "platform/port_names.h"
@@ -76,6 +77,8 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* addEditor(EditorWindow* editor, const char* formName);
 
     void showEditor(EditorWindow* editor);
+    void commitEditors();  // the open cell editors of the channel and FM windows, before a transfer or a save
+    void save();
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow {
     RadioPort* port_ = nullptr;
     std::unique_ptr<TransferController> transfer_;
     FileCommands files_;
+    ChannelCsvCommands channelCsv_;
     std::function<std::int64_t()> clock_;
     std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 

@@ -12,6 +12,8 @@ namespace zrt {
 inline constexpr int kFmChannels = 25;
 inline constexpr int kFmDisplayModeCount = 2;  // Combo1(1): channel, frequency
 inline constexpr int kFmStepCount = 3;         // Combo1(2): 50K, 100K, 200K
+// The items of the tuning step list, the same in both languages.
+inline constexpr std::array<std::string_view, kFmStepCount> kFmStepItems{"50K", "100K", "200K"};
 inline constexpr double kFmLowest = 87.0;
 inline constexpr double kFmHighest = 107.9;
 

@@ -26,7 +26,7 @@ constexpr std::array<Text, 12> kHeaders{{
 constexpr std::array<std::string_view, 6> kListNames{"Combo5_5", "Combo5_6", "Combo5_7",
                                                      "Combo5_8", "Combo5_9", "Combo5_10"};
 
-constexpr std::size_t kCaptionCount = 1 + 2 + 2 * kListNames.size() + 2 * kHeaders.size();
+constexpr std::size_t kCaptionCount = 1 + 2 + 2 * (kListNames.size() + 1) + 2 * kHeaders.size();
 
 // Item 0 of the tone list Combo1 is written with the tone list's own Off text (see the window).
 constexpr std::array<Caption, kCaptionCount> makeCaptions() {
@@ -38,6 +38,8 @@ constexpr std::array<Caption, kCaptionCount> makeCaptions() {
     for (std::size_t k = 0; k < kListNames.size(); ++k)
         for (int item = 0; item < 2; ++item)
             t[i++] = {kListNames[k], CaptionProp::Item, item, kChannelListItems[k][item]};
+    for (int item = 0; item < 2; ++item)
+        t[i++] = {kUnusedListName, CaptionProp::Item, item, kUnusedListItems[static_cast<std::size_t>(item)]};
     for (std::string_view grid : {kGrid1Name, kGrid2Name})
         for (std::size_t c = 0; c < kHeaders.size(); ++c)
             t[i++] = {grid, CaptionProp::Header, static_cast<int>(c), kHeaders[c]};

@@ -15,6 +15,8 @@ constexpr std::array kMainWindow{
     Caption{"MNNew", P::Text, 0, {"New(&N)", "新建(&N)"}},
     Caption{"MNOpen", P::Text, 0, {"Open(&O)", "打开(&O)"}},
     Caption{"MNSave", P::Text, 0, {"Save(&S)", "保存(&S)"}},
+    Caption{"MNImport", P::Text, 0, {"Import Channels…", "导入信道…"}},
+    Caption{"MNExport", P::Text, 0, {"Export Channels…", "导出信道…"}},
     Caption{"MNPrint", P::Text, 0, {"Print(&P)", "打印(&P)"}},
     Caption{"MNQuit", P::Text, 0, {"Quit(&Q)", "退出(&Q)"}},
     Caption{"MNEdit", P::Title, 0, {"Edit(&E)", "编辑(&E)"}},

@@ -46,7 +46,6 @@ struct RadioPort::Impl {
     QSerialPort serial;
     QString device;  // as given to open(): the port's own name drops the /dev/ of a path
     link::ReceiveBuffer buffer;
-    // Flushing a hung-up line fails with a write error, whose handler would close (and flush) again.
     bool closing = false;
 };
 
@@ -58,6 +57,7 @@ RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
             emit bytesReceived(*handed);
     });
     connect(&d_->serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        // Flushing a hung-up line while closing fails again; that error belongs to the close under way.
         if (!d_->serial.isOpen() || d_->closing) return;
         const bool gone =
             error == QSerialPort::ResourceError ||

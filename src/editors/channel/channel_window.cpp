@@ -1,10 +1,12 @@
 #include "editors/channel/channel_window.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -58,6 +60,12 @@ bool leavesEditor(const QFocusEvent* e) {
     return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
 }
 
+// A name as its cell shows it. An empty name is kept in the radio as eight zero bytes, which read back as
+// eight characters of code 0; they stay in the store (so the bytes go back unchanged) but show as nothing.
+QString nameCellText(const std::string& name) {
+    return fromBytes(name).remove(QChar(0));
+}
+
 }  // namespace
 
 ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
@@ -90,8 +98,10 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
                 [this, grid] { gridScrolled(grid); });
     }
-    // Group A is in view until the tab changes.
+    // Group A is in view until the tab changes. The table in view takes the keyboard when the window is
+    // activated, so arrows and Enter work at once.
     grids_[1]->hide();
+    setFocusProxy(grids_[0]);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -112,6 +122,10 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         list->setCurrentIndex(1);
         combo5_[k - kFirstListColumn] = list;
     }
+    QComboBox* unused = makeList(this, qs(kUnusedListName));
+    for (const Text& item : kUnusedListItems)
+        unused->addItem(qs(item, lang));
+    unused->setCurrentIndex(1);
     // The length limits apply to typing only: a longer name from an image stays whole in the box.
     LineFilter::install(text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); });
     LineFilter::install(text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); });
@@ -160,7 +174,7 @@ void ChannelWindow::redrawChannel(int n) {
     const int row = rowOf(n) - 1;
     for (int c = kRxColumn; c < kTableColumns; ++c) {
         const std::string text = channelCellText(store, n, c, session_.config.languageIndex);
-        g->item(row, c)->setText(c == kNameColumn ? fromBytes(text) : qs(text));
+        g->item(row, c)->setText(c == kNameColumn ? nameCellText(text) : qs(text));
     }
 }
 
@@ -204,6 +218,7 @@ void ChannelWindow::changeTab(int index) {
     currentGroup_ = group;
     wheel_->hookGrid(currentGrid());
     grid(group)->show();
+    setFocusProxy(grid(group));
     grid(group == kGroupA ? kGroupB : kGroupA)->hide();
 }
 
@@ -298,7 +313,7 @@ void ChannelWindow::text1LostFocus() {
                     setCell(editRow_, c,
                             qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
                 // The cell shows the name the channel will be written with.
-                setCell(editRow_, kNameColumn, fromBytes(config.channels.name[editChannel() - 1]));
+                setCell(editRow_, kNameColumn, nameCellText(config.channels.name[editChannel() - 1]));
             }
             break;
         case FrequencyOutcome::Emptied:
@@ -319,7 +334,7 @@ void ChannelWindow::text2LostFocus() {
     if (committing_ || text2_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const std::string name = commitName(session_.config.channels, editChannel(), toBytes(text2_->text()));
-    setCell(editRow_, kNameColumn, fromBytes(name));
+    setCell(editRow_, kNameColumn, nameCellText(name));
     if (text2_->hasFocus()) currentGrid()->setFocus();
     text2_->hide();
 }
@@ -339,6 +354,20 @@ void ChannelWindow::commitFrequencyEditor() {
     text2LostFocus();
 }
 
+void ChannelWindow::discardEditors() {
+    QScopedValueRollback<bool> guard(committing_, true);  // hiding moves the focus, which must not commit
+    const QWidget* focus = QApplication::focusWidget();
+    bool editing = focus && (focus == text1_ || focus == text2_ || focus == combo1_);
+    for (const QComboBox* list : combo5_)
+        editing = editing || focus == list;
+    text1_->hide();
+    text2_->hide();
+    combo1_->hide();
+    for (QComboBox* list : combo5_)
+        list->hide();
+    if (editing) currentGrid()->setFocus();
+}
+
 void ChannelWindow::closeEditors() {
     text1LostFocus();
     text2LostFocus();
@@ -351,6 +380,21 @@ void ChannelWindow::closeEditors() {
 // ---- Events ----------------------------------------------------------------------------------------
 
 bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Escape leaves an editor as it was: a text box gets the cell's text back before the table takes the
+    // focus (so its commit changes nothing), a list closes without a choice.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if ((watched == text1_ || watched == text2_) && editRow_ >= 1) {
+            static_cast<QLineEdit*>(watched)->setText(currentGrid()->item(editRow_ - 1, editCol_)->text());
+            currentGrid()->setFocus();
+            return true;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(watched);
+            list && list->isVisible() && !list->view()->isVisible()) {
+            currentGrid()->setFocus();
+            list->hide();
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusOut && leavesEditor(static_cast<QFocusEvent*>(event))) {
         if (watched == text1_) {
             text1LostFocus();

@@ -29,6 +29,10 @@ class ChannelWindow : public EditorWindow {
     // editor is committed too, so that a name being typed is not left out of what is written.
     void commitFrequencyEditor();
 
+    // Closes an open cell editor without committing it: what it holds belongs to a configuration that a read,
+    // an open, New or a band change has just replaced.
+    void discardEditors();
+
     // ClearNO, ClearGrid and StartForm: empty the store and the rows of one channel or of all.
     void clearNo(int n);
     void clearGrid();

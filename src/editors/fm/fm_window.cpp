@@ -112,7 +112,8 @@ void FmWindow::buildControls() {
     combo_[1]->addItems({QString(), QString()});
     connect(combo_[1], &QComboBox::currentIndexChanged, this,
             [this](int index) { session_.config.fmWindow.displayModePosition = index; });
-    combo_[2]->addItems({QStringLiteral("50K"), QStringLiteral("100K"), QStringLiteral("200K")});
+    for (std::string_view step : kFmStepItems)
+        combo_[2]->addItem(qs(step));
     connect(combo_[2], &QComboBox::currentIndexChanged, this,
             [this](int index) { session_.config.fmWindow.stepPosition = index; });
     // The step is carried like the other values but is not for the user to see or change.
@@ -171,7 +172,11 @@ void FmWindow::buildControls() {
 }
 
 void FmWindow::applyLanguage() {
-    applyCaptions(this, fmCaptions(), session_.config.languageIndex);
+    const int language = session_.config.languageIndex;
+    applyCaptions(this, fmCaptions(), language);
+    // A message still on show is read in the language now chosen.
+    if (message_.visible && (language == kChinese || language == kEnglish))
+        label2_->setText(qs(msg::kFmOutOfRange, language));
 }
 
 void FmWindow::refresh() {

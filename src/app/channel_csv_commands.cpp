@@ -1,0 +1,117 @@
+#include "app/channel_csv_commands.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include "app/msgbox.h"
+#include "config/channel_csv.h"
+#include "platform/data_file_io.h"
+#include "platform/qt_text.h"
+#include "session/session.h"
+
+namespace zrt {
+
+namespace {
+
+const QString kFilter = QStringLiteral("CSV(*.csv);;AllFiles(*.*)");
+// A channel list larger than this is not one (128 rows of a few hundred bytes).
+constexpr qint64 kMaxCsvBytes = 4 * 1024 * 1024;
+// A report box lists at most this many lines of one kind.
+constexpr std::size_t kListedLines = 15;
+
+QString noteLines(const std::vector<CsvNote>& notes, int language) {
+    QString text;
+    for (std::size_t k = 0; k < notes.size() && k < kListedLines; ++k)
+        text += QStringLiteral("\n") + qs(csvNoteText(notes[k], language));
+    if (notes.size() > kListedLines)
+        text += QStringLiteral("\n") +
+                qs(fillText(kCsvMoreLines.in(language), {std::to_string(notes.size() - kListedLines)}));
+    return text;
+}
+
+// The file dialog; "" when cancelled. A list saved without an extension gets ".csv" while the CSV filter is
+// chosen, so that spreadsheets and the import find it again.
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), QString(), kFilter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv")
+                                                                            : QString());
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void fileMessage(int language, const msg::Message& m, const QString& path, QWidget* owner) {
+    msgBoxEx(language, qs(m.text, language) + QDir::toNativeSeparators(path), m.style, qs(m.title, language),
+             owner);
+}
+
+}  // namespace
+
+ChannelCsvCommands::ChannelCsvCommands(Session& session, QWidget* dialogParent)
+    : session_(session), parent_(dialogParent) {}
+
+bool ChannelCsvCommands::importChannels() {
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
+    return !path.isEmpty() && importPath(path);
+}
+
+bool ChannelCsvCommands::importPath(const QString& path) {
+    const int language = session_.config.languageIndex;
+    const std::optional<QByteArray> data = readFileBytes(path, kMaxCsvBytes + 1);
+    if (!data || data->size() > kMaxCsvBytes) {
+        fileMessage(language, msg::kFileOpenFailed, path, parent_);
+        return false;
+    }
+    // Into a copy first: the user decides about a partly refused list before anything changes.
+    ChannelStore channels = session_.config.channels;
+    const CsvImport result = importChannelsCsv(data->toStdString(), channels, session_.config.band);
+    if (result.fileRefused) {
+        msgBoxEx(language, noteLines(result.refused, language).mid(1), msg::kStyleCritical,
+                 qs(kCsvErrorTitle, language), parent_);
+        return false;
+    }
+    QString report = qs(fillText(kCsvImportSummary.in(language),
+                                 {std::to_string(result.imported), std::to_string(result.emptied),
+                                  std::to_string(result.refused.size())}));
+    report += noteLines(result.refused, language);
+    report += noteLines(result.warnings, language);
+    if (!result.refused.empty()) {
+        report += QStringLiteral("\n\n") + qs(kCsvImportTheRest, language);
+        if (msgBoxEx(language, report, msg::kStyleQuestion, qs(kCsvQuestionTitle, language), parent_) !=
+            msg::kResultOk)
+            return false;
+    } else {
+        msgBoxEx(language, report, msg::kStyleOk, qs(kCsvReportTitle, language), parent_);
+    }
+    session_.config.channels = std::move(channels);
+    return true;
+}
+
+bool ChannelCsvCommands::exportChannels() {
+    const QString path = askPath(parent_, QFileDialog::AcceptSave);
+    return !path.isEmpty() && exportPath(path);
+}
+
+bool ChannelCsvCommands::exportPath(const QString& path) {
+    const int language = session_.config.languageIndex;
+    const CsvExport csv = exportChannelsCsv(session_.config.channels, session_.config.band.limits);
+    if (!writeFileSafely(path, QByteArray::fromStdString(csv.text))) {
+        fileMessage(language, msg::kFileSaveFailed, path, parent_);
+        return false;
+    }
+    // Like Save, a clean export says nothing; channels it could not carry fully are reported.
+    if (!csv.notes.empty()) {
+        const QString report = qs(fillText(kCsvExportSummary.in(language), {std::to_string(csv.channels)})) +
+                               noteLines(csv.notes, language);
+        msgBoxEx(language, report, msg::kStyleExclamation, qs(kCsvReportTitle, language), parent_);
+    }
+    return true;
+}
+
+}  // namespace zrt

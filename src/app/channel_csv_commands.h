@@ -1,0 +1,27 @@
+// Import Channels and Export Channels of the File menu: the channel list as a CSV file, with file dialogs
+// and a report of what was imported, changed on the way or refused.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zrt {
+
+class Session;
+
+class ChannelCsvCommands {
+  public:
+    ChannelCsvCommands(Session& session, QWidget* dialogParent);
+
+    bool importChannels();                 // file dialog, then importPath
+    bool importPath(const QString& path);  // true when the channels changed (the tables then redraw)
+    bool exportChannels();                 // file dialog, then exportPath
+    bool exportPath(const QString& path);  // true when the file was written
+
+  private:
+    Session& session_;
+    QWidget* parent_;
+};
+
+}  // namespace zrt

@@ -1,0 +1,177 @@
+#include "app/screenshot_tour.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+
+#include "app/about_box.h"
+#include "app/caption_fit.h"
+#include "app/main_window.h"
+#include "app/progress_window.h"
+#include "config/channel_edit.h"
+#include "config/configuration.h"
+#include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/features/features_window.h"
+#include "editors/fm/fm_window.h"
+#include "image/tone_list.h"
+
+namespace zrt {
+
+namespace {
+
+int tonePosition(std::string_view text) {
+    for (int i = 0; i < kToneListSize; ++i)
+        if (toneListItem(i, kEnglish) == text) return i;
+    return 0;
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+}  // namespace
+
+void fillSampleConfiguration(Configuration& config) {
+    struct Sample {
+        int n;
+        const char* rx;
+        const char* tx;  // nullptr: as received
+        const char* decode;
+        const char* encode;
+        int power;  // 0 low, 1 high
+        const char* name;
+    };
+    const Sample samples[] = {
+        {1, "145.50000", nullptr, nullptr, nullptr, 1, "CALL"},
+        {2, "145.60000", "145.00000", nullptr, "88.5", 1, "RPT1"},
+        {3, "146.52000", nullptr, "100.0", "100.0", 0, "SIMPLX"},
+        {4, "155.02500", nullptr, "D023N", "D023N", 1, "WORK"},
+        {65, "435.00000", nullptr, nullptr, nullptr, 1, "UHF"},
+        {66, "439.40000", "431.80000", "D754I", "67.0", 0, "RPT70"},
+    };
+    ChannelStore& store = config.channels;
+    for (const Sample& s : samples) {
+        commitFrequency(store, config.band, s.n, 1, s.rx);
+        if (s.tx) commitFrequency(store, config.band, s.n, 2, s.tx);
+        if (s.decode) commitListChoice(store, s.n, 3, tonePosition(s.decode), s.decode);
+        if (s.encode) commitListChoice(store, s.n, 4, tonePosition(s.encode), s.encode);
+        commitListChoice(store, s.n, 5, s.power, "");
+        commitName(store, s.n, s.name);
+    }
+    // The FM presets as after OK in the FM window: in its cells and in the store alike.
+    const char* presets[] = {"88.10", "93.50", "97.30", "101.70", "106.10"};
+    for (std::size_t i = 0; i < std::size(presets); ++i)
+        config.fm.channelFreq[i] = config.fmWindow.cells[i] = presets[i];
+    config.fm.currentChannel = 2;
+    config.fmWindow.presentChannel = "2";
+    config.fm.vfoFreq = config.fmWindow.vfo = "98.00";
+}
+
+ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
+    ScreenshotReport report;
+    QDir().mkpath(dir);
+    QMdiArea* mdi = qobject_cast<QMdiArea*>(window.centralWidget());
+
+    auto save = [&](QWidget* shown, const QString& file) {
+        settle();
+        if (!shown->isVisible()) {
+            report.failed << file + QStringLiteral(": not shown");
+            return;
+        }
+        for (const QString& c : clippedCaptions(shown))
+            report.clipped << file + QStringLiteral(": ") + c;
+        const QPixmap picture = shown->grab();
+        if (picture.isNull() || !picture.save(QDir(dir).filePath(file)))
+            report.failed << file + QStringLiteral(": not saved");
+        else
+            report.saved << file;
+    };
+    // An editor as the user sees it after its menu command: its own frame, in front.
+    auto showEditor = [&](EditorWindow* editor) -> QWidget* {
+        QMdiSubWindow* sub = window.subWindowOf(editor);
+        if (!sub) return editor;
+        editor->show();
+        sub->showNormal();
+        sub->raise();
+        if (mdi) mdi->setActiveSubWindow(sub);
+        return sub;
+    };
+    auto hideEditors = [&] {
+        if (!mdi) return;
+        for (QMdiSubWindow* sub : mdi->subWindowList())
+            sub->hide();
+    };
+
+    struct Language {
+        int index;
+        const char* command;
+        const char* suffix;
+    };
+    const Language languages[] = {{kEnglish, "MNEnglish", "en"}, {kChinese, "MNChinese", "zh"}};
+    for (const Language& language : languages) {
+        auto* command = qobject_cast<QAction*>(window.control(language.command));
+        if (command) command->trigger();
+        const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(language.suffix));
+        int windows = 0;
+        auto shot = [&](QWidget* shown, const char* name) {
+            save(shown, QLatin1String(name) + suffix);
+            ++windows;
+        };
+
+        // The main window with the channel tables, as after a read.
+        hideEditors();
+        showEditor(window.channelWindow());
+        shot(&window, "main");
+        shot(window.subWindowOf(window.channelWindow()), "channel");
+
+        hideEditors();
+        shot(showEditor(window.dtmfWindow()), "dtmf");
+
+        hideEditors();
+        FeaturesWindow* features = window.featuresWindow();
+        QWidget* featuresFrame = showEditor(features);
+        features->showPage(1);
+        shot(featuresFrame, "features-page1");
+        features->showPage(2);
+        shot(featuresFrame, "features-page2");
+        features->showPage(1);
+
+        hideEditors();
+        CalibrationWindow* calibration = window.calibrationWindow();
+        QWidget* calibrationFrame = showEditor(calibration);
+        auto* tabs = calibration->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+        for (int tab = 0; tab < 2; ++tab) {
+            if (tabs) tabs->setCurrentIndex(tab);
+            shot(calibrationFrame, tab == 0 ? "calibration-a" : "calibration-b");
+        }
+        if (tabs) tabs->setCurrentIndex(0);
+
+        hideEditors();
+        shot(showEditor(window.fmWindow()), "fm");
+
+        hideEditors();
+        showEditor(window.channelWindow());
+        AboutBox* about = window.aboutBox();
+        about->show();
+        shot(about, "about");
+        about->hide();
+
+        for (const auto kind : {ProgressWindow::Kind::Reading, ProgressWindow::Kind::Writing}) {
+            ProgressWindow progress(kind, language.index, &window);
+            progress.setValue(98);
+            progress.show();
+            shot(&progress, kind == ProgressWindow::Kind::Reading ? "progress-read" : "progress-write");
+            progress.finish();
+        }
+        report.windows = windows;
+    }
+    return report;
+}
+
+}  // namespace zrt

@@ -1,0 +1,77 @@
+// zr-t410-cli: reads, writes, converts and shows ZR-T410 configurations without a window, through the same
+// decode, encode, data-file and transfer code as the program.
+#include <QCoreApplication>
+#include <array>
+
+#include "cli/command_parser.h"
+#include "cli/commands.h"
+#include "cli/console.h"
+
+namespace {
+
+using zrt::cli::Console;
+
+struct Command {
+    const char* name;
+    int (*run)(const QStringList&, Console&);
+    const char* summary;
+};
+
+constexpr std::array kCommands{
+    Command{"read", zrt::cli::readCommand, "read --port DEVICE -o FILE.dat [--raw]   read the radio"},
+    Command{"write", zrt::cli::writeCommand,
+            "write --port DEVICE FILE.dat [--calibration] [--force-band] [--verify]   write the radio"},
+    Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
+    Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
+    Command{"export", zrt::cli::exportCommand,
+            "export FILE.dat CHANNELS.csv   channels to a CSV channel list"},
+    Command{"import", zrt::cli::importCommand,
+            "import CHANNELS.csv FILE.dat -o OUT.dat [--skip-bad] [--replace]   a CSV channel list into a "
+            "data file"},
+};
+
+void usage(const Console& console, bool toError) {
+    std::string text =
+        "Usage: zr-t410-cli COMMAND [options]\n"
+        "The ZR-T410 programming software without its windows.\n\nCommands:\n";
+    for (const Command& c : kCommands)
+        text += std::string("  ") + c.summary + "\n";
+    text +=
+        "\nEvery command takes --help, and --lang zh for the program's messages in Chinese.\n"
+        "A failure prints the program's message to standard error and exits with status 1 (2 for a wrong "
+        "command line).";
+    if (toError)
+        console.err(text);
+    else
+        console.out(text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zr-t410-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.00"));
+
+    const QStringList args = QCoreApplication::arguments();
+    Console console(zrt::cli::languageOf(args));
+    const QString command = args.value(1);
+    if (command.isEmpty()) {
+        usage(console, true);
+        return zrt::cli::kExitUsage;
+    }
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
+        usage(console, false);
+        return zrt::cli::kExitOk;
+    }
+    if (command == QLatin1String("--version")) {
+        console.out("zr-t410-cli " + QCoreApplication::applicationVersion().toStdString());
+        return zrt::cli::kExitOk;
+    }
+    for (const Command& c : kCommands)
+        if (command == QLatin1String(c.name)) return c.run(args, console);
+    console.err("zr-t410-cli: unknown command " + command.toStdString());
+    usage(console, true);
+    return zrt::cli::kExitUsage;
+}

@@ -1,0 +1,463 @@
+// The command line as a user runs it: the built zr-t410-cli in a process of its own, beside a virtual
+// radio on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "config/channel_edit.h"
+#include "config/channel_table.h"
+#include "datafile/data_file.h"
+#include "image/tone_list.h"
+#include "platform/qt_text.h"
+#include "radio-sim/virtual_radio.h"
+#include "session/session.h"
+#include "session/write_verification.h"
+
+namespace zrt {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct CliRun {
+    int code = -1;
+    QString out, err;
+};
+
+QString cliPath() {
+    QString dir = qEnvironmentVariable("ZRT_BUILD_DIR");
+    if (dir.isEmpty()) dir = QCoreApplication::applicationDirPath();
+    return QDir(dir).filePath(QStringLiteral("zr-t410-cli"));
+}
+
+CliRun cli(const QStringList& args) {
+    QProcess p;
+    p.start(cliPath(), args);
+    CliRun r;
+    if (!p.waitForStarted() || !p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        r.err = QStringLiteral("did not run: ") + p.errorString();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+Bytes readBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray d = f.readAll();
+    return Bytes(d.begin(), d.end());
+}
+
+void writeBytes(const QString& path, const Bytes& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+void writeText(const QString& path, const QString& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+}
+
+Bytes noise(std::size_t size, unsigned seed) {
+    Bytes b(size);
+    std::uint32_t x = seed;
+    for (auto& v : b) {
+        x = x * 1664525u + 1013904223u;
+        v = static_cast<std::uint8_t>(x >> 24);
+    }
+    return b;
+}
+
+// A data file of any image bytes.
+Bytes dataFileOf(const Bytes& image) {
+    Bytes file = datafile::header();
+    file.insert(file.end(), image.begin(),
+                image.begin() + static_cast<std::ptrdiff_t>(datafile::kImageBytes));
+    return file;
+}
+
+// A configuration as a user builds it in the windows, saved.
+Bytes knownDataFile(int bandIndex = 0) {
+    Session s;
+    s.chooseBand(bandIndex, [] { return true; });
+    ChannelStore& ch = s.config.channels;
+    const BandState& b = s.config.band;
+    commitFrequency(ch, b, 1, kRxColumn, "145.12");
+    commitFrequency(ch, b, 1, kTxColumn, "145.72");
+    commitListChoice(ch, 1, 4, toneListIndex("88.5"), "88.5");
+    commitListChoice(ch, 1, 5, 0, {});
+    commitName(ch, 1, "RPT1");
+    commitFrequency(ch, b, 65, kRxColumn, "435.5");
+    commitListChoice(ch, 65, 3, toneListIndex("D023I"), "D023I");
+    commitListChoice(ch, 65, 4, toneListIndex("D023I"), "D023I");
+    commitListChoice(ch, 65, 7, 0, {});
+    commitName(ch, 65, "UHF");
+    s.config.features[FeatureList::Combo7] = 0;  // beep off
+    s.config.features[FeatureList::Combo19] = 3;
+    s.config.features.text31 = "HELLO";
+    s.config.features.text20 = "146.52000";
+    s.config.features[FeatureList::Combo23] = toneListIndex("100.0");
+    s.config.fm.channelFreq[0] = s.config.fmWindow.cells[0] = "88.10";
+    s.config.fm.channelFreq[24] = s.config.fmWindow.cells[24] = "107.90";
+    s.config.fm.currentChannel = 3;
+    s.config.fm.displayMode = 1;
+    s.config.fm.step = 2;
+    s.config.fm.vfoFreq = "99.50";
+    for (int i = 0; i < kCalibValues; ++i)
+        s.config.calib.values[static_cast<std::size_t>(i)] = 100 + i;
+    s.encode();
+    return datafile::serialize(s.imageOut);
+}
+
+// What the program's Open and Save make of a data file.
+Bytes openedAndSaved(const Bytes& file) {
+    Session s;
+    EXPECT_TRUE(datafile::load(file, s.imageIn));
+    s.decode();
+    s.encode();
+    return datafile::serialize(s.imageOut);
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void TearDown() override {
+        if (radio_) radio_->stop();
+    }
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}, sim::LineFaults faults = {}) {
+        radio_ = std::make_unique<sim::VirtualRadio>(behaviour, faults);
+        EXPECT_TRUE(radio_->open()) << radio_->error();
+        EXPECT_TRUE(radio_->start());
+        return *radio_;
+    }
+    QString device() const { return qs(radio_->devicePath()); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<sim::VirtualRadio> radio_;
+};
+
+// ---- Data files ---------------------------------------------------------------------------------------
+
+TEST_F(Cli, ResaveIsTheProgramsOpenAndSaveByteForByte) {
+    Bytes header = noise(datafile::kHeaderSize, 9);  // any header with the identifier is accepted
+    std::copy(datafile::kModelIdentifier.begin(), datafile::kModelIdentifier.end(), header.begin());
+    Bytes noisy = header;
+    const Bytes image = noise(datafile::kImageBytes, 4);
+    noisy.insert(noisy.end(), image.begin(), image.end());
+    Bytes shortFile = knownDataFile(2);
+    shortFile.resize(2000);  // the rest reads as 0xFF
+
+    const std::pair<const char*, Bytes> files[] = {
+        {"configured", knownDataFile(0)},
+        {"noise", noisy},
+        {"short", shortFile},
+        {"erased", dataFileOf(Bytes(datafile::kImageBytes, 0xFF))},
+    };
+    for (const auto& [name, file] : files) {
+        SCOPED_TRACE(name);
+        writeBytes(path("in.dat"), file);
+        const CliRun r = cli({"resave", path("in.dat"), path("out.dat")});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_EQ(readBytes(path("out.dat")), openedAndSaved(file));
+    }
+}
+
+TEST_F(Cli, AFileOfAnotherTypeIsRefusedWithTheProgramsMessage) {
+    Bytes file = knownDataFile();
+    std::copy_n("QMX274", 6, file.begin());
+    writeBytes(path("radio.dat"), file);
+    struct Case {
+        QStringList extra;
+        const char* message;
+    };
+    const Case cases[] = {{{}, "File type is incorrect!"},
+                          {{"--lang", "zh"}, "文件类型不正确！"},
+                          {{"--lang=en"}, "File type is incorrect!"}};
+    for (const Case& c : cases) {
+        const CliRun r = cli(QStringList{"resave", path("radio.dat"), path("out.dat")} << c.extra);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err.trimmed(), QString::fromUtf8(c.message));
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(QFile::exists(path("out.dat")));
+    }
+    const CliRun missing = cli({"show", path("missing.dat")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err.trimmed(), "The file could not be opened: " + path("missing.dat"));
+}
+
+TEST_F(Cli, UsageErrorsAndHelp) {
+    const CliRun none = cli({});
+    EXPECT_EQ(none.code, 2);
+    EXPECT_TRUE(none.err.contains("Commands:"));
+    const CliRun unknown = cli({"flash"});
+    EXPECT_EQ(unknown.code, 2);
+    for (const char* command : {"read", "write", "resave", "show", "export", "import"}) {
+        const CliRun help = cli({command, "--help"});
+        EXPECT_EQ(help.code, 0) << command;
+        EXPECT_TRUE(help.out.contains(command)) << command;
+    }
+    EXPECT_EQ(cli({"resave", path("only-one.dat")}).code, 2);
+    EXPECT_EQ(cli({"show", path("x.dat"), "--colour"}).code, 2);
+    EXPECT_EQ(cli({"read", "--port", "/dev/null"}).code, 2);  // no -o
+}
+
+TEST_F(Cli, ShowJsonOfAKnownFile) {
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun r = cli({"show", path("known.dat"), "--json"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+
+    EXPECT_EQ(o["band"].toString(), "A:136-174MHz B:400-470MHz");
+    const QJsonArray channels = o["channels"].toArray();
+    ASSERT_EQ(channels.size(), 2);
+    EXPECT_EQ(channels[0].toObject(), (QJsonObject{{"channel", 1},
+                                                   {"group", "A"},
+                                                   {"rx", "145.12000"},
+                                                   {"tx", "145.72000"},
+                                                   {"rx_tone", "Off"},
+                                                   {"tx_tone", "88.5"},
+                                                   {"power", "Low"},
+                                                   {"busy_lock", "Off"},
+                                                   {"scan", "On"},
+                                                   {"bandwidth", "wide"},
+                                                   {"scramble", "Off"},
+                                                   {"name", "RPT1"}}));
+    const QJsonObject b1 = channels[1].toObject();
+    EXPECT_EQ(b1["channel"].toInt(), 65);
+    EXPECT_EQ(b1["group"].toString(), "B");
+    EXPECT_EQ(b1["rx_tone"].toString(), "D023I");
+    EXPECT_EQ(b1["scan"].toString(), "Off");
+
+    const QJsonObject features = o["features"].toObject();
+    EXPECT_EQ(features["beep"].toString(), "Off");
+    EXPECT_EQ(features["time_out_timer"].toString(), "3 Minute");
+    EXPECT_EQ(features["key_lock_mode"].toString(), "KEY");
+    EXPECT_EQ(features["vox_delay_time_s"].toString(), "1");
+    EXPECT_EQ(features["display_character"].toString(), "HELLO");
+    EXPECT_EQ(features["a_channel_number"].toString(), "1");
+    EXPECT_FALSE(features.contains("companding"));  // hidden in the window
+    EXPECT_EQ(features.size(), 34);
+    const QJsonObject a = o["vfo_a"].toObject();
+    EXPECT_EQ(a["frequency"].toString(), "146.52000");
+    EXPECT_EQ(a["qt_dqt_enc"].toString(), "100.0");
+    EXPECT_EQ(a["busy_channel_lock"].toString(), "Off");
+    EXPECT_EQ(a["scramble"].toString(), "Off");
+    const QJsonObject b = o["vfo_b"].toObject();
+    EXPECT_EQ(b["frequency"].toString(), "435.00000");
+    EXPECT_FALSE(b.contains("scramble"));
+
+    const QJsonObject fm = o["fm"].toObject();
+    const QJsonArray presets = fm["channels"].toArray();
+    ASSERT_EQ(presets.size(), 25);
+    EXPECT_EQ(presets[0].toString(), "88.10");
+    EXPECT_EQ(presets[1].toString(), "");
+    EXPECT_EQ(presets[24].toString(), "107.90");
+    EXPECT_EQ(fm["start_channel"].toInt(), 3);
+    EXPECT_EQ(fm["display_mode"].toString(), "Frequency");
+    EXPECT_EQ(fm["step"].toString(), "200K");
+    EXPECT_EQ(fm["vfo"].toString(), "99.50");
+    const QJsonArray calibration = o["calibration"].toArray();
+    ASSERT_EQ(calibration.size(), 18);
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(calibration[i].toInt(), 100 + i) << i;
+}
+
+TEST_F(Cli, ShowTablesInTheWindowsWords) {
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun en = cli({"show", path("known.dat")});
+    ASSERT_EQ(en.code, 0);
+    for (const char* text : {"Range: A:136-174MHz B:400-470MHz", "QT/DQT Enc", "A1 ", "B1 ", "RPT1",
+                             "Beep:", "A Group VFO", "FM Channel Set", "Debugging Information"})
+        EXPECT_TRUE(en.out.contains(QString::fromUtf8(text))) << text;
+    const CliRun zh = cli({"show", path("known.dat"), "--lang", "zh"});
+    for (const char* text : {"频段: A:136-174MHz", "信道编辑", "发射亚音频", "提示音:", "关", "调试信息"})
+        EXPECT_TRUE(zh.out.contains(QString::fromUtf8(text))) << text;
+}
+
+// ---- Channel lists ------------------------------------------------------------------------------------
+
+TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
+    writeBytes(path("known.dat"), knownDataFile(0));
+    writeBytes(path("blank.dat"), dataFileOf(Bytes(datafile::kImageBytes, 0xFF)));
+    const CliRun out = cli({"export", path("known.dat"), path("list.csv")});
+    ASSERT_EQ(out.code, 0) << out.err.toStdString();
+    EXPECT_EQ(out.out.trimmed(), "2 channels exported.");
+    const CliRun in = cli({"import", path("list.csv"), path("blank.dat"), "-o", path("back.dat")});
+    ASSERT_EQ(in.code, 0) << in.err.toStdString();
+    EXPECT_EQ(in.out.trimmed(), "2 channels imported, 0 emptied, 0 rows refused.");
+
+    Session original, back;
+    ASSERT_TRUE(datafile::load(readBytes(path("known.dat")), original.imageIn));
+    ASSERT_TRUE(datafile::load(readBytes(path("back.dat")), back.imageIn));
+    original.decode();
+    back.decode();
+    for (int n = 1; n <= kChannelCount; ++n)
+        for (int c = 1; c < kTableColumns; ++c)
+            ASSERT_EQ(channelCellText(back.config.channels, n, c, kEnglish),
+                      channelCellText(original.config.channels, n, c, kEnglish))
+                << n << " " << c;
+}
+
+TEST_F(Cli, ImportNamesEveryRefusedLineAndWritesNothingUnlessTold) {
+    writeBytes(path("known.dat"), knownDataFile(0));
+    writeText(path("hand.csv"),
+              "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq\r\n"
+              "2,Club,146.52,,,,\r\n"
+              "3,Far,175.5,,,,\r\n"
+              "4,Tone,145.6,-,0.6,Tone,89.0\r\n"
+              "5,Seven77,145.7,,,,\r\n");
+    const CliRun refused = cli({"import", path("hand.csv"), path("known.dat"), "-o", path("out.dat")});
+    EXPECT_EQ(refused.code, 1);
+    const QStringList lines = refused.err.trimmed().split('\n');
+    EXPECT_EQ(lines,
+              (QStringList{
+                  "Line 3: Frequency 175.5 MHz: Beyond the scope of frequency band",
+                  "Line 4: Tone 89.0 is not in the tone list",
+                  "Line 5: Name \"Seven77\" became \"SEVEN7\" (at most six characters, no spaces or signs "
+                  "the radio cannot show)",
+                  "Nothing was written: correct the refused rows, or import without them.",
+              }));
+    EXPECT_EQ(refused.out.trimmed(), "2 channels imported, 0 emptied, 2 rows refused.");
+    EXPECT_FALSE(QFile::exists(path("out.dat")));
+
+    const CliRun skipped = cli(
+        {"import", path("hand.csv"), path("known.dat"), "-o", path("out.dat"), "--skip-bad", "--lang", "zh"});
+    EXPECT_EQ(skipped.code, 0);
+    EXPECT_TRUE(skipped.err.contains(QString::fromUtf8("第 3 行：频率 175.5 MHz：超出频段范围")));
+    Session s;
+    ASSERT_TRUE(datafile::load(readBytes(path("out.dat")), s.imageIn));
+    s.decode();
+    EXPECT_EQ(s.config.channels.name[1], "CLUB");
+    EXPECT_TRUE(s.config.channels.isEmpty(3));
+    EXPECT_EQ(s.config.channels.name[4], "SEVEN7");
+    EXPECT_EQ(s.config.channels.name[0], "RPT1");  // not listed: kept
+
+    writeText(path("other.csv"), "Channel,Frequency\n1,145.5\n");
+    const CliRun other = cli({"import", path("other.csv"), path("known.dat"), "-o", path("x.dat")});
+    EXPECT_EQ(other.code, 1);
+    EXPECT_EQ(other.err.trimmed(),
+              "The file is not a channel list: its first line must start with Location,");
+}
+
+// ---- The radio ----------------------------------------------------------------------------------------
+
+TEST_F(Cli, ReadSavesWhatTheProgramSavesAndRawKeepsTheRadiosBytes) {
+    sim::VirtualRadio& radio = startRadio();
+    const Bytes memory = noise(sim::RadioProtocol::kMemorySize, 21);
+    sim::RadioProtocol::Memory m;
+    std::copy(memory.begin(), memory.end(), m.begin());
+    radio.setMemory(m);
+
+    const CliRun r = cli({"read", "--port", device(), "-o", path("read.dat")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("Reading succeeds frequently!"));
+    EXPECT_EQ(readBytes(path("read.dat")), openedAndSaved(dataFileOf(memory)));
+
+    const CliRun raw = cli({"read", "--port", device(), "--raw", "-o", path("raw.dat")});
+    ASSERT_EQ(raw.code, 0) << raw.err.toStdString();
+    EXPECT_EQ(readBytes(path("raw.dat")), dataFileOf(memory));
+}
+
+TEST_F(Cli, WriteSendsTheFileAndVerifyReadsItBack) {
+    sim::VirtualRadio& radio = startRadio();
+    const Bytes file = knownDataFile(0);
+    writeBytes(path("known.dat"), file);
+    const CliRun r = cli({"write", "--port", device(), path("known.dat"), "--calibration", "--verify"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.split('\n').first(), "Writing succeeds frequently!");
+    EXPECT_TRUE(r.out.contains("Checked: the radio holds all 190 blocks written."));
+
+    // Every block written holds the program's encode of the file; the two never written keep the radio's.
+    const Bytes expected = openedAndSaved(file);
+    const auto memory = radio.memory();
+    for (std::size_t block : writtenBlocks(true))
+        for (std::size_t a = block; a < block + 16 && a < memory.size(); ++a)
+            ASSERT_EQ(memory[a], expected[datafile::kHeaderSize + a]) << a;
+    for (std::size_t a = 0x7C0; a < 0x7E0; ++a)
+        ASSERT_EQ(memory[a], 0xFF) << a;
+}
+
+TEST_F(Cli, WriteWithoutCalibrationLeavesTheRadiosCalibration) {
+    sim::VirtualRadio& radio = startRadio();
+    sim::RadioProtocol::Memory m;
+    m.fill(0x5A);
+    radio.setMemory(m);
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun r = cli({"write", "--port", device(), path("known.dat")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const auto memory = radio.memory();
+    for (std::size_t a = 0x7E0; a < 0x800; ++a)
+        ASSERT_EQ(memory[a], 0x5A) << a;
+}
+
+TEST_F(Cli, ARadioOfAnotherBandIsWrittenOnlyWhenForced) {
+    sim::RadioBehaviour behaviour;
+    behaviour.bandCode = 2;
+    sim::VirtualRadio& radio = startRadio(behaviour);
+    writeBytes(path("band0.dat"), knownDataFile(0));
+    const auto before = radio.memory();
+
+    const CliRun refused = cli({"write", "--port", device(), path("band0.dat")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err.trimmed(), "The frequency band is not accorded with, can't write into!");
+    EXPECT_EQ(radio.memory(), before);
+
+    const CliRun forced =
+        cli({"write", "--port", device(), path("band0.dat"), "--force-band", "--lang", "zh"});
+    EXPECT_EQ(forced.code, 0) << forced.err.toStdString();
+    EXPECT_TRUE(forced.err.contains(QString::fromUtf8("频段不符，是否强制写入？")));
+    EXPECT_EQ(forced.out.trimmed(), QString::fromUtf8("写频成功！"));
+    EXPECT_NE(radio.memory(), before);
+
+    // The file's band is the selected band: a file of band 2 needs no force.
+    writeBytes(path("band2.dat"), knownDataFile(2));
+    EXPECT_EQ(cli({"write", "--port", device(), path("band2.dat")}).code, 0);
+}
+
+TEST_F(Cli, ASilentRadioEndsWithTheCommunicationError) {
+    sim::RadioBehaviour behaviour;
+    behaviour.silentAfter = 0;
+    startRadio(behaviour);
+    const CliRun r = cli({"read", "--port", device(), "-o", path("never.dat"), "--lang", "zh"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.trimmed(), QString::fromUtf8("通信出错，请检查对讲机，连线及串口选择！"));
+    EXPECT_FALSE(QFile::exists(path("never.dat")));
+}
+
+TEST_F(Cli, APulledCableEndsWithTheCommunicationError) {
+    sim::LineFaults faults;
+    faults.closeAfter = 40;
+    startRadio({}, faults);
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun r = cli({"write", "--port", device(), path("known.dat")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.trimmed(), "Communication error, check the line and the serial connection selection!");
+}
+
+TEST_F(Cli, APortThatCannotBeOpenedIsNamed) {
+    const CliRun r = cli({"read", "--port", path("no-such-tty"), "-o", path("x.dat")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.startsWith("Serial port" + path("no-such-tty") + "Invalid or has already been used"))
+        << r.err.toStdString();
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,138 @@
+#include "app/channel_csv_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "app/main_window.h"
+#include "app/msgbox.h"
+#include "config/channel_csv.h"
+#include "config/channel_edit.h"
+#include "config/channel_table.h"
+#include "session/session.h"
+
+namespace zrt {
+namespace {
+
+class ChannelCsvCommandsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        setMsgBoxResponder([this](const MsgBoxRequest& r) {
+            shown_.push_back(r);
+            return answer_;
+        });
+        commitFrequency(session_.config.channels, session_.config.band, 1, kRxColumn, "146.0");
+        commitName(session_.config.channels, 1, "KEEP");
+    }
+    void TearDown() override { setMsgBoxResponder({}); }
+
+    QString write(const char* name, const QByteArray& text) {
+        const QString p = dir_.filePath(QString::fromLatin1(name));
+        QFile f(p);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return p;
+    }
+
+    QTemporaryDir dir_;
+    Session session_;
+    ChannelCsvCommands commands_{session_, nullptr};
+    std::vector<MsgBoxRequest> shown_;
+    int answer_ = msg::kResultOk;
+};
+
+const QByteArray kPartlyBad =
+    "Location,Name,Frequency\r\n"
+    "1,One,145.5\r\n"
+    "2,Two,180\r\n";
+
+TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
+    const QString file = write("list.csv", kPartlyBad);
+    const ChannelStore before = session_.config.channels;
+    answer_ = msg::kResultCancel;
+    EXPECT_FALSE(commands_.importPath(file));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].style, msg::kStyleQuestion);
+    EXPECT_EQ(shown_[0].title, "Be careful");
+    EXPECT_EQ(shown_[0].prompt,
+              "1 channels imported, 0 emptied, 1 rows refused.\n"
+              "Line 3: Frequency 180 MHz: Beyond the scope of frequency band\n\n"
+              "Import the other rows?");
+    EXPECT_EQ(session_.config.channels.name, before.name);
+    EXPECT_EQ(session_.config.channels.freq, before.freq);
+
+    answer_ = msg::kResultOk;
+    EXPECT_TRUE(commands_.importPath(file));
+    EXPECT_EQ(session_.config.channels.name[0], "ONE");
+    EXPECT_EQ(session_.config.channels.freq[0][0], "145.50000");
+    EXPECT_TRUE(session_.config.channels.isEmpty(2));
+}
+
+TEST_F(ChannelCsvCommandsTest, AGoodListIsImportedWithASummaryInTheLanguage) {
+    session_.config.languageIndex = kChinese;
+    EXPECT_TRUE(commands_.importPath(write("good.csv", "Location,Frequency\n2,145.55\n")));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].style, msg::kStyleOk);
+    EXPECT_EQ(shown_[0].prompt, QString::fromUtf8("已导入 1 个信道，清空 0 个，拒绝 0 行。"));
+    EXPECT_EQ(session_.config.channels.freq[0][1], "145.55000");
+    EXPECT_EQ(session_.config.channels.name[0], "KEEP");  // not listed, kept
+}
+
+TEST_F(ChannelCsvCommandsTest, OtherFilesChangeNothing) {
+    const ChannelStore before = session_.config.channels;
+    EXPECT_FALSE(commands_.importPath(write("data.csv", "QMV274 and more")));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].style, msg::kStyleCritical);
+    EXPECT_EQ(shown_[0].prompt, "The file is not a channel list: its first line must start with Location,");
+    EXPECT_FALSE(commands_.importPath(dir_.filePath("missing.csv")));
+    EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be opened: "));
+    EXPECT_EQ(session_.config.channels.freq, before.freq);
+}
+
+TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete) {
+    const QString file = dir_.filePath("out.csv");
+    EXPECT_TRUE(commands_.exportPath(file));
+    EXPECT_TRUE(shown_.empty());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(),
+              exportChannelsCsv(session_.config.channels, session_.config.band.limits).text);
+
+    session_.config.channels.freq[0][5] = "1A5.00000";  // what a damaged image may hold
+    EXPECT_TRUE(commands_.exportPath(file));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_TRUE(shown_[0].prompt.contains("Channel 6: Receive frequency 1A5.00000 is not a frequency"));
+    EXPECT_FALSE(commands_.exportPath(dir_.filePath("no-such-folder/out.csv")));
+    EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be saved: "));
+}
+
+TEST(ChannelCsvMenu, ImportAndExportFollowSaveInBothLanguages) {
+    setMsgBoxResponder([](const MsgBoxRequest&) { return msg::kResultOk; });
+    Session session;
+    {
+        MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+        auto* file = qobject_cast<QMenu*>(window.control("MNFile"));
+        ASSERT_NE(file, nullptr);
+        QStringList names;
+        for (QAction* a : file->actions())
+            names << a->objectName();
+        EXPECT_EQ(names.mid(0, 6),
+                  (QStringList{"MNNew", "MNOpen", "MNSave", "MNImport", "MNExport", "MNPrint"}));
+        auto* import = qobject_cast<QAction*>(window.control("MNImport"));
+        auto* exportAction = qobject_cast<QAction*>(window.control("MNExport"));
+        EXPECT_EQ(import->text(), QString::fromUtf8("Import Channels…"));
+        EXPECT_EQ(exportAction->text(), QString::fromUtf8("Export Channels…"));
+        session.config.languageIndex = kChinese;
+        window.applyLanguage();
+        EXPECT_EQ(import->text(), QString::fromUtf8("导入信道…"));
+        EXPECT_EQ(exportAction->text(), QString::fromUtf8("导出信道…"));
+    }
+    setMsgBoxResponder({});
+}
+
+}  // namespace
+}  // namespace zrt
