@@ -11,15 +11,22 @@ zrt_build build
 zrt_build build-asan -DZRT_GUI=OFF -DZRT_SANITIZE=ON -DZRT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 zrt_build build-fuzz -DZRT_FUZZ=ON -DZRT_GUI=OFF -DZRT_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++
 
-# Cases per fuzz target: a few seconds each. A fixed seed makes every run try the same cases; new inputs go
+# Every fuzz target runs a fixed number of cases (a few seconds each) from its seed corpus
+# (tests/fuzz/corpus/<target>, when it has one). A fixed seed makes every run try the same cases; new inputs go
 # to a scratch folder, never into the committed corpus.
 echo "== Fuzz targets =="
-for budget in data_file:2000 link_transfer:3000; do
-    target="${budget%%:*}"
+for source in "$zrt_root"/tests/fuzz/*.cpp; do
+    target="$(basename "$source" .cpp)"
+    case "$target" in
+        data_file) runs=2000 ;;
+        *) runs=3000 ;;
+    esac
     scratch="$zrt_root/build-fuzz/corpus/$target"
     rm -rf "$scratch" && mkdir -p "$scratch"
-    if ! log=$(cd "$zrt_root/build-fuzz" && "./fuzz_$target" -runs="${budget#*:}" -seed=1 \
-        -max_len=8192 "$scratch" "$zrt_root/tests/fuzz/corpus/$target" 2>&1); then
+    seeds=()
+    [ -d "$zrt_root/tests/fuzz/corpus/$target" ] && seeds=("$zrt_root/tests/fuzz/corpus/$target")
+    if ! log=$(cd "$zrt_root/build-fuzz" && "./fuzz_$target" -runs="$runs" -seed=1 -max_len=8192 \
+        "$scratch" "${seeds[@]}" 2>&1); then
         echo "$log" | tail -n 60
         echo "fuzz_$target failed; the input that failed is in build-fuzz/ (crash-*)"
         exit 1
