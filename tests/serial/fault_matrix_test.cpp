@@ -27,10 +27,14 @@
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "support/radio_memory.h"
 #include "transfer/image_transfer.h"
 
 namespace zrt {
 namespace {
+
+using testing_support::asTheProgramKeepsIt;
+using testing_support::patterned;
 
 using sim::ReceivedFrame;
 using Kind = ReceivedFrame::Kind;
@@ -135,27 +139,6 @@ const FaultCase kCases[] = {
     {"WriteOtherBandForceCancelled", true, band(2), {}, Ends::Cancelled, 0, true},
     {"WriteCablePulled", true, {}, pulledAfter(writeBlockAck(20)), Ends::CommunicationError, 21},
 };
-
-sim::RadioProtocol::Memory patterned(unsigned seed) {
-    sim::RadioProtocol::Memory m;
-    std::uint32_t x = seed;
-    for (auto& b : m) {
-        x = x * 1103515245u + 12345u;
-        b = static_cast<std::uint8_t>(x >> 16);
-    }
-    return m;
-}
-
-// A radio's memory as the program keeps it (a fixed point of its decode and encode).
-sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
-    Session s;
-    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
-    s.decode();
-    s.encode();
-    sim::RadioProtocol::Memory m;
-    std::copy_n(s.imageOut.bytes().begin(), m.size(), m.begin());
-    return m;
-}
 
 MemoryImage encoded(const Configuration& config) {
     MemoryImage image;
