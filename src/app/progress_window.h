@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -18,8 +20,10 @@ class ProgressWindow : public QDialog {
 
     ProgressWindow(Kind kind, int languageIndex, QWidget* parent = nullptr);
 
+    // The transfer's step. The bar shows it at once, or within kRepaintMs when it changed just before.
     void setValue(int value);
     int value() const;
+    static constexpr int kRepaintMs = 40;
     // Closes the window; exec() returns.
     void finish();
     // Escape: ignored while the transfer runs.
@@ -29,8 +33,13 @@ class ProgressWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void showValue();
+
     QLabel* label_;
     QProgressBar* bar_;
+    int value_ = kMinimum;
+    QElapsedTimer shown_;  // since the bar last changed
+    QTimer pending_;       // a value waiting for its turn on the bar
     bool finishing_ = false;
 };
 

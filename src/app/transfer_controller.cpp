@@ -77,6 +77,10 @@ void TransferController::startWrite() {
     start(true);
 }
 
+void TransferController::setWatchdogInterval(int ms) {
+    d_->driver.setWatchdogInterval(ms);
+}
+
 bool TransferController::running() const {
     return d_->busy || d_->driver.active();
 }

@@ -20,6 +20,8 @@ class TransferController : public QObject {
     void startRead();   // MNRead / TRead
     void startWrite();  // MNWrite / TWrite
     bool running() const;
+    // The link's watchdog tick (200 ms); see LinkDriver::setWatchdogInterval.
+    void setWatchdogInterval(int ms);
 
   signals:
     // Read and Write become unavailable (false) or available again (true): at once after a failure or a

@@ -37,12 +37,20 @@ void LinkDriver::execute(const link::Actions& actions) {
     auto call = [](const auto& f, auto&&... args) {
         if (f) f(std::forward<decltype(args)>(args)...);
     };
+    // The port's actions go first: the radio starts on its answer while the window repaints its progress
+    // bar (a synchronous repaint that would otherwise delay every one of the ~400 exchanges). Among
+    // themselves, and the rest among themselves, the actions keep their order.
+    for (const link::Action& action : actions) {
+        if (auto* send = std::get_if<link::Send>(&action))
+            port_.send(send->bytes);
+        else if (auto* threshold = std::get_if<link::SetThreshold>(&action))
+            port_.setThreshold(threshold->bytes);
+    }
     bool ask = false;
     for (const link::Action& action : actions) {
-        if (auto* send = std::get_if<link::Send>(&action)) {
-            port_.send(send->bytes);
-        } else if (auto* threshold = std::get_if<link::SetThreshold>(&action)) {
-            port_.setThreshold(threshold->bytes);
+        if (std::holds_alternative<link::Send>(action) ||
+            std::holds_alternative<link::SetThreshold>(action)) {
+            continue;
         } else if (auto* progress = std::get_if<link::SetProgress>(&action)) {
             call(handlers_.progress, progress->value);
         } else if (std::holds_alternative<link::AskForceQuestion>(action)) {

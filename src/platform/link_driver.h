@@ -32,6 +32,9 @@ class LinkDriver : public QObject {
     LinkDriver(Session& session, RadioPort& port, QObject* parent = nullptr);
 
     void setHandlers(Handlers handlers) { handlers_ = std::move(handlers); }
+    // The watchdog's tick, 200 ms unless changed; a transfer still gives up on the eleventh quiet tick.
+    // Tests shorten it so that a silent radio is given up on sooner.
+    void setWatchdogInterval(int ms) { watchdog_.setInterval(ms); }
 
     // Start a transfer on the (open) port; ignored while one runs.
     void startRead();

@@ -11,16 +11,12 @@
 #include "editors/calibration/calibration_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "session/session.h"
+#include "support/key_input.h"
 
 namespace zrt {
 namespace {
 
-void typeKeys(QWidget* w, const QString& keys) {
-    for (const QChar c : keys) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
+using testing_support::typeKeys;
 
 TEST(DtmfWindow, CodeFieldsTakeDtmfCharactersOnly) {
     struct Case {

@@ -11,16 +11,12 @@
 
 #include "image/address_map.h"
 #include "session/session.h"
+#include "support/key_input.h"
 
 namespace zrt {
 namespace {
 
-void typeKeys(QWidget* w, const QString& keys) {
-    for (const QChar c : keys) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
+using testing_support::typeKeys;
 
 void pressEnter(QWidget* w) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));

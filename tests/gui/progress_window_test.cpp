@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTest>
 
 #include "config/text.h"
 
@@ -49,6 +51,25 @@ TEST(ProgressWindow, OnlyTheTransferClosesIt) {
     EXPECT_EQ(w.value(), 57);
     w.finish();
     EXPECT_FALSE(w.isVisible());
+}
+
+// Steps that come faster than the bar repaints are gathered; the bar shows the latest one soon after.
+TEST(ProgressWindow, TheBarCatchesUpWithStepsThatCameTooFast) {
+    ProgressWindow w(ProgressWindow::Kind::Writing, kEnglish);
+    auto* bar = w.findChild<QProgressBar*>("ProgressBar1");
+    ASSERT_NE(bar, nullptr);
+    w.show();
+    w.setValue(10);
+    EXPECT_EQ(bar->value(), 10);  // the first step shows at once
+    for (int v = 11; v <= 30; ++v)
+        w.setValue(v);
+    EXPECT_EQ(w.value(), 30);
+    QElapsedTimer waited;
+    waited.start();
+    while (bar->value() != 30 && waited.elapsed() < 5000)
+        QTest::qWait(10);
+    EXPECT_EQ(bar->value(), 30);
+    w.finish();
 }
 
 }  // namespace

@@ -11,9 +11,13 @@
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "support/radio_memory.h"
 
 namespace zrt {
 namespace {
+
+using testing_support::asTheProgramKeepsIt;
+using testing_support::patterned;
 
 using sim::ReceivedFrame;
 
@@ -75,27 +79,6 @@ bool endedWithE(const sim::VirtualRadio& radio) {
         const auto f = radio.frames();
         return !f.empty() && f.back().kind == ReceivedFrame::Kind::End;
     });
-}
-
-sim::RadioProtocol::Memory patterned(unsigned seed) {
-    sim::RadioProtocol::Memory m;
-    std::uint32_t x = seed;
-    for (auto& b : m) {
-        x = x * 1103515245u + 12345u;
-        b = static_cast<std::uint8_t>(x >> 16);
-    }
-    return m;
-}
-
-// What the program keeps of a radio's memory: its decode and encode, starting from a fresh program.
-sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
-    Session s;
-    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
-    s.decode();
-    s.encode();
-    sim::RadioProtocol::Memory m;
-    std::copy_n(s.imageOut.bytes().begin(), m.size(), m.begin());
-    return m;
 }
 
 TEST_F(SerialTransfer, ReadThenWriteGivesTheRadioBackItsMemory) {

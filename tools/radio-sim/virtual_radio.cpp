@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -21,7 +22,26 @@ namespace zrt::sim {
 
 namespace {
 
-constexpr auto kByteTimeAt9600 = std::chrono::microseconds(1042);  // 10 bits per byte
+constexpr auto kByteTimeAt9600 = std::chrono::nanoseconds(1'041'667);  // 10 bits per byte
+
+// A sleeping thread wakes up tens of microseconds late, more on a busy or virtual machine.
+constexpr auto kWakeUpMargin = std::chrono::microseconds(200);
+
+// Sleeps to an absolute time, so that the wake-up lateness of one byte is not added to the next. The
+// default timer slack (50 us a sleep) would make a paced line visibly slower than 9600 baud. Where the
+// other side waits for exactly this moment (a frame's last byte), the last stretch is spun instead, so that
+// the line's timing measures the program and not the radio's wake-up.
+void sleepUntil(std::chrono::steady_clock::time_point when, bool exact) {
+    thread_local const bool precise = ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0;
+    (void)precise;
+    if (!exact) {
+        std::this_thread::sleep_until(when);
+        return;
+    }
+    std::this_thread::sleep_until(when - kWakeUpMargin);
+    while (std::chrono::steady_clock::now() < when) {
+    }
+}
 
 std::string systemError(const char* what) {
     return std::string(what) + ": " + std::strerror(errno);
@@ -86,6 +106,15 @@ bool VirtualRadio::poll(int timeoutMs) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;  // EIO: no one has the line open
     if (n == 0) return true;
+    bytesIn_ += static_cast<std::size_t>(n);
+    if (replyEnd_ != Clock::time_point{}) {
+        const double micros = std::chrono::duration<double, std::micro>(Clock::now() - replyEnd_).count();
+        std::lock_guard lock(mutex_);
+        turnarounds_.push_back(micros);
+        replyEnd_ = {};
+    }
+    // The frame is complete only when its last byte would have come down the line.
+    if (faults_.pace9600) sleepUntil(occupy(receiveBusy_, static_cast<std::size_t>(n)), true);
 
     std::vector<Bytes> answers;
     {
@@ -94,6 +123,7 @@ bool VirtualRadio::poll(int timeoutMs) {
     }
     for (const Bytes& reply : answers) {
         if (!writeReply(reply)) return false;
+        replyEnd_ = Clock::now();
         if (faults_.closeAfter >= 0 && replies() >= faults_.closeAfter) {
             closePty();
             return false;
@@ -105,13 +135,27 @@ bool VirtualRadio::poll(int timeoutMs) {
 bool VirtualRadio::writeReply(const Bytes& reply) {
     const bool byteByByte = faults_.splitReplies || faults_.pace9600;
     if (!byteByByte) return writeSome(reply.data(), reply.size());
+    // Byte k is there once its stop bit has gone out, k + 1 byte times after the reply began; a late
+    // wake-up for one byte does not delay the next.
+    const Clock::time_point begin = std::max(sendBusy_, Clock::now());
+    if (faults_.pace9600) occupy(sendBusy_, reply.size());
+    long k = 0;
     for (std::uint8_t b : reply) {
+        ++k;
+        if (faults_.pace9600)
+            sleepUntil(begin + std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * k),
+                       k == static_cast<long>(reply.size()));
         if (!writeSome(&b, 1)) return false;
-        if (faults_.pace9600) std::this_thread::sleep_for(kByteTimeAt9600);
         if (faults_.splitReplies)
             std::this_thread::sleep_for(std::chrono::microseconds(faults_.splitGapMicros));
     }
     return true;
+}
+
+VirtualRadio::Clock::time_point VirtualRadio::occupy(Clock::time_point& busyUntil, std::size_t bytes) {
+    busyUntil = std::max(busyUntil, Clock::now()) +
+                std::chrono::duration_cast<Clock::duration>(kByteTimeAt9600 * static_cast<long>(bytes));
+    return busyUntil;
 }
 
 // Writes everything unless the radio is being stopped; a line that nobody reads must not hang the radio.
@@ -119,6 +163,7 @@ bool VirtualRadio::writeSome(const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(master_, data, size);
         if (n > 0) {
+            bytesOut_ += static_cast<std::size_t>(n);
             data += n;
             size -= static_cast<std::size_t>(n);
             continue;
@@ -152,6 +197,11 @@ void VirtualRadio::setMemory(const RadioProtocol::Memory& memory) {
 std::vector<ReceivedFrame> VirtualRadio::frames() const {
     std::lock_guard lock(mutex_);
     return protocol_.frames();
+}
+
+std::vector<double> VirtualRadio::turnaroundMicros() const {
+    std::lock_guard lock(mutex_);
+    return turnarounds_;
 }
 
 int VirtualRadio::replies() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -15,7 +16,9 @@ namespace zrt::sim {
 struct LineFaults {
     bool splitReplies = false;  // each reply byte written on its own, with splitGapMicros between
     int splitGapMicros = 500;
-    bool pace9600 = false;  // each byte takes as long as at 9600 baud, 8N1
+    // Each byte takes as long as at 9600 baud, 8N1, both ways: a frame from the program is taken only once
+    // its last byte would have arrived, and every reply byte appears when it would have been sent.
+    bool pace9600 = false;
     int closeAfter = -1;  // the pty is closed after this many replies, as if the cable were pulled; -1 never
 };
 
@@ -44,6 +47,12 @@ class VirtualRadio {
     std::vector<ReceivedFrame> frames() const;
     int replies() const;
     bool programming() const;
+    // Bytes taken from and written to the line so far (all of them, noise and garbage included).
+    std::size_t bytesIn() const { return bytesIn_; }
+    std::size_t bytesOut() const { return bytesOut_; }
+    // For each frame that followed a reply: microseconds from the reply's last byte written to the frame's
+    // first bytes read, the other side's turnaround (its own time and the line's transit both ways).
+    std::vector<double> turnaroundMicros() const;
 
     // The memory to and from a *.dat data file; false with a reason in error() on failure.
     bool loadDataFile(const std::string& path);
@@ -52,6 +61,9 @@ class VirtualRadio {
   private:
     bool writeReply(const Bytes& reply);
     bool writeSome(const std::uint8_t* data, std::size_t size);
+    // Where the line's receive and send sides are busy until, for the pacing.
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point occupy(Clock::time_point& busyUntil, std::size_t bytes);
     void closePty();
 
     mutable std::mutex mutex_;
@@ -63,6 +75,12 @@ class VirtualRadio {
     std::string error_;
     std::atomic<bool> stopping_{false};
     std::atomic<bool> closed_{false};
+    std::atomic<std::size_t> bytesIn_{0};
+    std::atomic<std::size_t> bytesOut_{0};
+    Clock::time_point replyEnd_{};  // while a reply waits for the next frame
+    std::vector<double> turnarounds_;
+    Clock::time_point receiveBusy_{};
+    Clock::time_point sendBusy_{};
     std::thread thread_;
 };
 

@@ -227,7 +227,14 @@ void FeaturesWindow::refresh() {
     for (const FeatureTextInfo& info : featureTexts()) {
         QLineEdit* edit = texts_[idx(info.id)];
         const QString text = fromBytes(f.*info.value);
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() == text) continue;
+        // The key rule judges what the user types, not what the program shows: with the validator in place,
+        // setText() would raise the lower-case display characters that a radio may hold, and the next write
+        // would change them.
+        const QValidator* validator = edit->validator();
+        edit->setValidator(nullptr);
+        edit->setText(text);
+        edit->setValidator(validator);
     }
     check12_->setChecked(f.check12);
     check13_->setChecked(f.check13);

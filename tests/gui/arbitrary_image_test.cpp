@@ -1,0 +1,79 @@
+// The editor windows after a read or an Open of arbitrary bytes: every window redraws whatever the decode
+// made of them, in both languages, and redrawing never changes the configuration: what a write or a Save
+// would send is what the decode produced, not what a window made of it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/main_window.h"
+#include "app/msgbox.h"
+#include "app/transfer_controller.h"
+#include "image/address_map.h"
+#include "session/session.h"
+#include "transfer/image_transfer.h"
+
+namespace zrt {
+namespace {
+
+MemoryImage encoded(const Configuration& config) {
+    MemoryImage image;
+    encodeImage(config, image);
+    return image;
+}
+
+// The first address where two images differ, for the failure message.
+std::string firstDifference(const MemoryImage& a, const MemoryImage& b) {
+    for (std::size_t i = 0; i < MemoryImage::kSize; ++i)
+        if (a[i] != b[i])
+            return "address " + std::to_string(i) + ": " + std::to_string(a[i]) + " became " +
+                   std::to_string(b[i]);
+    return "none";
+}
+
+TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
+    setMsgBoxResponder([](const MsgBoxRequest&) { return msg::kResultOk; });
+    Session session;
+    MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+    window.show();
+    std::mt19937 rng(20261208);
+    for (int i = 0; i < 60; ++i) {
+        SCOPED_TRACE(i);
+        // Arbitrary bytes, erased memory, or arbitrary bytes over a mostly erased image.
+        for (auto& b : session.imageIn.bytes())
+            b = i % 3 == 1 || (i % 3 == 2 && rng() % 4 != 0) ? 0xFF : static_cast<std::uint8_t>(rng());
+        session.config.languageIndex = i % 2 == 0 ? kEnglish : kChinese;
+        window.applyLanguage();
+        session.decode();
+        const MemoryImage decoded = encoded(session.config);
+
+        emit window.transfer().decoded();  // as at the end of a read: every window redraws
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
+        session.config.languageIndex = 1 - session.config.languageIndex;
+        window.applyLanguage();
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
+    }
+    setMsgBoxResponder({});
+}
+
+// Display characters are typed in upper case, but a radio may hold any byte there; reading it and writing it
+// back must give the radio its own characters.
+TEST(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
+    Session session;
+    MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+    // Lower case alone (which the key rule would raise), and with bytes the key rule refuses.
+    for (const std::string chars : {"abc-1z", "ab~c\x01z"}) {
+        SCOPED_TRACE(chars);
+        session.imageIn.fill(0xFF);
+        std::copy(chars.begin(), chars.end(), session.imageIn.bytes().begin() + addr::kDisplayChars);
+        session.decode();
+        emit window.transfer().decoded();
+        EXPECT_EQ(session.config.features.text31, chars);
+        const MemoryImage out = encoded(session.config);
+        EXPECT_EQ(std::string(out.bytes().begin() + addr::kDisplayChars,
+                              out.bytes().begin() + addr::kDisplayChars + addr::kDisplayCharsSize),
+                  chars);
+    }
+}
+
+}  // namespace
+}  // namespace zrt
