@@ -54,7 +54,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("zr-t410-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.00"));
 
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    // The language may come before the command as well ("zr-t410-cli --lang zh read ..."): the commands
+    // take it among their own options, so move it behind the command.
+    while (args.size() > 1 && args[1].startsWith(QLatin1String("--lang"))) {
+        const int n = (args[1] == QLatin1String("--lang") && args.size() > 2) ? 2 : 1;
+        const QStringList lang = args.mid(1, n);
+        args.remove(1, n);
+        args.append(lang);
+    }
     Console console(zrt::cli::languageOf(args));
     const QString command = args.value(1);
     if (command.isEmpty()) {

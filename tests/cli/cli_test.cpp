@@ -196,14 +196,18 @@ TEST_F(Cli, AFileOfAnotherTypeIsRefusedWithTheProgramsMessage) {
     std::copy_n("QMX274", 6, file.begin());
     writeBytes(path("radio.dat"), file);
     struct Case {
+        QStringList before;  // options in front of the command
         QStringList extra;
         const char* message;
     };
-    const Case cases[] = {{{}, "File type is incorrect!"},
-                          {{"--lang", "zh"}, "文件类型不正确！"},
-                          {{"--lang=en"}, "File type is incorrect!"}};
+    const Case cases[] = {{{}, {}, "File type is incorrect!"},
+                          {{}, {"--lang", "zh"}, "文件类型不正确！"},
+                          {{}, {"--lang=en"}, "File type is incorrect!"},
+                          {{"--lang", "zh"}, {}, "文件类型不正确！"},
+                          {{"--lang=zh"}, {}, "文件类型不正确！"}};
     for (const Case& c : cases) {
-        const CliRun r = cli(QStringList{"resave", path("radio.dat"), path("out.dat")} << c.extra);
+        const CliRun r =
+            cli(QStringList(c.before) << "resave" << path("radio.dat") << path("out.dat") << c.extra);
         EXPECT_EQ(r.code, 1);
         EXPECT_EQ(r.err.trimmed(), QString::fromUtf8(c.message));
         EXPECT_TRUE(r.out.isEmpty());
