@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -51,19 +52,32 @@ void type(QWidget* w, const QString& text) {
         press(w, c.toUpper().unicode(), QString(c));  // key codes of digits, letters and '.' are their ASCII
 }
 
-// Answers the next file dialog with `path` (or cancels it when empty), the way a user would.
+// Answers the next file dialog with `path` (or cancels it when empty), the way a user would: the folder, then
+// the name typed into the name box. QFileDialog::selectFile leaves the name box alone once it has the focus,
+// which it gets at some moment after showing, so the name is typed into the box itself. The answer is given
+// again on every tick until the dialog has finished.
 void answerFileDialog(const QString& path) {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QObject::connect(timer, &QTimer::timeout, [timer, path] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        timer->stop();
-        timer->deleteLater();
+        if (!dialog->property("answered").toBool()) {
+            dialog->setProperty("answered", true);
+            QObject::connect(dialog, &QDialog::finished, timer, [timer] {
+                timer->stop();
+                timer->deleteLater();
+            });
+        }
         if (path.isEmpty()) {
             dialog->reject();
         } else {
-            dialog->selectFile(path);
+            const QFileInfo info(path);
+            dialog->setDirectory(info.absolutePath());
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(info.fileName());
+            else
+                dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept");
         }
     });
