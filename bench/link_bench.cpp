@@ -3,6 +3,8 @@
 // threshold as the serial port does. Per round trip this is the core's share of every exchange.
 #include <benchmark/benchmark.h>
 
+#include <functional>
+
 #include "link/receive_buffer.h"
 #include "radio-sim/radio_protocol.h"
 #include "session/radio_transfer.h"
@@ -46,6 +48,21 @@ Result run(zrt::RadioTransfer& transfer, zrt::link::Actions actions, zrt::sim::R
     return result;
 }
 
+// Runs one whole transfer per iteration and reports the round trips and the time each one took.
+void measure(benchmark::State& state, zrt::RadioTransfer& transfer, zrt::sim::RadioProtocol& radio,
+             const std::function<zrt::link::Actions()>& start, const char* failure) {
+    int roundTrips = 0;
+    for (auto _ : state) {
+        const Result r = run(transfer, start(), radio);
+        if (r.outcome != zrt::link::Outcome::Succeeded) state.SkipWithError(failure);
+        roundTrips = r.roundTrips;
+    }
+    state.counters["round_trips"] = roundTrips;
+    state.counters["per_round_trip"] =
+        benchmark::Counter(static_cast<double>(roundTrips) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 void BM_ReadTransfer(benchmark::State& state) {
     zrt::sim::RadioProtocol radio;
     zrt::MemoryImage full;
@@ -53,16 +70,8 @@ void BM_ReadTransfer(benchmark::State& state) {
     std::copy_n(full.bytes().begin(), radio.memory().size(), radio.memory().begin());
     zrt::Session session;
     zrt::RadioTransfer transfer(session);
-    int roundTrips = 0;
-    for (auto _ : state) {
-        const Result r = run(transfer, transfer.startRead(), radio);
-        if (r.outcome != zrt::link::Outcome::Succeeded) state.SkipWithError("the read failed");
-        roundTrips = r.roundTrips;
-    }
-    state.counters["round_trips"] = roundTrips;
-    state.counters["per_round_trip"] =
-        benchmark::Counter(static_cast<double>(roundTrips) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    measure(
+        state, transfer, radio, [&] { return transfer.startRead(); }, "the read failed");
 }
 BENCHMARK(BM_ReadTransfer)->Unit(benchmark::kMicrosecond);
 
@@ -71,16 +80,8 @@ void BM_WriteTransfer(benchmark::State& state) {
     zrt::Session session;
     session.config = zrt::bench::fullConfiguration();
     zrt::RadioTransfer transfer(session);
-    int roundTrips = 0;
-    for (auto _ : state) {
-        const Result r = run(transfer, transfer.startWrite(), radio);
-        if (r.outcome != zrt::link::Outcome::Succeeded) state.SkipWithError("the write failed");
-        roundTrips = r.roundTrips;
-    }
-    state.counters["round_trips"] = roundTrips;
-    state.counters["per_round_trip"] =
-        benchmark::Counter(static_cast<double>(roundTrips) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    measure(
+        state, transfer, radio, [&] { return transfer.startWrite(); }, "the write failed");
 }
 BENCHMARK(BM_WriteTransfer)->Unit(benchmark::kMicrosecond);
 
