@@ -18,12 +18,15 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"read", zrt::cli::readCommand, "read --port DEVICE -o FILE.dat [--raw]   read the radio"},
+    Command{"read", zrt::cli::readCommand,
+            "read --port DEVICE -o FILE.dat [--raw] [--no-backup]   read the radio"},
     Command{"write", zrt::cli::writeCommand,
             "write --port DEVICE FILE.dat [--raw] [--calibration] [--force-band] [--verify]   write the "
             "radio"},
     Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
     Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
+    Command{"diff", zrt::cli::diffCommand,
+            "diff A.dat B.dat [--json]   the differences of two configurations, field by field"},
     Command{"export", zrt::cli::exportCommand,
             "export FILE.dat CHANNELS.csv   channels to a CSV channel list"},
     Command{"import", zrt::cli::importCommand,

@@ -9,8 +9,11 @@
 #include "cli/console.h"
 #include "config/channel_lists.h"
 #include "config/channel_table.h"
+#include "config/configuration_diff.h"
+#include "i18n/backup_captions.h"
 #include "i18n/calibration_captions.h"
 #include "i18n/channel_captions.h"
+#include "i18n/configuration_words.h"
 #include "i18n/features_captions.h"
 #include "i18n/fm_captions.h"
 #include "i18n/main_window_captions.h"
@@ -22,98 +25,8 @@ namespace zrt::cli {
 
 namespace {
 
+using namespace zrt::words;
 using Rows = std::vector<std::vector<std::string>>;
-
-// ---- The windows' words ----------------------------------------------------------------------------
-
-Text caption(std::span<const Caption> table, std::string_view control, CaptionProp prop, int index = 0) {
-    for (const Caption& c : table)
-        if (c.control == control && c.prop == prop && c.index == index) return c.text;
-    return {};
-}
-
-std::string withoutColon(std::string_view s) {
-    while (!s.empty() && (s.back() == ':' || s.back() == ' '))
-        s.remove_suffix(1);
-    return std::string(s);
-}
-
-// "KeyLock Mode:" gives key_lock_mode, "VOX Delay Time(s):" vox_delay_time_s.
-std::string snakeCase(std::string_view caption) {
-    const std::string s = withoutColon(caption);
-    std::string out;
-    bool gap = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        const bool lower = c >= 'a' && c <= 'z', upper = c >= 'A' && c <= 'Z', digit = c >= '0' && c <= '9';
-        if (!lower && !upper && !digit) {
-            gap = true;
-            continue;
-        }
-        if (upper && i > 0 && s[i - 1] >= 'a' && s[i - 1] <= 'z') gap = true;  // camel case
-        if (gap && !out.empty()) out += '_';
-        gap = false;
-        out += upper ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return out;
-}
-
-// Byte texts of the radio (names, display characters) as UTF-8; for a table, control characters (which
-// an image may hold) as '?', so that they cannot upset the terminal.
-std::string shown(const std::string& bytes, bool forTable) {
-    QString s = fromBytes(bytes);
-    if (forTable)
-        for (QChar& c : s)
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-                c = u'?';
-    return s.toStdString();
-}
-
-// ---- The fields of the optional-features window ------------------------------------------------------
-
-struct Field {
-    Text caption;
-    std::string value;  // in the language asked for
-};
-
-enum class Block { Features, VfoA, VfoB };
-
-Block blockOf(FeatureList f) {
-    const int i = static_cast<int>(f);
-    if (i < static_cast<int>(FeatureList::Combo22)) return Block::Features;
-    if (i < static_cast<int>(FeatureList::Combo46)) return Block::VfoA;
-    return Block::VfoB;
-}
-
-Block blockOf(FeatureText f) {
-    switch (f) {
-        case FeatureText::Text20:
-        case FeatureText::Text21:
-            return Block::VfoA;
-        case FeatureText::Text3:
-        case FeatureText::Text4:
-            return Block::VfoB;
-        default:
-            return Block::Features;
-    }
-}
-
-// The fields the window shows in one block (hidden fields left out), texts first in the VFO blocks as
-// the window has them on top.
-std::vector<Field> fields(const Features& features, Block block, int language, bool forTable) {
-    std::vector<Field> lists, texts;
-    for (const FeatureListInfo& info : featureLists())
-        if (!info.hidden && blockOf(info.id) == block)
-            lists.push_back({info.caption, featureItemText(info.id, features[info.id], language)});
-    for (const FeatureTextInfo& info : featureTexts())
-        if (blockOf(info.id) == block) texts.push_back({info.caption, shown(features.*info.value, forTable)});
-    if (block == Block::Features) {
-        lists.insert(lists.end(), texts.begin(), texts.end());
-        return lists;
-    }
-    texts.insert(texts.end(), lists.begin(), lists.end());
-    return texts;
-}
 
 // ---- Text tables -----------------------------------------------------------------------------------
 
@@ -162,23 +75,6 @@ void printFields(const Console& console, const std::vector<Field>& list) {
     for (const Field& f : list)
         rows.push_back({console.text(f.caption), f.value});
     printTable(console, rows, "  ");
-}
-
-constexpr int kChannelColumns[] = {kLabelColumn, 1, 2, 3, 4, 5, 6, 7, 8, 10, kNameColumn};
-
-std::string cellText(const ChannelStore& store, int n, int column, int language, bool forTable) {
-    const std::string text = channelCellText(store, n, column, language);
-    return column == kNameColumn ? shown(text, forTable) : text;
-}
-
-std::string fmListText(int position, std::span<const std::string_view> items) {
-    return position >= 0 && position < static_cast<int>(items.size()) ? std::string(items[position])
-                                                                      : std::string();
-}
-
-std::string fmDisplayText(int position, int language) {
-    if (position < 0 || position >= kFmDisplayModeCount) return {};
-    return std::string(caption(fmCaptions(), "Combo1_1", CaptionProp::Item, position).in(language));
 }
 
 void printTables(const Session& session, const Console& console) {
@@ -321,6 +217,59 @@ int showCommand(const QStringList& args, Console& console) {
     else
         printTables(session, console);
     return kExitOk;
+}
+
+}  // namespace zrt::cli
+
+namespace zrt::cli {
+
+int diffCommand(const QStringList& args, Console& console) {
+    CommandParser p(
+        QStringLiteral("diff"),
+        QStringLiteral("Compares two data files by meaning, field by field in the windows' words: each "
+                       "channel's cells, the optional features and both VFOs, the FM presets and "
+                       "settings, the calibration values. Prints nothing and exits with 0 when they are "
+                       "the same, lists the differences and exits with 1 when not, exits with 2 when a "
+                       "file cannot be opened."),
+        {{QStringLiteral("A.dat"), QStringLiteral("The first data file.")},
+         {QStringLiteral("B.dat"), QStringLiteral("The second data file.")}});
+    const QCommandLineOption asJson(QStringLiteral("json"),
+                                    QStringLiteral("One JSON array of the differences, in English."));
+    p.options().addOption(asJson);
+    if (auto status = p.parse(args, console)) return *status;
+    Session a, b;
+    const QString pathA = p.positional(0), pathB = p.positional(1);
+    if (!console.fileDone(openDataFile(a, pathA), pathA)) return kExitUsage;
+    if (!console.fileDone(openDataFile(b, pathB), pathB)) return kExitUsage;
+
+    const std::vector<FieldRef> differences = differingFields(a.config, b.config);
+    if (p.options().isSet(asJson)) {
+        QJsonArray list;
+        for (const FieldRef& f : differences) {
+            QJsonObject o{{QStringLiteral("place"), qs(place(f, kEnglish))},
+                          {QStringLiteral("field"), qs(fieldKey(f))},
+                          {QStringLiteral("caption"), qs(fieldCaption(f, kEnglish))},
+                          {QStringLiteral("a"), qs(value(f, a.config, kEnglish, false))},
+                          {QStringLiteral("b"), qs(value(f, b.config, kEnglish, false))}};
+            if (f.area == FieldArea::Channel) {
+                o.insert(QStringLiteral("channel"), f.index);
+                o.insert(QStringLiteral("group"),
+                         groupOf(f.index) == kGroupA ? QStringLiteral("A") : QStringLiteral("B"));
+                o.insert(QStringLiteral("number"), rowOf(f.index));
+            }
+            list.append(o);
+        }
+        console.out(QJsonDocument(list).toJson(QJsonDocument::Indented).toStdString());
+    } else if (!differences.empty()) {
+        const int language = console.language();
+        Rows rows{{console.text(backup_text::kWhere), console.text(backup_text::kField), pathA.toStdString(),
+                   pathB.toStdString()}};
+        for (const FieldRef& f : differences)
+            rows.push_back({place(f, language), fieldCaption(f, language), value(f, a.config, language, true),
+                            value(f, b.config, language, true)});
+        printTable(console, rows);
+    }
+    return differences.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace zrt::cli
