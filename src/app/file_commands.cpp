@@ -59,6 +59,14 @@ bool FileCommands::openPath(const QString& path) {
     return report(openDataFile(session_, path), path);
 }
 
+QString FileCommands::askOpenPath() {
+    return askPath(parent_, QFileDialog::AcceptOpen);
+}
+
+bool FileCommands::openInto(Session& other, const QString& path) {
+    return report(openDataFile(other, path), path);
+}
+
 bool FileCommands::save() {
     const QString path = askPath(parent_, QFileDialog::AcceptSave);
     if (path.isEmpty()) return false;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -23,6 +24,8 @@
 #include <chrono>
 
 #include "app/about_box.h"
+#include "app/backups_window.h"
+#include "app/compare_window.h"
 #include "app/help_viewer.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
@@ -86,6 +89,8 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     connect(transfer_.get(), &TransferController::commandsEnabled, this,
             &MainWindow::setTransferCommandsEnabled);
     connect(transfer_.get(), &TransferController::decoded, this, &MainWindow::configurationReplaced);
+    transfer_->setVerifyAfterWrite(verifyAction_->isChecked());
+    connect(verifyAction_, &QAction::toggled, transfer_.get(), &TransferController::setVerifyAfterWrite);
 
     // Load: band 0, the port list filled (its port is opened by openStartPort), then every caption.
     {
@@ -140,6 +145,16 @@ void MainWindow::buildMenu() {
     });
     // Print has never had a command; greyed so that choosing it does not look like a failure.
     item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
+    item(file, "MNCompare", QKeySequence(), [this] {
+        const QString path = files_.askOpenPath();
+        if (!path.isEmpty()) compareWithPath(path);
+    });
+    item(file, "MNBackups", QKeySequence(), [this] {
+        BackupsWindow* w = backupsWindow();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
     file->addSeparator()->setObjectName(name("MNLine1"));
     item(file, "MNQuit", QKeySequence(), [this] { close(); });
 
@@ -153,6 +168,9 @@ void MainWindow::buildMenu() {
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
     item(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { transfer_->startWrite(); });
+    verifyAction_ = item(program, "MNVerify", QKeySequence(), [] {});
+    verifyAction_->setCheckable(true);
+    verifyAction_->setChecked(true);
     item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });
 
     QMenu* language = menu("MNLanguage");
@@ -453,6 +471,8 @@ void MainWindow::applyLanguage() {
          std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
         editor->applyLanguage();
     applyCaptions(about_, aboutCaptions(), language);
+    if (backups_) backups_->applyLanguage(language);
+    if (compare_) compare_->refresh();
     channel_->refresh();  // the channel tables' texts in the new language
 }
 
@@ -471,6 +491,34 @@ void MainWindow::configurationReplaced() {
         bandList_->setCurrentIndex(session_.config.band.listIndex);
     }
     showEditor(channel_);
+}
+
+BackupsWindow* MainWindow::backupsWindow() {
+    if (backups_) return backups_;
+    backups_ = new BackupsWindow(session_.config.languageIndex, this);
+    backups_->setWindowIcon(windowIcon());
+    connect(backups_, &BackupsWindow::openRequested, this, [this](const QString& path) {
+        if (files_.openPath(path)) configurationReplaced();
+    });
+    connect(backups_, &BackupsWindow::restoreRequested, this,
+            [this](const QString& path) { transfer_->startRestore(path); });
+    connect(backups_, &BackupsWindow::compareRequested, this, &MainWindow::compareWithPath);
+    return backups_;
+}
+
+bool MainWindow::compareWithPath(const QString& path) {
+    commitEditors();
+    Session other;
+    if (!files_.openInto(other, path)) return false;
+    if (!compare_) {
+        compare_ = new CompareWindow(session_, this);
+        compare_->setWindowIcon(windowIcon());
+    }
+    compare_->compareWith(other.config, QFileInfo(path).fileName());
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -24,6 +24,8 @@ class QToolBar;
 namespace zrt {
 
 class AboutBox;
+class BackupsWindow;
+class CompareWindow;
 class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
@@ -61,6 +63,15 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* subWindowOf(const EditorWindow* editor) const;
     RadioPort& port() const { return *port_; }
     TransferController& transfer() const { return *transfer_; }
+    // File › Backups… (made on first use) and the comparison window (nullptr until a first comparison).
+    BackupsWindow* backupsWindow();
+    CompareWindow* compareWindow() const { return compare_; }
+    // Programming › Verify After Write (objectName "MNVerify"): checkable, on by default; its state is the
+    // transfer controller's verifyAfterWrite().
+    QAction* verifyAfterWriteAction() const { return verifyAction_; }
+    // Compares the configuration with a data file's and shows the comparison; false when the file cannot be
+    // opened (its message was shown).
+    bool compareWithPath(const QString& path);
 
     // Milliseconds of a monotonic clock for the hidden buttons' double click; tests set their own.
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
@@ -116,6 +127,9 @@ class MainWindow : public QMainWindow {
     CalibrationWindow* calibration_ = nullptr;
     FmWindow* fm_ = nullptr;
     AboutBox* about_ = nullptr;
+    BackupsWindow* backups_ = nullptr;
+    CompareWindow* compare_ = nullptr;
+    QAction* verifyAction_ = nullptr;
 };
 
 }  // namespace zrt
