@@ -85,9 +85,12 @@ Summary summarize(const MemoryImage& radioMemory, std::size_t names) {
     for (int n = 1; n <= kChannelCount; ++n) {
         if (config.channels.isEmpty(n)) continue;
         ++s.usedChannels;
+        // An unnamed channel holds blanks, 0x00 or 0xFF bytes.
         const std::string& name = config.channels.name[static_cast<std::size_t>(n - 1)];
-        if (s.firstNames.size() < names && name.find_first_not_of(' ') != std::string::npos)
-            s.firstNames.push_back(name);
+        constexpr std::string_view kBlank{" \0\xFF", 3};
+        const std::size_t first = name.find_first_not_of(kBlank);
+        if (s.firstNames.size() < names && first != std::string::npos)
+            s.firstNames.push_back(name.substr(first, name.find_last_not_of(kBlank) - first + 1));
     }
     return s;
 }
