@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -40,7 +41,7 @@ BackupsWindow::BackupsWindow(int languageIndex, QWidget* parent)
     : QDialog(parent), language_(languageIndex), folder_(backupFolder()) {
     setObjectName(QStringLiteral("FrmBackups"));
     setModal(false);
-    resize(760, 420);
+    resize(820, 420);
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("LabelFolder"));
     grid_ = new QTableWidget(0, kColumns, this);
@@ -100,6 +101,12 @@ void BackupsWindow::setFolder(const QString& folder) {
 void BackupsWindow::applyLanguage(int languageIndex) {
     language_ = languageIndex;
     applyCaptions(this, backupsWindowCaptions(), languageIndex);
+    // Each button as wide as its caption in the language now shown.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) +
+                           3 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b));
+        b->updateGeometry();
+    }
 }
 
 void BackupsWindow::showEvent(QShowEvent* event) {
