@@ -1,5 +1,6 @@
 #include "platform/backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,9 @@
 namespace zrt {
 
 namespace {
+
+// The window program's application name, which names its data folder.
+const QString kProgramName = QStringLiteral("ZR-T410");
 
 std::vector<std::string> fileNames(const QString& folder) {
     std::vector<std::string> names;
@@ -34,8 +38,11 @@ backup::Name nameFor(const QDateTime& now, int band) {
 QString backupFolder() {
     const QString overridden = qEnvironmentVariable("ZRT410_BACKUP_DIR");
     if (!overridden.isEmpty()) return overridden;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(QStringLiteral("backups"));
+    // The window's data folder, also for the command line (whose own name would give another folder).
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString own = QCoreApplication::applicationName();
+    if (!own.isEmpty() && data.endsWith(own)) data = data.left(data.size() - own.size()) + kProgramName;
+    return QDir(data).filePath(QStringLiteral("backups"));
 }
 
 BackupResult saveBackup(const MemoryImage& radioMemory, int band, const QString& folder) {
@@ -55,9 +62,11 @@ BackupResult saveBackup(const MemoryImage& radioMemory, int band, const QString&
         return result;
     }
     result.path = path;
-    // Only after the new backup is safe do the oldest go.
+    // Only after the new backup is safe do the oldest go; never the new one, even when the clock was put
+    // back and a hundred backups look newer.
+    const std::string written = backup::fileName(name);
     for (const std::string& old : backup::toPrune(fileNames(folder)))
-        QFile::remove(dir.filePath(QString::fromStdString(old)));
+        if (old != written) QFile::remove(dir.filePath(QString::fromStdString(old)));
     return result;
 }
 

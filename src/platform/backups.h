@@ -11,7 +11,8 @@ namespace zrt {
 class MemoryImage;
 
 // Where the backups go: $ZRT410_BACKUP_DIR when set (tests, scratch folders), otherwise the "backups"
-// folder in the application's data folder (QStandardPaths::AppDataLocation).
+// folder in the program's data folder (QStandardPaths::AppDataLocation of the window program, ZR-T410; the
+// command line uses the same folder).
 QString backupFolder();
 
 struct BackupResult {
