@@ -47,6 +47,7 @@ struct TransferController::Impl {
     int reenableCount = 0;
     bool busy = false;  // from the start command until it returns (messages included)
     bool verifyAfterWrite = true;
+    int watchdogMs = 200;      // TimerW, unless a test shortens it
     bool holdSuccess = false;  // a write's success is told only once the read-back agrees
     std::optional<link::Outcome> outcome;
     std::unique_ptr<ProgressWindow> window;
@@ -54,7 +55,6 @@ struct TransferController::Impl {
     int language() const { return session.config.languageIndex; }
     // Messages stand over the progress window while it is open.
     QWidget* owner() const { return window && window->isVisible() ? window.get() : parent.data(); }
-    int watchdogMs = 200;
     void enableLater() {
         reenableCount = 0;
         reenable.start();
@@ -78,7 +78,8 @@ LinkDriver::Handlers TransferController::Impl::handlers(TransferController* self
     h.decoded = decoded;
     h.message = [d, role](const msg::Message& m) {
         // A success stays untold until the check has its say; the check's own read tells none.
-        if (m.style == msg::kStyleOk && (d->holdSuccess || role == Role::Check)) return;
+        const bool success = &m == &msg::kWriteSucceeded || &m == &msg::kReadSucceeded;
+        if (success && (d->holdSuccess || role == Role::Check)) return;
         msgBoxEx(d->language(), m, d->owner());
     };
     h.enableCommands = [self] { emit self->commandsEnabled(true); };
