@@ -170,6 +170,7 @@ std::vector<Expected> expectedTexts() {
         {"MNImport", "text", "Import Channels…", "导入信道…"},
         {"MNExport", "text", "Export Channels…", "导出信道…"},
         {"MNPrint", "text", "Print(&P)", "打印(&P)"},
+        {"MNExportPdf", "text", "Export PDF…", "导出PDF…"},
         {"MNQuit", "text", "Quit(&Q)", "退出(&Q)"},
         {"MNEdit", "title", "Edit(&E)", "编辑(&E)"},
         {"MNModel", "text", "Channel Edit(&M)", "信道编辑(&M)"},

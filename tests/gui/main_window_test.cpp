@@ -125,10 +125,10 @@ TEST_F(MainWindowTest, ToolbarButtonsInOrderAndMenuShortcuts) {
         EXPECT_FALSE(find<QAction>(hidden)->isVisible()) << hidden;
 
     const std::pair<const char*, const char*> shortcuts[] = {
-        {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},   {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
-        {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"}, {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
-        {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},  {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
-        {"MNQuit", ""},       {"MNPrint", ""},        {"MNCommPort", ""},    {"MNChinese", ""},
+        {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},        {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
+        {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"},      {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
+        {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},       {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
+        {"MNQuit", ""},       {"MNPrint", "Ctrl+Shift+P"}, {"MNCommPort", ""},    {"MNChinese", ""},
     };
     for (const auto& [item, key] : shortcuts)
         EXPECT_EQ(find<QAction>(item)->shortcut().toString(QKeySequence::PortableText), key) << item;
