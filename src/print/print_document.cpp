@@ -277,13 +277,13 @@ void pairs(Sheet& sheet, const std::vector<CaptionedValue>& fields) {
     qreal captionWidth = 0;
     for (const CaptionedValue& f : fields)
         captionWidth = std::max(captionWidth, metrics.horizontalAdvance(qs(f.caption)));
-    captionWidth = std::min(captionWidth + sheet.pt(6), half * 0.62);
+    captionWidth = std::min(captionWidth + sheet.pt(10), half * 0.62);
     const qreal valueWidth = half - captionWidth;
     for (std::size_t i = 0; i < fields.size(); i += 2) {
         std::vector<Para> cells;
         qreal height = 0;
         for (std::size_t k = i; k < i + 2 && k < fields.size(); ++k) {
-            cells.push_back(sheet.para(qs(fields[k].caption), font, captionWidth - sheet.pt(6)));
+            cells.push_back(sheet.para(qs(fields[k].caption), font, captionWidth - sheet.pt(8)));
             cells.push_back(sheet.para(printable(fields[k].value), font, valueWidth));
             height = std::max({height, cells[cells.size() - 2].height(), cells.back().height()});
         }
