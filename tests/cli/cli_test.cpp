@@ -397,7 +397,10 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
     }
     s.encode();
     writeBytes(path("full.dat"), datafile::serialize(s.imageOut));
-    writeBytes(path("blank.dat"), dataFileOf(Bytes(datafile::kImageBytes, 0xFF)));
+    // A name wider than the page: it wraps, nothing of it is cut.
+    const QString blankName = QString(200, u'W') + ".dat";
+    const QString blankPath = dir_.filePath(blankName);
+    writeBytes(blankPath, dataFileOf(Bytes(datafile::kImageBytes, 0xFF)));
 
     struct Case {
         const char* language;
@@ -447,11 +450,12 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
         ASSERT_TRUE(info.waitForFinished(60000));
         EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(c.size));
 
-        const CliRun blank = cli({"print", path("blank.dat"), "-o", path("blank.pdf"), "--lang", c.language});
+        const CliRun blank = cli({"print", blankPath, "-o", path("blank.pdf"), "--lang", c.language});
         ASSERT_EQ(blank.code, 0) << blank.err.toStdString();
         const QString text = pdfPages(path("blank.pdf")).join("");
-        for (const char* shown : {"ZR-T410", "A:136-174MHz B:400-470MHz", "blank.dat", c.none})
+        for (const char* shown : {"ZR-T410", "A:136-174MHz B:400-470MHz", c.none})
             EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+        EXPECT_TRUE(QString(text).remove(u'\n').contains(blankName));
     }
     qputenv("LC_ALL", oldLocale);
 
