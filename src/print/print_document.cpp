@@ -124,7 +124,6 @@ class Sheet {
     int page() const { return page_; }
 
     bool fits(qreal height) const { return y_ + height <= height_ || y_ == 0; }
-    bool atTop() const { return y_ == 0; }
     void advance(qreal height) { y_ += height; }
     void space(qreal points) {
         if (y_ > 0) y_ = std::min(y_ + pt(points), height_);

@@ -224,7 +224,7 @@ TEST_F(Cli, UsageErrorsAndHelp) {
     EXPECT_TRUE(none.err.contains("Commands:"));
     const CliRun unknown = cli({"flash"});
     EXPECT_EQ(unknown.code, 2);
-    for (const char* command : {"read", "write", "resave", "show", "export", "import"}) {
+    for (const char* command : {"read", "write", "resave", "show", "print", "export", "import"}) {
         const CliRun help = cli({command, "--help"});
         EXPECT_EQ(help.code, 0) << command;
         EXPECT_TRUE(help.out.contains(command)) << command;
