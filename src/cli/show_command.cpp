@@ -36,20 +36,11 @@ int displayWidth(const std::string& utf8) {
     return width;
 }
 
-// Control characters (which an image's names may hold) as '?', so that they cannot upset the terminal.
-std::string printable(const std::string& utf8) {
-    QString s = QString::fromStdString(utf8);
-    for (QChar& c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-            c = u'?';
-    return s.toStdString();
-}
-
 void printTable(const Console& console, Rows rows, const std::string& indent = {}) {
     std::vector<int> widths;
     for (auto& row : rows)
         for (std::size_t k = 0; k < row.size(); ++k) {
-            row[k] = printable(row[k]);
+            row[k] = printableText(row[k]);  // so that no control character upsets the terminal
             if (widths.size() <= k) widths.push_back(0);
             widths[k] = std::max(widths[k], displayWidth(row[k]));
         }

@@ -160,4 +160,19 @@ ConfigDescription describeConfiguration(const Configuration& config, int languag
     return d;
 }
 
+std::string printableText(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const bool c1 = b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0;
+        if (b < 0x20 || b == 0x7F || c1) {
+            out += '?';
+            if (c1) ++i;
+        } else {
+            out += utf8[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace zrt

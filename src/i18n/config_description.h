@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zrt {
@@ -48,5 +49,8 @@ struct ConfigDescription {
 };
 
 ConfigDescription describeConfiguration(const Configuration& config, int languageIndex);
+
+// A value for a terminal or for paper: the control characters a radio's text may hold (C0, DEL, C1) as '?'.
+std::string printableText(std::string_view utf8);
 
 }  // namespace zrt

@@ -66,13 +66,9 @@ QFont monoFont(qreal points) {
     return f;
 }
 
-// The radio's texts may hold control characters, which paper cannot show: they print as '?'.
+// The radio's texts may hold control characters, which paper cannot show.
 QString printable(const std::string& utf8) {
-    QString s = qs(utf8);
-    for (QChar& c : s)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-            c = u'?';
-    return s;
+    return qs(printableText(utf8));
 }
 
 // A text laid out in a width: wrapped at word boundaries, or anywhere when a word is wider than the line, so
