@@ -38,13 +38,13 @@
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
 #include "i18n/about_captions.h"
-#include "image/tone_list.h"
 #include "i18n/calibration_captions.h"
 #include "i18n/channel_captions.h"
 #include "i18n/dtmf_captions.h"
 #include "i18n/features_captions.h"
 #include "i18n/fm_captions.h"
 #include "i18n/main_window_captions.h"
+#include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 
@@ -184,7 +184,8 @@ class Languages : public ::testing::Test {
         return out;
     }
 
-    // Every caption table with the window it captions; the main window's entries name controls anywhere in it.
+    // Every caption table with the window it captions; the main window's entries name controls anywhere in
+    // it.
     std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() const {
         return {{"main", window.get(), mainWindowCaptions()},
                 {"channel", window->channelWindow(), channelWindowCaptions()},
@@ -204,8 +205,8 @@ class Languages : public ::testing::Test {
     // The key under which collect() files what a table entry captions.
     static QString keyOf(const QString& name, const Caption& c) {
         static const std::map<CaptionProp, const char*> props = {
-            {CaptionProp::WindowTitle, "title"}, {CaptionProp::Text, "text"},     {CaptionProp::Title, "title"},
-            {CaptionProp::ToolTip, "tip"},       {CaptionProp::Item, "item"},     {CaptionProp::Tab, "tab"},
+            {CaptionProp::WindowTitle, "title"}, {CaptionProp::Text, "text"}, {CaptionProp::Title, "title"},
+            {CaptionProp::ToolTip, "tip"},       {CaptionProp::Item, "item"}, {CaptionProp::Tab, "tab"},
             {CaptionProp::Header, "header"}};
         return key(name, QString::fromUtf8(c.control.data(), qsizetype(c.control.size())), props.at(c.prop),
                    c.index);
