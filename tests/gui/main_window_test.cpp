@@ -329,21 +329,6 @@ TEST_F(MainWindowTest, CaptionsFollowTheLanguageBothWays) {
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(MainWindowTest, PortListSitsFurtherRightInEnglish) {
-    window->show();
-    auto portX = [&](int language) {
-        setLanguage(language);
-        QApplication::processEvents();
-        trigger("MNCommPort");
-        auto* ports = find<QComboBox>("ComboCom");
-        ports->hidePopup();
-        return ports->x() - find<QToolBar>("Toolbar1")->geometry().right();
-    };
-    const int chinese = portX(kChinese);
-    const int english = portX(kEnglish);
-    EXPECT_EQ(english - chinese, 1000 * window->logicalDpiX() / 1440);
-}
-
 TEST_F(MainWindowTest, CloseBoxOfAnEditorOnlyHidesItAndTheMenuBringsItBack) {
     window->show();
     session.config.service.featureUnlock = true;  // the FM command is usable only then
