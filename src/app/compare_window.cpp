@@ -8,9 +8,8 @@
 #include <QVBoxLayout>
 
 #include "config/channel_csv.h"
-#include "config/configuration_diff.h"
 #include "i18n/backup_captions.h"
-#include "i18n/configuration_words.h"
+#include "i18n/config_comparison.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 
@@ -58,13 +57,12 @@ void CompareWindow::refresh() {
     auto* header = new QTableWidgetItem(otherName_);
     grid_->setHorizontalHeaderItem(3, header);
 
-    const std::vector<FieldRef> differences = differingFields(session_.config, other_);
+    const std::vector<CaptionedDifference> differences =
+        compareConfigurations(session_.config, other_, language);
     grid_->setRowCount(static_cast<int>(differences.size()));
     for (int row = 0; row < grid_->rowCount(); ++row) {
-        const FieldRef& f = differences[static_cast<std::size_t>(row)];
-        const std::string cells[] = {words::place(f, language), words::fieldCaption(f, language),
-                                     words::value(f, session_.config, language, true),
-                                     words::value(f, other_, language, true)};
+        const CaptionedDifference& d = differences[static_cast<std::size_t>(row)];
+        const std::string cells[] = {d.place, d.caption, printableText(d.a), printableText(d.b)};
         for (int column = 0; column < 4; ++column)
             grid_->setItem(row, column, new QTableWidgetItem(qs(cells[column])));
     }

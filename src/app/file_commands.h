@@ -27,11 +27,16 @@ class FileCommands {
     // Opens a data file into another session (the windows' configuration stays); messages on failure.
     bool openInto(Session& other, const QString& path);
 
+    // The data file last opened or saved; "" after New. A read from the radio forgets it.
+    const QString& path() const { return path_; }
+    void forgetPath() { path_.clear(); }
+
   private:
     bool report(FileResult result, const QString& path);  // the message of a failure; true when done
 
     Session& session_;
     QWidget* parent_;
+    QString path_;
 };
 
 }  // namespace zrt

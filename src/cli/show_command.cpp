@@ -7,16 +7,10 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
-#include "config/channel_lists.h"
 #include "config/channel_table.h"
-#include "config/configuration_diff.h"
 #include "i18n/backup_captions.h"
-#include "i18n/calibration_captions.h"
-#include "i18n/channel_captions.h"
-#include "i18n/configuration_words.h"
-#include "i18n/features_captions.h"
-#include "i18n/fm_captions.h"
-#include "i18n/main_window_captions.h"
+#include "i18n/config_comparison.h"
+#include "i18n/config_description.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -25,7 +19,6 @@ namespace zrt::cli {
 
 namespace {
 
-using namespace zrt::words;
 using Rows = std::vector<std::vector<std::string>>;
 
 // ---- Text tables -----------------------------------------------------------------------------------
@@ -45,10 +38,11 @@ int displayWidth(const std::string& utf8) {
     return width;
 }
 
-void printTable(const Console& console, const Rows& rows, const std::string& indent = {}) {
+void printTable(const Console& console, Rows rows, const std::string& indent = {}) {
     std::vector<int> widths;
-    for (const auto& row : rows)
+    for (auto& row : rows)
         for (std::size_t k = 0; k < row.size(); ++k) {
+            row[k] = printableText(row[k]);  // so that no control character upsets the terminal
             if (widths.size() <= k) widths.push_back(0);
             widths[k] = std::max(widths[k], displayWidth(row[k]));
         }
@@ -65,100 +59,95 @@ void printTable(const Console& console, const Rows& rows, const std::string& ind
     }
 }
 
-void heading(const Console& console, const Text& title) {
+void heading(const Console& console, const std::string& title) {
     console.out("");
-    console.out(console.text(title));
+    console.out(title);
 }
 
-void printFields(const Console& console, const std::vector<Field>& list) {
+Rows fieldRows(const std::vector<CaptionedValue>& fields) {
     Rows rows;
-    for (const Field& f : list)
-        rows.push_back({console.text(f.caption), f.value});
-    printTable(console, rows, "  ");
+    for (const CaptionedValue& f : fields)
+        rows.push_back({f.caption, f.value});
+    return rows;
+}
+
+Rows tableRows(const CaptionedTable& table) {
+    Rows rows{table.header};
+    rows.insert(rows.end(), table.rows.begin(), table.rows.end());
+    return rows;
 }
 
 void printTables(const Session& session, const Console& console) {
-    const Configuration& config = session.config;
-    const int language = console.language();
-
-    console.out(console.text(caption(mainWindowCaptions(), "Label1", CaptionProp::Text)) + " " +
-                std::string(kBands[static_cast<std::size_t>(config.band.listIndex)].text));
-
-    heading(console, caption(channelWindowCaptions(), "", CaptionProp::WindowTitle));
-    Rows channels;
-    std::vector<std::string> header;
-    for (int column : kChannelColumns)
-        header.push_back(
-            console.text(caption(channelWindowCaptions(), kGrid1Name, CaptionProp::Header, column)));
-    channels.push_back(header);
-    for (int n = 1; n <= kChannelCount; ++n) {
-        if (config.channels.isEmpty(n)) continue;
-        std::vector<std::string> row{rowLabel(groupOf(n), rowOf(n))};
-        for (int column : kChannelColumns)
-            if (column != kLabelColumn) row.push_back(cellText(config.channels, n, column, language, true));
-        channels.push_back(row);
+    const ConfigDescription d = describeConfiguration(session.config, console.language());
+    console.out(d.band.caption + " " + d.band.value);
+    heading(console, d.channels.title);
+    printTable(console, tableRows(d.channels), "  ");
+    for (const CaptionedGroup& group : d.features) {
+        heading(console, group.title);
+        printTable(console, fieldRows(group.fields), "  ");
     }
-    printTable(console, channels, "  ");
-
-    heading(console, caption(featuresCaptions(), "", CaptionProp::WindowTitle));
-    printFields(console, fields(config.features, Block::Features, language, true));
-    heading(console, caption(featuresCaptions(), "Frame3", CaptionProp::Title));
-    printFields(console, fields(config.features, Block::VfoA, language, true));
-    heading(console, caption(featuresCaptions(), "Frame5", CaptionProp::Title));
-    printFields(console, fields(config.features, Block::VfoB, language, true));
-
-    const auto fm = fmCaptions();
-    heading(console, caption(fm, "", CaptionProp::WindowTitle));
-    printTable(
-        console,
-        {{console.text(caption(fm, "Label1_0", CaptionProp::Text)), std::to_string(config.fm.currentChannel)},
-         {console.text(caption(fm, "Label1_1", CaptionProp::Text)),
-          fmDisplayText(config.fm.displayMode, language)},
-         {console.text(caption(fm, "Label1_3", CaptionProp::Text)), config.fm.vfoFreq}},
-        "  ");
-    Rows presets{{console.text(caption(fm, "MSFGrid", CaptionProp::Header, 0)),
-                  console.text(caption(fm, "MSFGrid", CaptionProp::Header, 1))}};
-    for (int k = 0; k < kFmChannels; ++k)
-        presets.push_back({std::to_string(k + 1), config.fm.channelFreq[static_cast<std::size_t>(k)]});
-    printTable(console, presets, "  ");
-
-    const auto calib = calibrationCaptions();
-    heading(console, caption(calib, "", CaptionProp::WindowTitle));
-    Rows values{{""}};
-    for (int section = 0; section < 3; ++section)
-        values[0].push_back(
-            console.text(caption(calib, "Label1_" + std::to_string(section), CaptionProp::Text)));
-    for (int group = 0; group < 2; ++group)
-        for (int grade = 0; grade < 3; ++grade) {
-            std::vector<std::string> row{
-                console.text(caption(calib, "SSTab1", CaptionProp::Tab, group)) + " " +
-                console.text(caption(calib, "Frame1_" + std::to_string(grade), CaptionProp::Title))};
-            for (int section = 0; section < 3; ++section)
-                row.push_back(std::to_string(
-                    config.calib.values[static_cast<std::size_t>(calibIndex(group, grade, section))]));
-            values.push_back(row);
-        }
-    printTable(console, values, "  ");
+    heading(console, d.fm.title);
+    printTable(console, fieldRows(d.fm.fields), "  ");
+    printTable(console, tableRows(d.fmChannels), "  ");
+    heading(console, d.calibration.title);
+    printTable(console, tableRows(d.calibration), "  ");
 }
 
 // ---- JSON ------------------------------------------------------------------------------------------
 
-QJsonObject fieldObject(const std::vector<Field>& list) {
+std::string withoutColon(std::string_view s) {
+    while (!s.empty() && (s.back() == ':' || s.back() == ' '))
+        s.remove_suffix(1);
+    return std::string(s);
+}
+
+// "KeyLock Mode:" gives key_lock_mode, "VOX Delay Time(s):" vox_delay_time_s.
+std::string snakeCase(std::string_view caption) {
+    const std::string s = withoutColon(caption);
+    std::string out;
+    bool gap = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        const bool lower = c >= 'a' && c <= 'z', upper = c >= 'A' && c <= 'Z', digit = c >= '0' && c <= '9';
+        if (!lower && !upper && !digit) {
+            gap = true;
+            continue;
+        }
+        if (upper && i > 0 && s[i - 1] >= 'a' && s[i - 1] <= 'z') gap = true;  // camel case
+        if (gap && !out.empty()) out += '_';
+        gap = false;
+        out += upper ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return out;
+}
+
+QJsonObject fieldObject(const CaptionedGroup& group) {
     QJsonObject o;
-    for (const Field& f : list)
-        o.insert(qs(snakeCase(f.caption.en)), qs(f.value));
+    for (const CaptionedValue& f : group.fields)
+        o.insert(qs(snakeCase(f.caption)), qs(f.value));
     return o;
+}
+
+std::string cellText(const ChannelStore& store, int n, int column) {
+    const std::string text = channelCellText(store, n, column, kEnglish);
+    return column == kNameColumn ? fromBytes(text).toStdString() : text;
+}
+
+std::string fmListText(int position, std::span<const std::string_view> items) {
+    return position >= 0 && position < static_cast<int>(items.size()) ? std::string(items[position])
+                                                                      : std::string();
 }
 
 QJsonDocument json(const Session& session) {
     const Configuration& config = session.config;
+    const ConfigDescription d = describeConfiguration(config, kEnglish);
     QJsonObject root;
-    root.insert(QStringLiteral("band"), qs(kBands[static_cast<std::size_t>(config.band.listIndex)].text));
+    root.insert(QStringLiteral("band"), qs(d.band.value));
 
     QJsonArray channels;
     for (int n = 1; n <= kChannelCount; ++n) {
         if (config.channels.isEmpty(n)) continue;
-        auto cell = [&](int column) { return qs(cellText(config.channels, n, column, kEnglish, false)); };
+        auto cell = [&](int column) { return qs(cellText(config.channels, n, column)); };
         channels.append(QJsonObject{
             {QStringLiteral("channel"), n},
             {QStringLiteral("group"), groupOf(n) == kGroupA ? QStringLiteral("A") : QStringLiteral("B")},
@@ -175,21 +164,19 @@ QJsonDocument json(const Session& session) {
         });
     }
     root.insert(QStringLiteral("channels"), channels);
-    root.insert(QStringLiteral("features"),
-                fieldObject(fields(config.features, Block::Features, kEnglish, false)));
-    root.insert(QStringLiteral("vfo_a"), fieldObject(fields(config.features, Block::VfoA, kEnglish, false)));
-    root.insert(QStringLiteral("vfo_b"), fieldObject(fields(config.features, Block::VfoB, kEnglish, false)));
+    root.insert(QStringLiteral("features"), fieldObject(d.features[0]));
+    root.insert(QStringLiteral("vfo_a"), fieldObject(d.features[1]));
+    root.insert(QStringLiteral("vfo_b"), fieldObject(d.features[2]));
 
     QJsonArray presets;
     for (int k = 0; k < kFmChannels; ++k)
         presets.append(qs(config.fm.channelFreq[static_cast<std::size_t>(k)]));
-    root.insert(
-        QStringLiteral("fm"),
-        QJsonObject{{QStringLiteral("channels"), presets},
-                    {QStringLiteral("start_channel"), config.fm.currentChannel},
-                    {QStringLiteral("display_mode"), qs(fmDisplayText(config.fm.displayMode, kEnglish))},
-                    {QStringLiteral("step"), qs(fmListText(config.fm.step, kFmStepItems))},
-                    {QStringLiteral("vfo"), qs(config.fm.vfoFreq)}});
+    root.insert(QStringLiteral("fm"),
+                QJsonObject{{QStringLiteral("channels"), presets},
+                            {QStringLiteral("start_channel"), config.fm.currentChannel},
+                            {QStringLiteral("display_mode"), qs(d.fm.fields[1].value)},
+                            {QStringLiteral("step"), qs(fmListText(config.fm.step, kFmStepItems))},
+                            {QStringLiteral("vfo"), qs(config.fm.vfoFreq)}});
 
     QJsonArray calibration;
     for (int v : config.calib.values)
@@ -219,10 +206,6 @@ int showCommand(const QStringList& args, Console& console) {
     return kExitOk;
 }
 
-}  // namespace zrt::cli
-
-namespace zrt::cli {
-
 int diffCommand(const QStringList& args, Console& console) {
     CommandParser p(
         QStringLiteral("diff"),
@@ -242,31 +225,30 @@ int diffCommand(const QStringList& args, Console& console) {
     if (!console.fileDone(openDataFile(a, pathA), pathA)) return kExitUsage;
     if (!console.fileDone(openDataFile(b, pathB), pathB)) return kExitUsage;
 
-    const std::vector<FieldRef> differences = differingFields(a.config, b.config);
-    if (p.options().isSet(asJson)) {
+    const bool json = p.options().isSet(asJson);
+    const int language = json ? kEnglish : console.language();
+    const std::vector<CaptionedDifference> differences = compareConfigurations(a.config, b.config, language);
+    if (json) {
         QJsonArray list;
-        for (const FieldRef& f : differences) {
-            QJsonObject o{{QStringLiteral("place"), qs(place(f, kEnglish))},
-                          {QStringLiteral("field"), qs(fieldKey(f))},
-                          {QStringLiteral("caption"), qs(fieldCaption(f, kEnglish))},
-                          {QStringLiteral("a"), qs(value(f, a.config, kEnglish, false))},
-                          {QStringLiteral("b"), qs(value(f, b.config, kEnglish, false))}};
-            if (f.area == FieldArea::Channel) {
-                o.insert(QStringLiteral("channel"), f.index);
+        for (const CaptionedDifference& d : differences) {
+            QJsonObject o{{QStringLiteral("place"), qs(d.place)},
+                          {QStringLiteral("field"), qs(d.caption)},
+                          {QStringLiteral("a"), qs(d.a)},
+                          {QStringLiteral("b"), qs(d.b)}};
+            if (d.channel > 0) {
+                o.insert(QStringLiteral("channel"), d.channel);
                 o.insert(QStringLiteral("group"),
-                         groupOf(f.index) == kGroupA ? QStringLiteral("A") : QStringLiteral("B"));
-                o.insert(QStringLiteral("number"), rowOf(f.index));
+                         groupOf(d.channel) == kGroupA ? QStringLiteral("A") : QStringLiteral("B"));
+                o.insert(QStringLiteral("number"), rowOf(d.channel));
             }
             list.append(o);
         }
         console.out(QJsonDocument(list).toJson(QJsonDocument::Indented).toStdString());
     } else if (!differences.empty()) {
-        const int language = console.language();
         Rows rows{{console.text(backup_text::kWhere), console.text(backup_text::kField), pathA.toStdString(),
                    pathB.toStdString()}};
-        for (const FieldRef& f : differences)
-            rows.push_back({place(f, language), fieldCaption(f, language), value(f, a.config, language, true),
-                            value(f, b.config, language, true)});
+        for (const CaptionedDifference& d : differences)
+            rows.push_back({d.place, d.caption, d.a, d.b});
         printTable(console, rows);
     }
     return differences.empty() ? kExitOk : kExitFailed;

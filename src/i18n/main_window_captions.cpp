@@ -20,6 +20,7 @@ constexpr std::array kMainWindow{
     Caption{"MNCompare", P::Text, 0, {"Compare with File…", "与文件比较…"}},
     Caption{"MNBackups", P::Text, 0, {"Backups…", "备份…"}},
     Caption{"MNPrint", P::Text, 0, {"Print(&P)", "打印(&P)"}},
+    Caption{"MNExportPdf", P::Text, 0, {"Export PDF…", "导出PDF…"}},
     Caption{"MNQuit", P::Text, 0, {"Quit(&Q)", "退出(&Q)"}},
     Caption{"MNEdit", P::Title, 0, {"Edit(&E)", "编辑(&E)"}},
     Caption{"MNModel", P::Text, 0, {"Channel Edit(&M)", "信道编辑(&M)"}},

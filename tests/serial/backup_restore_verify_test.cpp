@@ -9,8 +9,8 @@
 
 #include "app/msgbox.h"
 #include "app/transfer_controller.h"
-#include "config/configuration_diff.h"
 #include "datafile/data_file.h"
+#include "i18n/config_comparison.h"
 #include "image/address_map.h"
 #include "platform/backups.h"
 #include "platform/qt_text.h"
@@ -127,7 +127,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
             written[block + k] = true;
     for (std::size_t a = 0; a < after.size(); ++a)
         ASSERT_EQ(after[a], written[a] ? backup[a] : changed[a]) << a;
-    EXPECT_TRUE(differingFields(before, session_.config).empty());
+    EXPECT_TRUE(compareConfigurations(before, session_.config, kEnglish).empty());
     EXPECT_EQ(listBackups(folder()).size(), 1);  // the read-back keeps no backup
 
     shown_.clear();
