@@ -9,6 +9,7 @@ class QWidget;
 
 namespace zrt {
 
+class AppSettings;
 class Session;
 
 class FileCommands {
@@ -23,11 +24,15 @@ class FileCommands {
     bool save();                         // file dialog, then savePath
     bool savePath(const QString& path);  // messages on failure; true when the file was written
 
+    // Where the dialogs start and which files were opened or saved last; without it nothing is remembered.
+    void setSettings(AppSettings* settings) { settings_ = settings; }
+
   private:
     bool report(FileResult result, const QString& path);  // the message of a failure; true when done
 
     Session& session_;
     QWidget* parent_;
+    AppSettings* settings_ = nullptr;
 };
 
 }  // namespace zrt

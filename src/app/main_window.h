@@ -17,6 +17,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -24,6 +25,7 @@ class QToolBar;
 namespace zrt {
 
 class AboutBox;
+class AppSettings;
 class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
@@ -44,6 +46,15 @@ class MainWindow : public QMainWindow {
     // The last step of the window's load: selects port entry 1 and opens it, with the port error when it
     // cannot be opened. Separate so that the error shows over the visible window.
     void openStartPort();
+
+    // Remembers the language, the port, the dialogs' folders, the recent files and the window's place in
+    // settings, and takes the language and the place from there now. Without it (tests, pictures) the
+    // window remembers nothing.
+    void useSettings(AppSettings* settings);
+
+    // Open as File › Open does for a chosen file: the file's band, the channel window shown, the program's
+    // messages on failure. True when it was loaded.
+    bool openFile(const QString& path);
 
     // ApplyLanguage for config.languageIndex: the caption tables of this window and the About box, every
     // editor window's captions, then the channel tables' texts.
@@ -82,6 +93,8 @@ class MainWindow : public QMainWindow {
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
     void placePortList();
     void updatePortPanel();
     void updateClock();
@@ -109,6 +122,8 @@ class MainWindow : public QMainWindow {
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     std::array<QAction*, kServiceModes> hiddenButtons_{};
+    QMenu* recentMenu_ = nullptr;  // MNRecent
+    AppSettings* settings_ = nullptr;
 
     ChannelWindow* channel_ = nullptr;
     DtmfWindow* dtmf_ = nullptr;
