@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
 
     zrt::Session session;
     if (screenshots) zrt::fillSampleConfiguration(session.config);
-    zrt::MainWindow window(session, zrt::PortNames(portDevice));
+    zrt::MainWindow window(session, screenshots ? zrt::samplePortNames() : zrt::PortNames(portDevice));
+    if (screenshots) window.setPortDescriber(zrt::samplePortDescription);
     window.useSettings(settings.get());
     window.show();
 

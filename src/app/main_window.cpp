@@ -459,7 +459,7 @@ void MainWindow::showPortList() {
     for (int i = 0; i < portList_->count(); ++i) {
         const int entry = portList_->itemText(i).toInt();
         const QString device = ports_.device(entry);
-        const PortDescription about = describePort(device);
+        const PortDescription about = describePort_(device);
         const QString tip = portEntryToolTip(device, about);
         const QString label = portEntryLabel(entry, device, about);
         portList_->setItemData(i, tip.isEmpty() ? QVariant() : QVariant(tip), Qt::ToolTipRole);
@@ -618,9 +618,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == bandList_ && event->type() == QEvent::Wheel)
         return true;  // the band never follows the wheel
-    if (watched == portList_ && event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        portList_->hide();
+    if (watched == portList_ && event->type() == QEvent::FocusOut) {
+        // The open list takes the focus into its own window (the first time without saying it is a popup);
+        // only a focus that leaves both hides the list.
+        const QWidget* now = QApplication::focusWidget();
+        const QWidget* popup = portList_->view()->window();
+        const bool intoList = now && (now == popup || popup->isAncestorOf(now));
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !intoList)
+            portList_->hide();
+    }
     if (event->type() == QEvent::Close) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_) {
             event->ignore();  // the editor windows live as long as the program; their close box hides them

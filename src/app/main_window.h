@@ -73,6 +73,11 @@ class MainWindow : public QMainWindow {
     RadioPort& port() const { return *port_; }
     TransferController& transfer() const { return *transfer_; }
 
+    // What the port list says of each device; the computer's own knowledge unless set (README pictures).
+    void setPortDescriber(std::function<PortDescription(const QString&)> describe) {
+        describePort_ = std::move(describe);
+    }
+
     // Milliseconds of a monotonic clock for the hidden buttons' double click; tests set their own.
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
 
@@ -111,6 +116,7 @@ class MainWindow : public QMainWindow {
     FileCommands files_;
     ChannelCsvCommands channelCsv_;
     std::function<std::int64_t()> clock_;
+    std::function<PortDescription(const QString&)> describePort_ = describePort;
     std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 
     QMdiArea* mdi_ = nullptr;

@@ -110,6 +110,7 @@ PortNames::PortNames(QString overrideDevice, PortPlatform platform)
 
 QString PortNames::device(int entry) const {
     if (platform_ == PortPlatform::Windows || (entry == 1 && !override_.isEmpty())) return device(entry, {});
+    if (!listing_.isEmpty()) return device(entry, listing_);
     return device(entry,
                   QDir(QStringLiteral("/dev")).entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot));
 }

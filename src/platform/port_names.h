@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace zrt {
 
@@ -46,9 +47,13 @@ class PortNames {
 
     const QString& overrideDevice() const { return override_; }
 
+    // A fixed listing of /dev (file names) in place of the computer's, for the README pictures.
+    void setListing(QStringList devFileNames) { listing_ = std::move(devFileNames); }
+
   private:
     QString override_;
     PortPlatform platform_;
+    QStringList listing_;
 };
 
 }  // namespace zrt

@@ -30,9 +30,9 @@ TEST(ScreenshotTour, EveryWindowInBothLanguagesIsShownAndSaved) {
     const ScreenshotReport report = takeScreenshots(*window, dir.path());
     EXPECT_TRUE(report.failed.isEmpty()) << report.failed.join('\n').toStdString();
     EXPECT_TRUE(report.clipped.isEmpty()) << report.clipped.join('\n').toStdString();
-    const char* windows[] = {"main",           "channel",       "dtmf",          "features-page1",
-                             "features-page2", "calibration-a", "calibration-b", "fm",
-                             "about",          "progress-read", "progress-write"};
+    const char* windows[] = {"main",           "channel",       "ports",         "dtmf", "features-page1",
+                             "features-page2", "calibration-a", "calibration-b", "fm",   "about",
+                             "progress-read",  "progress-write"};
     EXPECT_EQ(report.windows, static_cast<int>(std::size(windows)));
     EXPECT_EQ(report.saved.size(), 2 * static_cast<int>(std::size(windows)));
     for (const char* name : windows) {
