@@ -30,7 +30,8 @@ install(FILES ${ZRT_DATA}/zr-t410.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/a
 configure_file(${ZRT_DATA}/metainfo.xml.in ${ZRT_DATA_OUT}/${ZRT_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${ZRT_DATA_OUT}/${ZRT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${ZRT_DATA}/zr-t410-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zr-t410.xml)
-install(FILES ${ZRT_DATA}/completion/zr-t410-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${ZRT_DATA}/completion/zr-t410 ${ZRT_DATA}/completion/zr-t410-cli
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # The icon: drawn once as SVG, rendered to the sizes desktops look for. The data files' type shows it too.
 set(ZRT_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
@@ -60,10 +61,11 @@ endif()
 set(ZRT_MAN_PAGES)
 foreach(page zr-t410 zr-t410-cli)
     set(out ${ZRT_DATA_OUT}/man/${page}.1)
+    configure_file(${ZRT_DATA}/man/${page}.1 ${out}.in @ONLY)  # the version in the page's header
     add_custom_command(OUTPUT ${out}.gz
-        COMMAND ${CMAKE_COMMAND} -E copy ${ZRT_DATA}/man/${page}.1 ${out}
+        COMMAND ${CMAKE_COMMAND} -E copy ${out}.in ${out}
         COMMAND gzip -9nf ${out}
-        DEPENDS ${ZRT_DATA}/man/${page}.1 VERBATIM)
+        DEPENDS ${out}.in VERBATIM)
     list(APPEND ZRT_MAN_PAGES ${out}.gz)
     install(FILES ${out}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()

@@ -34,7 +34,7 @@ expected=(
     share/icons/hicolor/scalable/apps/zr-t410.svg
     share/icons/hicolor/scalable/mimetypes/application-x-zr-t410-data.svg
     share/man/man1/zr-t410.1.gz share/man/man1/zr-t410-cli.1.gz
-    share/bash-completion/completions/zr-t410-cli
+    share/bash-completion/completions/zr-t410 share/bash-completion/completions/zr-t410-cli
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/zr-t410.png"
@@ -88,14 +88,18 @@ for command in read write resave show export import; do
 done
 
 echo "== Bash completion =="
+# complete_words COMMAND WORDS...: what Tab offers for the last word.
 complete_words() {
     bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"; shift
         COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
-        _zr_t410_cli; printf "%s\n" "${COMPREPLY[@]}"' _ "$share/bash-completion/completions/zr-t410-cli" "$@"
+        $(complete -p "$1" | sed "s/.*-F \([^ ]*\) .*/\1/"); printf "%s\n" "${COMPREPLY[@]}"' \
+        _ "$share/bash-completion/completions/$1" "$@"
 }
 [ "$(complete_words zr-t410-cli wr)" = write ] || fail "completion of a command"
 complete_words zr-t410-cli write --ver | grep -qx -- --verify || fail "completion of an option"
 (cd "$work" && complete_words zr-t410-cli show r) | grep -qx radio.dat || fail "completion of a data file"
+(cd "$work" && complete_words zr-t410 r) | grep -qx radio.dat || fail "completion of zr-t410's file"
+complete_words zr-t410 --res | grep -qx -- --reset-settings || fail "completion of zr-t410's option"
 echo "commands, options and data files complete"
 
 echo "== The programs run from the prefix =="
