@@ -555,8 +555,10 @@ void MainWindow::fillRecentMenu() {
     QAction* before = recentMenu_->actions().value(0);
     for (int i = 0; i < files.size(); ++i) {
         const QString& path = files[i];
-        auto* a =
-            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), recentMenu_);
+        // The number is the item's key; an & in the path is shown as it is.
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), recentMenu_);
         a->setProperty("recentFile", path);
         connect(a, &QAction::triggered, this, [this, path] { openRecent(path); });
         recentMenu_->insertAction(before, a);
