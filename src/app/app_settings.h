@@ -1,6 +1,6 @@
 // What the program remembers between runs (QSettings, in the platform's own place): the language, the port,
-// the last folder of each file dialog, the recent files and the main window's geometry. Every key is named
-// once, in settings_key below; a new remembered choice adds its key there.
+// the last folder of each file dialog, the recent files, the main window's geometry and Verify After Write.
+// Every key is named once, in settings_key below; a new remembered choice adds its key there.
 #pragma once
 
 #include <QByteArray>
@@ -19,6 +19,7 @@ inline constexpr char kPortDevice[] = "port/device";   // the device given with 
 inline constexpr char kFolderGroup[] = "folders";      // one key per file dialog, below
 inline constexpr char kRecentFiles[] = "recentFiles";  // newest first
 inline constexpr char kWindowGeometry[] = "window/geometry";
+inline constexpr char kVerifyAfterWrite[] = "programming/verifyAfterWrite";  // true or false
 }  // namespace settings_key
 
 // The file dialogs, each with a last folder of its own.

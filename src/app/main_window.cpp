@@ -139,6 +139,7 @@ void MainWindow::useSettings(AppSettings* settings) {
             setLanguage(settings_->languageIndex());
         const QByteArray geometry = settings_->windowGeometry();
         if (!geometry.isEmpty()) restoreGeometry(geometry);
+        verifyAction_->setChecked(settings_->flag(settings_key::kVerifyAfterWrite, true));
     }
     fillRecentMenu();
 }
@@ -230,7 +231,9 @@ void MainWindow::buildMenu() {
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
     item(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { transfer_->startWrite(); });
-    verifyAction_ = item(program, "MNVerify", QKeySequence(), [] {});
+    verifyAction_ = item(program, "MNVerify", QKeySequence(), [this] {
+        if (settings_) settings_->setFlag(settings_key::kVerifyAfterWrite, verifyAction_->isChecked());
+    });
     verifyAction_->setCheckable(true);
     verifyAction_->setChecked(true);
     item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });

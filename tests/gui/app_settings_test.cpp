@@ -156,7 +156,8 @@ class RememberedStart : public ::testing::Test {
                 qobject_cast<QLabel*>(window->control("StatusBar1.Port"))->text(),
                 asked.empty() ? QString() : asked.front().prompt,
                 QString::number(session->config.band.current),
-                QString::number(session->config.languageIndex)};
+                QString::number(session->config.languageIndex),
+                window->verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
     }
 
     QTemporaryDir dir;
@@ -184,7 +185,8 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     ASSERT_TRUE(window->openFile(saved));
     qobject_cast<QAction*>(window->control("MNChinese"))->trigger();
     window->setGeometry(40, 50, 900, 700);
-    settings.setPortEntry(3);  // as if entry 3 had opened last time
+    window->verifyAfterWriteAction()->trigger();  // off
+    settings.setPortEntry(3);                     // as if entry 3 had opened last time
     ASSERT_TRUE(window->close());
 
     start(&settings);
@@ -193,6 +195,7 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     ASSERT_FALSE(asked.empty());
     EXPECT_TRUE(asked.front().prompt.startsWith("串行端口3")) << asked.front().prompt.toStdString();
     EXPECT_EQ(window->size(), QSize(900, 700));
+    EXPECT_FALSE(window->verifyAfterWriteAction()->isChecked());
     EXPECT_EQ(recentTexts(), QStringList{"&1 " + QDir::toNativeSeparators(saved)});
     EXPECT_EQ(recentMenu()->title(), "最近的文件");
 
