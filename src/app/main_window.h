@@ -27,6 +27,7 @@ class AboutBox;
 class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
+class StationWindow;
 class EditorWindow;
 class FeaturesWindow;
 class FmWindow;
@@ -82,6 +83,7 @@ class MainWindow : public QMainWindow {
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();
+    void showStation();  // Programming › Program Several Radios…
     void placePortList();
     void updatePortPanel();
     void updateClock();
@@ -116,6 +118,8 @@ class MainWindow : public QMainWindow {
     CalibrationWindow* calibration_ = nullptr;
     FmWindow* fm_ = nullptr;
     AboutBox* about_ = nullptr;
+    StationWindow* station_ = nullptr;
+    QString stationTookPort_;  // the window's port, closed while the station runs
 };
 
 }  // namespace zrt

@@ -8,7 +8,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -47,18 +46,6 @@ void sortDevices(QStringList& devices) {
     });
 }
 
-QStringList systemPorts() {
-    QStringList names, locations;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        names << info.portName();
-        locations << info.systemLocation();
-    }
-    const QStringList ordered = orderSerialDevices(names, currentPortPlatform());
-    if (!ordered.isEmpty()) return ordered;
-    sortDevices(locations);
-    return locations;
-}
-
 QStringList globDevices(const QString& pattern) {
     QStringList devices;
     glob_t found{};
@@ -78,7 +65,7 @@ std::optional<QStringList> expandPorts(const QStringList& given, const Console& 
     for (const QString& g : given) {
         QStringList these;
         if (g == QLatin1String("all")) {
-            these = systemPorts();
+            these = systemSerialDevices();
             if (these.isEmpty()) {
                 console.err(console.text(kNoPortListed));
                 return std::nullopt;

@@ -29,6 +29,7 @@ constexpr std::array kMainWindow{
     Caption{"MNRead", P::Text, 0, {"Read Data from the Transceive(&R)", "读频(&R)"}},
     Caption{"MNWrite", P::Text, 0, {"Write Data in the Transceive(&W)", "写频(&W)"}},
     Caption{"MNCommPort", P::Text, 0, {"Communication Port(&C)", "通信端口(&C)"}},
+    Caption{"MNStation", P::Text, 0, {"Program Several Radios…", "多台对讲机编程…"}},
     Caption{"MNLanguage", P::Title, 0, {"Language Select(&L)", "语言选择(&L)"}},
     Caption{"MNChinese", P::Text, 0, {"Chinese(&C)", "中文(&C)"}},
     Caption{"MNEnglish", P::Text, 0, {"English(&E)", "英文(&E)"}},

@@ -57,5 +57,6 @@ constexpr Text resultText(RadioResult result) {
 // What a port can come to before any radio is reached.
 inline constexpr Text kPortNotOpened{"port not opened", "串口无法打开"};
 inline constexpr Text kNotSaved{"not saved", "未能保存"};
+inline constexpr Text kStationSummary{"Programmed: %1    Failed: %2", "已编程：%1    失败：%2"};
 
 }  // namespace zrt

@@ -1,9 +1,29 @@
 #include "platform/station_driver.h"
 
+#include <QSerialPortInfo>
+#include <algorithm>
+
+#include "platform/port_names.h"
+
 namespace zrt {
 
 namespace {
 constexpr int kTickMs = 200;
+}
+
+QStringList systemSerialDevices() {
+    QStringList names, locations;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        names << info.portName();
+        locations << info.systemLocation();
+    }
+    const QStringList ordered = orderSerialDevices(names, currentPortPlatform());
+    if (!ordered.isEmpty()) return ordered;
+    // COM2 before COM10.
+    std::stable_sort(locations.begin(), locations.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    return locations;
 }
 
 StationDriver::StationDriver(const MemoryImage& imageOut, StationOptions options, QObject* parent)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -11,6 +12,9 @@
 #include "session/station_cycle.h"
 
 namespace zrt {
+
+// Every serial port the system lists, as devices to open, in the port list's order (USB adapters first).
+QStringList systemSerialDevices();
 
 class StationDriver : public QObject {
     Q_OBJECT

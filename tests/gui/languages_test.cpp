@@ -181,6 +181,7 @@ std::vector<Expected> expectedTexts() {
         {"MNRead", "text", "Read Data from the Transceive(&R)", "读频(&R)"},
         {"MNWrite", "text", "Write Data in the Transceive(&W)", "写频(&W)"},
         {"MNCommPort", "text", "Communication Port(&C)", "通信端口(&C)"},
+        {"MNStation", "text", "Program Several Radios…", "多台对讲机编程…"},
         {"MNLanguage", "title", "Language Select(&L)", "语言选择(&L)"},
         {"MNChinese", "text", "Chinese(&C)", "中文(&C)"},
         {"MNEnglish", "text", "English(&E)", "英文(&E)"},

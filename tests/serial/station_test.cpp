@@ -2,14 +2,20 @@
 // at the other ends.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
+#include "app/station_window.h"
+#include "i18n/station_captions.h"
 #include "platform/qt_text.h"
 #include "platform/station_driver.h"
 #include "radio-sim/virtual_radio.h"
+#include "session/session.h"
 #include "session/write_verification.h"
 #include "support/radio_memory.h"
 
@@ -112,6 +118,55 @@ TEST(Station, TwoPortsProgramFiveRadiosThatComeAndGoExactlyOnceEach) {
         EXPECT_TRUE(line.driver.cycle().ended());
         line.radio.stop();
     }
+}
+
+// The window runs the same station: per port its state and count, in both languages, and Stop.
+TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
+    Session session;
+    MemoryImage expected;
+    {
+        Session copy;
+        copy.config = session.config;
+        copy.encode();
+        expected = copy.imageOut;
+    }
+    sim::RadioBehaviour otherBand;
+    otherBand.bandCode = 2;
+    sim::VirtualRadio a, b(otherBand), unchecked;
+    for (sim::VirtualRadio* r : {&a, &b, &unchecked}) {
+        ASSERT_TRUE(r->open()) << r->error();
+        ASSERT_TRUE(r->start());
+    }
+    StationWindow window(session);
+    window.setDevices(
+        {qs(a.devicePath()), qs(b.devicePath()), qs(unchecked.devicePath()), "/nonexistent/tty"});
+    window.findChild<QCheckBox*>("chkPort2")->setChecked(false);
+    window.applyLanguage();
+    window.start();
+    ASSERT_TRUE(window.running());
+    ASSERT_TRUE(runUntil(
+        [&] { return window.programmedCount(0) == 1 && window.stateText(1).startsWith("refused"); }));
+    EXPECT_EQ(window.stateText(0), "verified · done: switch it off");
+    EXPECT_EQ(window.stateText(3), "port not opened");
+    EXPECT_EQ(window.findChild<QLabel*>("lblSummary")->text(), "Programmed: 1    Failed: 1");
+    EXPECT_TRUE(unchecked.frames().empty());
+    const auto memory = a.memory();
+    for (std::size_t block : writtenBlocks(false))
+        for (std::size_t at = block; at < block + 16 && at < memory.size(); ++at)
+            ASSERT_EQ(memory[at], expected[at]) << at;
+
+    session.config.languageIndex = kChinese;
+    window.applyLanguage();
+    EXPECT_EQ(applyCaptions(&window, stationCaptions(), kChinese), 0);
+    EXPECT_EQ(window.stateText(1), QString::fromUtf8("频段不符 · 完成：请关闭对讲机"));
+    EXPECT_EQ(window.findChild<QPushButton*>("cmdStart")->text(), QString::fromUtf8("开始"));
+
+    window.stop();
+    ASSERT_TRUE(runUntil([&] { return !window.running(); }));
+    EXPECT_FALSE(a.programming());
+    EXPECT_TRUE(window.findChild<QPushButton*>("cmdStart")->isEnabled());
+    for (sim::VirtualRadio* r : {&a, &b, &unchecked})
+        r->stop();
 }
 
 }  // namespace
