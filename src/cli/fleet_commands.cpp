@@ -254,6 +254,12 @@ class FleetRun {
             ++running;
             StationDriver::Handlers h;
             h.phase = [&, p = &port](StationPhase phase) {
+                // A station's adapter pulled between radios ends its port with no radio to blame: say so.
+                const bool between = p->phase == StationPhase::Waiting || p->phase == StationPhase::Leaving;
+                if (options_.station && phase == StationPhase::Ended && between &&
+                    !p->driver->port().isOpen())
+                    view_.out(p->device.toStdString() + ": " +
+                              console_.text(resultText(RadioResult::CablePulled)));
                 p->phase = phase;
                 if (phase == StationPhase::Waiting || phase == StationPhase::Writing) p->percent = 0;
                 view_.phase(*p);
