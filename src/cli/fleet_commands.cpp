@@ -457,7 +457,7 @@ int stationCommand(const QStringList& args, Console& console) {
         given << qEnvironmentVariable("ZRT410_PORT");
     if (given.isEmpty()) {
         console.err(console.text(kNoPort));
-        return kExitUsage;
+        return kExitFailed;
     }
     Session session;
     const QString path = p.positional(0);
