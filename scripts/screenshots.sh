@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program if needed, opens every window in English and in Chinese on a virtual X display (Xvfb,
 # started here) and saves a picture of each into build/screenshots (or the folder given). Fails when a window
-# cannot be shown or a caption does not fit its control. With --docs it also renews the README pictures
+# cannot be shown or a caption does not fit its control. The printed document of the same configuration is
+# saved as print-en.pdf and print-zh.pdf, with a picture of each one's first page (pdftoppm). With --docs it also renews the README pictures
 # docs/screenshots/main-en.png and main-zh.png.
 #
 #   scripts/screenshots.sh [--docs] [FOLDER]
@@ -21,7 +22,7 @@ done
 zrt_install_missing
 zrt_build build
 mkdir -p "$out"
-rm -f "$out"/*.png
+rm -f "$out"/*.png "$out"/*.pdf
 
 # Always a virtual display of our own, even under a desktop: the same pictures everywhere, and no windows
 # flashing over the user's work. The first free display number from 99 is taken; should another program
@@ -49,6 +50,9 @@ if [ -z "$xvfb_pid" ]; then
 fi
 
 DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$zrt_root/build/zr-t410" --screenshot "$out"
+for language in en zh; do
+    pdftoppm -png -r 100 -f 1 -l 1 -singlefile "$out/print-$language.pdf" "$out/print-$language"
+done
 
 if [ "$docs" = 1 ]; then
     mkdir -p "$zrt_root/docs/screenshots"

@@ -46,6 +46,7 @@ FileCommands::FileCommands(Session& session, QWidget* dialogParent)
 bool FileCommands::newFile() {
     if (msgBoxEx(session_.config.languageIndex, msg::kNewQuestion, parent_) != msg::kResultOk) return false;
     session_.newConfiguration();
+    path_.clear();
     return true;
 }
 
@@ -56,7 +57,9 @@ bool FileCommands::open() {
 }
 
 bool FileCommands::openPath(const QString& path) {
-    return report(openDataFile(session_, path), path);
+    if (!report(openDataFile(session_, path), path)) return false;
+    path_ = path;
+    return true;
 }
 
 bool FileCommands::save() {
@@ -66,7 +69,9 @@ bool FileCommands::save() {
 }
 
 bool FileCommands::savePath(const QString& path) {
-    return report(saveDataFile(session_, path), path);
+    if (!report(saveDataFile(session_, path), path)) return false;
+    path_ = path;
+    return true;
 }
 
 bool FileCommands::report(FileResult result, const QString& path) {

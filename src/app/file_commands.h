@@ -23,11 +23,16 @@ class FileCommands {
     bool save();                         // file dialog, then savePath
     bool savePath(const QString& path);  // messages on failure; true when the file was written
 
+    // The data file last opened or saved; "" after New. A read from the radio forgets it.
+    const QString& path() const { return path_; }
+    void forgetPath() { path_.clear(); }
+
   private:
     bool report(FileResult result, const QString& path);  // the message of a failure; true when done
 
     Session& session_;
     QWidget* parent_;
+    QString path_;
 };
 
 }  // namespace zrt

@@ -2,7 +2,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDate>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 
@@ -11,6 +14,7 @@
 #include "app/radio_picture.h"
 #include "app/screenshot_tour.h"
 #include "app/startup_probe.h"
+#include "print/print_document.h"
 #include "session/session.h"
 
 int main(int argc, char** argv) {
@@ -57,7 +61,16 @@ int main(int argc, char** argv) {
         // The pictures show the windows as they look with a working cable: no port is opened and no box
         // waits for an answer.
         zrt::setMsgBoxResponder([](const zrt::MsgBoxRequest&) { return 1; });
-        const zrt::ScreenshotReport report = zrt::takeScreenshots(window, parser.value(screenshotOption));
+        const QString dir = parser.value(screenshotOption);
+        zrt::ScreenshotReport report = zrt::takeScreenshots(window, dir);
+        // The printed document of the same configuration, A4, for scripts/screenshots.sh to picture.
+        for (const int language : {zrt::kEnglish, zrt::kChinese}) {
+            const QString pdf = QStringLiteral("print-%1.pdf").arg(language == zrt::kEnglish ? "en" : "zh");
+            if (!zrt::writeConfigurationPdf(QDir(dir).filePath(pdf), session.config, language,
+                                            {QString(), QDate::currentDate()},
+                                            zrt::defaultPageLayout(QLocale::c())))
+                report.failed << pdf + QStringLiteral(": not saved");
+        }
         for (const QString& line : report.failed)
             std::fprintf(stderr, "window not shown: %s\n", qPrintable(line));
         for (const QString& line : report.clipped)

@@ -62,6 +62,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
       port_(new RadioPort(this)),
       files_(session, this),
       channelCsv_(session, this),
+      printing_(session, this),
       clock_(monotonicMs) {
     setObjectName(name("MDIForm1"));
     setWindowIcon(radioIcon());
@@ -86,7 +87,10 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     connect(transfer_.get(), &TransferController::aboutToStart, this, &MainWindow::commitEditors);
     connect(transfer_.get(), &TransferController::commandsEnabled, this,
             &MainWindow::setTransferCommandsEnabled);
-    connect(transfer_.get(), &TransferController::decoded, this, &MainWindow::configurationReplaced);
+    connect(transfer_.get(), &TransferController::decoded, this, [this] {
+        files_.forgetPath();  // what the radio holds is no longer that file
+        configurationReplaced();
+    });
 
     // Load: band 0, the port list filled (its port is opened by openStartPort), then every caption.
     {
@@ -139,8 +143,17 @@ void MainWindow::buildMenu() {
         commitEditors();
         channelCsv_.exportChannels();
     });
-    // Print has never had a command; greyed so that choosing it does not look like a failure.
-    item(file, "MNPrint", QKeySequence(), [] {})->setEnabled(false);
+    // Ctrl+P stays with Optional Features.
+    item(file, "MNPrint", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] {
+        commitEditors();
+        printing_.setFilePath(files_.path());
+        printing_.print();
+    });
+    item(file, "MNExportPdf", QKeySequence(), [this] {
+        commitEditors();
+        printing_.setFilePath(files_.path());
+        printing_.exportPdf();
+    });
     file->addSeparator()->setObjectName(name("MNLine1"));
     item(file, "MNQuit", QKeySequence(), [this] { close(); });
 

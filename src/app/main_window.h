@@ -11,6 +11,7 @@
 
 #include "app/channel_csv_commands.h"
 #include "app/file_commands.h"
+#include "app/print_commands.h"
 #include "config/service_gestures.h"
 #include "platform/port_names.h"
 
@@ -99,6 +100,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<TransferController> transfer_;
     FileCommands files_;
     ChannelCsvCommands channelCsv_;
+    PrintCommands printing_;
     std::function<std::int64_t()> clock_;
     std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 

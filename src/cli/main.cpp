@@ -1,7 +1,10 @@
 // zr-t410-cli: reads, writes, converts and shows ZR-T410 configurations without a window, through the same
 // decode, encode, data-file and transfer code as the program.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <array>
+#include <cstring>
+#include <memory>
 
 #include "cli/command_parser.h"
 #include "cli/commands.h"
@@ -26,6 +29,8 @@ constexpr std::array kCommands{
             "station --port DEVICE... FILE.dat [--verify] [--log FILE.csv]   program each radio switched on"},
     Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
     Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
+    Command{"print", zrt::cli::printCommand,
+            "print FILE.dat -o OUT.pdf   the configuration as a PDF document"},
     Command{"export", zrt::cli::exportCommand,
             "export FILE.dat CHANNELS.csv   channels to a CSV channel list"},
     Command{"import", zrt::cli::importCommand,
@@ -51,10 +56,31 @@ void usage(const Console& console, bool toError) {
         console.out(text);
 }
 
+// Whether the command is print (the language option may come first).
+bool printing(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0) {
+            ++i;
+            continue;
+        }
+        if (std::strncmp(argv[i], "--lang=", 7) == 0) continue;
+        return std::strcmp(argv[i], "print") == 0;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing lays text out in fonts, which takes the GUI application object. No window is ever shown, so
+    // without a platform of the user's choice it runs offscreen and needs no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (printing(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("zr-t410-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.00"));
 

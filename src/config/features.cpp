@@ -262,6 +262,27 @@ constexpr bool textsInEnumOrder() {
 }
 static_assert(textsInEnumOrder(), "featureTextInfo indexes the table by the enum");
 
+// Controls and labels are found by name, so no two fields may share one; StartForm's position must exist.
+constexpr bool namesUniqueAndDefaultsInRange() {
+    std::string_view names[2 * (kFeatureListCount + kFeatureTextCount)]{};
+    int n = 0;
+    for (const FeatureListInfo& f : kLists) {
+        if (f.count <= 0 || static_cast<int>(f.items.size()) > f.count) return false;
+        if (f.defaultPosition < 0 || f.defaultPosition >= f.count) return false;
+        names[n++] = f.control;
+        names[n++] = f.label;
+    }
+    for (const FeatureTextInfo& t : kTexts) {
+        names[n++] = t.control;
+        names[n++] = t.label;
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (names[i] == names[j]) return false;
+    return true;
+}
+static_assert(namesUniqueAndDefaultsInRange());
+
 }  // namespace
 
 std::span<const FeatureListInfo> featureLists() {

@@ -18,6 +18,7 @@ constexpr std::array kMainWindow{
     Caption{"MNImport", P::Text, 0, {"Import Channels…", "导入信道…"}},
     Caption{"MNExport", P::Text, 0, {"Export Channels…", "导出信道…"}},
     Caption{"MNPrint", P::Text, 0, {"Print(&P)", "打印(&P)"}},
+    Caption{"MNExportPdf", P::Text, 0, {"Export PDF…", "导出PDF…"}},
     Caption{"MNQuit", P::Text, 0, {"Quit(&Q)", "退出(&Q)"}},
     Caption{"MNEdit", P::Title, 0, {"Edit(&E)", "编辑(&E)"}},
     Caption{"MNModel", P::Text, 0, {"Channel Edit(&M)", "信道编辑(&M)"}},

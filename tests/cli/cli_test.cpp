@@ -224,7 +224,7 @@ TEST_F(Cli, UsageErrorsAndHelp) {
     EXPECT_TRUE(none.err.contains("Commands:"));
     const CliRun unknown = cli({"flash"});
     EXPECT_EQ(unknown.code, 2);
-    for (const char* command : {"read", "write", "resave", "show", "export", "import"}) {
+    for (const char* command : {"read", "write", "resave", "show", "print", "export", "import"}) {
         const CliRun help = cli({command, "--help"});
         EXPECT_EQ(help.code, 0) << command;
         EXPECT_TRUE(help.out.contains(command)) << command;
@@ -372,6 +372,100 @@ TEST_F(Cli, ImportNamesEveryRefusedLineAndWritesNothingUnlessTold) {
     EXPECT_EQ(other.code, 1);
     EXPECT_EQ(other.err.trimmed(),
               "The file is not a channel list: its first line must start with Location,");
+}
+
+// ---- Printing -----------------------------------------------------------------------------------------
+
+// The text layer of a PDF, one string per page (pdftotext ends each page with a form feed).
+QStringList pdfPages(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+// All 128 channels used, each with its own frequency and name; and a file with none.
+TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
+    Session s;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const double mhz = n <= 64 ? 144.0 + 0.025 * n : 430.0 + 0.025 * n;
+        commitFrequency(s.config.channels, s.config.band, n, kRxColumn, std::to_string(mhz));
+        commitName(s.config.channels, n, "N" + std::to_string(1000 + n).substr(1));
+    }
+    s.encode();
+    writeBytes(path("full.dat"), datafile::serialize(s.imageOut));
+    // A name wider than the page: it wraps, nothing of it is cut.
+    const QString blankName = QString(200, u'W') + ".dat";
+    const QString blankPath = dir_.filePath(blankName);
+    writeBytes(blankPath, dataFileOf(Bytes(datafile::kImageBytes, 0xFF)));
+
+    struct Case {
+        const char* language;
+        const char* locale;
+        int pages;         // of the full file, as laid out on that paper
+        const char* size;  // pdfinfo's page size
+        const char* rxHeading;
+        const char* groupB;
+        const char*
+            used;  // with a character whose twin among the CJK radicals a CJK font may map to one glyph
+        const char* none;
+    };
+    const Case cases[] = {
+        {"en", "C", 4, "595 x 842 pts (A4)", "RX Fre", "Group B", "Used channels: 64", "No channels"},
+        {"zh", "C", 4, "595 x 842 pts (A4)", "接收频率", "B组频段", "已用信道: 64", "没有信道"},
+        {"en", "en_US.UTF-8", 5, "612 x 792 pts (letter)", "RX Fre", "Group B", "Used channels: 64",
+         "No channels"},
+    };
+    const QByteArray oldLocale = qgetenv("LC_ALL");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.locale);
+        qputenv("LC_ALL", c.locale);
+        const CliRun full = cli({"print", path("full.dat"), "-o", path("full.pdf"), "--lang", c.language});
+        ASSERT_EQ(full.code, 0) << full.err.toStdString();
+        const QStringList pages = pdfPages(path("full.pdf"));
+        EXPECT_EQ(pages.size(), c.pages);
+        ASSERT_FALSE(pages.isEmpty());
+        EXPECT_TRUE(
+            pages[0].contains("ZR-T410"));  // the trap: digits after Latin letters lost in the CJK font
+        EXPECT_TRUE(pages[0].contains("full.dat"));
+        for (const char* heading : {c.groupB, c.used})
+            EXPECT_TRUE(pages.join("").contains(QString::fromUtf8(heading))) << heading;
+
+        // Every channel on exactly one page, under the column headings of that page.
+        for (int n = 1; n <= kChannelCount; ++n) {
+            const QString rx = qs(s.config.channels.freq[0][static_cast<std::size_t>(n - 1)]);
+            const QString name = qs(s.config.channels.name[static_cast<std::size_t>(n - 1)]);
+            QList<int> on;
+            for (int k = 0; k < pages.size(); ++k)
+                if (pages[k].contains(rx) && pages[k].contains(name)) on << k;
+            ASSERT_EQ(on.size(), 1) << n << " " << rx.toStdString();
+            EXPECT_TRUE(pages[on[0]].contains(QString::fromUtf8(c.rxHeading))) << n;
+        }
+
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path("full.pdf")});
+        ASSERT_TRUE(info.waitForFinished(60000));
+        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(c.size));
+
+        const CliRun blank = cli({"print", blankPath, "-o", path("blank.pdf"), "--lang", c.language});
+        ASSERT_EQ(blank.code, 0) << blank.err.toStdString();
+        const QString text = pdfPages(path("blank.pdf")).join("");
+        for (const char* shown : {"ZR-T410", "A:136-174MHz B:400-470MHz", c.none})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown;
+        EXPECT_TRUE(QString(text).remove(u'\n').contains(blankName));
+    }
+    qputenv("LC_ALL", oldLocale);
+
+    // A PDF that cannot be written leaves nothing behind and says so.
+    const CliRun refused = cli({"print", path("full.dat"), "-o", path("no/such/folder/x.pdf")});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(
+        refused.err.trimmed().endsWith("The file could not be saved: " + path("no/such/folder/x.pdf")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("no/such/folder/x.pdf")));
 }
 
 // ---- The radio ----------------------------------------------------------------------------------------

@@ -52,7 +52,7 @@ struct FaultCase {
     // Frames the radio must have taken in before the fault struck (read requests, or data blocks of a write),
     // which shows the fault came where the case says; -1 when it does not matter.
     int blocksBefore = -1;
-    bool crossBandWrite = false;  // with the force question answered Cancel
+    bool crossBandWrite = false;  // the force question is answered Cancel when the case ends Cancelled
 };
 
 void PrintTo(const FaultCase& c, std::ostream* os) {
@@ -137,6 +137,7 @@ const FaultCase kCases[] = {
     {"WriteOtherModel", true, model("QMX275"), {}, Ends::CommunicationError, 0},
     {"WriteOtherBand", true, band(2), {}, Ends::BandRefused, 0},
     {"WriteOtherBandForceCancelled", true, band(2), {}, Ends::Cancelled, 0, true},
+    {"WriteOtherBandForced", true, band(2), {}, Ends::Success, 191, true},
     {"WriteCablePulled", true, {}, pulledAfter(writeBlockAck(20)), Ends::CommunicationError, 21},
 };
 
@@ -223,11 +224,13 @@ TEST_P(FaultMatrix, EndsCleanly) {
     std::vector<Shown> shown;
     setMsgBoxResponder([&](const MsgBoxRequest& r) {
         shown.push_back({r.title, r.prompt, progressWindowShown()});
-        return c.crossBandWrite ? msg::kResultCancel : msg::kResultOk;
+        return c.ends == Ends::Cancelled ? msg::kResultCancel : msg::kResultOk;
     });
     std::vector<bool> commands;
     QObject::connect(&controller_, &TransferController::commandsEnabled,
                      [&](bool on) { commands.push_back(on); });
+    bool portLost = false;
+    QObject::connect(&port_, &RadioPort::portLost, [&] { portLost = true; });
     if (c.ends != Ends::Success) controller_.setWatchdogInterval(kShortWatchdogMs);
 
     if (c.write)
@@ -280,6 +283,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
 
     // The fault came where the case says, and the radio heard 'E' unless the line was gone.
     const bool pulled = c.line.closeAfter >= 0;
+    EXPECT_EQ(portLost, pulled);
     if (pulled) {
         EXPECT_FALSE(port_.isOpen());
     } else {

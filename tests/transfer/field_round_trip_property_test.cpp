@@ -161,6 +161,9 @@ class Generator {
         fm(m);
         for (const addr::CalibSlot& s : addr::kCalibSlots)
             m.set(s.address, static_cast<std::uint8_t>(pick(0, 255)));
+        for (auto [at, flip] : flips_)
+            m.set(at, static_cast<std::uint8_t>(m[at] ^ flip));
+        flips_.clear();
         return m;
     }
 
@@ -217,9 +220,10 @@ class Generator {
         m.set(r + 12, static_cast<std::uint8_t>(pick(0, 255) & 0x7D));
     }
 
-    // Up to six characters that the name editor admits, 0xFF after them; eight 0x00 bytes when empty.
+    // Up to eight characters (the editor admits six, a radio may hold eight), 0xFF after them; eight 0x00
+    // bytes when empty.
     void name(MemoryImage& m, Address at) {
-        const int length = pick(0, 6);
+        const int length = pick(0, 8);
         for (int k = 0; k < 8; ++k) {
             std::uint8_t c = length == 0 ? 0x00 : 0xFF;
             if (k < length) c = static_cast<std::uint8_t>(pick(35, 96));
@@ -262,7 +266,16 @@ class Generator {
                                         32 * position(FL::Combo14, 7)));
         m.set(addr::kPacked70E, static_cast<std::uint8_t>(0xFC + pick(0, 3)));
         m.set(addr::kReturnChannel, position(FL::Combo39, 1));
+        // A radio may hold other values in the bits the encode writes as constants; the fields beside them
+        // must come through all the same. 0x70E stays at two hexadecimal digits, as radios keep it.
+        for (auto [at, flip] : {std::pair{addr::kPacked708, 0x02},
+                                {addr::kPacked70E, 0xEC},
+                                {addr::kVfoA + addr::kVfoFlags, 0x02},
+                                {addr::kVfoB + addr::kVfoFlags, 0xC2}})
+            if (chance(50)) flips_.push_back({at, static_cast<std::uint8_t>(flip)});
     }
+
+    std::vector<std::pair<Address, std::uint8_t>> flips_;
 
     void vfo(MemoryImage& m, Address v, const BandLimits& limits) {
         putFrequency(m, v + addr::kVfoFrequency, frequency(limits));

@@ -168,31 +168,5 @@ TEST(CalibrationEncode, ValuesAtTheirAddresses) {
     EXPECT_EQ(out[0x7E9], 0x00);  // the reserved bytes are not this step's business
 }
 
-TEST(FmCalibRoundTrip, DecodeThenEncodeGivesTheBytesBack) {
-    MemoryImage in;
-    in.fill(0xFF);
-    for (int k = 1; k <= addr::kFmChannelCount; ++k) {
-        if (k % 5 == 0) continue;  // some empty channels
-        put2(in, addr::fmChannel(k), 0x00, static_cast<std::uint8_t>(8 * k + 1));
-    }
-    in.set(addr::kFmStartChannel, 12);
-    in.set(addr::kFmDisplayMode, 1);
-    in.set(addr::kFmStep, 2);
-    put2(in, addr::kFmVfo, 0x00, 0x6F);
-    for (const auto& slot : addr::kCalibSlots)
-        in.set(slot.address, static_cast<std::uint8_t>(150 + slot.index));
-
-    Configuration config = startConfiguration();
-    decodeImage(in, config);
-    MemoryImage out;
-    encodeImage(config, out);
-    for (addr::Address a = addr::kFmChannels; a < addr::kUntouched792; ++a)
-        EXPECT_EQ(out[a], in[a]) << a;
-    for (addr::Address a = addr::kFmStartChannel; a <= addr::kFmVfo + 1; ++a)
-        EXPECT_EQ(out[a], in[a]) << a;
-    for (const auto& slot : addr::kCalibSlots)
-        EXPECT_EQ(out[slot.address], in[slot.address]) << slot.address;
-}
-
 }  // namespace
 }  // namespace zrt
