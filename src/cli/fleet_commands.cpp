@@ -100,6 +100,7 @@ struct Port {
     int percent = 0;
     bool opened = false;
     bool ok = false;
+    bool cut = false;    // a radio's transfer was cut short
     std::string result;  // the last radio's, in the chosen language
     std::string shown;   // the state last printed as a plain line
     QString file;        // a read's data file
@@ -271,6 +272,7 @@ class FleetRun {
             h.radioDone = [&, p = &port](const RadioDone& done) {
                 p->seconds = static_cast<double>(p->clock.elapsed()) / 1000.0;
                 p->ok = succeeded(done.result);
+                p->cut = p->cut || done.result == RadioResult::Interrupted;
                 p->result = console_.text(resultText(done.result));
                 if (done.firstDifference)
                     p->result =
@@ -307,6 +309,9 @@ class FleetRun {
         return !cut;
     }
 
+    bool anyCut() const {
+        return std::any_of(ports_.begin(), ports_.end(), [](const auto& p) { return p->cut; });
+    }
     bool allSucceeded() const {
         return std::all_of(ports_.begin(), ports_.end(), [](const auto& p) { return p->ok; });
     }
@@ -322,9 +327,10 @@ std::string seconds(double s) {
     return QString::number(s, 'f', 1).toStdString() + " s";
 }
 
-int interrupted(Console& console, Interruption& interruption) {
+int interrupted(Console& console, Interruption& interruption, bool partlyWritten) {
     interruption.acknowledge();
     console.err(console.text(kInterrupted));
+    if (partlyWritten) console.err(console.text(kPartlyWritten));
     return kExitSignalBase + interruption.signalNumber();
 }
 
@@ -374,7 +380,7 @@ int fleetWrite(const QStringList& given, const Session& session, bool verify, Co
     for (const auto& p : run.ports())
         rows.push_back({p->device.toStdString(), p->result, p->opened ? seconds(p->seconds) : ""});
     printTable(console, rows);
-    if (!whole || interruption.requested()) return interrupted(console, interruption);
+    if (!whole || interruption.requested()) return interrupted(console, interruption, run.anyCut());
     return run.allSucceeded() ? kExitOk : kExitFailed;
 }
 
@@ -419,7 +425,7 @@ int fleetRead(const QStringList& given, const QString& dir, bool raw, Console& c
         rows.push_back({p->device.toStdString(), p->result, p->opened ? seconds(p->seconds) : "",
                         p->file.toStdString()});
     printTable(console, rows);
-    if (!whole || interruption.requested()) return interrupted(console, interruption);
+    if (!whole || interruption.requested()) return interrupted(console, interruption, false);
     return run.allSucceeded() ? kExitOk : kExitFailed;
 }
 
@@ -521,7 +527,7 @@ int stationCommand(const QStringList& args, Console& console) {
     printTable(console, rows);
     // Ctrl+C is how a station ends; only transfers cut short count as interrupted.
     interruption.acknowledge();
-    if (!whole) return interrupted(console, interruption);
+    if (!whole) return interrupted(console, interruption, run.anyCut());
     return failed == 0 ? kExitOk : kExitFailed;
 }
 
