@@ -22,7 +22,7 @@
 namespace zrt {
 namespace {
 
-constexpr int kTickMs = 20;  // a program request every 200 ms instead of 2 s
+constexpr int kTickMs = 40;  // a program request every 400 ms instead of 2 s
 
 bool runUntil(const std::function<bool()>& condition, int ms = 10000) {
     QEventLoop loop;
