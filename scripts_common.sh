@@ -5,7 +5,9 @@ ZRT_PACKAGES=(build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl1-mesa-dev libxkbcommon-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
-    fonts-noto-cjk fonts-wqy-microhei fonts-dejavu-core poppler-utils qt6-translations-l10n xvfb xauth xdg-utils)
+    fonts-noto-cjk fonts-wqy-microhei fonts-dejavu-core poppler-utils qt6-translations-l10n xvfb xauth xdg-utils
+    librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db bsdextrautils
+    file bash-completion)
 
 zrt_root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 zrt_jobs="${ZRT_JOBS:-2}"

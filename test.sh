@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test with CTest; then the core tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then opens every window in both languages on a virtual
-# display and saves their pictures into build/screenshots. Before the tests, the libFuzzer targets run for a
+# display and saves their pictures into build/screenshots. It also installs into a scratch prefix, checks the
+# tree and builds the Debian package (scripts/check-install.sh). Before the tests, the libFuzzer targets run for a
 # fixed number of cases from their seed corpora, and the fault matrix of the serial link runs on its own.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts_common.sh"
@@ -42,5 +43,7 @@ ctest --test-dir "$zrt_root/build" --output-on-failure -j "$zrt_jobs" -E 'FaultM
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$zrt_root/build-asan" --output-on-failure -j "$zrt_jobs"
+echo "== Installed tree and Debian package =="
+"$zrt_root/scripts/check-install.sh" build
 echo "== Every window in both languages =="
 "$zrt_root/scripts/screenshots.sh" "$zrt_root/build/screenshots"

@@ -1,8 +1,10 @@
 #include "app/channel_csv_commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
+#include "app/app_settings.h"
 #include "app/msgbox.h"
 #include "config/channel_csv.h"
 #include "platform/data_file_io.h"
@@ -31,8 +33,12 @@ QString noteLines(const std::vector<CsvNote>& notes, int language) {
 
 // The file dialog; "" when cancelled. A list saved without an extension gets ".csv" while the CSV filter is
 // chosen, so that spreadsheets and the import find it again.
-QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), QString(), kFilter);
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode, AppSettings* settings) {
+    const FileDialogKind kind =
+        mode == QFileDialog::AcceptSave ? FileDialogKind::ExportChannels : FileDialogKind::ImportChannels;
+    const QString folder =
+        settings ? settings->dialogFolder(kind) : defaultDialogFolder(QCoreApplication::applicationDirPath());
+    QFileDialog dialog(parent, QString(), folder, kFilter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (mode == QFileDialog::AcceptSave) {
@@ -43,7 +49,9 @@ QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
         });
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    if (settings) settings->rememberDialogFile(kind, chosen);
+    return chosen;
 }
 
 void fileMessage(int language, const msg::Message& m, const QString& path, QWidget* owner) {
@@ -57,7 +65,7 @@ ChannelCsvCommands::ChannelCsvCommands(Session& session, QWidget* dialogParent)
     : session_(session), parent_(dialogParent) {}
 
 bool ChannelCsvCommands::importChannels() {
-    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen, settings_);
     return !path.isEmpty() && importPath(path);
 }
 
@@ -94,7 +102,7 @@ bool ChannelCsvCommands::importPath(const QString& path) {
 }
 
 bool ChannelCsvCommands::exportChannels() {
-    const QString path = askPath(parent_, QFileDialog::AcceptSave);
+    const QString path = askPath(parent_, QFileDialog::AcceptSave, settings_);
     return !path.isEmpty() && exportPath(path);
 }
 

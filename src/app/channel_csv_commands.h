@@ -8,6 +8,7 @@ class QWidget;
 
 namespace zrt {
 
+class AppSettings;
 class Session;
 
 class ChannelCsvCommands {
@@ -19,9 +20,13 @@ class ChannelCsvCommands {
     bool exportChannels();                 // file dialog, then exportPath
     bool exportPath(const QString& path);  // true when the file was written
 
+    // Where the dialogs start; without it they start where the user can write and remember nothing.
+    void setSettings(AppSettings* settings) { settings_ = settings; }
+
   private:
     Session& session_;
     QWidget* parent_;
+    AppSettings* settings_ = nullptr;
 };
 
 }  // namespace zrt

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "app/app_settings.h"
 #include "app/msgbox.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
@@ -23,8 +24,12 @@ void fileMessage(int languageIndex, const msg::Message& m, const QString& path, 
 
 // The file dialog of Open and Save; "" when cancelled. A name saved without an extension gets ".dat" while
 // the data file filter is chosen, so that Open finds the file again; the overwrite question sees that name.
-QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), QCoreApplication::applicationDirPath(), kFilter);
+// It starts in the folder it was last used in, else where the user can write.
+QString askPath(QWidget* parent, QFileDialog::AcceptMode mode, AppSettings* settings) {
+    const FileDialogKind kind = mode == QFileDialog::AcceptSave ? FileDialogKind::Save : FileDialogKind::Open;
+    const QString folder =
+        settings ? settings->dialogFolder(kind) : defaultDialogFolder(QCoreApplication::applicationDirPath());
+    QFileDialog dialog(parent, QString(), folder, kFilter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (mode == QFileDialog::AcceptSave) {
@@ -35,7 +40,9 @@ QString askPath(QWidget* parent, QFileDialog::AcceptMode mode) {
         });
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    if (settings) settings->rememberDialogFile(kind, chosen);
+    return chosen;
 }
 
 }  // namespace
@@ -51,7 +58,7 @@ bool FileCommands::newFile() {
 }
 
 bool FileCommands::open() {
-    const QString path = askPath(parent_, QFileDialog::AcceptOpen);
+    const QString path = askPath(parent_, QFileDialog::AcceptOpen, settings_);
     if (path.isEmpty()) return false;
     return openPath(path);
 }
@@ -59,11 +66,12 @@ bool FileCommands::open() {
 bool FileCommands::openPath(const QString& path) {
     if (!report(openDataFile(session_, path), path)) return false;
     path_ = path;
+    if (settings_) settings_->addRecentFile(path);
     return true;
 }
 
 bool FileCommands::save() {
-    const QString path = askPath(parent_, QFileDialog::AcceptSave);
+    const QString path = askPath(parent_, QFileDialog::AcceptSave, settings_);
     if (path.isEmpty()) return false;
     return savePath(path);
 }
@@ -71,6 +79,7 @@ bool FileCommands::save() {
 bool FileCommands::savePath(const QString& path) {
     if (!report(saveDataFile(session_, path), path)) return false;
     path_ = path;
+    if (settings_) settings_->addRecentFile(path);
     return true;
 }
 

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace zrt {
 
+class AppSettings;
 class Session;
 
 class FileCommands {
@@ -26,6 +27,8 @@ class FileCommands {
     // The data file last opened or saved; "" after New. A read from the radio forgets it.
     const QString& path() const { return path_; }
     void forgetPath() { path_.clear(); }
+    // Where the dialogs start and which files were opened or saved last; without it nothing is remembered.
+    void setSettings(AppSettings* settings) { settings_ = settings; }
 
   private:
     bool report(FileResult result, const QString& path);  // the message of a failure; true when done
@@ -33,6 +36,7 @@ class FileCommands {
     Session& session_;
     QWidget* parent_;
     QString path_;
+    AppSettings* settings_ = nullptr;
 };
 
 }  // namespace zrt

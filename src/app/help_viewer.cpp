@@ -37,9 +37,17 @@ QDialog* helpWindow(QWidget* owner) {
 
 }  // namespace
 
+QString findHelpFolder(const QString& programFolder) {
+    const QString beside = programFolder + QStringLiteral("/help");
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/zr-t410/help"));
+    for (const QString& folder : {beside, installed})
+        if (QFileInfo(folder).isDir()) return folder;
+    return beside;
+}
+
 QString helpDocumentPath(int languageIndex) {
     const QString language = languageIndex == kChinese ? QStringLiteral("zh") : QStringLiteral("en");
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help/") + language +
+    return findHelpFolder(QCoreApplication::applicationDirPath()) + QLatin1Char('/') + language +
            QStringLiteral("/index.html");
 }
 

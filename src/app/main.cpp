@@ -1,14 +1,18 @@
-// The start procedure: English, band 0, the editor windows loaded, the main window shown, port 1 opened.
+// The start procedure: English, band 0, the editor windows loaded, the main window shown, port 1 opened; or
+// where the user left off, from the remembered settings; then the data file named on the command line.
 #include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include "app/app_settings.h"
 #include "app/main_window.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
@@ -17,6 +21,10 @@
 #include "print/print_document.h"
 #include "session/session.h"
 
+#ifndef ZRT_APP_ID
+#define ZRT_APP_ID "zr-t410"  // the build names the installed desktop entry
+#endif
+
 int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
@@ -24,6 +32,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("ZR-T410"));
     QApplication::setApplicationVersion(QStringLiteral("3.00"));
     QApplication::setWindowIcon(zrt::radioIcon());
+    // Lets the desktop match the window with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZRT_APP_ID));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZR-T410 radio programming software"));
@@ -43,18 +53,43 @@ int main(int argc, char** argv) {
         QStringLiteral("startup-time"),
         QStringLiteral("Print the time to the shown main window and the resident memory, then exit."));
     startupOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption resetOption(
+        QStringLiteral("reset-settings"),
+        QStringLiteral("Forget the remembered language, port, folders, recent files and window place, and "
+                       "start as on the first day."));
     parser.addOption(portOption);
+    parser.addOption(resetOption);
     parser.addOption(screenshotOption);
     parser.addOption(startupOption);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A data file (*.dat) to open at start."),
+                                 QStringLiteral("[FILE.dat]"));
     parser.process(app);
+    if (parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "%s: one data file at a time\n", qPrintable(QApplication::applicationName()));
+        return 2;
+    }
 
+    const bool screenshots = parser.isSet(screenshotOption);
+    const bool measuring = parser.isSet(startupOption);
+    // The pictures and the measurement show a first start and leave the user's settings alone.
+    std::unique_ptr<zrt::AppSettings> settings;
+    if (!screenshots && !measuring) {
+        settings = std::make_unique<zrt::AppSettings>();
+        if (parser.isSet(resetOption)) settings->clear();
+    }
+
+    // A device given with --port is remembered for the next start; the environment only counts for this one.
     QString portDevice = parser.value(portOption);
+    if (!portDevice.isEmpty() && settings) settings->setPortDevice(portDevice);
     if (portDevice.isEmpty()) portDevice = qEnvironmentVariable("ZRT410_PORT");
+    if (portDevice.isEmpty() && settings) portDevice = settings->portDevice();
 
     zrt::Session session;
-    const bool screenshots = parser.isSet(screenshotOption);
     if (screenshots) zrt::fillSampleConfiguration(session.config);
-    zrt::MainWindow window(session, zrt::PortNames(portDevice));
+    zrt::MainWindow window(session, screenshots ? zrt::samplePortNames() : zrt::PortNames(portDevice));
+    if (screenshots) window.setPortDescriber(zrt::samplePortDescription);
+    window.useSettings(settings.get());
     window.show();
 
     if (screenshots) {
@@ -79,11 +114,15 @@ int main(int argc, char** argv) {
         return report.failed.isEmpty() && report.clipped.isEmpty() ? 0 : 1;
     }
 
-    if (parser.isSet(startupOption)) {
+    if (measuring) {
         // The port is opened as always; a box about it must not stand in the way of the figure.
         zrt::setMsgBoxResponder([](const zrt::MsgBoxRequest&) { return 1; });
         zrt::probeStartup(&window, sinceMain);
     }
-    QTimer::singleShot(0, &window, [&window] { window.openStartPort(); });
+    const QString file = parser.positionalArguments().value(0);
+    QTimer::singleShot(0, &window, [&window, file] {
+        window.openStartPort();
+        if (!file.isEmpty()) window.openFile(QFileInfo(file).absoluteFilePath());
+    });
     return QApplication::exec();
 }

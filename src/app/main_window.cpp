@@ -1,10 +1,14 @@
 #include "app/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -17,12 +21,14 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
 #include <chrono>
 
 #include "app/about_box.h"
+#include "app/app_settings.h"
 #include "app/help_viewer.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
@@ -52,6 +58,22 @@ std::int64_t monotonicMs() {
 QString name(const char* s) {
     return QString::fromLatin1(s);
 }
+
+// The port list's entries keep their texts "1" .. "16" (the status bar and the port error quote them); the
+// open list shows each entry with its device, kept under this role.
+constexpr int kPortLabelRole = Qt::UserRole + 1;
+
+class PortLabelDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString label = index.data(kPortLabelRole).toString();
+        if (!label.isEmpty()) option->text = label;
+    }
+};
 
 }  // namespace
 
@@ -100,9 +122,29 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     updatePortPanel();
     syncServiceButtons();
     applyLanguage();
+    fillRecentMenu();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::useSettings(AppSettings* settings) {
+    settings_ = settings;
+    files_.setSettings(settings);
+    channelCsv_.setSettings(settings);
+    if (settings_) {
+        if (settings_->languageIndex() != session_.config.languageIndex)
+            setLanguage(settings_->languageIndex());
+        const QByteArray geometry = settings_->windowGeometry();
+        if (!geometry.isEmpty()) restoreGeometry(geometry);
+    }
+    fillRecentMenu();
+}
+
+bool MainWindow::openFile(const QString& path) {
+    if (!files_.openPath(path)) return false;
+    configurationReplaced();
+    return true;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building the window.
@@ -154,6 +196,14 @@ void MainWindow::buildMenu() {
         printing_.setFilePath(files_.path());
         printing_.exportPdf();
     });
+    recentMenu_ = file->addMenu(QString());
+    recentMenu_->setObjectName(name("MNRecent"));
+    recentMenu_->addSeparator();
+    item(recentMenu_, "MNRecentClear", QKeySequence(), [this] {
+        if (settings_) settings_->clearRecentFiles();
+        fillRecentMenu();
+    });
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     file->addSeparator()->setObjectName(name("MNLine1"));
     item(file, "MNQuit", QKeySequence(), [this] { close(); });
 
@@ -168,6 +218,8 @@ void MainWindow::buildMenu() {
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
     item(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { transfer_->startWrite(); });
     item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });
+    // A cable plugged in after the start: the list is read afresh and shown, to choose its entry.
+    item(program, "MNRefreshPorts", QKeySequence(), [this] { showPortList(); });
     item(program, "MNStation", QKeySequence(), [this] { showStation(); });
 
     QMenu* language = menu("MNLanguage");
@@ -244,6 +296,7 @@ void MainWindow::buildTopBar() {
     portList_ = new QComboBox(bar);
     portList_->setObjectName(name("ComboCom"));
     portList_->addItems(portEntryTexts());
+    portList_->setItemDelegate(new PortLabelDelegate(portList_));
     portList_->hide();
     portList_->installEventFilter(this);
     connect(portList_, &QComboBox::activated, this, [this] { portListClicked(); });
@@ -386,7 +439,7 @@ void MainWindow::bandListClicked(int index) {
 }
 
 void MainWindow::openStartPort() {
-    portList_->setCurrentIndex(0);
+    portList_->setCurrentIndex(settings_ ? settings_->portEntry() - 1 : 0);
     portListClicked();
 }
 
@@ -394,12 +447,18 @@ void MainWindow::portListClicked() {
     const int language = session_.config.languageIndex;
     if (portList_->currentIndex() >= 0) {
         port_->close();
-        if (!port_->open(ports_.device(portList_->currentText().toInt()))) {
-            const QString text = qs(msg::kPortErrorPrefix, language) + portList_->currentText() +
-                                 qs(msg::kPortErrorSuffix, language);
+        const int entry = portList_->currentText().toInt();
+        const QString device = ports_.device(entry);
+        if (!port_->open(device)) {
+            QString text = qs(msg::kPortErrorPrefix, language) + portList_->currentText() +
+                           qs(msg::kPortErrorSuffix, language);
+            if (port_->lastOpenFailure() == RadioPort::OpenFailure::PermissionDenied)
+                text += qs(kPortPermission, language).arg(device);
             msgBoxEx(language, text, msg::kStyleExclamation, qs(msg::kPortErrorTitle, language), this);
             const QSignalBlocker block(portList_);
             portList_->setCurrentIndex(-1);
+        } else if (settings_) {
+            settings_->setPortEntry(entry);  // the last port that worked
         }
     }
     portList_->hide();
@@ -409,10 +468,20 @@ void MainWindow::portListClicked() {
 }
 
 void MainWindow::showPortList() {
+    // Read afresh each time: adapters come and go while the program runs.
+    const QFontMetrics metrics(portList_->view()->font());
+    int widest = 0;
     for (int i = 0; i < portList_->count(); ++i) {
-        const QString device = ports_.device(portList_->itemText(i).toInt());
-        portList_->setItemData(i, device.isEmpty() ? QVariant() : QVariant(device), Qt::ToolTipRole);
+        const int entry = portList_->itemText(i).toInt();
+        const QString device = ports_.device(entry);
+        const PortDescription about = describePort_(device);
+        const QString tip = portEntryToolTip(device, about);
+        const QString label = portEntryLabel(entry, device, about);
+        portList_->setItemData(i, tip.isEmpty() ? QVariant() : QVariant(tip), Qt::ToolTipRole);
+        portList_->setItemData(i, label, kPortLabelRole);
+        widest = std::max(widest, metrics.horizontalAdvance(label));
     }
+    portList_->view()->setMinimumWidth(widest + 4 * metrics.averageCharWidth());
     placePortList();
     portList_->show();
     portList_->raise();
@@ -448,6 +517,7 @@ void MainWindow::updateClock() {
 
 void MainWindow::setLanguage(int languageIndex) {
     session_.config.languageIndex = languageIndex;
+    if (settings_) settings_->setLanguageIndex(languageIndex);
     applyToolkitLanguage(languageIndex);
     applyLanguage();
 }
@@ -513,6 +583,42 @@ void MainWindow::configurationReplaced() {
     showEditor(channel_);
 }
 
+// File › Recent Files: the files last opened or saved, newest first; greyed while there are none.
+void MainWindow::fillRecentMenu() {
+    const QList<QAction*> actions = recentMenu_->actions();
+    for (QAction* a : actions)
+        if (a->property("recentFile").isValid()) {
+            recentMenu_->removeAction(a);
+            a->deleteLater();
+        }
+    const QStringList files = settings_ ? settings_->recentFiles() : QStringList();
+    QAction* before = recentMenu_->actions().value(0);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString& path = files[i];
+        // The number is the item's key; an & in the path is shown as it is.
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), recentMenu_);
+        a->setProperty("recentFile", path);
+        connect(a, &QAction::triggered, this, [this, path] { openRecent(path); });
+        recentMenu_->insertAction(before, a);
+    }
+    recentMenu_->menuAction()->setEnabled(!files.isEmpty());
+}
+
+void MainWindow::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        if (settings_) settings_->removeRecentFile(path);
+        fillRecentMenu();
+        const int language = session_.config.languageIndex;
+        msgBoxEx(language, qs(kRecentMissing, language) + QDir::toNativeSeparators(path),
+                 msg::kStyleExclamation, qs(kRecentMissingTitle, language), this);
+        return;
+    }
+    openFile(path);
+    fillRecentMenu();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Service modes.
 
@@ -544,15 +650,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Ends this copy only: ending every copy by name would throw away another copy's unsaved edits.
     bandList_->removeEventFilter(this);
     port_->close();
+    if (settings_) {
+        settings_->setWindowGeometry(saveGeometry());
+        settings_->sync();
+    }
     event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == bandList_ && event->type() == QEvent::Wheel)
         return true;  // the band never follows the wheel
-    if (watched == portList_ && event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        portList_->hide();
+    if (watched == portList_ && event->type() == QEvent::FocusOut) {
+        // The open list takes the focus into its own window (the first time without saying it is a popup);
+        // only a focus that leaves both hides the list.
+        const QWidget* now = QApplication::focusWidget();
+        const QWidget* popup = portList_->view()->window();
+        const bool intoList = now && (now == popup || popup->isAncestorOf(now));
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !intoList)
+            portList_->hide();
+    }
     if (event->type() == QEvent::Close) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_) {
             event->ignore();  // the editor windows live as long as the program; their close box hides them

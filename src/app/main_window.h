@@ -18,6 +18,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -25,6 +26,7 @@ class QToolBar;
 namespace zrt {
 
 class AboutBox;
+class AppSettings;
 class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
@@ -47,6 +49,15 @@ class MainWindow : public QMainWindow {
     // cannot be opened. Separate so that the error shows over the visible window.
     void openStartPort();
 
+    // Remembers the language, the port, the dialogs' folders, the recent files and the window's place in
+    // settings, and takes the language and the place from there now. Without it (tests, pictures) the
+    // window remembers nothing.
+    void useSettings(AppSettings* settings);
+
+    // Open as File › Open does for a chosen file: the file's band, the channel window shown, the program's
+    // messages on failure. True when it was loaded.
+    bool openFile(const QString& path);
+
     // ApplyLanguage for config.languageIndex: the caption tables of this window and the About box, every
     // editor window's captions, then the channel tables' texts.
     void applyLanguage();
@@ -63,6 +74,11 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* subWindowOf(const EditorWindow* editor) const;
     RadioPort& port() const { return *port_; }
     TransferController& transfer() const { return *transfer_; }
+
+    // What the port list says of each device; the computer's own knowledge unless set (README pictures).
+    void setPortDescriber(std::function<PortDescription(const QString&)> describe) {
+        describePort_ = std::move(describe);
+    }
 
     // Milliseconds of a monotonic clock for the hidden buttons' double click; tests set their own.
     void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
@@ -84,6 +100,8 @@ class MainWindow : public QMainWindow {
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
     void showStation();  // Programming › Program Several Radios…
     void placePortList();
     void updatePortPanel();
@@ -102,6 +120,7 @@ class MainWindow : public QMainWindow {
     ChannelCsvCommands channelCsv_;
     PrintCommands printing_;
     std::function<std::int64_t()> clock_;
+    std::function<PortDescription(const QString&)> describePort_ = describePort;
     std::array<ModeButtonClicks, kServiceModes> hiddenClicks_;
 
     QMdiArea* mdi_ = nullptr;
@@ -113,6 +132,8 @@ class MainWindow : public QMainWindow {
     QLabel* datePanel_ = nullptr;
     QLabel* timePanel_ = nullptr;
     std::array<QAction*, kServiceModes> hiddenButtons_{};
+    QMenu* recentMenu_ = nullptr;  // MNRecent
+    AppSettings* settings_ = nullptr;
 
     ChannelWindow* channel_ = nullptr;
     DtmfWindow* dtmf_ = nullptr;

@@ -1,10 +1,13 @@
 #include "app/screenshot_tour.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QTabWidget>
 
 #include "app/about_box.h"
@@ -73,20 +76,39 @@ void fillSampleConfiguration(Configuration& config) {
     config.fm.vfoFreq = config.fmWindow.vfo = "98.00";
 }
 
+PortNames samplePortNames() {
+    PortNames ports;
+    ports.setListing({QStringLiteral("ttyUSB0"), QStringLiteral("ttyUSB1"), QStringLiteral("ttyS0")});
+    return ports;
+}
+
+PortDescription samplePortDescription(const QString& device) {
+    if (device == QLatin1String("/dev/ttyUSB0"))
+        return {QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI")};
+    if (device == QLatin1String("/dev/ttyUSB1"))
+        return {QStringLiteral("CP2102 USB to UART Bridge Controller"), QStringLiteral("Silicon Labs")};
+    return {};
+}
+
 ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
     ScreenshotReport report;
     QDir().mkpath(dir);
     QMdiArea* mdi = qobject_cast<QMdiArea*>(window.centralWidget());
 
-    auto save = [&](QWidget* shown, const QString& file) {
+    // popup: a drop-down list open over the window, drawn where it stands.
+    auto save = [&](QWidget* shown, const QString& file, QWidget* popup = nullptr) {
         settle();
-        if (!shown->isVisible()) {
+        if (!shown->isVisible() || (popup && !popup->isVisible())) {
             report.failed << file + QStringLiteral(": not shown");
             return;
         }
         for (const QString& c : clippedCaptions(shown))
             report.clipped << file + QStringLiteral(": ") + c;
-        const QPixmap picture = shown->grab();
+        QPixmap picture = shown->grab();
+        if (popup) {
+            QPainter painter(&picture);
+            painter.drawPixmap(shown->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+        }
         if (picture.isNull() || !picture.save(QDir(dir).filePath(file)))
             report.failed << file + QStringLiteral(": not saved");
         else
@@ -119,8 +141,8 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         if (command) command->trigger();
         const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(language.suffix));
         int windows = 0;
-        auto shot = [&](QWidget* shown, const char* name) {
-            save(shown, QLatin1String(name) + suffix);
+        auto shot = [&](QWidget* shown, const char* name, QWidget* popup = nullptr) {
+            save(shown, QLatin1String(name) + suffix, popup);
             ++windows;
         };
 
@@ -129,6 +151,16 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         showEditor(window.channelWindow());
         shot(&window, "main");
         shot(window.subWindowOf(window.channelWindow()), "channel");
+
+        // The port list open, each entry with its device.
+        auto* portCommand = qobject_cast<QAction*>(window.control("MNCommPort"));
+        auto* ports = qobject_cast<QComboBox*>(window.control("ComboCom"));
+        if (portCommand && ports) {
+            portCommand->trigger();
+            shot(&window, "ports", ports->view()->window());
+            ports->hidePopup();
+            ports->hide();
+        }
 
         hideEditors();
         shot(showEditor(window.dtmfWindow()), "dtmf");

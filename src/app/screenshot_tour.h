@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "platform/port_names.h"
+
 namespace zrt {
 
 struct Configuration;
@@ -12,6 +14,10 @@ class MainWindow;
 
 // A few channels in both groups, some FM presets: what a user's configuration might hold.
 void fillSampleConfiguration(Configuration& config);
+
+// Three serial adapters as a dealer's computer might have them, for the picture of the port list.
+PortNames samplePortNames();
+PortDescription samplePortDescription(const QString& device);
 
 struct ScreenshotReport {
     QStringList saved;    // file names written into the folder

@@ -26,4 +26,14 @@ inline constexpr std::string_view kToolWrite = "写频";
 inline constexpr Text kHelpMissingTitle{"Help", "帮助"};
 inline constexpr Text kHelpMissing{"The help file %1 cannot be opened.", "无法打开帮助文件 %1。"};
 
+// A file of File › Recent Files that is no longer there; the path follows the text.
+inline constexpr Text kRecentMissingTitle{"Mistake", "错误"};
+inline constexpr Text kRecentMissing{"The file no longer exists and was removed from the recent files: ",
+                                     "文件已不存在，已从最近的文件中删除："};
+// Follows the port error when the user may not use the device; %1 is the device.
+inline constexpr Text kPortPermission{
+    "\nYou have no permission to use %1. Add your user to the group dialout (sudo usermod -aG dialout "
+    "$USER), then log out and in again.",
+    "\n没有使用 %1 的权限。请把用户加入 dialout 组（sudo usermod -aG dialout $USER），然后注销并重新登录。"};
+
 }  // namespace zrt

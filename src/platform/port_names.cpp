@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -80,11 +81,36 @@ QStringList orderSerialDevices(const QStringList& devFileNames, PortPlatform pla
     return paths;
 }
 
+PortDescription describePort(const QString& device) {
+    if (device.isEmpty()) return {};
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() == device || info.portName() == device)
+            return {info.description().trimmed(), info.manufacturer().trimmed()};
+    }
+    return {};
+}
+
+QString portEntryToolTip(const QString& device, const PortDescription& about) {
+    if (device.isEmpty()) return {};
+    QStringList parts{device};
+    // Some drivers repeat the product as the maker, or call it by the device's own name.
+    for (const QString& part : {about.description, about.manufacturer})
+        if (!part.isEmpty() && !parts.contains(part, Qt::CaseInsensitive)) parts << part;
+    return parts.join(QStringLiteral(" · "));
+}
+
+QString portEntryLabel(int entry, const QString& device, const PortDescription& about) {
+    const QString number = QString::number(entry);
+    if (device.isEmpty()) return number;
+    return number + QStringLiteral(" — ") + portEntryToolTip(device, about);
+}
+
 PortNames::PortNames(QString overrideDevice, PortPlatform platform)
     : override_(std::move(overrideDevice)), platform_(platform) {}
 
 QString PortNames::device(int entry) const {
     if (platform_ == PortPlatform::Windows || (entry == 1 && !override_.isEmpty())) return device(entry, {});
+    if (!listing_.isEmpty()) return device(entry, listing_);
     return device(entry,
                   QDir(QStringLiteral("/dev")).entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot));
 }

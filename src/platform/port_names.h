@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace zrt {
 
@@ -20,6 +21,19 @@ QStringList portEntryTexts();
 // each by name with numbers compared as numbers. Windows has no such listing (empty).
 QStringList orderSerialDevices(const QStringList& devFileNames, PortPlatform platform);
 
+// What the computer tells of a serial device (product and maker of a USB adapter); empty where it knows
+// nothing, as for pseudo-terminals.
+struct PortDescription {
+    QString description;
+    QString manufacturer;
+};
+PortDescription describePort(const QString& device);
+
+// The port list's menu text of an entry: "1 — /dev/ttyUSB0 · FT232R USB UART · FTDI", or "1" alone when
+// the entry has no device; and its tool tip, the same without the number (empty without a device).
+QString portEntryLabel(int entry, const QString& device, const PortDescription& about);
+QString portEntryToolTip(const QString& device, const PortDescription& about);
+
 class PortNames {
   public:
     // overrideDevice, when not empty, is what entry 1 opens instead of the platform's first port.
@@ -33,9 +47,13 @@ class PortNames {
 
     const QString& overrideDevice() const { return override_; }
 
+    // A fixed listing of /dev (file names) in place of the computer's, for the README pictures.
+    void setListing(QStringList devFileNames) { listing_ = std::move(devFileNames); }
+
   private:
     QString override_;
     PortPlatform platform_;
+    QStringList listing_;
 };
 
 }  // namespace zrt

@@ -6,6 +6,9 @@
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -40,6 +43,23 @@ bool hungUp([[maybe_unused]] QSerialPort& port) {
 #endif
 }
 
+// Qt reports a refused open and a device locked by another program alike; only the file's permissions tell
+// whether group membership would help.
+RadioPort::OpenFailure failureOf([[maybe_unused]] const QString& device, QSerialPort::SerialPortError error) {
+#ifdef Q_OS_UNIX
+    if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError) {
+        const QByteArray path = device.startsWith(QLatin1Char('/'))
+                                    ? device.toLocal8Bit()
+                                    : QByteArray("/dev/") + device.toLocal8Bit();
+        if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+            return RadioPort::OpenFailure::PermissionDenied;
+    }
+#else
+    if (error == QSerialPort::PermissionError) return RadioPort::OpenFailure::PermissionDenied;
+#endif
+    return RadioPort::OpenFailure::Other;
+}
+
 }  // namespace
 
 struct RadioPort::Impl {
@@ -47,6 +67,7 @@ struct RadioPort::Impl {
     QString device;  // as given to open(): the port's own name drops the /dev/ of a path
     link::ReceiveBuffer buffer;
     bool closing = false;
+    OpenFailure failure = OpenFailure::None;
 };
 
 RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
@@ -78,12 +99,17 @@ bool RadioPort::open(const QString& device) {
     close();
     QSerialPort& s = d_->serial;
     s.setPortName(device);
-    if (!s.open(QIODevice::ReadWrite)) return false;
+    d_->failure = OpenFailure::None;
+    if (!s.open(QIODevice::ReadWrite)) {
+        d_->failure = failureOf(device, s.error());
+        return false;
+    }
     const bool configured = s.setBaudRate(QSerialPort::Baud9600) && s.setDataBits(QSerialPort::Data8) &&
                             s.setParity(QSerialPort::NoParity) && s.setStopBits(QSerialPort::OneStop) &&
                             s.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         s.close();
+        d_->failure = OpenFailure::Other;
         return false;
     }
     askForLowLatency(s);
@@ -103,6 +129,10 @@ void RadioPort::close() {
     d_->closing = false;
     d_->buffer.clear();
     d_->device.clear();
+}
+
+RadioPort::OpenFailure RadioPort::lastOpenFailure() const {
+    return d_->failure;
 }
 
 bool RadioPort::isOpen() const {

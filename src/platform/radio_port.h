@@ -17,6 +17,10 @@ class RadioPort : public QObject {
     ~RadioPort() override;
 
     bool open(const QString& device);  // closes any open port first
+    // Why the last open() failed: the user may not use the device (on Linux: not in its group, usually
+    // dialout), or anything else (missing, taken by another program, not a serial device).
+    enum class OpenFailure { None, PermissionDenied, Other };
+    OpenFailure lastOpenFailure() const;
     void close();
     bool isOpen() const;
     QString device() const;

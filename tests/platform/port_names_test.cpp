@@ -60,5 +60,31 @@ TEST(PortNames, EntryToDevice) {
         EXPECT_EQ(c.names.device(c.entry, dev), c.expected) << c.name;
 }
 
+TEST(PortNames, EntriesShowTheirDeviceAndWhatTheComputerKnowsOfIt) {
+    struct Case {
+        int entry;
+        const char* device;
+        PortDescription about;
+        const char* label;
+        const char* tip;
+    };
+    const Case cases[] = {
+        {1,
+         "/dev/ttyUSB0",
+         {"FT232R USB UART", "FTDI"},
+         "1 — /dev/ttyUSB0 · FT232R USB UART · FTDI",
+         "/dev/ttyUSB0 · FT232R USB UART · FTDI"},
+        {2, "/dev/ttyACM0", {"", "Prolific"}, "2 — /dev/ttyACM0 · Prolific", "/dev/ttyACM0 · Prolific"},
+        {3, "/dev/ttyUSB1", {"CP2102", "cp2102"}, "3 — /dev/ttyUSB1 · CP2102", "/dev/ttyUSB1 · CP2102"},
+        {4, "/dev/pts/5", {}, "4 — /dev/pts/5", "/dev/pts/5"},
+        {16, "", {"stale", "stale"}, "16", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(portEntryLabel(c.entry, QString::fromUtf8(c.device), c.about), QString::fromUtf8(c.label));
+        EXPECT_EQ(portEntryToolTip(QString::fromUtf8(c.device), c.about), QString::fromUtf8(c.tip));
+    }
+    EXPECT_TRUE(describePort(QStringLiteral("/nonexistent/zrt410-port")).description.isEmpty());
+}
+
 }  // namespace
 }  // namespace zrt

@@ -1,0 +1,214 @@
+// What the program remembers between starts: every choice comes back from a scratch settings file, values
+// it cannot use give the first start's, and a start without settings is the first start of old.
+#include "app/app_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include "app/help_viewer.h"
+#include "app/main_window.h"
+#include "app/msgbox.h"
+#include "platform/data_file_io.h"
+#include "session/session.h"
+
+namespace zrt {
+namespace {
+
+const QString kMissingDevice = QStringLiteral("/nonexistent/zrt410-test-port");
+
+TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("s.ini"));
+    QDir(dir.path()).mkpath(QStringLiteral("csv"));
+    {
+        AppSettings fresh(file);
+        EXPECT_EQ(fresh.languageIndex(), kEnglish);
+        EXPECT_EQ(fresh.portEntry(), 1);
+        EXPECT_TRUE(fresh.portDevice().isEmpty());
+        EXPECT_TRUE(fresh.recentFiles().isEmpty());
+        EXPECT_TRUE(fresh.windowGeometry().isEmpty());
+        EXPECT_TRUE(fresh.flag("some/choice", true));
+
+        fresh.setLanguageIndex(kChinese);
+        fresh.setPortEntry(7);
+        fresh.setPortDevice(QStringLiteral("/dev/pts/9"));
+        fresh.rememberDialogFile(FileDialogKind::Save, dir.filePath(QStringLiteral("a.dat")));
+        fresh.rememberDialogFile(FileDialogKind::ImportChannels,
+                                 dir.filePath(QStringLiteral("csv/list.csv")));
+        for (int i = 0; i < 10; ++i)
+            fresh.addRecentFile(dir.filePath(QStringLiteral("f%1.dat").arg(i)));
+        fresh.addRecentFile(dir.filePath(QStringLiteral("f5.dat")));  // again: moves to the top
+        fresh.setWindowGeometry(QByteArray("\x01\x02geometry", 10));
+        fresh.setFlag("some/choice", false);
+    }
+    AppSettings again(file);
+    EXPECT_EQ(again.languageIndex(), kChinese);
+    EXPECT_EQ(again.portEntry(), 7);
+    EXPECT_EQ(again.portDevice(), "/dev/pts/9");
+    EXPECT_EQ(again.dialogFolder(FileDialogKind::Save), dir.path());
+    EXPECT_EQ(again.dialogFolder(FileDialogKind::ImportChannels), dir.filePath(QStringLiteral("csv")));
+    EXPECT_EQ(again.dialogFolder(FileDialogKind::Open),
+              defaultDialogFolder(QApplication::applicationDirPath()));
+    const QStringList recent = again.recentFiles();
+    ASSERT_EQ(recent.size(), kMaxRecentFiles);
+    EXPECT_EQ(recent[0], dir.filePath(QStringLiteral("f5.dat")));
+    EXPECT_EQ(recent[1], dir.filePath(QStringLiteral("f9.dat")));
+    EXPECT_EQ(recent.count(dir.filePath(QStringLiteral("f5.dat"))), 1);
+    EXPECT_FALSE(recent.contains(dir.filePath(QStringLiteral("f1.dat"))));  // the oldest fell off
+    EXPECT_EQ(again.windowGeometry(), QByteArray("\x01\x02geometry", 10));
+    EXPECT_FALSE(again.flag("some/choice", true));
+    again.removeRecentFile(recent[0]);
+    EXPECT_EQ(again.recentFiles().value(0), dir.filePath(QStringLiteral("f9.dat")));
+
+    // A folder that went away, and values written by hand that mean nothing.
+    QDir(dir.filePath(QStringLiteral("csv"))).removeRecursively();
+    EXPECT_EQ(again.dialogFolder(FileDialogKind::ImportChannels),
+              defaultDialogFolder(QApplication::applicationDirPath()));
+    {
+        QSettings raw(file, QSettings::IniFormat);
+        raw.setValue(settings_key::kLanguage, "fr");
+        raw.setValue(settings_key::kPortEntry, 17);
+    }
+    AppSettings odd(file);
+    EXPECT_EQ(odd.languageIndex(), kEnglish);
+    EXPECT_EQ(odd.portEntry(), 1);
+    odd.setPortEntry(0);  // refused
+    EXPECT_EQ(odd.portEntry(), 1);
+
+    odd.clear();
+    AppSettings forgotten(file);
+    EXPECT_EQ(forgotten.languageIndex(), kEnglish);
+    EXPECT_TRUE(forgotten.recentFiles().isEmpty());
+    EXPECT_TRUE(forgotten.portDevice().isEmpty());
+}
+
+TEST(AppSettings, DialogsStartInTheProgramsFolderOnlyWhereTheUserCanWrite) {
+    QTemporaryDir dir;
+    EXPECT_EQ(defaultDialogFolder(dir.path()), dir.path());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString fallback = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    EXPECT_EQ(defaultDialogFolder(QStringLiteral("/nonexistent/zrt410-bin")), fallback);
+    EXPECT_EQ(defaultDialogFolder(QString()), fallback);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(defaultDialogFolder(QStringLiteral("/usr/bin")), fallback);
+    }
+}
+
+TEST(AppSettings, GuidesAreFoundBesideTheProgramOrBelowItsPrefix) {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QDir(dir.path()).mkpath(QStringLiteral("bin"));
+    EXPECT_EQ(findHelpFolder(bin), bin + "/help");  // neither: the first, for the message
+    QDir(dir.path()).mkpath(QStringLiteral("share/zr-t410/help/en"));
+    EXPECT_EQ(findHelpFolder(bin), dir.filePath(QStringLiteral("share/zr-t410/help")));
+    QDir(bin).mkpath(QStringLiteral("help/en"));
+    EXPECT_EQ(findHelpFolder(bin), bin + "/help");
+}
+
+class RememberedStart : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QApplication::setQuitOnLastWindowClosed(false);
+        setMsgBoxResponder([this](const MsgBoxRequest& r) {
+            asked.push_back(r);
+            return msg::kResultOk;
+        });
+    }
+    void TearDown() override {
+        window.reset();
+        setMsgBoxResponder({});
+    }
+    // A start of the program as main() makes it: the window, the settings, then the start port.
+    void start(AppSettings* settings) {
+        window.reset();
+        session = std::make_unique<Session>();
+        asked.clear();
+        window = std::make_unique<MainWindow>(*session, PortNames(kMissingDevice));
+        window->useSettings(settings);
+        window->show();
+        window->openStartPort();
+    }
+    QMenu* recentMenu() const { return qobject_cast<QMenu*>(window->control("MNRecent")); }
+    QStringList recentTexts() const {
+        QStringList texts;
+        for (QAction* a : recentMenu()->actions())
+            if (a->property("recentFile").isValid()) texts << a->text();
+        return texts;
+    }
+    // What a user sees right after a start.
+    QStringList firstLook() const {
+        return {window->windowTitle(),
+                window->control("MNFile")->property("title").toString(),
+                qobject_cast<QComboBox*>(window->control("Combo1"))->currentText(),
+                qobject_cast<QLabel*>(window->control("StatusBar1.Port"))->text(),
+                asked.empty() ? QString() : asked.front().prompt,
+                QString::number(session->config.band.current),
+                QString::number(session->config.languageIndex)};
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> window;
+    std::vector<MsgBoxRequest> asked;
+};
+
+TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
+    start(nullptr);
+    const QStringList today = firstLook();
+    AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
+    start(&empty);
+    EXPECT_EQ(firstLook(), today);
+    EXPECT_EQ(today[0], "ZR-T410 Radio Programming Software");
+    EXPECT_TRUE(asked.front().prompt.startsWith("Serial port1Invalid")) << asked.front().prompt.toStdString();
+    EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
+}
+
+TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
+    AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
+    const QString saved = dir.filePath(QStringLiteral("radio.dat"));
+    start(&settings);
+    ASSERT_EQ(saveDataFile(*session, saved), FileResult::Done);
+    ASSERT_TRUE(window->openFile(saved));
+    qobject_cast<QAction*>(window->control("MNChinese"))->trigger();
+    window->setGeometry(40, 50, 900, 700);
+    settings.setPortEntry(3);  // as if entry 3 had opened last time
+    ASSERT_TRUE(window->close());
+
+    start(&settings);
+    EXPECT_EQ(session->config.languageIndex, kChinese);
+    EXPECT_EQ(window->windowTitle(), "ZR-T410 对讲机编程软件");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_TRUE(asked.front().prompt.startsWith("串行端口3")) << asked.front().prompt.toStdString();
+    EXPECT_EQ(window->size(), QSize(900, 700));
+    EXPECT_EQ(recentTexts(), QStringList{"&1 " + QDir::toNativeSeparators(saved)});
+    EXPECT_EQ(recentMenu()->title(), "最近的文件");
+
+    // Chosen from the menu: opened as Open opens it; once gone, dropped with a message.
+    asked.clear();
+    recentMenu()->actions().front()->trigger();
+    EXPECT_TRUE(asked.empty());
+    QFile::remove(saved);
+    recentMenu()->actions().front()->trigger();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, "错误");
+    EXPECT_EQ(asked[0].prompt, "文件已不存在，已从最近的文件中删除：" + QDir::toNativeSeparators(saved));
+    EXPECT_TRUE(recentTexts().isEmpty());
+    EXPECT_TRUE(settings.recentFiles().isEmpty());
+    EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
+}
+
+}  // namespace
+}  // namespace zrt
