@@ -20,6 +20,7 @@
 #include "config/channel_csv.h"
 #include "i18n/station_captions.h"
 #include "platform/data_file_io.h"
+#include "platform/port_names.h"
 #include "platform/qt_text.h"
 #include "platform/station_driver.h"
 #include "session/session.h"
@@ -134,7 +135,8 @@ void StationWindow::setDevices(const QStringList& devices) {
         Row row;
         row.device = devices[i];
         const QString n = QString::number(i);
-        row.check = new QCheckBox(QDir::toNativeSeparators(devices[i]), table);
+        // The device with what the computer tells of it (an adapter's product and maker).
+        row.check = new QCheckBox(portEntryToolTip(devices[i], describePort(devices[i])), table);
         row.check->setObjectName(QStringLiteral("chkPort") + n);
         row.check->setChecked(true);
         row.bar = new QProgressBar(table);
