@@ -172,7 +172,7 @@ void StationWindow::showRow(Row& row) {
     const int language = session_.config.languageIndex;
     QString text;
     if (row.notOpened) {
-        text = qs(kPortNotOpened, language);
+        text = qs(row.refused ? kPortRefused : kPortNotOpened, language);
     } else if (row.phase) {
         text = qs(phaseText(*row.phase), language);
         // What became of the last radio stays in view while its port waits for it to go.
@@ -250,6 +250,7 @@ void StationWindow::start() {
         auto driver = std::make_unique<StationDriver>(image_, options);
         if (!driver->open(row.device)) {
             row.notOpened = true;
+            row.refused = driver->port().lastOpenFailure() == RadioPort::OpenFailure::PermissionDenied;
             showRow(row);
             continue;
         }

@@ -64,6 +64,7 @@ class StationWindow : public QWidget {
         std::optional<StationPhase> phase;
         std::optional<RadioResult> result;
         bool notOpened = false;
+        bool refused = false;  // ... for want of permission
         int programmed = 0;
         int failed = 0;
     };

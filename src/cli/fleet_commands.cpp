@@ -246,7 +246,9 @@ class FleetRun {
             Port& port = *owned;
             port.clock.start();
             if (!port.driver->open(port.device)) {
-                port.result = console_.text(kPortNotOpened);
+                const bool refused =
+                    port.driver->port().lastOpenFailure() == RadioPort::OpenFailure::PermissionDenied;
+                port.result = console_.text(refused ? kPortRefused : kPortNotOpened);
                 port.phase = StationPhase::Ended;
                 ++port.failed;
                 continue;

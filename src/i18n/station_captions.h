@@ -56,6 +56,7 @@ constexpr Text resultText(RadioResult result) {
 
 // What a port can come to before any radio is reached.
 inline constexpr Text kPortNotOpened{"port not opened", "串口无法打开"};
+inline constexpr Text kPortRefused{"port not opened: no permission", "串口无法打开：没有权限"};
 inline constexpr Text kNotSaved{"not saved", "未能保存"};
 inline constexpr Text kStationSummary{"Programmed: %1    Failed: %2", "已编程：%1    失败：%2"};
 
