@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -80,6 +81,8 @@ class Bench {
         QObject::connect(&port_, &zrt::RadioPort::bytesReceived, [this] { handling_.start(); });
         if (window_) {
             controller_ = std::make_unique<zrt::TransferController>(session_, port_, nullptr);
+            // A write is timed alone, without the read that checks it.
+            controller_->setVerifyAfterWrite(false);
         } else {
             driver_ = std::make_unique<zrt::LinkDriver>(session_, port_);
             zrt::LinkDriver::Handlers h;
@@ -176,6 +179,9 @@ int main(int argc, char** argv) {
     // The window's mode needs widgets, but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The window's reads keep backups: in a scratch folder, not among the user's.
+    QTemporaryDir backups;
+    qputenv("ZRT410_BACKUP_DIR", backups.path().toUtf8());
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Reads and writes the virtual radio through the serial port and prints the times against the wire "

@@ -70,6 +70,14 @@ bool FileCommands::openPath(const QString& path) {
     return true;
 }
 
+QString FileCommands::askOpenPath() {
+    return askPath(parent_, QFileDialog::AcceptOpen, settings_);
+}
+
+bool FileCommands::openInto(Session& other, const QString& path) {
+    return report(openDataFile(other, path), path);
+}
+
 bool FileCommands::save() {
     const QString path = askPath(parent_, QFileDialog::AcceptSave, settings_);
     if (path.isEmpty()) return false;

@@ -23,6 +23,10 @@ class FileCommands {
     bool openPath(const QString& path);  // messages on failure
     bool save();                         // file dialog, then savePath
     bool savePath(const QString& path);  // messages on failure; true when the file was written
+    // The Open dialog alone: the file chosen, "" when cancelled.
+    QString askOpenPath();
+    // Opens a data file into another session (the windows' configuration stays); messages on failure.
+    bool openInto(Session& other, const QString& path);
 
     // The data file last opened or saved; "" after New. A read from the radio forgets it.
     const QString& path() const { return path_; }

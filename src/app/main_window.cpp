@@ -29,6 +29,8 @@
 
 #include "app/about_box.h"
 #include "app/app_settings.h"
+#include "app/backups_window.h"
+#include "app/compare_window.h"
 #include "app/help_viewer.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
@@ -113,6 +115,8 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
         files_.forgetPath();  // what the radio holds is no longer that file
         configurationReplaced();
     });
+    transfer_->setVerifyAfterWrite(verifyAction_->isChecked());
+    connect(verifyAction_, &QAction::toggled, transfer_.get(), &TransferController::setVerifyAfterWrite);
 
     // Load: band 0, the port list filled (its port is opened by openStartPort), then every caption.
     {
@@ -204,6 +208,16 @@ void MainWindow::buildMenu() {
         fillRecentMenu();
     });
     connect(file, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    item(file, "MNCompare", QKeySequence(), [this] {
+        const QString path = files_.askOpenPath();
+        if (!path.isEmpty()) compareWithPath(path);
+    });
+    item(file, "MNBackups", QKeySequence(), [this] {
+        BackupsWindow* w = backupsWindow();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
     file->addSeparator()->setObjectName(name("MNLine1"));
     item(file, "MNQuit", QKeySequence(), [this] { close(); });
 
@@ -217,6 +231,9 @@ void MainWindow::buildMenu() {
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
     item(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { transfer_->startWrite(); });
+    verifyAction_ = item(program, "MNVerify", QKeySequence(), [] {});
+    verifyAction_->setCheckable(true);
+    verifyAction_->setChecked(true);
     item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });
     // A cable plugged in after the start: the list is read afresh and shown, to choose its entry.
     item(program, "MNRefreshPorts", QKeySequence(), [this] { showPortList(); });
@@ -538,6 +555,8 @@ void MainWindow::applyLanguage() {
          std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
         editor->applyLanguage();
     applyCaptions(about_, aboutCaptions(), language);
+    if (backups_) backups_->applyLanguage(language);
+    if (compare_) compare_->refresh();
     if (station_) station_->applyLanguage();
     channel_->refresh();  // the channel tables' texts in the new language
 }
@@ -581,6 +600,32 @@ void MainWindow::configurationReplaced() {
         bandList_->setCurrentIndex(session_.config.band.listIndex);
     }
     showEditor(channel_);
+}
+
+BackupsWindow* MainWindow::backupsWindow() {
+    if (backups_) return backups_;
+    backups_ = new BackupsWindow(session_.config.languageIndex, this);
+    backups_->setWindowIcon(windowIcon());
+    connect(backups_, &BackupsWindow::openRequested, this, [this](const QString& path) { openFile(path); });
+    connect(backups_, &BackupsWindow::restoreRequested, this,
+            [this](const QString& path) { transfer_->startRestore(path); });
+    connect(backups_, &BackupsWindow::compareRequested, this, &MainWindow::compareWithPath);
+    return backups_;
+}
+
+bool MainWindow::compareWithPath(const QString& path) {
+    commitEditors();
+    Session other;
+    if (!files_.openInto(other, path)) return false;
+    if (!compare_) {
+        compare_ = new CompareWindow(session_, this);
+        compare_->setWindowIcon(windowIcon());
+    }
+    compare_->compareWith(other.config, QFileInfo(path).fileName());
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+    return true;
 }
 
 // File › Recent Files: the files last opened or saved, newest first; greyed while there are none.

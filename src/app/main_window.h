@@ -26,6 +26,8 @@ class QToolBar;
 namespace zrt {
 
 class AboutBox;
+class BackupsWindow;
+class CompareWindow;
 class AppSettings;
 class CalibrationWindow;
 class ChannelWindow;
@@ -74,6 +76,15 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* subWindowOf(const EditorWindow* editor) const;
     RadioPort& port() const { return *port_; }
     TransferController& transfer() const { return *transfer_; }
+    // File › Backups… (made on first use) and the comparison window (nullptr until a first comparison).
+    BackupsWindow* backupsWindow();
+    CompareWindow* compareWindow() const { return compare_; }
+    // Programming › Verify After Write (objectName "MNVerify"): checkable, on by default; its state is the
+    // transfer controller's verifyAfterWrite().
+    QAction* verifyAfterWriteAction() const { return verifyAction_; }
+    // Compares the configuration with a data file's and shows the comparison; false when the file cannot be
+    // opened (its message was shown).
+    bool compareWithPath(const QString& path);
 
     // What the port list says of each device; the computer's own knowledge unless set (README pictures).
     void setPortDescriber(std::function<PortDescription(const QString&)> describe) {
@@ -141,6 +152,9 @@ class MainWindow : public QMainWindow {
     CalibrationWindow* calibration_ = nullptr;
     FmWindow* fm_ = nullptr;
     AboutBox* about_ = nullptr;
+    BackupsWindow* backups_ = nullptr;
+    CompareWindow* compare_ = nullptr;
+    QAction* verifyAction_ = nullptr;
     StationWindow* station_ = nullptr;
     QString stationTookPort_;  // the window's port, closed while the station runs
 };

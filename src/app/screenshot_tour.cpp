@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "app/about_box.h"
+#include "app/backups_window.h"
 #include "app/caption_fit.h"
+#include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "config/channel_edit.h"
@@ -22,6 +26,8 @@
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
 #include "image/tone_list.h"
+#include "platform/backups.h"
+#include "session/session.h"
 
 namespace zrt {
 
@@ -36,6 +42,28 @@ int tonePosition(std::string_view text) {
 void settle() {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+}
+
+// A few backups of the sample configuration, at fixed times, as after three reads; the newest one's
+// configuration differs from the sample's in a name and the beep, for the comparison.
+QStringList sampleBackups(const QString& folder) {
+    QStringList paths;
+    const char* names[] = {"2026-12-04_091502_band0.dat", "2026-12-05_163048_band0.dat",
+                           "2026-12-06_221734_band0.dat"};
+    for (int i = 0; i < 3; ++i) {
+        Session s;
+        fillSampleConfiguration(s.config);
+        if (i == 2) {
+            commitName(s.config.channels, 1, "HOME");
+            s.config.features[FeatureList::Combo7] = 0;
+        }
+        if (i == 0) s.config.channels.clearNo(66);
+        s.encode();
+        const BackupResult r = saveBackup(s.imageOut, 0, folder);
+        const QString path = QDir(folder).filePath(QLatin1String(names[i]));
+        if (!r.path.isEmpty() && QFile::rename(r.path, path)) paths << path;
+    }
+    return paths;
 }
 
 }  // namespace
@@ -135,6 +163,11 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         const char* command;
         const char* suffix;
     };
+    QTemporaryDir backupFolder;
+    const QStringList backups = sampleBackups(backupFolder.path());
+    BackupsWindow* backupsWindow = window.backupsWindow();
+    backupsWindow->setFolder(backupFolder.path());
+
     const Language languages[] = {{kEnglish, "MNEnglish", "en"}, {kChinese, "MNChinese", "zh"}};
     for (const Language& language : languages) {
         auto* command = qobject_cast<QAction*>(window.control(language.command));
@@ -193,6 +226,14 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         about->show();
         shot(about, "about");
         about->hide();
+
+        backupsWindow->show();
+        shot(backupsWindow, "backups");
+        backupsWindow->hide();
+        if (!backups.isEmpty() && window.compareWithPath(backups.back())) {
+            shot(window.compareWindow(), "compare");
+            window.compareWindow()->hide();
+        }
 
         for (const auto kind : {ProgressWindow::Kind::Reading, ProgressWindow::Kind::Writing}) {
             ProgressWindow progress(kind, language.index, &window);

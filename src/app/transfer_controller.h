@@ -1,8 +1,10 @@
 // Runs a read or a write of the radio: drives the link's state machine with the serial port and the timers,
-// shows the progress window and the link's messages.
+// shows the progress window and the link's messages. Keeps a backup of the radio's memory after every read,
+// reads the radio back after a write when asked to, and writes a backup back to the radio as it is.
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QWidget;
 
@@ -19,9 +21,18 @@ class TransferController : public QObject {
 
     void startRead();   // MNRead / TRead
     void startWrite();  // MNWrite / TWrite
+    // Writes a backup file to the radio exactly as it is, with the file's band as the selected band (the
+    // command line's write --raw); the configuration in the windows is left alone. The service flags of
+    // the session apply as to any write. A file that cannot be opened gets its message.
+    void startRestore(const QString& path);
     bool running() const;
     // The link's watchdog tick (200 ms); see LinkDriver::setWatchdogInterval.
     void setWatchdogInterval(int ms);
+
+    // Verify After Write: after a successful write the radio is read back and every block written is
+    // compared; only then is the success message shown. On by default.
+    bool verifyAfterWrite() const;
+    void setVerifyAfterWrite(bool on);
 
   signals:
     // Read and Write become unavailable (false) or available again (true): at once after a failure or a
@@ -31,9 +42,13 @@ class TransferController : public QObject {
     void aboutToStart();
     // A read succeeded and its decode ran: the windows redraw from the configuration.
     void decoded();
+    // A read's backup was written (its path).
+    void backupSaved(const QString& path);
 
   private:
-    void start(bool write);
+    enum class Kind { Read, Write, Restore };
+    void start(Kind kind, const QString& path = {});
+    void verify(const Session& written);
 
     struct Impl;
     Impl* d_ = nullptr;

@@ -19,6 +19,7 @@ int writeCommand(const QStringList& args, Console& console);
 int stationCommand(const QStringList& args, Console& console);
 int resaveCommand(const QStringList& args, Console& console);
 int showCommand(const QStringList& args, Console& console);
+int diffCommand(const QStringList& args, Console& console);
 int printCommand(const QStringList& args, Console& console);
 int exportCommand(const QStringList& args, Console& console);
 int importCommand(const QStringList& args, Console& console);

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 namespace zrt {
-class MemoryImage;
 class Session;
 }  // namespace zrt
 
@@ -23,11 +22,8 @@ bool severalPorts(const QStringList& given);
 // Writes the session's ImageOut (band, CrossBandWrite and CalibWrite as set in its configuration) to every
 // port at once.
 int fleetWrite(const QStringList& given, const Session& session, bool verify, Console& console);
-// Reads every port at once into DIR, one data file per port named by port and time.
-int fleetRead(const QStringList& given, const QString& dir, bool raw, Console& console);
-
-// Where the automatic backup of every read goes in (a radio's memory as read, its band, the port): called
-// once for every radio read, before its data file is saved.
-void backupAfterRead(const MemoryImage& image, int band, const QString& device);
+// Reads every port at once into DIR, one data file per port named by port and time; with backup, each
+// radio's memory also goes to the backups folder, as after every read.
+int fleetRead(const QStringList& given, const QString& dir, bool raw, bool backup, Console& console);
 
 }  // namespace zrt::cli

@@ -20,7 +20,9 @@
 #include "cli/fleet_texts.h"
 #include "cli/interruption.h"
 #include "config/channel_csv.h"
+#include "i18n/backup_captions.h"
 #include "i18n/station_captions.h"
+#include "platform/backups.h"
 #include "platform/data_file_io.h"
 #include "platform/port_names.h"
 #include "platform/station_driver.h"
@@ -137,12 +139,9 @@ class FleetView {
     void changed() {
         if (terminal_ && !redraw_.isActive()) redraw_.start();
     }
-    // A line of standard output among the progress lines.
-    void out(const std::string& line) {
-        erase();
-        console_.out(line);
-        if (terminal_) draw();
-    }
+    // A line of standard output (or error) among the progress lines.
+    void out(const std::string& line) { print(line, false); }
+    void err(const std::string& line) { print(line, true); }
     void finish() {
         if (!terminal_) return;
         redraw_.stop();
@@ -151,6 +150,11 @@ class FleetView {
     }
 
   private:
+    void print(const std::string& line, bool toError) {
+        erase();
+        toError ? console_.err(line) : console_.out(line);
+        if (terminal_) draw();
+    }
     void erase() {
         if (drawn_ == 0) return;
         std::fprintf(stderr, "\033[%dA\r\033[J", drawn_);
@@ -363,9 +367,6 @@ bool severalPorts(const QStringList& given) {
            });
 }
 
-// The lead connects the automatic backup here when it lands; until then a read is only saved.
-void backupAfterRead(const MemoryImage&, int, const QString&) {}
-
 int fleetWrite(const QStringList& given, const Session& session, bool verify, Console& console) {
     const auto devices = expandPorts(given, console);
     if (!devices) return kExitFailed;
@@ -386,7 +387,7 @@ int fleetWrite(const QStringList& given, const Session& session, bool verify, Co
     return run.allSucceeded() ? kExitOk : kExitFailed;
 }
 
-int fleetRead(const QStringList& given, const QString& dir, bool raw, Console& console) {
+int fleetRead(const QStringList& given, const QString& dir, bool raw, bool backup, Console& console) {
     const auto devices = expandPorts(given, console);
     if (!devices) return kExitFailed;
     if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir() || !QFileInfo(dir).isWritable()) {
@@ -406,7 +407,18 @@ int fleetRead(const QStringList& given, const QString& dir, bool raw, Console& c
             Session session;
             session.imageIn = cycle.imageIn();
             session.decode();
-            backupAfterRead(session.imageIn, session.config.band.listIndex, port.device);
+            // The radio's memory as it came, before anything else can fail; a failing backup never fails the
+            // read.
+            if (backup) {
+                const BackupResult kept = saveBackup(session.imageIn, session.config.band.listIndex);
+                const std::string prefix = port.device.toStdString() + ": ";
+                if (kept.path.isEmpty())
+                    run.view().err(prefix +
+                                   fillText(console.text(backup_text::kFailed), {kept.error.toStdString()}));
+                else
+                    run.view().out(prefix + fillText(console.text(backup_text::kSaved),
+                                                     {QDir::toNativeSeparators(kept.path).toStdString()}));
+            }
             const QString base = QFileInfo(port.device).fileName() + QLatin1Char('-') + stamp;
             QString path = QDir(dir).filePath(base + QStringLiteral(".dat"));
             for (int n = 2; QFileInfo::exists(path); ++n)

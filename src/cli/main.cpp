@@ -21,7 +21,8 @@ struct Command {
 };
 
 constexpr std::array kCommands{
-    Command{"read", zrt::cli::readCommand, "read --port DEVICE -o FILE.dat [--raw]   read the radio"},
+    Command{"read", zrt::cli::readCommand,
+            "read --port DEVICE -o FILE.dat [--raw] [--no-backup]   read the radio"},
     Command{"write", zrt::cli::writeCommand,
             "write --port DEVICE FILE.dat [--raw] [--calibration] [--force-band] [--verify]   write the "
             "radio"},
@@ -29,6 +30,8 @@ constexpr std::array kCommands{
             "station --port DEVICE... FILE.dat [--verify] [--log FILE.csv]   program each radio switched on"},
     Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
     Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
+    Command{"diff", zrt::cli::diffCommand,
+            "diff A.dat B.dat [--json]   the differences of two configurations, field by field"},
     Command{"print", zrt::cli::printCommand,
             "print FILE.dat -o OUT.pdf   the configuration as a PDF document"},
     Command{"export", zrt::cli::exportCommand,

@@ -1,5 +1,6 @@
 // read and write: the radio through a serial port.
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -11,8 +12,10 @@
 #include "cli/interruption.h"
 #include "cli/radio_runner.h"
 #include "config/channel_csv.h"
+#include "i18n/backup_captions.h"
 #include "image/codecs.h"
 #include "link/frames.h"
+#include "platform/backups.h"
 #include "platform/data_file_io.h"
 #include "platform/port_names.h"
 #include "platform/qt_text.h"
@@ -120,9 +123,13 @@ int readCommand(const QStringList& args, Console& console) {
         QStringLiteral("FILE"));
     const QCommandLineOption raw(QStringLiteral("raw"),
                                  QStringLiteral("Save the memory as the radio sent it."));
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"),
+                                      QStringLiteral("Keep no backup of the radio's memory in the backups "
+                                                     "folder (kept by default, the newest 100)."));
     p.options().addOption(kPortOption);
     p.options().addOption(output);
     p.options().addOption(raw);
+    p.options().addOption(noBackup);
     if (auto status = p.parse(args, console)) return *status;
     const QString path = p.options().value(output);
     if (path.isEmpty()) {
@@ -130,7 +137,7 @@ int readCommand(const QStringList& args, Console& console) {
         return kExitUsage;
     }
     if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports))
-        return fleetRead(ports, path, p.options().isSet(raw), console);
+        return fleetRead(ports, path, p.options().isSet(raw), !p.options().isSet(noBackup), console);
 
     Session session;
     Interruption interruption;
@@ -140,6 +147,15 @@ int readCommand(const QStringList& args, Console& console) {
     // Nothing is saved after an interruption, even of a read that had just completed.
     if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
     if (outcome != link::Outcome::Succeeded) return kExitFailed;
+    // The radio's memory as it came, before anything else can fail; a failing backup never fails the read.
+    if (!p.options().isSet(noBackup)) {
+        const BackupResult backup = saveBackup(session.imageIn, session.config.band.listIndex);
+        if (backup.path.isEmpty())
+            console.err(fillText(console.text(backup_text::kFailed), {backup.error.toStdString()}));
+        else
+            console.out(fillText(console.text(backup_text::kSaved),
+                                 {QDir::toNativeSeparators(backup.path).toStdString()}));
+    }
     const FileResult saved =
         p.options().isSet(raw) ? saveImageAsDataFile(session.imageIn, path) : saveDataFile(session, path);
     if (!console.fileDone(saved, path)) return kExitFailed;

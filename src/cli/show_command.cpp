@@ -8,6 +8,8 @@
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "config/channel_table.h"
+#include "i18n/backup_captions.h"
+#include "i18n/config_comparison.h"
 #include "i18n/config_description.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
@@ -202,6 +204,54 @@ int showCommand(const QStringList& args, Console& console) {
     else
         printTables(session, console);
     return kExitOk;
+}
+
+int diffCommand(const QStringList& args, Console& console) {
+    CommandParser p(
+        QStringLiteral("diff"),
+        QStringLiteral("Compares two data files by meaning, field by field in the windows' words: each "
+                       "channel's cells, the optional features and both VFOs, the FM presets and "
+                       "settings, the calibration values. Prints nothing and exits with 0 when they are "
+                       "the same, lists the differences and exits with 1 when not, exits with 2 when a "
+                       "file cannot be opened."),
+        {{QStringLiteral("A.dat"), QStringLiteral("The first data file.")},
+         {QStringLiteral("B.dat"), QStringLiteral("The second data file.")}});
+    const QCommandLineOption asJson(QStringLiteral("json"),
+                                    QStringLiteral("One JSON array of the differences, in English."));
+    p.options().addOption(asJson);
+    if (auto status = p.parse(args, console)) return *status;
+    Session a, b;
+    const QString pathA = p.positional(0), pathB = p.positional(1);
+    if (!console.fileDone(openDataFile(a, pathA), pathA)) return kExitUsage;
+    if (!console.fileDone(openDataFile(b, pathB), pathB)) return kExitUsage;
+
+    const bool json = p.options().isSet(asJson);
+    const int language = json ? kEnglish : console.language();
+    const std::vector<CaptionedDifference> differences = compareConfigurations(a.config, b.config, language);
+    if (json) {
+        QJsonArray list;
+        for (const CaptionedDifference& d : differences) {
+            QJsonObject o{{QStringLiteral("place"), qs(d.place)},
+                          {QStringLiteral("field"), qs(d.caption)},
+                          {QStringLiteral("a"), qs(d.a)},
+                          {QStringLiteral("b"), qs(d.b)}};
+            if (d.channel > 0) {
+                o.insert(QStringLiteral("channel"), d.channel);
+                o.insert(QStringLiteral("group"),
+                         groupOf(d.channel) == kGroupA ? QStringLiteral("A") : QStringLiteral("B"));
+                o.insert(QStringLiteral("number"), rowOf(d.channel));
+            }
+            list.append(o);
+        }
+        console.out(QJsonDocument(list).toJson(QJsonDocument::Indented).toStdString());
+    } else if (!differences.empty()) {
+        Rows rows{{console.text(backup_text::kWhere), console.text(backup_text::kField), pathA.toStdString(),
+                   pathB.toStdString()}};
+        for (const CaptionedDifference& d : differences)
+            rows.push_back({d.place, d.caption, d.a, d.b});
+        printTable(console, rows);
+    }
+    return differences.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace zrt::cli

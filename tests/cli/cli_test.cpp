@@ -146,7 +146,12 @@ Bytes openedAndSaved(const Bytes& file) {
 
 class Cli : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("ZRT410_BACKUP_DIR", backupFolder().toUtf8());
+    }
+    QString backupFolder() const { return path("backups"); }
+    QStringList backups() const { return QDir(backupFolder()).entryList(QDir::Files); }
     void TearDown() override {
         if (radio_) radio_->stop();
     }
@@ -310,6 +315,53 @@ TEST_F(Cli, ShowTablesInTheWindowsWords) {
 }
 
 // ---- Channel lists ------------------------------------------------------------------------------------
+
+// diff compares by meaning: a file with itself, or with its Open-and-Save, is the same; one channel name
+// and one feature make exactly two differences, in the windows' words.
+TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
+    const Bytes known = knownDataFile(0);
+    writeBytes(path("a.dat"), known);
+    writeBytes(path("resaved.dat"), openedAndSaved(known));
+    Session s;
+    ASSERT_TRUE(datafile::load(known, s.imageIn));
+    s.decode();
+    commitName(s.config.channels, 65, "DX");
+    s.config.features[FeatureList::Combo7] = 1;  // beep on
+    s.encode();
+    writeBytes(path("b.dat"), datafile::serialize(s.imageOut));
+
+    for (const char* same : {"a.dat", "resaved.dat"}) {
+        const CliRun r = cli({"diff", path("a.dat"), path(same)});
+        EXPECT_EQ(r.code, 0) << same;
+        EXPECT_EQ(r.out, "") << same;
+        const QJsonDocument json =
+            QJsonDocument::fromJson(cli({"diff", path("a.dat"), path(same), "--json"}).out.toUtf8());
+        EXPECT_TRUE(json.isArray() && json.array().isEmpty()) << same;
+    }
+    const CliRun text = cli({"diff", path("a.dat"), path("b.dat")});
+    EXPECT_EQ(text.code, 1);
+    const QStringList lines = text.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3) << text.out.toStdString();
+    EXPECT_EQ(lines[1].simplified(), "B1 Channel Name UHF DX");
+    EXPECT_EQ(lines[2].simplified(), "Optional Features Beep Off On");
+    EXPECT_TRUE(cli({"diff", path("a.dat"), path("b.dat"), "--lang", "zh"}).out.contains("频道名称"));
+
+    const QJsonArray json =
+        QJsonDocument::fromJson(cli({"diff", path("a.dat"), path("b.dat"), "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(json.size(), 2);
+    EXPECT_EQ(json[0].toObject().value("group").toString(), "B");
+    EXPECT_EQ(json[0].toObject().value("number").toInt(), 1);
+    EXPECT_EQ(json[0].toObject().value("field").toString(), "Channel Name");
+    EXPECT_EQ(json[1].toObject().value("field").toString(), "Beep");
+    EXPECT_EQ(json[1].toObject().value("b").toString(), "On");
+
+    Bytes other = known;
+    std::copy_n("QMX274", 6, other.begin());
+    writeBytes(path("other.dat"), other);
+    const CliRun bad = cli({"diff", path("a.dat"), path("other.dat")});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_EQ(bad.err.trimmed(), "File type is incorrect!");
+}
 
 TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
     writeBytes(path("known.dat"), knownDataFile(0));
@@ -487,6 +539,38 @@ TEST_F(Cli, ReadSavesWhatTheProgramSavesAndRawKeepsTheRadiosBytes) {
     EXPECT_EQ(readBytes(path("raw.dat")), dataFileOf(memory));
 }
 
+// Every read keeps the radio's memory as it came in the backups folder and names it; a backup that cannot be
+// written is a warning, never a failed read.
+TEST_F(Cli, ReadKeepsABackupOfTheRadiosMemory) {
+    sim::VirtualRadio& radio = startRadio();
+    const Bytes memory = noise(sim::RadioProtocol::kMemorySize, 23);
+    sim::RadioProtocol::Memory m;
+    std::copy(memory.begin(), memory.end(), m.begin());
+    m[addr::kBand] = 3;
+    radio.setMemory(m);
+
+    const CliRun r = cli({"read", "--port", device(), "-o", path("read.dat")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    ASSERT_EQ(backups().size(), 1);
+    EXPECT_TRUE(backups().first().endsWith("_band3.dat")) << backups().first().toStdString();
+    const QString backup = QDir(backupFolder()).filePath(backups().first());
+    EXPECT_TRUE(r.out.contains("Backup of the radio's memory: " + backup)) << r.out.toStdString();
+    EXPECT_EQ(readBytes(backup), dataFileOf(Bytes(m.begin(), m.end())));
+
+    EXPECT_EQ(cli({"read", "--port", device(), "--no-backup", "-o", path("read.dat")}).code, 0);
+    EXPECT_EQ(backups().size(), 1);
+
+    writeBytes(path("blocked"), {});  // a file where the folder should be
+    qputenv("ZRT410_BACKUP_DIR", path("blocked").toUtf8());
+    const CliRun blocked = cli({"read", "--port", device(), "-o", path("still.dat")});
+    EXPECT_EQ(blocked.code, 0);
+    EXPECT_TRUE(blocked.err.startsWith("The backup of the radio's memory could not be saved"))
+        << blocked.err.toStdString();
+    EXPECT_EQ(blocked.err.count('\n'), 1);
+    EXPECT_TRUE(blocked.out.contains("Saved"));
+    EXPECT_EQ(readBytes(path("still.dat")), readBytes(path("read.dat")));
+}
+
 TEST_F(Cli, WriteSendsTheFileAndVerifyReadsItBack) {
     sim::VirtualRadio& radio = startRadio();
     const Bytes file = knownDataFile(0);
@@ -504,6 +588,22 @@ TEST_F(Cli, WriteSendsTheFileAndVerifyReadsItBack) {
             ASSERT_EQ(memory[a], expected[datafile::kHeaderSize + a]) << a;
     for (std::size_t a = 0x7C0; a < 0x7E0; ++a)
         ASSERT_EQ(memory[a], 0xFF) << a;
+}
+
+// A radio that acknowledges a block without storing it: the check names the block and fails.
+TEST_F(Cli, VerifyCatchesARadioThatDropsABlock) {
+    sim::RadioBehaviour behaviour;
+    behaviour.dropBlock = 0x120;
+    sim::VirtualRadio& radio = startRadio(behaviour);
+    sim::RadioProtocol::Memory m;
+    const Bytes before = noise(m.size(), 5);
+    std::copy(before.begin(), before.end(), m.begin());
+    radio.setMemory(m);
+    writeBytes(path("known.dat"), knownDataFile(0));
+    const CliRun r = cli({"write", "--port", device(), path("known.dat"), "--verify"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.startsWith("Block 0x120: first difference at 0x12")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Check failed: 1 of the 188 blocks written differ.")) << r.err.toStdString();
 }
 
 constexpr const char* kChecked190 = "Checked: the radio holds all 190 blocks written.";

@@ -10,6 +10,7 @@
 #include <csignal>
 
 #include "datafile/data_file.h"
+#include "platform/backups.h"
 #include "platform/qt_text.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/write_verification.h"
@@ -137,6 +138,7 @@ TEST_F(Fleet, WritesAndReadsEveryRadioAtOnceEachWithItsOwnResult) {
         }
     }
 
+    const qsizetype backupsBefore = listBackups().size();
     const CliRun reading =
         cli({"read", "--port", path("ports/radio1"), "--port", path("ports/radio2"), "-o", path("reads")});
     EXPECT_EQ(reading.code, 0) << reading.err.toStdString();
@@ -150,6 +152,7 @@ TEST_F(Fleet, WritesAndReadsEveryRadioAtOnceEachWithItsOwnResult) {
                   fileOf(asTheProgramKeepsIt(radios_[static_cast<std::size_t>(i)]->memory())));
     }
     EXPECT_EQ(QDir(path("reads")).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(listBackups().size(), backupsBefore + 2);  // each radio read is also backed up
 }
 
 // A station writes the radio switched on at its port, logs it, and ends on Ctrl+C with a summary.

@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
         for (QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(format, scope, scratch.filePath(QStringLiteral("settings")));
     QApplication app(argc, argv);
+    // Reads make backups: never in the user's own data folder, and never left behind.
+    QTemporaryDir backups;
+    qputenv("ZRT410_BACKUP_DIR", backups.path().toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -30,6 +30,8 @@ void usage(FILE* to) {
         "  --silent-after N     stop answering after N replies\n"
         "  --close-after N      close the line after N replies, as if the cable were pulled\n"
         "  --garbage-before N   put garbage bytes in front of reply N (counted from 1)\n"
+        "  --drop-block ADDR    acknowledge the data block written to ADDR (e.g. 0x120) but keep the old "
+        "bytes\n"
         "  --split              write every reply one byte at a time\n"
         "  --pace               take as long per byte as a 9600-baud line does\n"
         "  --on-after SECONDS   switched off until SECONDS (may have decimals) after the start\n"
@@ -98,6 +100,8 @@ int main(int argc, char** argv) {
             count(faults.closeAfter);
         } else if (arg == "--garbage-before") {
             count(behaviour.garbageBefore);
+        } else if (arg == "--drop-block") {
+            count(behaviour.dropBlock);
         } else if (arg == "--split") {
             faults.splitReplies = true;
         } else if (arg == "--pace") {

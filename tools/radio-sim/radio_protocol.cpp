@@ -111,7 +111,8 @@ bool RadioProtocol::takeFrame(Bytes& reply) {
         case 'W': {
             if (pending_.size() < 4 + kBlock) return false;
             const std::size_t address = addressOf(pending_);
-            for (std::size_t k = 0; k < kBlock; ++k)
+            const bool dropped = behaviour_.dropBlock >= 0 && address == std::size_t(behaviour_.dropBlock);
+            for (std::size_t k = 0; k < kBlock && !dropped; ++k)
                 if (address + k < kMemorySize) memory_[address + k] = pending_[4 + k];
             consume(4 + kBlock);
             frames_.push_back({ReceivedFrame::Kind::Write, address});
