@@ -83,7 +83,7 @@ for page in zr-t410 zr-t410-cli; do
     echo "$page(1): $(echo "$text" | wc -l) lines"
 done
 text="$(MANWIDTH=80 man -l "$share/man/man1/zr-t410-cli.1.gz" | col -bx)"
-for command in read write resave show diff export import; do
+for command in read write station resave show diff export import; do
     echo "$text" | grep -Eq "^ {7}$command( |\$)" || fail "zr-t410-cli(1) does not document $command"
 done
 

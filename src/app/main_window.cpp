@@ -34,6 +34,7 @@
 #include "app/help_viewer.h"
 #include "app/msgbox.h"
 #include "app/radio_picture.h"
+#include "app/station_window.h"
 #include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
@@ -239,6 +240,7 @@ void MainWindow::buildMenu() {
     item(program, "MNCommPort", QKeySequence(), [this] { showPortList(); });
     // A cable plugged in after the start: the list is read afresh and shown, to choose its entry.
     item(program, "MNRefreshPorts", QKeySequence(), [this] { showPortList(); });
+    item(program, "MNStation", QKeySequence(), [this] { showStation(); });
 
     QMenu* language = menu("MNLanguage");
     item(language, "MNChinese", QKeySequence(), [this] { setLanguage(kChinese); });
@@ -558,7 +560,32 @@ void MainWindow::applyLanguage() {
     applyCaptions(about_, aboutCaptions(), language);
     if (backups_) backups_->applyLanguage(language);
     if (compare_) compare_->refresh();
+    if (station_) station_->applyLanguage();
     channel_->refresh();  // the channel tables' texts in the new language
+}
+
+void MainWindow::showStation() {
+    if (!station_) {
+        station_ = new StationWindow(session_, this);
+        connect(station_, &StationWindow::aboutToStart, this, &MainWindow::commitEditors);
+        // The station may want the window's own cable: the port is let go while it runs.
+        connect(station_, &StationWindow::runningChanged, this, [this](bool running) {
+            if (running) {
+                stationTookPort_ = port_->device();
+                port_->close();
+            } else if (!stationTookPort_.isEmpty()) {
+                port_->open(stationTookPort_);
+                stationTookPort_.clear();
+            }
+            setTransferCommandsEnabled(!running);
+            updatePortPanel();
+        });
+        station_->applyLanguage();
+    }
+    if (!station_->running()) station_->setDevices(StationWindow::systemDevices(ports_.overrideDevice()));
+    station_->show();
+    station_->raise();
+    station_->activateWindow();
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {

@@ -32,6 +32,7 @@ class AppSettings;
 class CalibrationWindow;
 class ChannelWindow;
 class DtmfWindow;
+class StationWindow;
 class EditorWindow;
 class FeaturesWindow;
 class FmWindow;
@@ -112,6 +113,7 @@ class MainWindow : public QMainWindow {
     void showPortList();
     void fillRecentMenu();
     void openRecent(const QString& path);
+    void showStation();  // Programming › Program Several Radios…
     void placePortList();
     void updatePortPanel();
     void updateClock();
@@ -153,6 +155,8 @@ class MainWindow : public QMainWindow {
     BackupsWindow* backups_ = nullptr;
     CompareWindow* compare_ = nullptr;
     QAction* verifyAction_ = nullptr;
+    StationWindow* station_ = nullptr;
+    QString stationTookPort_;  // the window's port, closed while the station runs
 };
 
 }  // namespace zrt

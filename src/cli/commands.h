@@ -16,6 +16,7 @@ inline constexpr int kExitSignalBase = 128;
 
 int readCommand(const QStringList& args, Console& console);
 int writeCommand(const QStringList& args, Console& console);
+int stationCommand(const QStringList& args, Console& console);
 int resaveCommand(const QStringList& args, Console& console);
 int showCommand(const QStringList& args, Console& console);
 int diffCommand(const QStringList& args, Console& console);

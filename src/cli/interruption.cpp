@@ -15,17 +15,20 @@ constexpr std::array kSignals{SIGINT, SIGTERM};
 
 // Only async-signal-safe work happens in the handler; these are its whole world.
 volatile std::sig_atomic_t gSignal = 0;
+volatile std::sig_atomic_t gCount = 0;    // requests heard so far
+volatile std::sig_atomic_t gAllowed = 1;  // requests the command hears before one ends the program
 volatile std::sig_atomic_t gWriteEnd = -1;
 std::array<struct sigaction, kSignals.size()> gPrevious{};
 
 void onSignal(int signo) {
-    if (gSignal != 0) {
-        // Asked twice: the user wants out now, whatever the radio is doing.
+    if (gCount >= gAllowed) {
+        // Asked once more than the command listens to: the user wants out now, whatever the radio is doing.
         ::signal(signo, SIG_DFL);
         ::raise(signo);
         return;
     }
-    gSignal = signo;
+    if (gSignal == 0) gSignal = signo;
+    gCount = gCount + 1;
     const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t n = ::write(gWriteEnd, &byte, 1);
@@ -34,8 +37,10 @@ void onSignal(int signo) {
 
 }  // namespace
 
-Interruption::Interruption() {
+Interruption::Interruption(int requestsHeard) {
     gSignal = 0;
+    gCount = 0;
+    gAllowed = requestsHeard < 1 ? 1 : requestsHeard;
     if (::pipe(pipe_) != 0) {
         pipe_[0] = pipe_[1] = -1;
     } else {
@@ -72,11 +77,17 @@ Interruption::~Interruption() {
         if (fd >= 0) ::close(fd);
     const int pending = gSignal;
     gSignal = 0;
+    gCount = 0;
+    gAllowed = 1;
     if (pending != 0 && !acknowledged_) ::raise(pending);
 }
 
 bool Interruption::requested() const {
     return gSignal != 0;
+}
+
+int Interruption::count() const {
+    return gCount;
 }
 
 int Interruption::signalNumber() const {

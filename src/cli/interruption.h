@@ -12,8 +12,9 @@ namespace zrt::cli {
 class Interruption : public QObject {
     Q_OBJECT
   public:
-    // Catches both signals from now on; one Interruption at a time.
-    Interruption();
+    // Catches both signals from now on; one Interruption at a time. The first requestsHeard requests reach
+    // the command (arrived() each time); the one after them ends the program at once.
+    explicit Interruption(int requestsHeard = 1);
     // Puts the earlier handlers back. A request that arrived and was never acknowledged is delivered again
     // to them, so that it is not lost.
     ~Interruption() override;
@@ -22,6 +23,8 @@ class Interruption : public QObject {
 
     // Whether a request has arrived (also one the event loop has not yet been told of).
     bool requested() const;
+    // The requests heard so far.
+    int count() const;
     // The signal of the first request; 0 before any.
     int signalNumber() const;
     // The command has dealt with the request: the destructor delivers nothing again.

@@ -26,6 +26,8 @@ constexpr std::array kCommands{
     Command{"write", zrt::cli::writeCommand,
             "write --port DEVICE FILE.dat [--raw] [--calibration] [--force-band] [--verify]   write the "
             "radio"},
+    Command{"station", zrt::cli::stationCommand,
+            "station --port DEVICE... FILE.dat [--verify] [--log FILE.csv]   program each radio switched on"},
     Command{"resave", zrt::cli::resaveCommand, "resave IN.dat OUT.dat   Open followed by Save"},
     Command{"show", zrt::cli::showCommand, "show FILE.dat [--json]   print the configuration"},
     Command{"diff", zrt::cli::diffCommand,
@@ -48,7 +50,9 @@ void usage(const Console& console, bool toError) {
     text +=
         "\nEvery command takes --help, and --lang zh for the program's messages in Chinese.\n"
         "A failure prints the program's message to standard error and exits with status 1 (2 for a wrong "
-        "command line). Ctrl+C during a transfer ends the radio's programming mode and exits with 130.";
+        "command line). Ctrl+C during a transfer ends the radio's programming mode and exits with 130.\n"
+        "read and write take several --port options, a pattern ('/dev/ttyUSB*') or all for several radios at "
+        "once; they exit with 0 only when every radio succeeded.";
     if (toError)
         console.err(text);
     else

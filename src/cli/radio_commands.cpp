@@ -8,6 +8,7 @@
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
+#include "cli/fleet.h"
 #include "cli/interruption.h"
 #include "cli/radio_runner.h"
 #include "config/channel_csv.h"
@@ -28,23 +29,14 @@ namespace {
 
 const QCommandLineOption kPortOption(
     QStringLiteral("port"),
-    QStringLiteral("Serial device of the radio's cable (/dev/ttyUSB0, COM3), or a port list entry 1 to 16 "
-                   "as the program numbers them. Default: $ZRT410_PORT."),
+    QStringLiteral(
+        "Serial device of the radio's cable (/dev/ttyUSB0, COM3), or a port list entry 1 to 16 "
+        "as the program numbers them. Default: $ZRT410_PORT. Repeat it, give a pattern "
+        "('/dev/ttyUSB*') or all (every serial port the system lists) for several radios at once."),
     QStringLiteral("DEVICE"));
 
 // Lets bytes still on their way (the radio's answer to the final 'E') arrive and be dropped.
 constexpr int kSettleMs = 300;
-
-// The device a --port value names: a port list entry or a device as given.
-QString deviceOf(const QString& given) {
-    bool number = false;
-    const int entry = given.toInt(&number);
-    if (number && entry >= 1 && entry <= kPortEntryCount) {
-        const QString device = PortNames().device(entry);
-        if (!device.isEmpty()) return device;
-    }
-    return given;
-}
 
 // Opens the port of the command line, or prints why not; the port error names the port as given.
 bool openPort(CommandParser& p, RadioPort& port, Console& console) {
@@ -124,8 +116,11 @@ int readCommand(const QStringList& args, Console& console) {
                        "Save. With --raw the data file holds the radio's memory exactly as it was "
                        "sent: a backup that write --raw restores byte for byte."),
         {});
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The data file (*.dat) to save."), QStringLiteral("FILE"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The data file (*.dat) to save; for several radios the "
+                       "folder that gets one file per port, named by port and time."),
+        QStringLiteral("FILE"));
     const QCommandLineOption raw(QStringLiteral("raw"),
                                  QStringLiteral("Save the memory as the radio sent it."));
     const QCommandLineOption noBackup(QStringLiteral("no-backup"),
@@ -141,6 +136,8 @@ int readCommand(const QStringList& args, Console& console) {
         console.err(p.options().helpText().toStdString());
         return kExitUsage;
     }
+    if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports))
+        return fleetRead(ports, path, p.options().isSet(raw), !p.options().isSet(noBackup), console);
 
     Session session;
     Interruption interruption;
@@ -197,6 +194,10 @@ int writeCommand(const QStringList& args, Console& console) {
         return kExitFailed;
     session.config.service.calibWrite = p.options().isSet(calibration);
     session.config.service.crossBandWrite = p.options().isSet(forceBand);
+    if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports)) {
+        if (!asItIs) session.encode();
+        return fleetWrite(ports, session, p.options().isSet(verify), console);
+    }
 
     Interruption interruption;
     RadioPort port;

@@ -36,6 +36,7 @@ constexpr std::array kMainWindow{
     Caption{"MNVerify", P::Text, 0, {"Verify After Write", "写后校验"}},
     Caption{"MNCommPort", P::Text, 0, {"Communication Port(&C)", "通信端口(&C)"}},
     Caption{"MNRefreshPorts", P::Text, 0, {"Refresh Ports", "刷新端口"}},
+    Caption{"MNStation", P::Text, 0, {"Program Several Radios…", "多台对讲机编程…"}},
     Caption{"MNLanguage", P::Title, 0, {"Language Select(&L)", "语言选择(&L)"}},
     Caption{"MNChinese", P::Text, 0, {"Chinese(&C)", "中文(&C)"}},
     Caption{"MNEnglish", P::Text, 0, {"English(&E)", "英文(&E)"}},

@@ -34,6 +34,8 @@ void usage(FILE* to) {
         "bytes\n"
         "  --split              write every reply one byte at a time\n"
         "  --pace               take as long per byte as a 9600-baud line does\n"
+        "  --on-after SECONDS   switched off until SECONDS (may have decimals) after the start\n"
+        "  --off-after-write    switched off once written and then left alone for a second\n"
         "  --verbose            log every frame received to standard error\n"
         "  --help               this text\n",
         to);
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     using namespace zrt::sim;
     RadioBehaviour behaviour;
     LineFaults faults;
+    PowerPlan power;
     std::string load, save, link;
     bool verbose = false;
 
@@ -103,6 +106,17 @@ int main(int argc, char** argv) {
             faults.splitReplies = true;
         } else if (arg == "--pace") {
             faults.pace9600 = true;
+        } else if (arg == "--on-after") {
+            const char* v = value();
+            char* end = nullptr;
+            const double seconds = std::strtod(v, &end);
+            if (end == v || *end != '\0' || !(seconds >= 0) || seconds > 86400) {
+                std::fprintf(stderr, "radio-sim: --on-after: not a number of seconds: %s\n", v);
+                return 2;
+            }
+            power.onAfterMs = static_cast<int>(seconds * 1000);
+        } else if (arg == "--off-after-write") {
+            power.offAfterWrite = true;
         } else if (arg == "--verbose") {
             verbose = true;
         } else {
@@ -112,7 +126,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    VirtualRadio radio(behaviour, faults);
+    VirtualRadio radio(behaviour, faults, power);
     if (!load.empty() && !radio.loadDataFile(load)) {
         std::fprintf(stderr, "radio-sim: %s\n", radio.error().c_str());
         return 1;

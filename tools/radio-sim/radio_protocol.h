@@ -49,6 +49,11 @@ class RadioProtocol {
     int replies() const { return replies_; }
     // Between a program request and the 'E' that ends it; a radio left there waits until switched off.
     bool programming() const { return programming_; }
+    // Power off: the programming mode ends, and a frame half received is forgotten.
+    void switchOff() {
+        programming_ = false;
+        pending_.clear();
+    }
     bool silent() const { return behaviour_.silentAfter >= 0 && replies_ >= behaviour_.silentAfter; }
 
   private:

@@ -49,8 +49,8 @@ std::string systemError(const char* what) {
 
 }  // namespace
 
-VirtualRadio::VirtualRadio(RadioBehaviour behaviour, LineFaults faults)
-    : protocol_(std::move(behaviour)), faults_(faults) {}
+VirtualRadio::VirtualRadio(RadioBehaviour behaviour, LineFaults faults, PowerPlan power)
+    : protocol_(std::move(behaviour)), faults_(faults), power_(power) {}
 
 VirtualRadio::~VirtualRadio() {
     stop();
@@ -78,7 +78,18 @@ bool VirtualRadio::open() {
     ::fcntl(master_, F_SETFD, FD_CLOEXEC);
     ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
     closed_ = false;
+    if (power_.onAfterMs > 0) {
+        setPowered(false);
+        onAt_ = Clock::now() + std::chrono::milliseconds(power_.onAfterMs);
+    }
     return true;
+}
+
+void VirtualRadio::setPowered(bool on) {
+    std::lock_guard lock(mutex_);
+    if (!on) protocol_.switchOff();
+    if (on && !powered_) writtenSinceOn_ = false;
+    powered_ = on;
 }
 
 bool VirtualRadio::start() {
@@ -98,6 +109,15 @@ void VirtualRadio::stop() {
 
 bool VirtualRadio::poll(int timeoutMs) {
     if (closed_ || master_ < 0) return false;
+    const Clock::time_point now = Clock::now();
+    if (onAt_ != Clock::time_point{} && now >= onAt_) {
+        onAt_ = {};
+        setPowered(true);
+    }
+    if (offAt_ != Clock::time_point{} && now >= offAt_) {
+        offAt_ = {};
+        setPowered(false);
+    }
     pollfd p{master_, POLLIN, 0};
     const int ready = ::poll(&p, 1, timeoutMs);
     if (ready < 0) return errno == EINTR;
@@ -107,6 +127,7 @@ bool VirtualRadio::poll(int timeoutMs) {
     if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;  // EIO: no one has the line open
     if (n == 0) return true;
     bytesIn_ += static_cast<std::size_t>(n);
+    if (!powered_) return true;  // nobody hears it
     if (replyEnd_ != Clock::time_point{}) {
         const double micros = std::chrono::duration<double, std::micro>(Clock::now() - replyEnd_).count();
         std::lock_guard lock(mutex_);
@@ -119,7 +140,14 @@ bool VirtualRadio::poll(int timeoutMs) {
     std::vector<Bytes> answers;
     {
         std::lock_guard lock(mutex_);
+        const std::size_t framesBefore = protocol_.frames().size();
         answers = protocol_.feed(std::span(buffer, static_cast<std::size_t>(n)));
+        for (std::size_t i = framesBefore; i < protocol_.frames().size(); ++i)
+            if (protocol_.frames()[i].kind == ReceivedFrame::Kind::Write) writtenSinceOn_ = true;
+        if (power_.offAfterWrite && writtenSinceOn_)
+            offAt_ = protocol_.programming()
+                         ? Clock::time_point{}
+                         : Clock::now() + std::chrono::milliseconds(power_.offAfterQuietMs);
     }
     for (const Bytes& reply : answers) {
         if (!writeReply(reply)) return false;

@@ -22,9 +22,17 @@ struct LineFaults {
     int closeAfter = -1;  // the pty is closed after this many replies, as if the cable were pulled; -1 never
 };
 
+// The radio's power switch. A radio that is off hears nothing and says nothing; switching it off ends
+// its programming mode.
+struct PowerPlan {
+    int onAfterMs = 0;           // off until this long after open()
+    bool offAfterWrite = false;  // its owner switches it off once the program has let go of it after a write
+    int offAfterQuietMs = 1000;  // ... that is, once the line has been quiet this long after the write's end
+};
+
 class VirtualRadio {
   public:
-    explicit VirtualRadio(RadioBehaviour behaviour = {}, LineFaults faults = {});
+    explicit VirtualRadio(RadioBehaviour behaviour = {}, LineFaults faults = {}, PowerPlan power = {});
     ~VirtualRadio();
     VirtualRadio(const VirtualRadio&) = delete;
     VirtualRadio& operator=(const VirtualRadio&) = delete;
@@ -47,6 +55,9 @@ class VirtualRadio {
     std::vector<ReceivedFrame> frames() const;
     int replies() const;
     bool programming() const;
+    // The power switch (thread-safe); the radio is on unless a PowerPlan says otherwise.
+    void setPowered(bool on);
+    bool powered() const { return powered_; }
     // Bytes taken from and written to the line so far (all of them, noise and garbage included).
     std::size_t bytesIn() const { return bytesIn_; }
     std::size_t bytesOut() const { return bytesOut_; }
@@ -69,6 +80,11 @@ class VirtualRadio {
     mutable std::mutex mutex_;
     RadioProtocol protocol_;
     LineFaults faults_;
+    PowerPlan power_;
+    std::atomic<bool> powered_{true};
+    bool writtenSinceOn_ = false;
+    Clock::time_point onAt_{};   // when a radio still off is switched on
+    Clock::time_point offAt_{};  // when a written radio is switched off
     int master_ = -1;
     int slave_ = -1;  // held open so the line stays up while the program opens and closes its side
     std::string path_;

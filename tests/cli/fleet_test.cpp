@@ -1,0 +1,193 @@
+// Several radios from one command line: the built zr-t410-cli beside several virtual radios.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "datafile/data_file.h"
+#include "platform/backups.h"
+#include "platform/qt_text.h"
+#include "radio-sim/virtual_radio.h"
+#include "session/write_verification.h"
+#include "support/radio_memory.h"
+
+namespace zrt {
+namespace {
+
+using testing_support::asTheProgramKeepsIt;
+using testing_support::patterned;
+
+QString cliPath() {
+    QString dir = qEnvironmentVariable("ZRT_BUILD_DIR");
+    if (dir.isEmpty()) dir = QCoreApplication::applicationDirPath();
+    return QDir(dir).filePath(QStringLiteral("zr-t410-cli"));
+}
+
+struct CliRun {
+    int code = -1;
+    QString out, err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess p;
+    p.start(cliPath(), args);
+    CliRun r;
+    if (!p.waitForStarted() || !p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray fileOf(const sim::RadioProtocol::Memory& memory) {
+    MemoryImage image;
+    std::copy(memory.begin(), memory.end(), image.bytes().begin());
+    const auto bytes = datafile::serialize(image);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// The table row of a device: its cells.
+QStringList rowOf(const QString& out, const QString& device) {
+    for (const QString& line : out.split('\n'))
+        if (line.startsWith(device + ' '))
+            return line.split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    return {};
+}
+
+class Fleet : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    // A virtual radio, reached through a link in the test's folder (so that a pattern finds exactly ours).
+    QString addRadio(const QString& name, sim::RadioBehaviour behaviour = {}) {
+        radios_.push_back(std::make_unique<sim::VirtualRadio>(behaviour));
+        sim::VirtualRadio& r = *radios_.back();
+        EXPECT_TRUE(r.open()) << r.error();
+        EXPECT_TRUE(r.start());
+        const QString link = path(name);
+        QFile::remove(link);
+        EXPECT_TRUE(QFile::link(qs(r.devicePath()), link));
+        return link;
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+    std::vector<std::unique_ptr<sim::VirtualRadio>> radios_;
+};
+
+// Every radio is written at the same time from one command; each port gets its own result, and one
+// port's failure stops no other. The same radios are then read at once, one file each.
+TEST_F(Fleet, WritesAndReadsEveryRadioAtOnceEachWithItsOwnResult) {
+    const sim::RadioProtocol::Memory wanted = asTheProgramKeepsIt(patterned(5));
+    QFile file(path("fleet.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(fileOf(wanted));
+    file.close();
+
+    sim::RadioBehaviour silent, otherBand;
+    silent.silentAfter = 0;
+    otherBand.bandCode = 2;
+    struct Case {
+        const char* name;
+        std::vector<sim::RadioBehaviour> radios;
+        bool pattern;  // one --port with a pattern, or one --port each
+        int code;
+        QStringList results;
+    };
+    const Case cases[] = {
+        {"three alike", {{}, {}, {}}, true, 0, {"verified", "verified", "verified"}},
+        {"one silent, one of another band",
+         {silent, otherBand, {}},
+         false,
+         1,
+         {"no answer", "refused band", "verified"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        radios_.clear();
+        QDir(dir_.path()).mkpath(QStringLiteral("ports"));
+        QStringList args{"write", path("fleet.dat"), "--verify"}, devices;
+        for (std::size_t i = 0; i < c.radios.size(); ++i) {
+            devices << addRadio(QStringLiteral("ports/radio%1").arg(i), c.radios[i]);
+            radios_.back()->setMemory(patterned(100 + static_cast<unsigned>(i)));
+            if (!c.pattern) args << "--port" << devices.back();
+        }
+        if (c.pattern) args << "--port" << path("ports/radio*");
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+        for (std::size_t i = 0; i < c.radios.size(); ++i) {
+            const QString expected = c.results[static_cast<int>(i)];
+            EXPECT_EQ(rowOf(r.out, devices[static_cast<int>(i)]).value(1), expected) << r.out.toStdString();
+            const auto memory = radios_[i]->memory();
+            if (expected != "verified") {
+                EXPECT_EQ(memory, patterned(100 + static_cast<unsigned>(i)));
+                continue;
+            }
+            for (std::size_t block : writtenBlocks(false))
+                for (std::size_t a = block; a < block + 16 && a < memory.size(); ++a)
+                    ASSERT_EQ(memory[a], wanted[a]) << a;
+        }
+    }
+
+    const qsizetype backupsBefore = listBackups().size();
+    const CliRun reading =
+        cli({"read", "--port", path("ports/radio1"), "--port", path("ports/radio2"), "-o", path("reads")});
+    EXPECT_EQ(reading.code, 0) << reading.err.toStdString();
+    for (int i : {1, 2}) {
+        const QStringList row = rowOf(reading.out, path(QStringLiteral("ports/radio%1").arg(i)));
+        ASSERT_EQ(row.value(1), "read") << reading.out.toStdString();
+        QFile saved(row.value(3));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << row.value(3).toStdString();
+        EXPECT_TRUE(row.value(3).startsWith(path(QStringLiteral("reads/radio%1-").arg(i))));
+        EXPECT_EQ(saved.readAll(),
+                  fileOf(asTheProgramKeepsIt(radios_[static_cast<std::size_t>(i)]->memory())));
+    }
+    EXPECT_EQ(QDir(path("reads")).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(listBackups().size(), backupsBefore + 2);  // each radio read is also backed up
+}
+
+// A station writes the radio switched on at its port, logs it, and ends on Ctrl+C with a summary.
+TEST_F(Fleet, AStationLogsEveryRadioAndEndsOnCtrlC) {
+    const QString device = addRadio(QStringLiteral("radio"));
+    QFile file(path("fleet.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(fileOf(asTheProgramKeepsIt(patterned(6))));
+    file.close();
+
+    QProcess p;
+    p.start(cliPath(),
+            {"station", path("fleet.dat"), "--port", device, "--verify", "--log", path("log.csv")});
+    ASSERT_TRUE(p.waitForStarted());
+    QString out;
+    for (int i = 0; i < 100 && !out.contains("radio 1 programmed"); ++i) {
+        p.waitForReadyRead(100);
+        out += QString::fromUtf8(p.readAllStandardOutput());
+    }
+    ASSERT_TRUE(out.contains(device + ": radio 1 programmed")) << out.toStdString();
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    out += QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(rowOf(out, device), (QStringList{device, "1", "0"})) << out.toStdString();
+    EXPECT_FALSE(radios_[0]->programming());
+
+    QFile log(path("log.csv"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(log.readAll()).trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], "time,port,result,first_difference");
+    EXPECT_TRUE(lines[1].endsWith("," + device + ",verified,")) << lines[1].toStdString();
+}
+
+}  // namespace
+}  // namespace zrt

@@ -1,0 +1,227 @@
+#include "session/station_cycle.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "link/link_harness.h"
+#include "link/receive_buffer.h"
+#include "session/write_verification.h"
+
+namespace zrt {
+namespace {
+
+using link::Bytes;
+using testing::ScriptedRadio;
+
+MemoryImage patternImage() {
+    MemoryImage image;
+    for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
+        image.set(a, static_cast<std::uint8_t>(a * 7 + 3));
+    return image;
+}
+
+// One port: the cycle, the line with its receive threshold, and whichever radio is switched on at the
+// other end (none while it is off). The radio's replies arrive frame by frame; the 200 ms tick comes
+// when the line is quiet.
+struct Port {
+    Port(const MemoryImage& image, StationOptions options) : cycle(image, options) {}
+
+    StationCycle cycle;
+    link::ReceiveBuffer buffer;
+    ScriptedRadio* radio = nullptr;
+    std::deque<Bytes> replies;
+    std::vector<Bytes> sent;
+    std::vector<RadioDone> done;
+    std::function<void(Port&)> afterSend;  // called after every frame sent
+
+    void carry(const StationActions& actions) {
+        for (const StationAction& a : actions) {
+            if (const auto* s = std::get_if<link::Send>(&a)) {
+                sent.push_back(s->bytes);
+                if (radio) {
+                    Bytes reply = radio->answer(s->bytes);
+                    if (!reply.empty()) replies.push_back(reply);
+                }
+                if (afterSend) afterSend(*this);
+            } else if (const auto* t = std::get_if<link::SetThreshold>(&a)) {
+                buffer.setThreshold(t->bytes);
+            } else if (const auto* d = std::get_if<RadioDone>(&a)) {
+                done.push_back(*d);
+            }
+        }
+    }
+    void deliverThenTick() {
+        while (!replies.empty()) {
+            const Bytes frame = replies.front();
+            replies.pop_front();
+            if (auto handed = buffer.arrive(frame)) carry(cycle.received(*handed));
+        }
+        carry(cycle.tick());
+    }
+    void tickUntilEnded(int maxTicks = 2000) {
+        for (int i = 0; i < maxTicks && !cycle.ended(); ++i)
+            deliverThenTick();
+    }
+};
+
+int blocksWrittenAt(const ScriptedRadio& radio, std::size_t address) {
+    int n = 0;
+    for (const Bytes& f : radio.framesReceived)
+        if (f.size() == link::kDataFrameSize && f[0] == link::kDataCommand &&
+            ((std::size_t{f[1]} << 8) | f[2]) == address)
+            ++n;
+    return n;
+}
+
+TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
+    const MemoryImage image = patternImage();
+    struct Case {
+        const char* name;
+        StationOptions options;
+        std::function<void(ScriptedRadio&)> radio;
+        RadioResult result;
+        std::optional<std::size_t> difference = std::nullopt;
+    };
+    auto band2 = [](ScriptedRadio& r) { r.bandCode = 2; };
+    const Case cases[] = {
+        {"written and checked", {.verify = true}, {}, RadioResult::Verified},
+        {"written", {}, {}, RadioResult::Written},
+        {"read", {.job = StationOptions::Job::Read}, {}, RadioResult::Read},
+        {"switched off", {}, [](ScriptedRadio& r) { r.silentAfter = 0; }, RadioResult::NoAnswer},
+        {"falls silent",
+         {.verify = true},
+         [](ScriptedRadio& r) { r.silentAfter = 250; },
+         RadioResult::StoppedAnswering},
+        {"another band", {}, band2, RadioResult::BandRefused},
+        {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
+        {"keeps one byte wrong",
+         {.verify = true},
+         [](ScriptedRadio& r) {
+             r.overrideReply = [&r](const Bytes& frame, int) -> std::optional<Bytes> {
+                 if (frame[0] != link::kReadCommand || frame[1] != 0x01 || frame[2] != 0x20)
+                     return std::nullopt;
+                 Bytes block{link::kDataCommand, 0x01, 0x20, link::kBlockLength};
+                 for (std::size_t k = 0; k < link::kBlockSize; ++k)
+                     block.push_back(static_cast<std::uint8_t>(r.memory[0x120 + k] ^ (k == 5 ? 0xFF : 0)));
+                 return block;
+             };
+         },
+         RadioResult::VerifyFailed,
+         0x125},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedRadio radio;
+        for (std::size_t a = 0; a < radio.memory.size(); ++a)
+            radio.memory[a] = static_cast<std::uint8_t>(a ^ 0x5A);
+        const auto before = radio.memory;
+        if (c.radio) c.radio(radio);
+        Port port(image, c.options);
+        port.radio = &radio;
+        port.carry(port.cycle.start());
+        port.tickUntilEnded();
+        ASSERT_TRUE(port.cycle.ended());
+        ASSERT_EQ(port.done.size(), 1u);
+        EXPECT_EQ(port.done[0].result, c.result);
+        EXPECT_EQ(port.done[0].firstDifference, c.difference);
+        EXPECT_EQ(port.cycle.succeededCount() + port.cycle.failedCount(), 1);
+        EXPECT_EQ(port.sent.back(), Bytes{link::kEnd});  // every end leaves the radio's programming mode
+        if (c.result == RadioResult::Read) {
+            for (std::size_t a = 0; a < 0xC00; ++a)
+                ASSERT_EQ(port.cycle.imageIn()[a], before[a]) << a;
+        }
+        if (succeeded(c.result) && c.options.job == StationOptions::Job::Write) {
+            for (std::size_t block : writtenBlocks(false))
+                for (std::size_t a = block; a < block + 16 && a < 0xC00; ++a)
+                    ASSERT_EQ(radio.memory[a], image[a]) << a;
+        }
+    }
+}
+
+// A station port: radios are switched on and off at the other end. Each is written and checked exactly
+// once, also one left switched on long after its write; a radio that never answers is no failure.
+TEST(StationCycle, AStationWritesEachRadioOnceAsItComesAndGoes) {
+    const MemoryImage image = patternImage();
+    struct Radio {
+        int on, off;  // the ticks during which it is switched on
+        ScriptedRadio radio;
+    };
+    std::vector<std::unique_ptr<Radio>> radios;
+    for (auto [on, off] : {std::pair{3, 20}, {30, 120}, {140, 150}, {165, 190}})
+        radios.push_back(std::make_unique<Radio>(Radio{on, off, {}}));
+    radios[3]->radio.silentAfter = 3;  // answers the probe, then dies in its write
+
+    Port port(image, {.verify = true, .station = true});
+    port.carry(port.cycle.start());
+    for (int t = 0; t < 200; ++t) {
+        port.radio = nullptr;
+        for (auto& r : radios)
+            if (t >= r->on && t < r->off) port.radio = &r->radio;
+        port.deliverThenTick();
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(blocksWrittenAt(radios[i]->radio, 0x000), 1);
+        EXPECT_EQ(blocksWrittenAt(radios[i]->radio, 0xC20), 1);
+        EXPECT_EQ(radios[i]->radio.framesReceived.back(), Bytes{link::kEnd});
+    }
+    ASSERT_EQ(port.done.size(), 4u);
+    EXPECT_EQ(port.done[0].result, RadioResult::Verified);
+    EXPECT_EQ(port.done[3].result, RadioResult::StoppedAnswering);
+    EXPECT_EQ(port.cycle.succeededCount(), 3);
+    EXPECT_EQ(port.cycle.failedCount(), 1);
+    EXPECT_EQ(port.cycle.phase(), StationPhase::Waiting);
+
+    // Program requests go out every 2 s while nobody answers, and no more often.
+    int requests = 0;
+    for (const Bytes& f : port.sent)
+        requests += f == link::programRequest();
+    EXPECT_LE(requests, 200 / StationCycle::kProbeTicks + 3 * 2 + 2);
+}
+
+// Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
+TEST(StationCycle, StopFinishesTheRadioInHandAbortCutsItShort) {
+    const MemoryImage image = patternImage();
+    struct Case {
+        const char* name;
+        StationActions (StationCycle::*call)();
+        RadioResult result;
+        bool endSent;
+    };
+    const Case cases[] = {
+        {"stop", &StationCycle::stop, RadioResult::Verified, true},
+        {"abort", &StationCycle::abort, RadioResult::Interrupted, true},
+        {"line lost", &StationCycle::lineLost, RadioResult::CablePulled, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedRadio radio;
+        Port port(image, {.verify = true, .station = true});
+        port.radio = &radio;
+        bool called = false;
+        port.afterSend = [&](Port& p) {
+            if (p.sent.size() != 60 || called) return;
+            called = true;
+            p.carry((p.cycle.*c.call)());
+        };
+        port.carry(port.cycle.start());
+        port.tickUntilEnded(100);
+        EXPECT_TRUE(port.cycle.ended());
+        ASSERT_EQ(port.done.size(), 1u);
+        EXPECT_EQ(port.done[0].result, c.result);
+        EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.endSent);
+        EXPECT_NE(port.sent.back(), link::programRequest());  // no new radio is looked for
+    }
+    // A waiting station ends at once, telling a radio that may just have taken the request to leave.
+    Port idle(image, {.station = true});
+    idle.carry(idle.cycle.start());
+    idle.carry(idle.cycle.stop());
+    EXPECT_TRUE(idle.cycle.ended());
+    EXPECT_EQ(idle.sent, (std::vector<Bytes>{link::programRequest(), {link::kEnd}}));
+}
+
+}  // namespace
+}  // namespace zrt
