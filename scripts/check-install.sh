@@ -83,7 +83,10 @@ for page in zr-t410 zr-t410-cli; do
     echo "$page(1): $(echo "$text" | wc -l) lines"
 done
 text="$(MANWIDTH=80 man -l "$share/man/man1/zr-t410-cli.1.gz" | col -bx)"
-for command in read write station resave show diff export import; do
+# Every command that --help names.
+commands="$("$prefix/bin/zr-t410-cli" --help | sed -n '/^Commands:/,/^$/s/^  \([a-z]*\) .*/\1/p')"
+[ -n "$commands" ] || fail "zr-t410-cli --help names no command"
+for command in $commands; do
     echo "$text" | grep -Eq "^ {7}$command( |\$)" || fail "zr-t410-cli(1) does not document $command"
 done
 
