@@ -19,12 +19,14 @@ FmCommit commitFmFrequency(std::string_view typed) {
     return {FmCommitKind::Accepted, std::move(text)};
 }
 
-bool fmFrequencyKeyAccepted(char32_t key) {
-    return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b';
+std::optional<char32_t> fmFrequencyKey(char32_t key) {
+    if ((key >= U'0' && key <= U'9') || key == U'.' || key == U'\b') return key;
+    return std::nullopt;
 }
 
-bool fmChannelKeyAccepted(char32_t key) {
-    return (key >= U'0' && key <= U'9') || key == U'\b';
+std::optional<char32_t> fmChannelKey(char32_t key) {
+    if ((key >= U'0' && key <= U'9') || key == U'\b') return key;
+    return std::nullopt;
 }
 
 std::optional<int> parseFmPresentChannel(std::string_view text) {

@@ -48,10 +48,10 @@ struct FmCommit {
 
 FmCommit commitFmFrequency(std::string_view typed);
 
-// Typed characters of the frequency fields: digits, '.' and Backspace.
-bool fmFrequencyKeyAccepted(char32_t key);
+// Typed characters of the frequency fields: digits, '.' and Backspace; every other key is dropped.
+std::optional<char32_t> fmFrequencyKey(char32_t key);
 // Typed characters of the present-channel box: digits and Backspace.
-bool fmChannelKeyAccepted(char32_t key);
+std::optional<char32_t> fmChannelKey(char32_t key);
 
 // The present channel as OK takes it: a whole number from 1 to 25 (surrounding blanks allowed).
 std::optional<int> parseFmPresentChannel(std::string_view text);

@@ -9,7 +9,7 @@ namespace {
 TEST(DtmfKey, UpperCasesThenFilters) {
     struct Case {
         char32_t key;
-        std::optional<char> result;
+        std::optional<char32_t> result;
     };
     const Case cases[] = {
         {U'0', '0'},           {U'9', '9'},          {U'A', 'A'},           {U'D', 'D'},

@@ -209,8 +209,8 @@ TEST_F(FeaturesWindowTest, KeyRulesOfTheTextBoxes) {
     chars->insert(QStringLiteral("ab-1"));
     EXPECT_EQ(chars->text(), "AB-1");
     chars->insert(QStringLiteral(" x"));
-    EXPECT_EQ(chars->text(), "AB-1");
-    EXPECT_EQ(session.config.features.text31, "AB-1");
+    EXPECT_EQ(chars->text(), "AB-1X");
+    EXPECT_EQ(session.config.features.text31, "AB-1X");
 }
 
 TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
