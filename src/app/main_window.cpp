@@ -32,6 +32,7 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
+#include "editors/text_box.h"
 #include "i18n/about_captions.h"
 #include "i18n/main_window_captions.h"
 #include "i18n/toolkit_language.h"
@@ -345,6 +346,11 @@ void MainWindow::showEditor(EditorWindow* editor) {
 }
 
 void MainWindow::commitEditors() {
+    // The box being typed in goes through its own lost-focus check first: the command's dialog or progress
+    // window takes the focus as another window would, which skips the check, yet what is written must be
+    // what the box shows after it. Only that box: boxes the user did not enter are not checked again.
+    if (const QMdiSubWindow* sub = mdi_->currentSubWindow(); sub && sub->widget())
+        if (TextBox* box = TextBox::of(sub->widget()->focusWidget())) box->leave();
     // What is being typed into a cell belongs to what is written: the encode reads the stores, and the FM
     // encode also the FM window's cells.
     channel_->commitFrequencyEditor();

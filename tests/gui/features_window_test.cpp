@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTest>
 
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
@@ -158,6 +159,29 @@ TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
     EXPECT_EQ(box->text(), "173.99500");
     EXPECT_EQ(session.config.features.text20, "173.99500");
     EXPECT_EQ(QApplication::focusWidget(), box);
+}
+
+// Switching pages changes no value: only the box the user was in is checked on leaving it, never one the
+// focus merely passes while the pages change.
+TEST_F(FeaturesWindowTest, SwitchingPagesChecksOnlyTheBoxTheUserLeft) {
+    session.config.features.text3 = "250.00000";  // outside band 0
+    window.refresh();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto* tabs = window.findChild<QTabBar*>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QLineEdit* a = edit(FT::Text20);
+    QTest::mouseClick(a, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    a->selectAll();
+    QTest::keyClicks(a, "145.12");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(window.page(), 1);
+    EXPECT_EQ(session.config.features.text20, "145.12000");  // the box he left
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(window.page(), 2);
+    EXPECT_EQ(edit(FT::Text3)->text(), "250.00000");
+    EXPECT_EQ(session.config.features.text3, "250.00000");
 }
 
 TEST_F(FeaturesWindowTest, ChannelNumbers) {

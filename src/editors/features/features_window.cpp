@@ -1,5 +1,6 @@
 #include "editors/features/features_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -222,14 +223,28 @@ void FeaturesWindow::closeEvent(QCloseEvent* event) {
 void FeaturesWindow::showPage(int page) {
     if (page != 1 && page != 2) return;
     page_ = page;
-    frame2_->setVisible(page == 1);
-    frame3_->setVisible(page == 2);
-    frame5_->setVisible(page == 2);
+    // The coming page shows before the other goes, and a focus inside the going page moves straight to its
+    // new place: hiding a frame that holds the focus would pass it through the boxes of the next frame, whose
+    // checks would then run although the user never entered them.
+    const std::array<QGroupBox*, 1> page1{frame2_};
+    const std::array<QGroupBox*, 2> page2{frame3_, frame5_};
+    const std::span<QGroupBox* const> coming = page == 1 ? std::span<QGroupBox* const>(page1) : page2;
+    const std::span<QGroupBox* const> going = page == 1 ? std::span<QGroupBox* const>(page2) : page1;
+    for (QGroupBox* frame : coming)
+        frame->setVisible(true);
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusGoes = focus && std::any_of(going.begin(), going.end(),
+                                                [focus](QGroupBox* f) { return f->isAncestorOf(focus); });
+    if (page == 2)
+        texts_[idx(FT::Text20)]->setFocus();
+    else if (focusGoes)
+        tabs_->setFocus();
+    for (QGroupBox* frame : going)
+        frame->setVisible(false);
     {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(page - 1);
     }
-    if (page == 2) texts_[idx(FT::Text20)]->setFocus();
 }
 
 void FeaturesWindow::onTabClicked(int index) {
