@@ -47,7 +47,9 @@ FmOkResult fmOk(const FmWorkingCopy& working, FmStore& store) {
     if (const auto channel = parseFmPresentChannel(working.presentChannel)) {
         store.currentChannel = *channel;
     } else if (working.presentChannel != std::to_string(store.currentChannel)) {
+        // A refused OK applies nothing, so that what the user sees is either all stored or none of it.
         result.channelRefused = true;
+        return result;
     }
     if (working.displayModePosition >= 0 && working.displayModePosition < kFmDisplayModeCount)
         store.displayMode = working.displayModePosition;

@@ -60,10 +60,10 @@ struct FmOkResult {
     bool channelRefused = false;  // the present-channel text was kept out of the store
 };
 
-// OK: the working copy into the store. A present channel that is not a whole number 1..25 keeps the
-// store's previous value and is reported, unless the box still shows exactly that previous value (an image
-// may hold any byte there, and leaving it untouched must not nag). A list without a position keeps the
-// previous value too.
+// OK: the working copy into the store. A present channel that is not a whole number 1..25 refuses the
+// whole OK (the store keeps every previous value) and is reported, unless the box still shows exactly that
+// previous value (an image may hold any byte there, and leaving it untouched must not nag). A list without a
+// position keeps the previous value too.
 FmOkResult fmOk(const FmWorkingCopy& working, FmStore& store);
 
 // The message line under the grid: shown by a refusal, hidden again at the fourth tick of its one-second

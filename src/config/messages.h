@@ -71,5 +71,8 @@ inline constexpr Message kFileSaveFailed{{"Mistake", "错误"}, {"The file could
 inline constexpr Message kOutOfBand{{"", ""}, {"Beyond the scope of frequency band", "超出频段范围"}, kStyleOk};
 inline constexpr Text kFmOutOfRange{"Beyond the scope of frequency(87-107.9), please input again.",
                                     "超出频率范围(87-107.9)，请重输。"};
+// OK refused because the present channel is no channel of the FM receiver.
+inline constexpr Text kFmChannelOutOfRange{"The present channel must be a number from 1 to 25, please input again.",
+                                           "当前收音机工作频道必须是1到25之间的数字，请重输。"};
 
 }  // namespace zrt::msg

@@ -170,7 +170,7 @@ void FmWindow::applyLanguage() {
     applyCaptions(this, fmCaptions(), language);
     // A message still on show is read in the language now chosen.
     if (message_.visible && (language == kChinese || language == kEnglish))
-        label2_->setText(qs(msg::kFmOutOfRange, language));
+        label2_->setText(qs(*messageText_, language));
 }
 
 void FmWindow::refresh() {
@@ -225,7 +225,7 @@ void FmWindow::commitCellEditor() {
             setCell(editRow_, commit.text);
             break;
         case FmCommitKind::Refused:
-            showMessage();
+            showMessage(msg::kFmOutOfRange);
             text1_->clear();
             break;
     }
@@ -238,7 +238,7 @@ void FmWindow::commitVfo() {
     if (commit.kind == FmCommitKind::Accepted) {
         if (text2_->text() != qs(commit.text)) TextBox::setProgramText(text2_, qs(commit.text));
     } else if (commit.kind == FmCommitKind::Refused) {
-        showMessage();
+        showMessage(msg::kFmOutOfRange);
         text2_->clear();
     }
 }
@@ -248,8 +248,9 @@ void FmWindow::setCell(int row, const std::string& text) {
     session_.config.fmWindow.cells[static_cast<std::size_t>(row - 1)] = text;
 }
 
-void FmWindow::showMessage() {
-    label2_->setText(qs(msg::kFmOutOfRange, session_.config.languageIndex));
+void FmWindow::showMessage(const Text& text) {
+    messageText_ = &text;
+    label2_->setText(qs(text, session_.config.languageIndex));
     message_.show();
     label2_->show();
     if (!timer1_->isActive()) timer1_->start();
@@ -262,11 +263,13 @@ void FmWindow::tickMessage() {
 }
 
 void FmWindow::ok() {
+    // OK stores what the boxes show; their checks ran when the user left them. Only a box still being typed
+    // in (OK from the keyboard) is left now, as a click on the button would leave it.
     commitCellEditor();
-    commitVfo();
+    if (text2_->hasFocus()) commitVfo();
     if (fmOk(session_.config.fmWindow, session_.config.fm).channelRefused) {
-        // The previous channel stays in the store; the window stays open so the message can be read.
-        showMessage();
+        // The store keeps everything; the window stays open so the message can be read.
+        showMessage(msg::kFmChannelOutOfRange);
         combo_[0]->setFocus();
         return;
     }
