@@ -48,8 +48,9 @@ TransferController::TransferController(Session& session, RadioPort& port, QWidge
     h.progress = [this](int value) {
         if (d_->window) d_->window->setValue(value);
     };
-    h.forceQuestion = [this] {
-        return msgBoxEx(d_->language(), msg::kForceBandQuestion, d_->owner()) == msg::kResultOk;
+    h.forceQuestion = [this](const msg::Message& question) {
+        const int answer = msgBoxEx(d_->language(), question, d_->owner());
+        return answer == msg::kResultOk || answer == msg::kResultYes;
     };
     h.closeProgress = [this] {
         if (d_->window) d_->window->finish();

@@ -11,8 +11,10 @@ inline constexpr int kStyleOk = 0;
 inline constexpr int kStyleCritical = 0x10;
 inline constexpr int kStyleExclamation = 0x30;
 inline constexpr int kStyleQuestion = 0x1121;  // OK and Cancel, question icon, Cancel default, system modal
+inline constexpr int kStyleYesNoQuestion = 0x124;  // Yes and No, question icon, No default
 inline constexpr int kResultOk = 1;
 inline constexpr int kResultCancel = 2;
+inline constexpr int kResultYes = 6;
 
 struct Message {
     Text title;  // an empty title shows the application's title
@@ -43,6 +45,14 @@ inline constexpr Message kForceBandQuestion{
     {"Be careful", "注意"},
     {"The frequency band is not accorded with, whether write into by force?", "频段不符，是否强制写入？"},
     kStyleQuestion};
+// A write in calibration mode whose values came neither from a read, nor from an Open, nor from the user's own
+// slider moves: the radio's own calibration would be replaced by values nobody chose.
+inline constexpr Message kCalibrationNotReadQuestion{
+    {"Be careful", "注意"},
+    {"The calibration values were not read from this radio. Writing them replaces the radio's power calibration. "
+     "Write anyway?",
+     "校准数据不是从本机读出的，写入将覆盖对讲机的功率校准。仍要写入吗？"},
+    kStyleYesNoQuestion};
 inline constexpr Message kBandRefused{
     {"Mistake", "错误"},
     {"The frequency band is not accorded with, can't write into!", "频段不符，不能写入！"},

@@ -118,19 +118,21 @@ TEST(CalibrationWindow, SliderMoveSetsItsEntryAndLabelOnly) {
     session.config.calib.unlocked = true;
     CalibrationWindow window(session);
     const Calibration before = session.config.calib;
-    // Right after load the labels show the sliders' own positions, which are not values yet.
+    // Right after load the sliders show the values that a calibration write would send; showing them makes
+    // them no values the user chose.
     for (int i = 0; i < kCalibValues; ++i) {
+        EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(i))->value(), before.values[i]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
-                  QString::number(before.sliders[i]));
-        EXPECT_EQ(session.config.calib.values[i], 0);
+                  QString::number(before.values[i]));
     }
+    EXPECT_FALSE(session.config.calib.known);
     window.findChild<QSlider*>("Slider1_10")->setValue(200);
+    EXPECT_TRUE(session.config.calib.known);
     for (int i = 0; i < kCalibValues; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(session.config.calib.values[i], i == 10 ? 200 : 0);
-        EXPECT_EQ(session.config.calib.sliders[i], i == 10 ? 200 : before.sliders[i]);
+        EXPECT_EQ(session.config.calib.values[i], i == 10 ? 200 : before.values[i]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
-                  QString::number(i == 10 ? 200 : before.sliders[i]));
+                  QString::number(i == 10 ? 200 : before.values[i]));
     }
 }
 
