@@ -81,6 +81,22 @@ TEST(DtmfWindow, PasteGoesThroughTheFilterAndTheLimit) {
     EXPECT_EQ(session.config.dtmf.aniEnd, "12AB#*9999999999");
 }
 
+// Nothing here reaches the radio or a file; the window says so where the user types, in both languages.
+TEST(DtmfWindow, SaysThatItsSettingsGoNowhere) {
+    Session session;
+    DtmfWindow window(session);
+    auto* note = window.findChild<QLabel*>("LabelNotStored");
+    ASSERT_TRUE(note);
+    EXPECT_TRUE(note->isVisibleTo(&window));
+    for (const auto& [language, text] :
+         {std::pair{kEnglish, "These settings are not written to the radio and not saved in data files."},
+          {kChinese, "这些设置不会写入对讲机，也不会保存到数据文件中。"}}) {
+        session.config.languageIndex = language;
+        window.applyLanguage();
+        EXPECT_EQ(note->text().toStdString(), text);
+    }
+}
+
 TEST(DtmfWindow, OnlyTheFiveFieldsAreReachable) {
     Session session;
     DtmfWindow window(session);

@@ -31,7 +31,7 @@ std::vector<WindowCase> windowCases() {
         {"FM", [](Session& s) { return std::make_unique<FmWindow>(s); }, fmCaptions(), 11},
         {"calibration", [](Session& s) { return std::make_unique<CalibrationWindow>(s); },
          calibrationCaptions(), 3 + 6 + 18},
-        {"DTMF", [](Session& s) { return std::make_unique<DtmfWindow>(s); }, dtmfCaptions(), 16 + 8 + 10},
+        {"DTMF", [](Session& s) { return std::make_unique<DtmfWindow>(s); }, dtmfCaptions(), 17 + 8 + 10},
     };
 }
 

@@ -258,6 +258,9 @@ std::vector<Expected> expectedTexts() {
     add("dtmf", u("Label16"), "text", 0, u("DTMF Rate") + colon, u("DTMF速率") + colon);
     add("dtmf", u("Label17"), "text", 0, u("First Digital Delay") + colon, u("首位数码延迟") + colon);
     add("dtmf", u("Label18"), "text", 0, u("Group Call Code") + colon, u("群呼码") + colon);
+    add("dtmf", u("LabelNotStored"), "text", 0,
+        u("These settings are not written to the radio and not saved in data files."),
+        u("这些设置不会写入对讲机，也不会保存到数据文件中。"));
     add("dtmf", u("Combo1"), "item", 0, u("Start Send"), u("发射开始"));
     add("dtmf", u("Combo1"), "item", 1, u("End Send"), u("发射结束"));
     add("dtmf", u("Combo1"), "item", 2, u("Both"), u("两者"));

@@ -110,6 +110,12 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     layout->addLayout(options);
     layout->addWidget(frame1_);
     layout->addWidget(frame2_);
+    // The fields are kept nowhere (the radio's memory has no place for them); a write that reports success
+    // must not let the user think his codes went with it.
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("LabelNotStored"));
+    note->setWordWrap(true);
+    layout->addWidget(note);
 
     connect(combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         Dtmf& d = session_.config.dtmf;
