@@ -149,7 +149,9 @@ void MainWindow::buildMenu() {
     item(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showEditor(dtmf_); });
     item(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showEditor(features_); });
     item(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { showEditor(calibration_); });
-    item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { showEditor(fm_); });
+    item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+        showEditor(fm_);
+    })->setEnabled(false);  // until the feature unlock
 
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
@@ -487,8 +489,9 @@ void MainWindow::syncServiceButtons() {
     hiddenButtons_[static_cast<int>(ServiceMode::CrossBandWrite)]->setVisible(flags.crossBandWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::CalibWrite)]->setVisible(flags.calibWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::FeatureUnlock)]->setVisible(flags.featureUnlock);
-    if (auto* fmCommand = qobject_cast<QAction*>(control("MNFMset")))
-        fmCommand->setEnabled(flags.featureUnlock);
+    // The feature unlock makes the FM command usable; ending it hides its button and no more.
+    if (auto* fmCommand = qobject_cast<QAction*>(control("MNFMset")); fmCommand && flags.featureUnlock)
+        fmCommand->setEnabled(true);
 }
 
 void MainWindow::hiddenButtonClicked(ServiceMode mode) {

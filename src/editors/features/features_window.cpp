@@ -174,6 +174,11 @@ void FeaturesWindow::build() {
     connect(check12_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check12 = on; });
     connect(check13_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check13 = on; });
 
+    // Until the feature unlock.
+    for (FeatureList f : kUnlockedFields) {
+        combos_[idx(f)]->setEnabled(false);
+        listLabels_[idx(f)]->setEnabled(false);
+    }
     for (const auto& group : kGestureFields)
         for (FeatureList f : group)
             listLabels_[idx(f)]->installEventFilter(this);
@@ -310,10 +315,11 @@ void FeaturesWindow::gestureClicked(ServiceMode mode, int label) {
 }
 
 void FeaturesWindow::applyServiceState() {
+    // The unlock makes the fields usable; ending it only clears the flag, so they stay usable afterwards.
     const bool unlocked = session_.config.service.featureUnlock;
     for (FeatureList f : kUnlockedFields) {
-        combos_[idx(f)]->setEnabled(unlocked);
-        listLabels_[idx(f)]->setEnabled(unlocked);
+        combos_[idx(f)]->setEnabled(unlocked || combos_[idx(f)]->isEnabledTo(this));
+        listLabels_[idx(f)]->setEnabled(unlocked || listLabels_[idx(f)]->isEnabledTo(this));
     }
 }
 
