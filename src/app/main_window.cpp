@@ -429,14 +429,10 @@ void MainWindow::updatePortPanel() {
 }
 
 void MainWindow::updateClock() {
-    // Dates in the window's language; in English the computer's own conventions unless those are Chinese.
-    QLocale locale;
-    if (session_.config.languageIndex == kChinese)
-        locale = QLocale(QLocale::Chinese, QLocale::China);
-    else if (locale.language() == QLocale::Chinese)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    // One numeric format in both languages, the seconds included: the locales' short formats differ (the
+    // Chinese one drops the seconds) and would make the panels change shape with the language.
+    datePanel_->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    timePanel_->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 void MainWindow::setLanguage(int languageIndex) {
