@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 #include "config/messages.h"
 #include "image/address_map.h"
@@ -178,6 +180,21 @@ TEST(FmWindow, OkKeepsADecodedVfoThatNobodyTouched) {
     f.session.encode();
     EXPECT_EQ(f.session.imageOut[addr::kFmVfo], 0x00);
     EXPECT_EQ(f.session.imageOut[addr::kFmVfo + 1], 0xD2);
+}
+
+// Only the channel tables follow the wheel; the FM grid stays where it is.
+TEST(FmWindow, TheGridIgnoresTheWheel) {
+    FmFixture f;
+    f.window.show();
+    QScrollBar* bar = f.grid->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    for (int delta : {-120, -360, 120}) {
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, f.grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.grid->viewport(), &wheel);
+        EXPECT_EQ(bar->value(), 0) << delta;
+    }
 }
 
 TEST(FmWindow, TypingThePresentChannelTakesDigitsOnly) {

@@ -66,6 +66,9 @@ void FmWindow::buildControls() {
     grid_->setFixedWidth(px(900) + px(2200) + grid_->verticalScrollBar()->sizeHint().width() +
                          2 * grid_->frameWidth());
     grid_->installEventFilter(this);
+    // Only the channel tables follow the wheel; this grid, its scroll bar included, does not.
+    grid_->viewport()->installEventFilter(this);
+    grid_->verticalScrollBar()->installEventFilter(this);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { editCell(row + 1); });
     // A scrolling grid takes the focus, so an open editor commits before it drifts off its cell.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
@@ -282,6 +285,9 @@ void FmWindow::cancel() {
 }
 
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (watched == grid_->viewport() || watched == grid_->verticalScrollBar()))
+        return true;
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) &&
