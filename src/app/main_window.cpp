@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -41,6 +40,7 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
+#include "editors/text_box.h"
 #include "i18n/about_captions.h"
 #include "i18n/main_window_captions.h"
 #include "i18n/toolkit_language.h"
@@ -227,7 +227,9 @@ void MainWindow::buildMenu() {
     item(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showEditor(dtmf_); });
     item(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showEditor(features_); });
     item(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B), [this] { showEditor(calibration_); });
-    item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { showEditor(fm_); });
+    item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+        showEditor(fm_);
+    })->setEnabled(false);  // until the feature unlock
 
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
@@ -433,6 +435,11 @@ void MainWindow::showEditor(EditorWindow* editor) {
 }
 
 void MainWindow::commitEditors() {
+    // The box being typed in goes through its own lost-focus check first: the command's dialog or progress
+    // window takes the focus as another window would, which skips the check, yet what is written must be
+    // what the box shows after it. Only that box: boxes the user did not enter are not checked again.
+    if (const QMdiSubWindow* sub = mdi_->currentSubWindow(); sub && sub->widget())
+        if (TextBox* box = TextBox::of(sub->widget()->focusWidget())) box->leave();
     // What is being typed into a cell belongs to what is written: the encode reads the stores, and the FM
     // encode also the FM window's cells.
     channel_->commitFrequencyEditor();
@@ -525,14 +532,10 @@ void MainWindow::updatePortPanel() {
 }
 
 void MainWindow::updateClock() {
-    // Dates in the window's language; in English the computer's own conventions unless those are Chinese.
-    QLocale locale;
-    if (session_.config.languageIndex == kChinese)
-        locale = QLocale(QLocale::Chinese, QLocale::China);
-    else if (locale.language() == QLocale::Chinese)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    datePanel_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    timePanel_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    // One numeric format in both languages, the seconds included: the locales' short formats differ (the
+    // Chinese one drops the seconds) and would make the panels change shape with the language.
+    datePanel_->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    timePanel_->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 void MainWindow::setLanguage(int languageIndex) {
@@ -675,8 +678,9 @@ void MainWindow::syncServiceButtons() {
     hiddenButtons_[static_cast<int>(ServiceMode::CrossBandWrite)]->setVisible(flags.crossBandWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::CalibWrite)]->setVisible(flags.calibWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::FeatureUnlock)]->setVisible(flags.featureUnlock);
-    if (auto* fmCommand = qobject_cast<QAction*>(control("MNFMset")))
-        fmCommand->setEnabled(flags.featureUnlock);
+    // The feature unlock makes the FM command usable; ending it hides its button and no more.
+    if (auto* fmCommand = qobject_cast<QAction*>(control("MNFMset")); fmCommand && flags.featureUnlock)
+        fmCommand->setEnabled(true);
 }
 
 void MainWindow::hiddenButtonClicked(ServiceMode mode) {

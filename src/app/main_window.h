@@ -106,7 +106,8 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* addEditor(EditorWindow* editor, const char* formName);
 
     void showEditor(EditorWindow* editor);
-    void commitEditors();  // the open cell editors of the channel and FM windows, before a transfer or a save
+    // Before a transfer, a save or an export: the box being typed in and the open cell editors commit.
+    void commitEditors();
     void save();
     void bandListClicked(int index);
     void portListClicked();

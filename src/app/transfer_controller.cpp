@@ -69,8 +69,9 @@ LinkDriver::Handlers TransferController::Impl::handlers(TransferController* self
     h.progress = [d](int value) {
         if (d->window) d->window->setValue(value);
     };
-    h.forceQuestion = [d] {
-        return msgBoxEx(d->language(), msg::kForceBandQuestion, d->owner()) == msg::kResultOk;
+    h.forceQuestion = [d](const msg::Message& question) {
+        const int answer = msgBoxEx(d->language(), question, d->owner());
+        return answer == msg::kResultOk || answer == msg::kResultYes;
     };
     h.closeProgress = [d] {
         if (d->window) d->window->finish();

@@ -20,11 +20,13 @@ std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Cons
 
     LinkDriver::Handlers h;
     h.progress = [&](int value) { console.progress(value, link::Transfer::kLastStep); };
-    h.forceQuestion = [&] {
+    h.forceQuestion = [&](const msg::Message& question) {
+        // Only the band question has an option; the command line writes values from a file, so the other
+        // question does not arise, and were it to, nothing is written.
+        const bool ok = &question == &msg::kForceBandQuestion && options.forceAnswer;
         console.progressEnd();
-        console.err(console.text(msg::kForceBandQuestion.text) + " " +
-                    (options.forceAnswer ? console.text(kAnsweredOk) : std::string()));
-        return options.forceAnswer;
+        console.err(console.text(question.text) + " " + (ok ? console.text(kAnsweredOk) : std::string()));
+        return ok;
     };
     h.closeProgress = [&] { console.progressEnd(); };
     h.message = [&](const msg::Message& m) {

@@ -14,16 +14,18 @@ constexpr int calibIndex(int group, int grade, int section) {
 }
 
 struct Calibration {
-    std::array<int, kCalibValues> values{};  // CalibValues, index 9 * group + 3 * grade + section
-    // The sliders' own positions; before the first decode they show a typical layout that is not copied
-    // into the values.
-    std::array<int, kCalibValues> sliders{
+    // CalibValues, index 9 * group + 3 * grade + section; the sliders show exactly these. Before the first
+    // read or Open they hold a typical layout, not zeros: what the window shows is what a write would send.
+    std::array<int, kCalibValues> values{
         {180, 175, 170, 190, 185, 180, 200, 195, 190, 185, 180, 175, 195, 190, 185, 215, 205, 150}};
+    // The values came from a read, an Open or the user's own slider moves. Until then a calibration write
+    // asks first, since it would replace the radio's own calibration with values nobody chose.
+    bool known = false;
     bool unlocked = false;  // the calibration mode's gesture unlocks the sliders
 };
 
-// A slider's value changed (by the user or by the decode): entry and slider take the value together.
-// An index outside 0..17 or a value outside 0..255 changes nothing and returns false.
+// A slider's value changed (by the user or by the decode): the entry takes the value, and the values count as
+// known. An index outside 0..17 or a value outside 0..255 changes nothing and returns false.
 bool setCalibSlider(Calibration& calib, int index, int value);
 
 }  // namespace zrt

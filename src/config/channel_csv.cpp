@@ -57,9 +57,6 @@ constexpr IssueText kIssueTexts[] = {
       "名称“%1”改为“%2”（最多六个字符，不能有空格或本机无法显示的符号）"}},
     {CsvIssue::FrequencySnapped,
      {"Frequency %1 MHz moved onto the channel raster: %2", "频率 %1 MHz 已调整到信道步进：%2"}},
-    {CsvIssue::DtcsCodesDiffer,
-     {"DtcsCode %1 differs from RxDtcsCode %2; DTCS uses RxDtcsCode both ways",
-      "DtcsCode %1 与 RxDtcsCode %2 不同；DTCS 模式收发都用 RxDtcsCode"}},
     {CsvIssue::PriorityScan,
      {"Skip P (priority scan) becomes a plain member of the scan list",
       "Skip 值 P（优先扫描）改为普通扫描添加"}},
@@ -577,14 +574,10 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
         if (auto r = ctcss(kCTone, txItem)) return r;
         rxItem = txItem;
     } else if (equalsNoCase(mode, "DTCS")) {
-        // A file without receive codes gives the code in DtcsCode.
-        const Column code = !row.has(kRxDtcs) || row.get(kRxDtcs).empty() ? kDtcs : kRxDtcs;
-        if (auto r = dcs(code, true, txItem)) return r;
-        if (auto r = dcs(code, false, rxItem)) return r;
-        const std::string other = row.get(kDtcs);
-        if (code == kRxDtcs && row.has(kDtcs) && !other.empty() &&
-            dcsCodeText(other) != dcsCodeText(row.get(kRxDtcs)))
-            warnings.push_back({CsvIssue::DtcsCodesDiffer, other, row.get(kRxDtcs)});
+        // The format uses DtcsCode both ways here; RxDtcsCode counts only in the Cross modes that receive a
+        // code, so whatever it holds in a DTCS row is ignored, as the program that wrote the list ignores it.
+        if (auto r = dcs(kDtcs, true, txItem)) return r;
+        if (auto r = dcs(kDtcs, false, rxItem)) return r;
     } else if (equalsNoCase(mode, "Cross")) {
         const std::string cross = row.get(kCross);
         const std::size_t arrow = cross.find("->");

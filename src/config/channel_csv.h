@@ -43,7 +43,6 @@ enum class CsvIssue {
     // A row, imported with a change
     NameChanged,
     FrequencySnapped,
-    DtcsCodesDiffer,
     PriorityScan,
     // An exported channel
     ExportBadFrequency,

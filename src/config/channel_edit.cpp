@@ -28,7 +28,8 @@ FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int 
     FrequencyCommit result;
     if (!validChannel(n) || (column != kRxColumn && column != kTxColumn)) return result;
     if (typed.empty()) {
-        if (column == kRxColumn) {
+        // A blank channel stays as it is: emptying it again would drop what it kept from an image (its name).
+        if (column == kRxColumn && !store.isEmpty(n)) {
             store.clearNo(n);
             result.outcome = FrequencyOutcome::Emptied;
         }

@@ -27,7 +27,8 @@ struct FrequencyCommit {
 // [low, high) of either range of the band; it is written with five decimals and moved down onto the
 // 5 kHz / 6.25 kHz raster. A receive frequency given to a blank channel copies itself to the transmit
 // frequency and sets the defaults (tones Off, power high, lock off, scan on, narrow when the band list
-// position is 2 or more, else wide, scramble off); the item texts and the name stay as they are.
+// position is 2 or more, else wide, scramble off); the item texts and the name stay as they are. An empty
+// receive frequency empties the channel, unless it is blank already (then nothing changes).
 FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int n, int column,
                                 std::string_view typed);
 

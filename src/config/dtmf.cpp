@@ -15,12 +15,12 @@ void dtmfStartForm(Dtmf& dtmf) {
     dtmf.ownCode.clear();
 }
 
-std::optional<char> dtmfKey(char32_t key) {
+std::optional<char32_t> dtmfKey(char32_t key) {
     if (key >= U'a' && key <= U'z') key = key - U'a' + U'A';
     const bool accepted = (key >= U'0' && key <= U'9') || (key >= U'A' && key <= U'D') || key == U'*' ||
                           key == U'#' || key == U'\b';
     if (!accepted) return std::nullopt;
-    return static_cast<char>(key);
+    return key;
 }
 
 }  // namespace zrt

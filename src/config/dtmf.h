@@ -35,6 +35,6 @@ void dtmfStartForm(Dtmf& dtmf);
 
 // The key filter of the code fields: a..z become upper case, then only 0-9, A-D, * and # and Backspace pass.
 // Returns the character to insert (Backspace as '\b'), nothing when the key is discarded.
-std::optional<char> dtmfKey(char32_t key);
+std::optional<char32_t> dtmfKey(char32_t key);
 
 }  // namespace zrt

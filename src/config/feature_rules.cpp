@@ -14,14 +14,20 @@ bool isDigit(char32_t c) {
 }
 
 // What one character becomes under a filter, ignoring lengths; nothing when the filter refuses it.
-std::optional<char> passChar(KeyFilter filter, char32_t c) {
+std::optional<char32_t> passChar(KeyFilter filter, char32_t c) {
     if (filter == KeyFilter::DisplayChars && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
     bool ok = isDigit(c);
     if (filter == KeyFilter::Frequency) ok = ok || c == '.';
     if (filter == KeyFilter::DisplayChars)
         ok = ok || (c >= 'A' && c <= 'Z') || c == '*' || c == '#' || c == '-';
     if (!ok) return std::nullopt;
-    return static_cast<char>(c);
+    return c;
+}
+
+template <KeyFilter F>
+std::optional<char32_t> typedKey(char32_t key) {
+    if (key == U'\b') return key;
+    return passChar(F, key);
 }
 
 double numericValue(std::string_view text) {
@@ -54,34 +60,16 @@ std::string_view leadingNumberText(std::string_view text) {
     return text.substr(0, i);
 }
 
-std::optional<char> filterKey(KeyFilter filter, char32_t key, std::size_t maxLength, std::size_t length,
-                              std::size_t selected) {
-    if (key == kKeyBackspace) return '\b';
-    const std::optional<char> c = passChar(filter, key);
-    if (!c) return std::nullopt;
-    const std::size_t after = length - std::min(selected, length) + 1;
-    if (maxLength != 0 && after > maxLength) return std::nullopt;
-    return c;
-}
-
-std::optional<std::string> filterEdit(KeyFilter filter, std::size_t maxLength, std::string_view before,
-                                      std::string_view after) {
-    // Only what the edit inserted is filtered: characters the program put there stay editable.
-    std::size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    std::string out(after);
-    for (std::size_t i = prefix; i < after.size() - suffix; ++i) {
-        const std::optional<char> c = passChar(filter, static_cast<unsigned char>(after[i]));
-        if (!c) return std::nullopt;
-        out[i] = *c;
+KeyRule keyRuleOf(KeyFilter filter) {
+    switch (filter) {
+        case KeyFilter::Digits:
+            return typedKey<KeyFilter::Digits>;
+        case KeyFilter::Frequency:
+            return typedKey<KeyFilter::Frequency>;
+        case KeyFilter::DisplayChars:
+            break;
     }
-    if (maxLength != 0 && out.size() > maxLength && out.size() > before.size()) return std::nullopt;
-    return out;
+    return typedKey<KeyFilter::DisplayChars>;
 }
 
 std::string checkVfoFrequency(std::string_view text, const BandLimits& limits) {

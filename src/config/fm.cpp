@@ -19,12 +19,14 @@ FmCommit commitFmFrequency(std::string_view typed) {
     return {FmCommitKind::Accepted, std::move(text)};
 }
 
-bool fmFrequencyKeyAccepted(char32_t key) {
-    return (key >= U'0' && key <= U'9') || key == U'.' || key == U'\b';
+std::optional<char32_t> fmFrequencyKey(char32_t key) {
+    if ((key >= U'0' && key <= U'9') || key == U'.' || key == U'\b') return key;
+    return std::nullopt;
 }
 
-bool fmChannelKeyAccepted(char32_t key) {
-    return (key >= U'0' && key <= U'9') || key == U'\b';
+std::optional<char32_t> fmChannelKey(char32_t key) {
+    if ((key >= U'0' && key <= U'9') || key == U'\b') return key;
+    return std::nullopt;
 }
 
 std::optional<int> parseFmPresentChannel(std::string_view text) {
@@ -45,7 +47,9 @@ FmOkResult fmOk(const FmWorkingCopy& working, FmStore& store) {
     if (const auto channel = parseFmPresentChannel(working.presentChannel)) {
         store.currentChannel = *channel;
     } else if (working.presentChannel != std::to_string(store.currentChannel)) {
+        // A refused OK applies nothing, so that what the user sees is either all stored or none of it.
         result.channelRefused = true;
+        return result;
     }
     if (working.displayModePosition >= 0 && working.displayModePosition < kFmDisplayModeCount)
         store.displayMode = working.displayModePosition;

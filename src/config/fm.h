@@ -48,10 +48,10 @@ struct FmCommit {
 
 FmCommit commitFmFrequency(std::string_view typed);
 
-// Typed characters of the frequency fields: digits, '.' and Backspace.
-bool fmFrequencyKeyAccepted(char32_t key);
+// Typed characters of the frequency fields: digits, '.' and Backspace; every other key is dropped.
+std::optional<char32_t> fmFrequencyKey(char32_t key);
 // Typed characters of the present-channel box: digits and Backspace.
-bool fmChannelKeyAccepted(char32_t key);
+std::optional<char32_t> fmChannelKey(char32_t key);
 
 // The present channel as OK takes it: a whole number from 1 to 25 (surrounding blanks allowed).
 std::optional<int> parseFmPresentChannel(std::string_view text);
@@ -60,10 +60,10 @@ struct FmOkResult {
     bool channelRefused = false;  // the present-channel text was kept out of the store
 };
 
-// OK: the working copy into the store. A present channel that is not a whole number 1..25 keeps the
-// store's previous value and is reported, unless the box still shows exactly that previous value (an image
-// may hold any byte there, and leaving it untouched must not nag). A list without a position keeps the
-// previous value too.
+// OK: the working copy into the store. A present channel that is not a whole number 1..25 refuses the
+// whole OK (the store keeps every previous value) and is reported, unless the box still shows exactly that
+// previous value (an image may hold any byte there, and leaving it untouched must not nag). A list without a
+// position keeps the previous value too.
 FmOkResult fmOk(const FmWorkingCopy& working, FmStore& store);
 
 // The message line under the grid: shown by a refusal, hidden again at the fourth tick of its one-second

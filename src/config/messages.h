@@ -11,8 +11,10 @@ inline constexpr int kStyleOk = 0;
 inline constexpr int kStyleCritical = 0x10;
 inline constexpr int kStyleExclamation = 0x30;
 inline constexpr int kStyleQuestion = 0x1121;  // OK and Cancel, question icon, Cancel default, system modal
+inline constexpr int kStyleYesNoQuestion = 0x124;  // Yes and No, question icon, No default
 inline constexpr int kResultOk = 1;
 inline constexpr int kResultCancel = 2;
+inline constexpr int kResultYes = 6;
 
 struct Message {
     Text title;  // an empty title shows the application's title
@@ -43,6 +45,14 @@ inline constexpr Message kForceBandQuestion{
     {"Be careful", "注意"},
     {"The frequency band is not accorded with, whether write into by force?", "频段不符，是否强制写入？"},
     kStyleQuestion};
+// A write in calibration mode whose values came neither from a read, nor from an Open, nor from the user's
+// own slider moves: the radio's own calibration would be replaced by values nobody chose.
+inline constexpr Message kCalibrationNotReadQuestion{
+    {"Be careful", "注意"},
+    {"The calibration values were not read from this radio. Writing them replaces the radio's power "
+     "calibration. Write anyway?",
+     "校准数据不是从本机读出的，写入将覆盖对讲机的功率校准。仍要写入吗？"},
+    kStyleYesNoQuestion};
 inline constexpr Message kBandRefused{
     {"Mistake", "错误"},
     {"The frequency band is not accorded with, can't write into!", "频段不符，不能写入！"},
@@ -71,5 +81,9 @@ inline constexpr Message kFileSaveFailed{{"Mistake", "错误"}, {"The file could
 inline constexpr Message kOutOfBand{{"", ""}, {"Beyond the scope of frequency band", "超出频段范围"}, kStyleOk};
 inline constexpr Text kFmOutOfRange{"Beyond the scope of frequency(87-107.9), please input again.",
                                     "超出频率范围(87-107.9)，请重输。"};
+// OK refused because the present channel is no channel of the FM receiver.
+inline constexpr Text kFmChannelOutOfRange{
+    "The present channel must be a number from 1 to 25, please input again.",
+    "当前收音机工作频道必须是1到25之间的数字，请重输。"};
 
 }  // namespace zrt::msg

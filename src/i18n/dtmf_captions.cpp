@@ -38,6 +38,12 @@ constexpr Caption kFixed[] = {
     {"Label17", P::Text, 0, {"First Digital Delay：", "首位数码延迟："}},
     {"Label18", P::Text, 0, {"Group Call Code：", "群呼码："}},
     {"Combo18", P::Item, 0, {"Empty", "空"}},
+    // The radio's memory has no place for these fields: said where the user types them.
+    {"LabelNotStored",
+     P::Text,
+     0,
+     {"These settings are not written to the radio and not saved in data files.",
+      "这些设置不会写入对讲机，也不会保存到数据文件中。"}},
 };
 
 struct Computed {

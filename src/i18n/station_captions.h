@@ -40,6 +40,8 @@ constexpr Text resultText(RadioResult result) {
             return {"read", "已读取"};
         case RadioResult::BandRefused:
             return {"refused band", "频段不符"};
+        case RadioResult::CalibrationRefused:
+            return {"calibration not read: not written", "校准数据未读出：未写入"};
         case RadioResult::NoAnswer:
             return {"no answer", "无应答"};
         case RadioResult::StoppedAnswering:

@@ -11,7 +11,7 @@ namespace zrt::link {
 
 enum class Outcome {
     Succeeded,
-    Cancelled,    // the force question was answered Cancel
+    Cancelled,    // a question before the write was answered Cancel or No
     BandRefused,  // the radio is of another band and a forced write is not allowed
     TimedOut,     // no acceptable reply for eleven watchdog ticks
 };
@@ -30,8 +30,11 @@ struct SetProgress {
     int value;
     friend bool operator==(const SetProgress&, const SetProgress&) = default;
 };
-// Ask msg::kForceBandQuestion and pass the answer to answerForceQuestion(). The watchdog rests meanwhile.
+// Ask a write's question before anything is written (msg::kForceBandQuestion, then
+// msg::kCalibrationNotReadQuestion) and pass the answer, true for OK or Yes, to answerForceQuestion(). The
+// watchdog rests meanwhile.
 struct AskForceQuestion {
+    const msg::Message* question = &msg::kForceBandQuestion;
     friend bool operator==(const AskForceQuestion&, const AskForceQuestion&) = default;
 };
 struct CloseProgress {

@@ -85,12 +85,11 @@ void Transfer::writeStep(Actions& out) {
 
 void Transfer::bandCheck(Actions& out) {
     if (bandCode(recvHex_) == options_.bandIndex) {
-        accept();
-        out.push_back(Send{{kAck}});
-        step_ = 3;
+        bandAccepted(out);
     } else if (options_.crossBandWrite) {
         awaitingAnswer_ = true;
-        out.push_back(AskForceQuestion{});
+        question_ = &msg::kForceBandQuestion;
+        out.push_back(AskForceQuestion{question_});
     } else {
         out.push_back(Send{{kEnd}});
         accept();
@@ -100,14 +99,27 @@ void Transfer::bandCheck(Actions& out) {
     }
 }
 
+// The radio's band is accepted: unless calibration values nobody read are about to replace the radio's own,
+// the blocks follow.
+void Transfer::bandAccepted(Actions& out) {
+    if (options_.calibWrite && options_.confirmCalibration &&
+        question_ != &msg::kCalibrationNotReadQuestion) {
+        awaitingAnswer_ = true;
+        question_ = &msg::kCalibrationNotReadQuestion;
+        out.push_back(AskForceQuestion{question_});
+        return;
+    }
+    accept();
+    out.push_back(Send{{kAck}});
+    step_ = 3;
+}
+
 Actions Transfer::answerForceQuestion(bool ok) {
     if (!awaitingAnswer_) return {};
     awaitingAnswer_ = false;
     Actions out;
     if (ok) {
-        accept();
-        out.push_back(Send{{kAck}});
-        step_ = 3;
+        bandAccepted(out);
     } else {
         out.push_back(Send{{kEnd}});
         accept();

@@ -17,6 +17,9 @@ struct WriteOptions {
     int bandIndex = 0;            // the band list's position that the radio's band code must match
     bool crossBandWrite = false;  // CrossBandWrite: a radio of another band may be written after a question
     bool calibWrite = false;      // CalibWrite: also write the two calibration blocks
+    // The calibration values were not read (from this radio or a file) nor set by the user: a calibration
+    // write asks before anything is written.
+    bool confirmCalibration = false;
 };
 
 class Transfer {
@@ -40,7 +43,7 @@ class Transfer {
     Actions received(std::span<const std::uint8_t> bytes);
     // One 200 ms watchdog tick.
     Actions tick();
-    // The answer to AskForceQuestion: true for OK.
+    // The answer to AskForceQuestion: true for OK or Yes.
     Actions answerForceQuestion(bool ok);
 
     Direction direction() const { return direction_; }
@@ -57,6 +60,7 @@ class Transfer {
     void accept();
     void writeStep(Actions& out);
     void bandCheck(Actions& out);
+    void bandAccepted(Actions& out);
     void readStep(Actions& out);
     void storeBlock();
     void succeed(Actions& out);
@@ -69,6 +73,7 @@ class Transfer {
     bool started_ = false;
     bool active_ = false;
     bool awaitingAnswer_ = false;
+    const msg::Message* question_ = nullptr;  // the question awaiting its answer
     int step_ = kFirstStep;
     int timeoutCount_ = 0;
     std::string recvHex_;

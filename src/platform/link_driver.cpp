@@ -46,15 +46,15 @@ void LinkDriver::execute(const link::Actions& actions) {
         else if (auto* threshold = std::get_if<link::SetThreshold>(&action))
             port_.setThreshold(threshold->bytes);
     }
-    bool ask = false;
+    const msg::Message* ask = nullptr;
     for (const link::Action& action : actions) {
         if (std::holds_alternative<link::Send>(action) ||
             std::holds_alternative<link::SetThreshold>(action)) {
             continue;
         } else if (auto* progress = std::get_if<link::SetProgress>(&action)) {
             call(handlers_.progress, progress->value);
-        } else if (std::holds_alternative<link::AskForceQuestion>(action)) {
-            ask = true;
+        } else if (auto* question = std::get_if<link::AskForceQuestion>(&action)) {
+            ask = question->question;
         } else if (std::holds_alternative<link::CloseProgress>(action)) {
             call(handlers_.closeProgress);
         } else if (std::holds_alternative<link::DecodeImageIn>(action)) {
@@ -73,7 +73,7 @@ void LinkDriver::execute(const link::Actions& actions) {
     if (ask) {
         // The watchdog rests while the question is open, however long the user takes.
         watchdog_.stop();
-        const bool ok = handlers_.forceQuestion && handlers_.forceQuestion();
+        const bool ok = handlers_.forceQuestion && handlers_.forceQuestion(*ask);
         if (ok) watchdog_.start();
         execute(transfer_.answerForceQuestion(ok));
     }

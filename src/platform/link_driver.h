@@ -19,8 +19,10 @@ class LinkDriver : public QObject {
     Q_OBJECT
   public:
     struct Handlers {
-        std::function<void(int)> progress;                 // the progress bar's value, 1..196
-        std::function<bool()> forceQuestion;               // msg::kForceBandQuestion; true for OK
+        std::function<void(int)> progress;  // the progress bar's value, 1..196
+        // A question before anything is written (msg::kForceBandQuestion or
+        // msg::kCalibrationNotReadQuestion); true for OK or Yes.
+        std::function<bool(const msg::Message&)> forceQuestion;
         std::function<void()> closeProgress;               // FrmWriting closes
         std::function<void()> decoded;                     // a read's decode has run
         std::function<void(const msg::Message&)> message;  // shown and closed before this returns

@@ -13,8 +13,11 @@ link::Actions RadioTransfer::startRead() {
 
 link::Actions RadioTransfer::startWrite(WriteImage image) {
     const Configuration& c = session_.config;
-    transfer_.emplace(link::Transfer::write(
-        session_.imageOut, {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite}));
+    // A backup goes out as it is; the encode's calibration values are asked about when nobody read or chose
+    // them.
+    const bool confirmCalibration = image == WriteImage::Encoded && !c.calib.known;
+    transfer_.emplace(link::Transfer::write(session_.imageOut, {c.band.listIndex, c.service.crossBandWrite,
+                                                                c.service.calibWrite, confirmCalibration}));
     link::Actions actions = transfer_->start();
     if (image == WriteImage::Encoded) session_.encode();
     return actions;

@@ -56,9 +56,11 @@ void StationCycle::carryOut(const link::Actions& actions, StationActions& out) {
             out.push_back(*threshold);
         } else if (const auto* progress = std::get_if<link::SetProgress>(&action)) {
             percent(progress->value, out);
-        } else if (std::holds_alternative<link::AskForceQuestion>(action)) {
-            // Asked only where the command line or the window allowed another band beforehand.
-            carryOut(transfer_->answerForceQuestion(true), out);
+        } else if (const auto* ask = std::get_if<link::AskForceQuestion>(&action)) {
+            // Another band is asked about only where the command line or the window allowed it beforehand;
+            // with nobody at the keyboard, calibration values that were never read are never written over a
+            // radio's.
+            carryOut(transfer_->answerForceQuestion(ask->question != &msg::kCalibrationNotReadQuestion), out);
         } else if (const auto* finished = std::get_if<link::Finished>(&action)) {
             transferEnded(finished->outcome, out);
         }
@@ -93,6 +95,8 @@ void StationCycle::transferEnded(link::Outcome outcome, StationActions& out) {
             enter(StationPhase::Settling, out);
             return;
         case link::Outcome::Cancelled:
+            // The band question is always answered yes here, so only the calibration question says no.
+            return radioDone(RadioResult::CalibrationRefused, {}, out);
         case link::Outcome::BandRefused:
             return radioDone(RadioResult::BandRefused, {}, out);
         case link::Outcome::TimedOut:

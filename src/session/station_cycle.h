@@ -42,9 +42,10 @@ enum class RadioResult {
     Verified,
     Read,
     BandRefused,
-    NoAnswer,          // not a single reply
-    StoppedAnswering,  // the radio fell silent during a transfer
-    VerifyFailed,      // the read-back differs from what was written
+    CalibrationRefused,  // a calibration write of values nobody read: never sent with nobody to ask
+    NoAnswer,            // not a single reply
+    StoppedAnswering,    // the radio fell silent during a transfer
+    VerifyFailed,        // the read-back differs from what was written
     CablePulled,
     Interrupted,  // cut short by the user; the radio was told to leave programming mode
 };

@@ -311,9 +311,6 @@ TEST(ChannelCsvImport, ChangesOnTheWayAreWarnings) {
         {"9,abc,145.123456", CsvIssue::FrequencySnapped, {"145.12000", "145.12000", "Off", "Off", "ABC"}},
         {"9,a b!c,145.5", CsvIssue::NameChanged, {"145.50000", "145.50000", "Off", "Off", "ABC"}},
         {"9,Ünï,145.5", CsvIssue::NameChanged, {"145.50000", "145.50000", "Off", "Off", "N"}},
-        {"9,,145.5,,,DTCS,,,754,NN,023",
-         CsvIssue::DtcsCodesDiffer,
-         {"145.50000", "145.50000", "D023N", "D023N", ""}},
         {"9,,145.5,,,,,,,,,,,,P", CsvIssue::PriorityScan, {"145.50000", "145.50000", "Off", "Off", ""}},
     };
     for (const Case& c : cases) {
@@ -324,6 +321,30 @@ TEST(ChannelCsvImport, ChangesOnTheWayAreWarnings) {
         ASSERT_EQ(result.warnings.size(), 1u);
         EXPECT_EQ(result.warnings[0].issue, c.issue);
         EXPECT_EQ(result.warnings[0].line, 2);
+        const std::vector<std::string> cells = row(store, 9);
+        EXPECT_EQ((std::vector<std::string>{cells[0], cells[1], cells[2], cells[3], cells[10]}), c.cells);
+    }
+}
+
+// In that format tone mode DTCS uses DtcsCode both ways (polarity N/R transmit, then receive); RxDtcsCode
+// counts only in the Cross modes that receive a code, and a different one there is no reason to warn.
+TEST(ChannelCsvImport, DtcsRowsTakeDtcsCodeBothWays) {
+    struct Case {
+        std::string row;
+        std::vector<std::string> cells;  // columns 1..4 and 11 after the import
+    };
+    const Case cases[] = {
+        {"9,H-TAC1,443.100000,+,5.000000,DTCS,88.5,88.5,032,NN,023,Tone->Tone",
+         {"443.10000", "448.10000", "D032N", "D032N", "H-TAC1"}},
+        {"9,,145.5,,,DTCS,,,754,RN,023", {"145.50000", "145.50000", "D754N", "D754I", ""}},
+        {"9,,145.5,,,DTCS,,,025,NN,", {"145.50000", "145.50000", "D025N", "D025N", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        ChannelStore store;
+        const CsvImport result = importChannelsCsv(kHeader + c.row, store, band(0));
+        EXPECT_TRUE(result.refused.empty());
+        EXPECT_TRUE(result.warnings.empty());
         const std::vector<std::string> cells = row(store, 9);
         EXPECT_EQ((std::vector<std::string>{cells[0], cells[1], cells[2], cells[3], cells[10]}), c.cells);
     }

@@ -98,6 +98,14 @@ TEST(ChannelFrequencyCommit, RefusalsLeaveTheWholeStoreAlone) {
     const ChannelStore before = store;
     EXPECT_EQ(commitFrequency(store, bandAt(0), 3, 2, "").outcome, FrequencyOutcome::Unchanged);
     EXPECT_TRUE(sameStore(store, before));
+    // Nor does an empty receive frequency on a channel that is blank already (Escape or a click elsewhere on
+    // a blank row): what a blank channel kept from an image, such as its name, stays for the next write.
+    ChannelStore blank;
+    blank.name[4] = "KEEP";
+    blank.listIndex[2][4] = 1;
+    const ChannelStore blankBefore = blank;
+    EXPECT_EQ(commitFrequency(blank, bandAt(0), 5, 1, "").outcome, FrequencyOutcome::Unchanged);
+    EXPECT_TRUE(sameStore(blank, blankBefore));
 }
 
 TEST(ChannelFrequencyCommit, EmptyReceiveFrequencyEmptiesTheChannelAndItsName) {

@@ -63,10 +63,17 @@ TEST(FmOk, PresentChannelRules) {
         SCOPED_TRACE(c.text);
         FmWorkingCopy working;
         working.presentChannel = c.text;
+        working.displayModePosition = 1;
+        working.vfo = "98.15";
+        working.cells[0] = "87.00";
         FmStore store;
         store.currentChannel = c.previous;
         EXPECT_EQ(fmOk(working, store).channelRefused, c.refused);
         EXPECT_EQ(store.currentChannel, c.stored);
+        // A refused OK applies nothing at all.
+        EXPECT_EQ(store.displayMode, c.refused ? 0 : 1);
+        EXPECT_EQ(store.vfoFreq, c.refused ? "" : "98.15");
+        EXPECT_EQ(store.channelFreq[0], c.refused ? "" : "87.00");
     }
 }
 

@@ -347,5 +347,31 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     EXPECT_TRUE(session.config.channels.isEmpty(7));
 }
 
+// The row labels are a fixed column: a narrow window scrolled sideways keeps them in view, and a click on
+// a label opens nothing.
+TEST_F(ChannelWindowTest, RowLabelsStayInViewWhenScrolledSideways) {
+    for (int group : {kGroupA, kGroupB}) {
+        if (group == kGroupB) selectGroup(kGroupB);
+        window->resize(320, 400);
+        ChannelGrid* g = grid(group);
+        QApplication::processEvents();
+        ASSERT_GT(g->horizontalScrollBar()->maximum(), 0);
+        g->horizontalScrollBar()->setValue(g->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        for (int row : {1, 2}) {
+            const QPoint at =
+                g->viewport()->mapTo(g, QPoint(4, g->visualItemRect(g->item(row - 1, 1)).center().y()));
+            QWidget* shown = g->childAt(at);
+            ASSERT_TRUE(shown);
+            auto* view = qobject_cast<QAbstractItemView*>(shown->parentWidget());
+            ASSERT_TRUE(view);
+            EXPECT_EQ(view->indexAt(shown->mapFrom(g, at)).data().toString(),
+                      QString::fromStdString(rowLabel(group, row)));
+            QTest::mouseClick(shown, Qt::LeftButton, {}, shown->mapFrom(g, at));
+            EXPECT_FALSE(text1()->isVisible());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zrt

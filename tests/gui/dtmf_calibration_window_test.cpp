@@ -81,6 +81,22 @@ TEST(DtmfWindow, PasteGoesThroughTheFilterAndTheLimit) {
     EXPECT_EQ(session.config.dtmf.aniEnd, "12AB#*9999999999");
 }
 
+// Nothing here reaches the radio or a file; the window says so where the user types, in both languages.
+TEST(DtmfWindow, SaysThatItsSettingsGoNowhere) {
+    Session session;
+    DtmfWindow window(session);
+    auto* note = window.findChild<QLabel*>("LabelNotStored");
+    ASSERT_TRUE(note);
+    EXPECT_TRUE(note->isVisibleTo(&window));
+    for (const auto& [language, text] :
+         {std::pair{kEnglish, "These settings are not written to the radio and not saved in data files."},
+          {kChinese, "这些设置不会写入对讲机，也不会保存到数据文件中。"}}) {
+        session.config.languageIndex = language;
+        window.applyLanguage();
+        EXPECT_EQ(note->text().toStdString(), text);
+    }
+}
+
 TEST(DtmfWindow, OnlyTheFiveFieldsAreReachable) {
     Session session;
     DtmfWindow window(session);
@@ -118,19 +134,21 @@ TEST(CalibrationWindow, SliderMoveSetsItsEntryAndLabelOnly) {
     session.config.calib.unlocked = true;
     CalibrationWindow window(session);
     const Calibration before = session.config.calib;
-    // Right after load the labels show the sliders' own positions, which are not values yet.
+    // Right after load the sliders show the values that a calibration write would send; showing them makes
+    // them no values the user chose.
     for (int i = 0; i < kCalibValues; ++i) {
+        EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(i))->value(), before.values[i]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
-                  QString::number(before.sliders[i]));
-        EXPECT_EQ(session.config.calib.values[i], 0);
+                  QString::number(before.values[i]));
     }
+    EXPECT_FALSE(session.config.calib.known);
     window.findChild<QSlider*>("Slider1_10")->setValue(200);
+    EXPECT_TRUE(session.config.calib.known);
     for (int i = 0; i < kCalibValues; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(session.config.calib.values[i], i == 10 ? 200 : 0);
-        EXPECT_EQ(session.config.calib.sliders[i], i == 10 ? 200 : before.sliders[i]);
+        EXPECT_EQ(session.config.calib.values[i], i == 10 ? 200 : before.values[i]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
-                  QString::number(i == 10 ? 200 : before.sliders[i]));
+                  QString::number(i == 10 ? 200 : before.values[i]));
     }
 }
 

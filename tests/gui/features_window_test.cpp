@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTest>
 
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
@@ -160,6 +161,29 @@ TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
     EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
+// Switching pages changes no value: only the box the user was in is checked on leaving it, never one the
+// focus merely passes while the pages change.
+TEST_F(FeaturesWindowTest, SwitchingPagesChecksOnlyTheBoxTheUserLeft) {
+    session.config.features.text3 = "250.00000";  // outside band 0
+    window.refresh();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto* tabs = window.findChild<QTabBar*>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QLineEdit* a = edit(FT::Text20);
+    QTest::mouseClick(a, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    a->selectAll();
+    QTest::keyClicks(a, "145.12");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(window.page(), 1);
+    EXPECT_EQ(session.config.features.text20, "145.12000");  // the box he left
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(window.page(), 2);
+    EXPECT_EQ(edit(FT::Text3)->text(), "250.00000");
+    EXPECT_EQ(session.config.features.text3, "250.00000");
+}
+
 TEST_F(FeaturesWindowTest, ChannelNumbers) {
     QLineEdit* a = edit(FT::Text6);
     a->clear();
@@ -209,8 +233,8 @@ TEST_F(FeaturesWindowTest, KeyRulesOfTheTextBoxes) {
     chars->insert(QStringLiteral("ab-1"));
     EXPECT_EQ(chars->text(), "AB-1");
     chars->insert(QStringLiteral(" x"));
-    EXPECT_EQ(chars->text(), "AB-1");
-    EXPECT_EQ(session.config.features.text31, "AB-1");
+    EXPECT_EQ(chars->text(), "AB-1X");
+    EXPECT_EQ(session.config.features.text31, "AB-1X");
 }
 
 TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
@@ -302,10 +326,11 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     EXPECT_FALSE(session.config.service.crossBandWrite);
     EXPECT_EQ(signalled, 2);
 
+    // Ending the unlock clears the flag and no more: the fields stay usable.
     endServiceMode(session.config, ServiceMode::FeatureUnlock);
     window.refresh();
-    EXPECT_FALSE(combo(FL::Combo13)->isEnabled());
-    EXPECT_FALSE(label(FL::Combo13)->isEnabled());
+    EXPECT_TRUE(combo(FL::Combo13)->isEnabled());
+    EXPECT_TRUE(label(FL::Combo13)->isEnabled());
 }
 
 }  // namespace

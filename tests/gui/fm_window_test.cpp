@@ -7,8 +7,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QWheelEvent>
 
+#include "config/messages.h"
 #include "image/address_map.h"
 #include "session/session.h"
 #include "support/key_input.h"
@@ -142,15 +145,56 @@ TEST(FmWindow, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
     f.window.refresh();
     f.window.show();
     f.present->setEditText("30");
+    f.display->setCurrentIndex(1);
     f.window.ok();
     EXPECT_EQ(f.session.config.fm.currentChannel, 7);
+    EXPECT_EQ(f.session.config.fm.displayMode, 0);  // a refused OK applies nothing
     EXPECT_TRUE(f.window.messageShown());
     EXPECT_TRUE(f.window.isVisible());  // stays open so the message can be read
+    // The message speaks of the channel, in the language in force.
+    EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.en);
+    f.session.config.languageIndex = kChinese;
+    f.window.applyLanguage();
+    EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.zh);
+    f.session.config.languageIndex = kEnglish;
 
     f.present->setEditText("25");
     f.window.ok();
     EXPECT_EQ(f.session.config.fm.currentChannel, 25);
     EXPECT_FALSE(f.window.isVisible());
+}
+
+// OK stores what the boxes show: the checks run when the user leaves a box, not again on OK, so a decoded
+// VFO outside the range that nobody touched goes back to the radio unchanged.
+TEST(FmWindow, OkKeepsADecodedVfoThatNobodyTouched) {
+    FmFixture f;
+    f.session.imageIn.fill(0xFF);
+    f.session.imageIn.set(addr::kFmVfo, 0x00);
+    f.session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
+    f.session.decode();
+    f.window.refresh();
+    f.window.show();
+    f.window.ok();
+    EXPECT_FALSE(f.window.messageShown());
+    EXPECT_EQ(f.text2->text(), "108.00");
+    f.session.encode();
+    EXPECT_EQ(f.session.imageOut[addr::kFmVfo], 0x00);
+    EXPECT_EQ(f.session.imageOut[addr::kFmVfo + 1], 0xD2);
+}
+
+// Only the channel tables follow the wheel; the FM grid stays where it is.
+TEST(FmWindow, TheGridIgnoresTheWheel) {
+    FmFixture f;
+    f.window.show();
+    QScrollBar* bar = f.grid->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    for (int delta : {-120, -360, 120}) {
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, f.grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.grid->viewport(), &wheel);
+        EXPECT_EQ(bar->value(), 0) << delta;
+    }
 }
 
 TEST(FmWindow, TypingThePresentChannelTakesDigitsOnly) {

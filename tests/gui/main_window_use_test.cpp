@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -283,6 +284,83 @@ TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
         channels->grid(1)->setFocus();
         EXPECT_EQ(session.config.channels.freq[0][0], after);
         EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), after);
+    }
+}
+
+}  // namespace
+}  // namespace zrt
+
+namespace zrt {
+namespace {
+
+// Closes the next modal dialog as soon as it shows (the file dialog of Save or Export).
+void closeNextDialog() {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
+
+// A value still being typed is written as its box shows it after its own check, whichever command takes it:
+// the command's dialog or progress window taking the focus must not skip the check. Boxes the user did not
+// enter are not checked.
+TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Command commands[] = {
+        {"Save",
+         [&] {
+             closeNextDialog();
+             action("MNSave")->trigger();
+         }},
+        {"Export",
+         [&] {
+             closeNextDialog();
+             action("MNExport")->trigger();
+         }},
+        {"Read or Write", [&] { emit window->transfer().aboutToStart(); }},
+    };
+    struct Box {
+        EditorWindow* editor;
+        const char* name;
+        int page;  // of the features window
+        const char* typed;
+        const char* checked;
+        const std::string* value;
+    };
+    const Configuration& c = session.config;
+    const Box boxes[] = {
+        {window->featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.text20},
+        {window->featuresWindow(), "Text6", 1, "007", "7", &c.features.text6},
+        {window->fmWindow(), "Text2", 0, "98.17", "98.15", &c.fmWindow.vfo},
+    };
+    for (const Command& command : commands) {
+        for (const Box& b : boxes) {
+            SCOPED_TRACE(std::string(command.name) + " " + b.name);
+            session.config.features.text3 = "250.00000";  // outside band 0, never entered
+            window->featuresWindow()->refresh();
+            QMdiSubWindow* sub = window->subWindowOf(b.editor);
+            sub->show();
+            sub->mdiArea()->setActiveSubWindow(sub);
+            if (b.page) window->featuresWindow()->showPage(b.page);
+            auto* box = b.editor->findChild<QLineEdit*>(QString::fromLatin1(b.name));
+            box->setFocus(Qt::MouseFocusReason);
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(b.typed));
+            ASSERT_EQ(QApplication::focusWidget(), box);
+            command.run();
+            EXPECT_EQ(box->text().toStdString(), b.checked);
+            EXPECT_EQ(*b.value, b.checked);
+            EXPECT_EQ(session.config.features.text3, "250.00000");
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
     }
 }
 

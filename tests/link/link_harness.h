@@ -108,6 +108,7 @@ struct RunResult {
     std::optional<link::Outcome> outcome;
     std::vector<const msg::Message*> messages;
     int questions = 0;
+    std::vector<const msg::Message*> asked;  // the questions, in order
     int ticks = 0;
 
     Bytes wire() const {
@@ -162,8 +163,9 @@ class LinkRunner {
                 result.messages.push_back(m->message);
             } else if (auto* f = std::get_if<link::Finished>(&a)) {
                 result.outcome = f->outcome;
-            } else if (std::holds_alternative<link::AskForceQuestion>(a)) {
+            } else if (auto* q = std::get_if<link::AskForceQuestion>(&a)) {
                 ask = true;
+                result.asked.push_back(q->question);
             }
         }
         if (ask) {

@@ -250,6 +250,40 @@ TEST(LinkWrite, ForceQuestionOnAnotherBand) {
     }
 }
 
+// Calibration values that came neither from the radio nor from a file nor from the user are asked about
+// before anything is written, after the band question; No writes nothing and ends with 'E'.
+TEST(LinkWrite, CalibrationValuesNotReadAreAskedAboutFirst) {
+    struct Case {
+        int radioBand;
+        bool answer;
+        std::vector<const msg::Message*> asked;
+        Outcome outcome;
+    };
+    const Case cases[] = {
+        {0, true, {&msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
+        {0, false, {&msg::kCalibrationNotReadQuestion}, Outcome::Cancelled},
+        {2, true, {&msg::kForceBandQuestion, &msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
+        {2, false, {&msg::kForceBandQuestion}, Outcome::Cancelled},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.radioBand) + (c.answer ? " yes" : " no"));
+        ScriptedRadio radio;
+        radio.bandCode = c.radioBand;
+        const MemoryImage out = patterned(9);
+        const RunResult r = runWrite(radio, out, {0, true, true, true}, Split::RandomCuts, 3, c.answer);
+        EXPECT_EQ(r.asked, c.asked);
+        EXPECT_EQ(r.outcome, c.outcome);
+        if (c.answer)
+            EXPECT_EQ(r.sent, expectedWrite(out, true));
+        else
+            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
+    }
+    // Values that were read are written without a question.
+    ScriptedRadio radio;
+    const MemoryImage out = patterned(9);
+    EXPECT_TRUE(runWrite(radio, out, {0, true, true, false}, Split::WholeFrames).asked.empty());
+}
+
 TEST(LinkWrite, WatchdogRestsWhileTheForceQuestionIsOpen) {
     MemoryImage out;
     Transfer t = Transfer::write(out, {0, true, false});

@@ -51,16 +51,20 @@ TEST(RadioTransfer, WriteTakesTheBandListAndTheServiceFlags) {
         Outcome outcome;
         int questions;
         std::size_t frames;
+        bool calibKnown = true;  // the values were read, opened or moved by the user
     };
     const Case cases[] = {
         {2, false, false, 2, Outcome::Succeeded, 0, 3 + 191 + 2 + 1},
         {2, false, true, 2, Outcome::Succeeded, 0, 3 + 193 + 1},
+        {2, false, true, 2, Outcome::Succeeded, 1, 3 + 193 + 1, false},  // asked first (answered Yes)
+        {2, false, false, 2, Outcome::Succeeded, 0, 3 + 191 + 2 + 1, false},
         {1, false, false, 2, Outcome::BandRefused, 0, 3},
         {1, true, false, 2, Outcome::Succeeded, 1, 3 + 191 + 2 + 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.listIndex);
         Session session;
+        session.config.calib.known = c.calibKnown;
         session.config.band.listIndex = c.listIndex;
         session.config.service.crossBandWrite = c.crossBand;
         session.config.service.calibWrite = c.calib;

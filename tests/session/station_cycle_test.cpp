@@ -97,6 +97,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
          RadioResult::StoppedAnswering},
         {"another band", {}, band2, RadioResult::BandRefused},
         {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
+        {"calibration nobody read", {.write = {0, false, true, true}}, {}, RadioResult::CalibrationRefused},
         {"keeps one byte wrong",
          {.verify = true},
          [](ScriptedRadio& r) {
@@ -129,6 +130,9 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         EXPECT_EQ(port.done[0].firstDifference, c.difference);
         EXPECT_EQ(port.cycle.succeededCount() + port.cycle.failedCount(), 1);
         EXPECT_EQ(port.sent.back(), Bytes{link::kEnd});  // every end leaves the radio's programming mode
+        if (c.result == RadioResult::BandRefused || c.result == RadioResult::CalibrationRefused) {
+            EXPECT_EQ(radio.memory, before);
+        }
         if (c.result == RadioResult::Read) {
             for (std::size_t a = 0; a < 0xC00; ++a)
                 ASSERT_EQ(port.cycle.imageIn()[a], before[a]) << a;

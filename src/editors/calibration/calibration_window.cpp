@@ -75,9 +75,9 @@ void CalibrationWindow::applyLanguage() {
 void CalibrationWindow::refresh() {
     const Calibration& calib = session_.config.calib;
     for (std::size_t i = 0; i < sliders_.size(); ++i) {
-        // Showing a position is not a change of the value: the initial layout must not reach CalibValues.
+        // Showing a value is no move of the user's: it must not make the values count as known.
         const QSignalBlocker blocker(sliders_[i]);
-        sliders_[i]->setValue(calib.sliders[i]);
+        sliders_[i]->setValue(calib.values[i]);
         sliders_[i]->setEnabled(calib.unlocked);
         values_[i]->setNum(sliders_[i]->value());
     }

@@ -1,5 +1,6 @@
 #include "editors/channel/channel_grid.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -61,6 +62,78 @@ ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGrou
     }
     // Enter before any click opens row 1's receive frequency.
     setCurrentCell(0, 1);
+
+    // The label column drawn a second time, fixed over column 0 (the table's own scrolls away beneath it).
+    labels_ = new QTableView(this);
+    labels_->setObjectName(QStringLiteral("RowLabels"));
+    labels_->setModel(model());
+    labels_->setFocusPolicy(Qt::NoFocus);
+    labels_->setSelectionMode(QAbstractItemView::NoSelection);
+    labels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    labels_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    labels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    labels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    labels_->setFrameShape(QFrame::NoFrame);
+    labels_->setWordWrap(false);
+    labels_->verticalHeader()->hide();
+    labels_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    labels_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    labels_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    labels_->horizontalHeader()->setSectionsClickable(false);
+    labels_->horizontalHeader()->setHighlightSections(false);
+    for (int c = 1; c < kTableColumns; ++c)
+        labels_->setColumnHidden(c, true);
+    labels_->setColumnWidth(kLabelColumn, columnWidth(kLabelColumn));
+    labels_->viewport()->installEventFilter(this);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, labels_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    viewport()->stackUnder(labels_);
+    placeLabels();
+}
+
+void ChannelGrid::placeLabels() {
+    if (!labels_) return;
+    labels_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    labels_->setGeometry(frameWidth(), frameWidth(), columnWidth(kLabelColumn),
+                         viewport()->height() + horizontalHeader()->height());
+    labels_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    placeLabels();
+}
+
+void ChannelGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    placeLabels();
+}
+
+void ChannelGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableWidget::scrollTo(index, hint);
+    // A cell is in view only right of the fixed labels.
+    if (index.column() == kLabelColumn) return;
+    const int hidden = columnWidth(kLabelColumn) - visualRect(index).left();
+    if (hidden > 0) horizontalScrollBar()->setValue(horizontalScrollBar()->value() - hidden);
+}
+
+bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (labels_ && watched == labels_->viewport()) {
+        switch (event->type()) {
+            case QEvent::Wheel:
+                // The wheel over the labels is the wheel over the table.
+                QCoreApplication::sendEvent(viewport(), event);
+                return true;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+                return true;  // a label opens nothing
+            default:
+                break;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 int ChannelGrid::topRow() const {

@@ -1,9 +1,12 @@
 // One channel table (Grid1 or Grid2): 64 rows of 12 columns, not editable in place. A left click on a cell
 // and the Enter key arm the window's floating cell editors; a right press only takes the focus, and the
-// wheel does not scroll it by itself.
+// wheel does not scroll it by itself. Column 0, the row labels, is fixed: it stays in view when the table
+// scrolls sideways.
 #pragma once
 
 #include <QTableWidget>
+
+class QTableView;
 
 namespace zrt {
 
@@ -20,6 +23,7 @@ class ChannelGrid : public QTableWidget {
     int gridRowCount() const { return rowCount() + 1; }
 
     void keyboardSearch(const QString&) override {}  // typing in the grid does not jump to a row
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
   signals:
     // A left press on a cell, and its release: the cell is selected and the window's editor may open.
@@ -33,9 +37,15 @@ class ChannelGrid : public QTableWidget {
     void wheelEvent(QWheelEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void placeLabels();
+
     bool leftPressOnCell_ = false;
+    QTableView* labels_ = nullptr;  // the fixed label column over column 0, on the same model
 };
 
 }  // namespace zrt

@@ -21,7 +21,7 @@
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/hide_on_close.h"
-#include "editors/line_filter.h"
+#include "editors/text_box.h"
 #include "i18n/channel_captions.h"
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
@@ -127,8 +127,11 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
         unused->addItem(qs(item, lang));
     unused->setCurrentIndex(1);
     // The length limits apply to typing only: a longer name from an image stays whole in the box.
-    LineFilter::install(text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); });
-    LineFilter::install(text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); });
+    TextBox::install(
+        text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); },
+        [this] { text1LostFocus(); });
+    TextBox::install(
+        text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); }, [this] { text2LostFocus(); });
     text1_->installEventFilter(this);
     text2_->installEventFilter(this);
     for (QComboBox* list : combo5_) {
@@ -268,7 +271,7 @@ void ChannelWindow::openTextEditor(QLineEdit* editor, int column) {
     const QRect rect = g->visualItemRect(cell);
     editor->setGeometry(QRect(g->viewport()->mapTo(this, rect.topLeft()), rect.size()));
     editor->setFont(g->font());
-    editor->setText(cell->text());
+    TextBox::setProgramText(editor, cell->text());
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
@@ -384,7 +387,8 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
     // focus (so its commit changes nothing), a list closes without a choice.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         if ((watched == text1_ || watched == text2_) && editRow_ >= 1) {
-            static_cast<QLineEdit*>(watched)->setText(currentGrid()->item(editRow_ - 1, editCol_)->text());
+            TextBox::setProgramText(static_cast<QLineEdit*>(watched),
+                                    currentGrid()->item(editRow_ - 1, editCol_)->text());
             currentGrid()->setFocus();
             return true;
         }
@@ -395,12 +399,9 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // The text editors commit on leaving through their TextBox rules.
     if (event->type() == QEvent::FocusOut && leavesEditor(static_cast<QFocusEvent*>(event))) {
-        if (watched == text1_) {
-            text1LostFocus();
-        } else if (watched == text2_) {
-            text2LostFocus();
-        } else if (auto* list = qobject_cast<QComboBox*>(watched); list && !committing_) {
+        if (auto* list = qobject_cast<QComboBox*>(watched); list && !committing_) {
             // A list left without a choice only disappears; its own drop-down taking the focus is no leaving.
             if (!list->view()->isVisible()) list->hide();
         }

@@ -10,7 +10,7 @@
 
 #include "config/dtmf.h"
 #include "editors/hide_on_close.h"
-#include "editors/line_filter.h"
+#include "editors/text_box.h"
 #include "i18n/dtmf_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -21,12 +21,6 @@ namespace {
 
 constexpr int px(int twips) {
     return twips / 15;
-}
-
-std::optional<char32_t> codeKey(char32_t key) {
-    const std::optional<char> c = dtmfKey(key);
-    if (!c) return std::nullopt;
-    return static_cast<char32_t>(static_cast<unsigned char>(*c));
 }
 
 QComboBox* list(QWidget* parent, const QString& name, int count) {
@@ -116,6 +110,12 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     layout->addLayout(options);
     layout->addWidget(frame1_);
     layout->addWidget(frame2_);
+    // The fields are kept nowhere (the radio's memory has no place for them); a write that reports success
+    // must not let the user think his codes went with it.
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("LabelNotStored"));
+    note->setWordWrap(true);
+    layout->addWidget(note);
 
     connect(combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         Dtmf& d = session_.config.dtmf;
@@ -138,7 +138,7 @@ QLineEdit* DtmfWindow::codeField(QWidget* parent, const QString& name, std::size
                                  std::string* target) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    LineFilter::install(edit, codeKey, static_cast<int>(maxLength));
+    TextBox::install(edit, dtmfKey, maxLength);
     connect(edit, &QLineEdit::textChanged, this, [target](const QString& text) { *target = utf8(text); });
     return edit;
 }
@@ -157,7 +157,7 @@ void DtmfWindow::refresh() {
     const Dtmf& d = session_.config.dtmf;
     const auto setText = [](QLineEdit* edit, const std::string& text) {
         const QSignalBlocker blocker(edit);
-        edit->setText(qs(text));
+        TextBox::setProgramText(edit, qs(text));
     };
     for (std::size_t i = 0; i < text1_.size(); ++i)
         setText(text1_[i], d.autodial[i]);

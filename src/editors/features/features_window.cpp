@@ -1,5 +1,6 @@
 #include "editors/features/features_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -18,6 +19,7 @@
 
 #include "config/feature_rules.h"
 #include "editors/hide_on_close.h"
+#include "editors/text_box.h"
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -67,29 +69,6 @@ constexpr Slot kVfoB[] = {T(FT::Text3),   T(FT::Text4),   L(FL::Combo46), L(FL::
 // The fields that the feature unlock makes usable.
 constexpr FeatureList kUnlockedFields[] = {FL::Combo2, FL::Combo13, FL::Combo16};
 
-// Applies a box's key rule to what a paste or a drop inserts (the key filter sees typed keys only). The
-// program's own setText() is never validated, so nothing the program puts into a box is cut.
-class KeyRuleValidator : public QValidator {
-  public:
-    KeyRuleValidator(const FeatureTextInfo& info, QLineEdit* edit)
-        : QValidator(edit), info_(info), shown_(edit->text()) {
-        // The box already holds the edited text when it asks; what it showed before is kept here.
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
-    }
-
-    State validate(QString& input, int&) const override {
-        const std::optional<std::string> out =
-            filterEdit(info_.filter, info_.maxLength, toBytes(shown_), toBytes(input));
-        if (!out) return Invalid;
-        input = fromBytes(*out);
-        return Acceptable;
-    }
-
-  private:
-    const FeatureTextInfo& info_;
-    QString shown_;
-};
-
 }  // namespace
 
 FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
@@ -114,8 +93,9 @@ void FeaturesWindow::build() {
                 const FeatureTextInfo& info = featureTexts()[s.id];
                 auto* edit = new QLineEdit(frame);
                 edit->setObjectName(qs(info.control));
-                edit->setValidator(new KeyRuleValidator(info, edit));
-                edit->installEventFilter(this);
+                const auto check = [this, f = info.id] { lostFocusCheck(f); };
+                // Enter normalises in place; the focus stays.
+                TextBox::install(edit, keyRuleOf(info.filter), info.maxLength, check, check);
                 connect(edit, &QLineEdit::textChanged, this, [this, f = info.id] { onTextChanged(f); });
                 label = new QLabel(qs(info.caption, language), frame);
                 label->setObjectName(qs(info.label));
@@ -194,6 +174,11 @@ void FeaturesWindow::build() {
     connect(check12_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check12 = on; });
     connect(check13_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check13 = on; });
 
+    // Until the feature unlock.
+    for (FeatureList f : kUnlockedFields) {
+        combos_[idx(f)]->setEnabled(false);
+        listLabels_[idx(f)]->setEnabled(false);
+    }
     for (const auto& group : kGestureFields)
         for (FeatureList f : group)
             listLabels_[idx(f)]->installEventFilter(this);
@@ -227,14 +212,9 @@ void FeaturesWindow::refresh() {
     for (const FeatureTextInfo& info : featureTexts()) {
         QLineEdit* edit = texts_[idx(info.id)];
         const QString text = fromBytes(f.*info.value);
-        if (edit->text() == text) continue;
-        // The key rule judges what the user types, not what the program shows: with the validator in place,
-        // setText() would raise the lower-case display characters that a radio may hold, and the next write
-        // would change them.
-        const QValidator* validator = edit->validator();
-        edit->setValidator(nullptr);
-        edit->setText(text);
-        edit->setValidator(validator);
+        // The key rule judges what the user types, not what the program shows: lower-case display
+        // characters that a radio may hold stay as they are, so the next write does not change them.
+        if (edit->text() != text) TextBox::setProgramText(edit, text);
     }
     check12_->setChecked(f.check12);
     check13_->setChecked(f.check13);
@@ -248,14 +228,28 @@ void FeaturesWindow::closeEvent(QCloseEvent* event) {
 void FeaturesWindow::showPage(int page) {
     if (page != 1 && page != 2) return;
     page_ = page;
-    frame2_->setVisible(page == 1);
-    frame3_->setVisible(page == 2);
-    frame5_->setVisible(page == 2);
+    // The coming page shows before the other goes, and a focus inside the going page moves straight to its
+    // new place: hiding a frame that holds the focus would pass it through the boxes of the next frame, whose
+    // checks would then run although the user never entered them.
+    const std::array<QGroupBox*, 1> page1{frame2_};
+    const std::array<QGroupBox*, 2> page2{frame3_, frame5_};
+    const std::span<QGroupBox* const> coming = page == 1 ? std::span<QGroupBox* const>(page1) : page2;
+    const std::span<QGroupBox* const> going = page == 1 ? std::span<QGroupBox* const>(page2) : page1;
+    for (QGroupBox* frame : coming)
+        frame->setVisible(true);
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusGoes = focus && std::any_of(going.begin(), going.end(),
+                                                [focus](QGroupBox* f) { return f->isAncestorOf(focus); });
+    if (page == 2)
+        texts_[idx(FT::Text20)]->setFocus();
+    else if (focusGoes)
+        tabs_->setFocus();
+    for (QGroupBox* frame : going)
+        frame->setVisible(false);
     {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(page - 1);
     }
-    if (page == 2) texts_[idx(FT::Text20)]->setFocus();
 }
 
 void FeaturesWindow::onTabClicked(int index) {
@@ -273,7 +267,7 @@ void FeaturesWindow::onTextChanged(FeatureText f) {
     if (f == FT::Text6 || f == FT::Text2) {
         const std::string checked = channelNumberChange(text);
         if (checked != text) {
-            edit->setText(fromBytes(checked));  // changes again and writes the configuration then
+            TextBox::setProgramText(edit, fromBytes(checked));  // changes again and writes the configuration
             return;
         }
     }
@@ -300,45 +294,10 @@ void FeaturesWindow::lostFocusCheck(FeatureText f) {
         default:
             return;
     }
-    if (checked != text) edit->setText(fromBytes(checked));
-}
-
-bool FeaturesWindow::filterKey(FeatureText f, QKeyEvent* key) {
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        lostFocusCheck(f);  // normalises in place; the focus stays
-        return true;
-    }
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    const QString typed = key->text();
-    if (typed.size() != 1) return false;  // no character, or one the validator judges
-    const char32_t c = typed.at(0).unicode();
-    if (c < 0x20 || c == 0x7F) return false;  // backspace, tab, escape, delete: the box's own handling
-    QLineEdit* edit = texts_[idx(f)];
-    const FeatureTextInfo& info = featureTextInfo(f);
-    const auto length = static_cast<std::size_t>(edit->text().size());
-    const auto selected = static_cast<std::size_t>(edit->selectedText().size());
-    const std::optional<char> pass = zrt::filterKey(info.filter, c, info.maxLength, length, selected);
-    if (!pass) return true;
-    if (static_cast<char32_t>(static_cast<unsigned char>(*pass)) != c) {
-        edit->insert(QString(QChar(*pass)));
-        return true;
-    }
-    return false;
+    if (checked != text) TextBox::setProgramText(edit, fromBytes(checked));
 }
 
 bool FeaturesWindow::eventFilter(QObject* watched, QEvent* event) {
-    for (int f = 0; f < kFeatureTextCount; ++f) {
-        if (watched != texts_[f]) continue;
-        if (event->type() == QEvent::KeyPress)
-            return filterKey(static_cast<FT>(f), static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::FocusOut) {
-            // A context menu or a switch to another window leaves the box being edited.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-                lostFocusCheck(static_cast<FT>(f));
-        }
-        return false;
-    }
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int mode = 0; mode < kServiceModes; ++mode)
@@ -356,10 +315,11 @@ void FeaturesWindow::gestureClicked(ServiceMode mode, int label) {
 }
 
 void FeaturesWindow::applyServiceState() {
+    // The unlock makes the fields usable; ending it only clears the flag, so they stay usable afterwards.
     const bool unlocked = session_.config.service.featureUnlock;
     for (FeatureList f : kUnlockedFields) {
-        combos_[idx(f)]->setEnabled(unlocked);
-        listLabels_[idx(f)]->setEnabled(unlocked);
+        combos_[idx(f)]->setEnabled(unlocked || combos_[idx(f)]->isEnabledTo(this));
+        listLabels_[idx(f)]->setEnabled(unlocked || listLabels_[idx(f)]->isEnabledTo(this));
     }
 }
 

@@ -57,7 +57,6 @@ class FeaturesWindow : public EditorWindow {
     void onTabClicked(int index);
     void onTextChanged(FeatureText f);
     void lostFocusCheck(FeatureText f);
-    bool filterKey(FeatureText f, QKeyEvent* key);
     void gestureClicked(ServiceMode mode, int label);
     void applyServiceState();
 

@@ -14,7 +14,7 @@
 
 #include "config/messages.h"
 #include "editors/hide_on_close.h"
-#include "editors/line_filter.h"
+#include "editors/text_box.h"
 #include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -25,14 +25,6 @@ namespace {
 
 constexpr int px(int twips) {
     return twips / 15;
-}
-
-std::optional<char32_t> frequencyKey(char32_t key) {
-    return fmFrequencyKeyAccepted(key) ? std::optional<char32_t>(key) : std::nullopt;
-}
-
-std::optional<char32_t> channelKey(char32_t key) {
-    return fmChannelKeyAccepted(key) ? std::optional<char32_t>(key) : std::nullopt;
 }
 
 }  // namespace
@@ -74,6 +66,9 @@ void FmWindow::buildControls() {
     grid_->setFixedWidth(px(900) + px(2200) + grid_->verticalScrollBar()->sizeHint().width() +
                          2 * grid_->frameWidth());
     grid_->installEventFilter(this);
+    // Only the channel tables follow the wheel; this grid, its scroll bar included, does not.
+    grid_->viewport()->installEventFilter(this);
+    grid_->verticalScrollBar()->installEventFilter(this);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { editCell(row + 1); });
     // A scrolling grid takes the focus, so an open editor commits before it drifts off its cell.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
@@ -86,11 +81,12 @@ void FmWindow::buildControls() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAlignment(Qt::AlignCenter);
     text1_->hide();
-    text1_->installEventFilter(this);
-    LineFilter::install(text1_, frequencyKey, -1, [this] {
-        grid_->setFocus();
-        commitCellEditor();
-    });
+    TextBox::install(
+        text1_, fmFrequencyKey, 0, [this] { commitCellEditor(); },
+        [this] {
+            grid_->setFocus();
+            commitCellEditor();
+        });
 
     QLabel* label1[4];
     for (int i = 0; i < 4; ++i) {
@@ -105,7 +101,7 @@ void FmWindow::buildControls() {
     combo_[0]->setInsertPolicy(QComboBox::NoInsert);
     for (int i = 1; i <= kFmChannels; ++i)
         combo_[0]->addItem(QString::number(i));
-    LineFilter::install(combo_[0]->lineEdit(), channelKey, 2);
+    TextBox::install(combo_[0]->lineEdit(), fmChannelKey, 2);
     connect(combo_[0], &QComboBox::editTextChanged, this,
             [this](const QString& text) { session_.config.fmWindow.presentChannel = utf8(text); });
     // The item texts come from the captions.
@@ -122,11 +118,12 @@ void FmWindow::buildControls() {
 
     text2_ = new QLineEdit(this);
     text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->installEventFilter(this);
-    LineFilter::install(text2_, frequencyKey, -1, [this] {
-        grid_->setFocus();
-        commitVfo();
-    });
+    TextBox::install(
+        text2_, fmFrequencyKey, 0, [this] { commitVfo(); },
+        [this] {
+            grid_->setFocus();
+            commitVfo();
+        });
     connect(text2_, &QLineEdit::textChanged, this,
             [this](const QString& text) { session_.config.fmWindow.vfo = utf8(text); });
 
@@ -176,7 +173,7 @@ void FmWindow::applyLanguage() {
     applyCaptions(this, fmCaptions(), language);
     // A message still on show is read in the language now chosen.
     if (message_.visible && (language == kChinese || language == kEnglish))
-        label2_->setText(qs(msg::kFmOutOfRange, language));
+        label2_->setText(qs(*messageText_, language));
 }
 
 void FmWindow::refresh() {
@@ -193,12 +190,12 @@ void FmWindow::refresh() {
         const QSignalBlocker b1(combo_[1]);
         const QSignalBlocker b2(combo_[2]);
         const QSignalBlocker t2(text2_);
-        combo_[0]->setEditText(qs(w.presentChannel));
+        TextBox::setProgramText(combo_[0]->lineEdit(), qs(w.presentChannel));
         if (w.displayModePosition >= 0 && w.displayModePosition < combo_[1]->count())
             combo_[1]->setCurrentIndex(w.displayModePosition);
         if (w.stepPosition >= 0 && w.stepPosition < combo_[2]->count())
             combo_[2]->setCurrentIndex(w.stepPosition);
-        text2_->setText(qs(w.vfo));
+        TextBox::setProgramText(text2_, qs(w.vfo));
     }
 }
 
@@ -209,7 +206,7 @@ void FmWindow::editCell(int row) {
     grid_->setCurrentCell(row - 1, 1);
     grid_->scrollToItem(grid_->item(row - 1, 1));
     text1_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, 1)));
-    text1_->setText(grid_->item(row - 1, 1)->text());
+    TextBox::setProgramText(text1_, grid_->item(row - 1, 1)->text());
     text1_->selectAll();
     text1_->show();
     text1_->raise();
@@ -231,7 +228,7 @@ void FmWindow::commitCellEditor() {
             setCell(editRow_, commit.text);
             break;
         case FmCommitKind::Refused:
-            showMessage();
+            showMessage(msg::kFmOutOfRange);
             text1_->clear();
             break;
     }
@@ -242,9 +239,9 @@ void FmWindow::commitCellEditor() {
 void FmWindow::commitVfo() {
     const FmCommit commit = commitFmFrequency(utf8(text2_->text()));
     if (commit.kind == FmCommitKind::Accepted) {
-        if (text2_->text() != qs(commit.text)) text2_->setText(qs(commit.text));
+        if (text2_->text() != qs(commit.text)) TextBox::setProgramText(text2_, qs(commit.text));
     } else if (commit.kind == FmCommitKind::Refused) {
-        showMessage();
+        showMessage(msg::kFmOutOfRange);
         text2_->clear();
     }
 }
@@ -254,8 +251,9 @@ void FmWindow::setCell(int row, const std::string& text) {
     session_.config.fmWindow.cells[static_cast<std::size_t>(row - 1)] = text;
 }
 
-void FmWindow::showMessage() {
-    label2_->setText(qs(msg::kFmOutOfRange, session_.config.languageIndex));
+void FmWindow::showMessage(const Text& text) {
+    messageText_ = &text;
+    label2_->setText(qs(text, session_.config.languageIndex));
     message_.show();
     label2_->show();
     if (!timer1_->isActive()) timer1_->start();
@@ -268,11 +266,13 @@ void FmWindow::tickMessage() {
 }
 
 void FmWindow::ok() {
+    // OK stores what the boxes show; their checks ran when the user left them. Only a box still being typed
+    // in (OK from the keyboard) is left now, as a click on the button would leave it.
     commitCellEditor();
-    commitVfo();
+    if (text2_->hasFocus()) commitVfo();
     if (fmOk(session_.config.fmWindow, session_.config.fm).channelRefused) {
-        // The previous channel stays in the store; the window stays open so the message can be read.
-        showMessage();
+        // The store keeps everything; the window stays open so the message can be read.
+        showMessage(msg::kFmChannelOutOfRange);
         combo_[0]->setFocus();
         return;
     }
@@ -285,14 +285,9 @@ void FmWindow::cancel() {
 }
 
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        // A context menu or a switch to another application leaves the edit as it is.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            if (watched == text1_) commitCellEditor();
-            if (watched == text2_) commitVfo();
-        }
-    }
+    if (event->type() == QEvent::Wheel &&
+        (watched == grid_->viewport() || watched == grid_->verticalScrollBar()))
+        return true;
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) &&

@@ -4,6 +4,7 @@
 
 #include "app/editor_window.h"
 #include "config/fm.h"
+#include "config/messages.h"
 
 class QComboBox;
 class QLabel;
@@ -43,7 +44,7 @@ class FmWindow : public EditorWindow {
   private:
     void buildControls();
     void setCell(int row, const std::string& text);
-    void showMessage();
+    void showMessage(const Text& text);
 
     QTableWidget* grid_ = nullptr;  // MSFGrid
     QLineEdit* text1_ = nullptr;    // floating editor of column 1
@@ -55,6 +56,7 @@ class FmWindow : public EditorWindow {
     QPushButton* command2_ = nullptr;
 
     FmMessageLine message_;
+    const Text* messageText_ = &msg::kFmOutOfRange;  // what the message line shows
     bool editing_ = false;
     int editRow_ = 0;  // the cell being edited: row 1..25 (column 1)
 };
