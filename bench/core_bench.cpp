@@ -74,11 +74,11 @@ void BM_OpenFullDataFile(benchmark::State& state) {
     if (!zrt::datafile::load(file, session.imageIn)) return state.SkipWithError("not a data file");
     session.decode();
     for (int n = 1; n <= zrt::kChannelCount; ++n)
-        if (session.config.channels.isEmpty(n)) return state.SkipWithError("a channel did not come back");
+        if (session.config().channels.isEmpty(n)) return state.SkipWithError("a channel did not come back");
     for (auto _ : state) {
         if (!zrt::datafile::load(file, session.imageIn)) state.SkipWithError("not a data file");
         session.decode();
-        benchmark::DoNotOptimize(session.config);
+        benchmark::DoNotOptimize(session.config());
     }
 }
 BENCHMARK(BM_OpenFullDataFile);
@@ -86,7 +86,7 @@ BENCHMARK(BM_OpenFullDataFile);
 // Save: the encode, then the file's bytes; what the window does before writing the file.
 void BM_SaveFullDataFile(benchmark::State& state) {
     zrt::Session session;
-    session.config = zrt::bench::fullConfiguration();
+    session.replaceConfiguration(zrt::bench::fullConfiguration());
     for (auto _ : state) {
         session.encode();
         std::vector<std::uint8_t> file = zrt::datafile::serialize(session.imageOut);

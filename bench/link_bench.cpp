@@ -78,7 +78,7 @@ BENCHMARK(BM_ReadTransfer)->Unit(benchmark::kMicrosecond);
 void BM_WriteTransfer(benchmark::State& state) {
     zrt::sim::RadioProtocol radio;
     zrt::Session session;
-    session.config = zrt::bench::fullConfiguration();
+    session.replaceConfiguration(zrt::bench::fullConfiguration());
     zrt::RadioTransfer transfer(session);
     measure(
         state, transfer, radio, [&] { return transfer.startWrite(); }, "the write failed");

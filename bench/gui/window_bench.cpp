@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/editor_window.h"
 #include "app/main_window.h"
 #include "app/msgbox.h"
 #include "app/progress_window.h"
@@ -19,6 +18,7 @@
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "editors/editor_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
 #include "session/session.h"
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     Figures progress;
     for (int i = 0; i < runs; ++i) {
         progress.add(msOf([&] {
-            zrt::ProgressWindow w(zrt::ProgressWindow::Kind::Reading, session.config.languageIndex,
+            zrt::ProgressWindow w(zrt::ProgressWindow::Kind::Reading, session.config().languageIndex,
                                   window.get());
             w.show();
             settle();

@@ -70,15 +70,15 @@ bool ChannelCsvCommands::importChannels() {
 }
 
 bool ChannelCsvCommands::importPath(const QString& path) {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     const std::optional<QByteArray> data = readFileBytes(path, kMaxCsvBytes + 1);
     if (!data || data->size() > kMaxCsvBytes) {
         fileMessage(language, msg::kFileOpenFailed, path, parent_);
         return false;
     }
     // Into a copy first: the user decides about a partly refused list before anything changes.
-    ChannelStore channels = session_.config.channels;
-    const CsvImport result = importChannelsCsv(data->toStdString(), channels, session_.config.band);
+    ChannelStore channels = session_.config().channels;
+    const CsvImport result = importChannelsCsv(data->toStdString(), channels, session_.config().band);
     if (result.fileRefused) {
         msgBoxEx(language, noteLines(result.refused, language).mid(1), msg::kStyleCritical,
                  qs(kCsvErrorTitle, language), parent_);
@@ -97,7 +97,8 @@ bool ChannelCsvCommands::importPath(const QString& path) {
     } else {
         msgBoxEx(language, report, msg::kStyleOk, qs(kCsvReportTitle, language), parent_);
     }
-    session_.config.channels = std::move(channels);
+    session_.edit(Change::channels(1, kChannelCount),
+                  [&](Configuration& config) { config.channels = std::move(channels); });
     return true;
 }
 
@@ -107,8 +108,8 @@ bool ChannelCsvCommands::exportChannels() {
 }
 
 bool ChannelCsvCommands::exportPath(const QString& path) {
-    const int language = session_.config.languageIndex;
-    const CsvExport csv = exportChannelsCsv(session_.config.channels, session_.config.band.limits);
+    const int language = session_.config().languageIndex;
+    const CsvExport csv = exportChannelsCsv(session_.config().channels, session_.config().band.limits);
     if (!writeFileSafely(path, QByteArray::fromStdString(csv.text))) {
         fileMessage(language, msg::kFileSaveFailed, path, parent_);
         return false;

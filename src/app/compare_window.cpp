@@ -52,13 +52,13 @@ int CompareWindow::differenceCount() const {
 }
 
 void CompareWindow::refresh() {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     applyCaptions(this, compareWindowCaptions(), language);
     auto* header = new QTableWidgetItem(otherName_);
     grid_->setHorizontalHeaderItem(3, header);
 
     const std::vector<CaptionedDifference> differences =
-        compareConfigurations(session_.config, other_, language);
+        compareConfigurations(session_.config(), other_, language);
     grid_->setRowCount(static_cast<int>(differences.size()));
     for (int row = 0; row < grid_->rowCount(); ++row) {
         const CaptionedDifference& d = differences[static_cast<std::size_t>(row)];

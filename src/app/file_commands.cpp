@@ -51,7 +51,7 @@ FileCommands::FileCommands(Session& session, QWidget* dialogParent)
     : session_(session), parent_(dialogParent) {}
 
 bool FileCommands::newFile() {
-    if (msgBoxEx(session_.config.languageIndex, msg::kNewQuestion, parent_) != msg::kResultOk) return false;
+    if (msgBoxEx(session_.config().languageIndex, msg::kNewQuestion, parent_) != msg::kResultOk) return false;
     session_.newConfiguration();
     path_.clear();
     return true;
@@ -93,7 +93,7 @@ bool FileCommands::savePath(const QString& path) {
 
 bool FileCommands::report(FileResult result, const QString& path) {
     if (result == FileResult::Done) return true;
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     const msg::Message& m = fileResultMessage(result);
     if (fileResultNamesPath(result))
         fileMessage(language, m, path, parent_);

@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     if (portDevice.isEmpty() && settings) portDevice = settings->portDevice();
 
     zrt::Session session;
-    if (screenshots) zrt::fillSampleConfiguration(session.config);
+    if (screenshots) session.edit(zrt::Change::everything(), zrt::fillSampleConfiguration);
     zrt::MainWindow window(session, screenshots ? zrt::samplePortNames() : zrt::PortNames(portDevice));
     if (screenshots) window.setPortDescriber(zrt::samplePortDescription);
     window.useSettings(settings.get());
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         // The printed document of the same configuration, A4, for scripts/screenshots.sh to picture.
         for (const int language : {zrt::kEnglish, zrt::kChinese}) {
             const QString pdf = QStringLiteral("print-%1.pdf").arg(language == zrt::kEnglish ? "en" : "zh");
-            if (!zrt::writeConfigurationPdf(QDir(dir).filePath(pdf), session.config, language,
+            if (!zrt::writeConfigurationPdf(QDir(dir).filePath(pdf), session.config(), language,
                                             {QString(), QDate::currentDate()},
                                             zrt::defaultPageLayout(QLocale::c())))
                 report.failed << pdf + QStringLiteral(": not saved");

@@ -44,6 +44,7 @@
 #include "i18n/about_captions.h"
 #include "i18n/main_window_captions.h"
 #include "i18n/toolkit_language.h"
+#include "platform/document_signals.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "session/session.h"
@@ -113,15 +114,19 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
             &MainWindow::setTransferCommandsEnabled);
     connect(transfer_.get(), &TransferController::decoded, this, [this] {
         files_.forgetPath();  // what the radio holds is no longer that file
-        configurationReplaced();
+        showEditor(channel_);
     });
     transfer_->setVerifyAfterWrite(verifyAction_->isChecked());
     connect(verifyAction_, &QAction::toggled, transfer_.get(), &TransferController::setVerifyAfterWrite);
 
+    // The window's own parts of the document: the band list, the service buttons, its captions.
+    auto* notifier = new DocumentSignals(session_.document(), this);
+    connect(notifier, &DocumentSignals::changed, this, &MainWindow::documentChanged);
+
     // Load: band 0, the port list filled (its port is opened by openStartPort), then every caption.
     {
         const QSignalBlocker block(bandList_);
-        bandList_->setCurrentIndex(session_.config.band.listIndex);
+        bandList_->setCurrentIndex(session_.config().band.listIndex);
     }
     updatePortPanel();
     syncServiceButtons();
@@ -136,7 +141,7 @@ void MainWindow::useSettings(AppSettings* settings) {
     files_.setSettings(settings);
     channelCsv_.setSettings(settings);
     if (settings_) {
-        if (settings_->languageIndex() != session_.config.languageIndex)
+        if (settings_->languageIndex() != session_.config().languageIndex)
             setLanguage(settings_->languageIndex());
         const QByteArray geometry = settings_->windowGeometry();
         if (!geometry.isEmpty()) restoreGeometry(geometry);
@@ -147,7 +152,7 @@ void MainWindow::useSettings(AppSettings* settings) {
 
 bool MainWindow::openFile(const QString& path) {
     if (!files_.openPath(path)) return false;
-    configurationReplaced();
+    showEditor(channel_);
     return true;
 }
 
@@ -172,19 +177,15 @@ void MainWindow::buildMenu() {
 
     QMenu* file = menu("MNFile");
     item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (files_.newFile()) configurationReplaced();
+        if (files_.newFile()) showEditor(channel_);
     });
     item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (files_.open()) configurationReplaced();
+        if (files_.open()) showEditor(channel_);
     });
     item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
     item(file, "MNImport", QKeySequence(), [this] {
         commitEditors();
-        if (channelCsv_.importChannels()) {
-            channel_->discardEditors();
-            channel_->refresh();
-            showEditor(channel_);
-        }
+        if (channelCsv_.importChannels()) showEditor(channel_);
     });
     item(file, "MNExport", QKeySequence(), [this] {
         commitEditors();
@@ -249,7 +250,7 @@ void MainWindow::buildMenu() {
     item(language, "MNEnglish", QKeySequence(), [this] { setLanguage(kEnglish); });
 
     QMenu* help = menu("MNHelp");
-    item(help, "MNF1", QKeySequence(Qt::Key_F1), [this] { openHelp(session_.config.languageIndex, this); });
+    item(help, "MNF1", QKeySequence(Qt::Key_F1), [this] { openHelp(session_.config().languageIndex, this); });
     item(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A), [this] { about_->exec(); });
 }
 
@@ -291,10 +292,10 @@ void MainWindow::buildTopBar() {
         return a;
     };
     button("TNew", QStyle::SP_FileIcon, kToolNew, [this] {
-        if (files_.newFile()) configurationReplaced();
+        if (files_.newFile()) showEditor(channel_);
     });
     button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
-        if (files_.open()) configurationReplaced();
+        if (files_.open()) showEditor(channel_);
     });
     button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { save(); });
     tools->addSeparator();
@@ -359,10 +360,6 @@ void MainWindow::buildEditors() {
     addEditor(features_, "Form3")->hide();
     addEditor(calibration_, "Form4")->hide();
     addEditor(fm_, "Form5")->hide();
-    connect(features_, &FeaturesWindow::serviceFlagsChanged, this, [this] {
-        syncServiceButtons();
-        calibration_->refresh();  // the calibration gesture unlocks its sliders
-    });
 }
 
 QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName) {
@@ -452,17 +449,12 @@ void MainWindow::save() {
 }
 
 void MainWindow::bandListClicked(int index) {
-    Configuration& config = session_.config;
+    const Configuration& config = session_.config();
     // Choosing the entry already in force changes nothing, so typed VFO frequencies are not reset.
     if (index == config.band.listIndex && index == config.band.current) return;
     const int language = config.languageIndex;
-    const bool cleared = session_.chooseBand(
-        index, [&] { return msgBoxEx(language, msg::kBandChangeQuestion, this) == msg::kResultOk; });
-    features_->refresh();
-    if (cleared) {
-        channel_->discardEditors();
-        channel_->refresh();
-    }
+    session_.chooseBand(index,
+                        [&] { return msgBoxEx(language, msg::kBandChangeQuestion, this) == msg::kResultOk; });
 }
 
 void MainWindow::openStartPort() {
@@ -471,7 +463,7 @@ void MainWindow::openStartPort() {
 }
 
 void MainWindow::portListClicked() {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     if (portList_->currentIndex() >= 0) {
         port_->close();
         const int entry = portList_->currentText().toInt();
@@ -520,7 +512,7 @@ void MainWindow::placePortList() {
     const int dpi = logicalDpiX();
     auto pixels = [dpi](int twips) { return twips * dpi / 1440; };
     // Right of the toolbar, where it covers no button; English puts it 1000 twips further right than Chinese.
-    const int extra = session_.config.languageIndex == kEnglish ? pixels(1000) : 0;
+    const int extra = session_.config().languageIndex == kEnglish ? pixels(1000) : 0;
     const QRect tools = toolbar_->geometry();
     const QRect band = bandList_->geometry();
     const int width = std::max(pixels(1185), portList_->sizeHint().width());
@@ -539,14 +531,13 @@ void MainWindow::updateClock() {
 }
 
 void MainWindow::setLanguage(int languageIndex) {
-    session_.config.languageIndex = languageIndex;
     if (settings_) settings_->setLanguageIndex(languageIndex);
     applyToolkitLanguage(languageIndex);
-    applyLanguage();
+    session_.setLanguage(languageIndex);  // every window follows, this one too
 }
 
 void MainWindow::applyLanguage() {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     if (language != kChinese && language != kEnglish) return;
     for (const Caption& entry : mainWindowCaptions()) {
         QObject* target = control(entry.control);
@@ -557,14 +548,10 @@ void MainWindow::applyLanguage() {
     }
     placePortList();
     updateClock();
-    for (EditorWindow* editor :
-         std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
-        editor->applyLanguage();
     applyCaptions(about_, aboutCaptions(), language);
     if (backups_) backups_->applyLanguage(language);
     if (compare_) compare_->refresh();
     if (station_) station_->applyLanguage();
-    channel_->refresh();  // the channel tables' texts in the new language
 }
 
 void MainWindow::showStation() {
@@ -596,21 +583,18 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
         if (auto* a = qobject_cast<QAction*>(control(key))) a->setEnabled(enabled);
 }
 
-void MainWindow::configurationReplaced() {
-    channel_->discardEditors();
-    for (EditorWindow* editor :
-         std::initializer_list<EditorWindow*>{channel_, dtmf_, features_, calibration_, fm_})
-        editor->refresh();
-    {
+void MainWindow::documentChanged(const Change& change) {
+    if (change.has(Part::Band)) {
         const QSignalBlocker block(bandList_);
-        bandList_->setCurrentIndex(session_.config.band.listIndex);
+        bandList_->setCurrentIndex(session_.config().band.listIndex);
     }
-    showEditor(channel_);
+    if (change.has(Part::Service)) syncServiceButtons();
+    if (change.has(Part::Language)) applyLanguage();
 }
 
 BackupsWindow* MainWindow::backupsWindow() {
     if (backups_) return backups_;
-    backups_ = new BackupsWindow(session_.config.languageIndex, this);
+    backups_ = new BackupsWindow(session_.config().languageIndex, this);
     backups_->setWindowIcon(windowIcon());
     connect(backups_, &BackupsWindow::openRequested, this, [this](const QString& path) { openFile(path); });
     connect(backups_, &BackupsWindow::restoreRequested, this,
@@ -627,7 +611,7 @@ bool MainWindow::compareWithPath(const QString& path) {
         compare_ = new CompareWindow(session_, this);
         compare_->setWindowIcon(windowIcon());
     }
-    compare_->compareWith(other.config, QFileInfo(path).fileName());
+    compare_->compareWith(other.config(), QFileInfo(path).fileName());
     compare_->show();
     compare_->raise();
     compare_->activateWindow();
@@ -661,7 +645,7 @@ void MainWindow::openRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
         if (settings_) settings_->removeRecentFile(path);
         fillRecentMenu();
-        const int language = session_.config.languageIndex;
+        const int language = session_.config().languageIndex;
         msgBoxEx(language, qs(kRecentMissing, language) + QDir::toNativeSeparators(path),
                  msg::kStyleExclamation, qs(kRecentMissingTitle, language), this);
         return;
@@ -674,7 +658,7 @@ void MainWindow::openRecent(const QString& path) {
 // Service modes.
 
 void MainWindow::syncServiceButtons() {
-    const ServiceFlags& flags = session_.config.service;
+    const ServiceFlags& flags = session_.config().service;
     hiddenButtons_[static_cast<int>(ServiceMode::CrossBandWrite)]->setVisible(flags.crossBandWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::CalibWrite)]->setVisible(flags.calibWrite);
     hiddenButtons_[static_cast<int>(ServiceMode::FeatureUnlock)]->setVisible(flags.featureUnlock);
@@ -685,17 +669,15 @@ void MainWindow::syncServiceButtons() {
 
 void MainWindow::hiddenButtonClicked(ServiceMode mode) {
     if (!hiddenClicks_[static_cast<int>(mode)].click(clock_())) return;
-    endServiceMode(session_.config, mode);
-    syncServiceButtons();
-    if (mode == ServiceMode::CalibWrite) calibration_->refresh();
-    if (mode == ServiceMode::FeatureUnlock) features_->refresh();
+    session_.edit(Change::of({Part::Service, Part::Calibration}),
+                  [mode](Configuration& config) { endServiceMode(config, mode); });
 }
 
 // ---------------------------------------------------------------------------------------------
 // Events.
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (msgBoxEx(session_.config.languageIndex, msg::kQuitQuestion, this) != msg::kResultOk) {
+    if (msgBoxEx(session_.config().languageIndex, msg::kQuitQuestion, this) != msg::kResultOk) {
         event->ignore();
         return;
     }

@@ -38,6 +38,7 @@ class FeaturesWindow;
 class FmWindow;
 class RadioPort;
 class Session;
+struct Change;
 class TransferController;
 
 class MainWindow : public QMainWindow {
@@ -60,8 +61,8 @@ class MainWindow : public QMainWindow {
     // messages on failure. True when it was loaded.
     bool openFile(const QString& path);
 
-    // ApplyLanguage for config.languageIndex: the caption tables of this window and the About box, every
-    // editor window's captions, then the channel tables' texts.
+    // ApplyLanguage for config.languageIndex: the caption tables of this window, the About box and the
+    // windows this window made (the editor windows follow the document's language themselves).
     void applyLanguage();
 
     // A control of this window's menu, top bar or status bar by its program name; the window for "".
@@ -120,7 +121,7 @@ class MainWindow : public QMainWindow {
     void updateClock();
     void setLanguage(int languageIndex);
     void setTransferCommandsEnabled(bool enabled);
-    void configurationReplaced();
+    void documentChanged(const Change& change);
     void syncServiceButtons();
     void hiddenButtonClicked(ServiceMode mode);
 

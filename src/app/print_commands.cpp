@@ -37,9 +37,9 @@ void PrintCommands::print() {
     auto* preview = new QPrintPreviewDialog(printer_.get(), parent_);
     preview->setObjectName(QStringLiteral("PrintPreview"));
     preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowTitle(qs(kPrintPreviewTitle, session_.config.languageIndex));
+    preview->setWindowTitle(qs(kPrintPreviewTitle, session_.config().languageIndex));
     QObject::connect(preview, &QPrintPreviewDialog::paintRequested, preview, [this](QPrinter* printer) {
-        paintConfiguration(*printer, session_.config, session_.config.languageIndex,
+        paintConfiguration(*printer, session_.config(), session_.config().languageIndex,
                            {QFileInfo(filePath_).fileName(), QDate::currentDate()});
     });
     preview->open();
@@ -58,8 +58,8 @@ bool PrintCommands::exportPdf() {
 }
 
 bool PrintCommands::exportPdfPath(const QString& path) {
-    const int language = session_.config.languageIndex;
-    if (writeConfigurationPdf(path, session_.config, language,
+    const int language = session_.config().languageIndex;
+    if (writeConfigurationPdf(path, session_.config(), language,
                               {QFileInfo(filePath_).fileName(), QDate::currentDate()},
                               defaultPageLayout(QLocale())))
         return true;

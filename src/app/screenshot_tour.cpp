@@ -52,12 +52,14 @@ QStringList sampleBackups(const QString& folder) {
                            "2026-12-06_221734_band0.dat"};
     for (int i = 0; i < 3; ++i) {
         Session s;
-        fillSampleConfiguration(s.config);
-        if (i == 2) {
-            commitName(s.config.channels, 1, "HOME");
-            s.config.features[FeatureList::Combo7] = 0;
-        }
-        if (i == 0) s.config.channels.clearNo(66);
+        s.edit(Change::everything(), [i](Configuration& config) {
+            fillSampleConfiguration(config);
+            if (i == 2) {
+                commitName(config.channels, 1, "HOME");
+                config.features[FeatureList::Combo7] = 0;
+            }
+            if (i == 0) config.channels.clearNo(66);
+        });
         s.encode();
         const BackupResult r = saveBackup(s.imageOut, 0, folder);
         const QString path = QDir(folder).filePath(QLatin1String(names[i]));

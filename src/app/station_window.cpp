@@ -162,14 +162,14 @@ void StationWindow::setDevices(const QStringList& devices) {
 }
 
 void StationWindow::applyLanguage() {
-    applyCaptions(this, stationCaptions(), session_.config.languageIndex);
+    applyCaptions(this, stationCaptions(), session_.config().languageIndex);
     for (Row& row : rows_)
         showRow(row);
     showSummary();
 }
 
 void StationWindow::showRow(Row& row) {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     QString text;
     if (row.notOpened) {
         text = qs(row.refused ? kPortRefused : kPortNotOpened, language);
@@ -192,7 +192,7 @@ void StationWindow::showSummary() {
         programmed += row.programmed;
         failed += row.failed;
     }
-    summary_->setText(qs(fillText(kStationSummary.in(session_.config.languageIndex),
+    summary_->setText(qs(fillText(kStationSummary.in(session_.config().languageIndex),
                                   {std::to_string(programmed), std::to_string(failed)})));
 }
 
@@ -209,7 +209,7 @@ void StationWindow::updateButtons() {
 
 // The image every radio gets: the window's configuration as a Write would send it, or a data file's.
 std::optional<MemoryImage> StationWindow::sourceImage(link::WriteOptions& options) {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     Session source;
     if (fromFile_->isChecked()) {
         const QString path = QDir::fromNativeSeparators(path_->text().trimmed());
@@ -221,11 +221,11 @@ std::optional<MemoryImage> StationWindow::sourceImage(link::WriteOptions& option
         }
     } else {
         emit aboutToStart();
-        source.config = session_.config;
+        source.replaceConfiguration(session_.config());
     }
     source.encode();
     // A radio of another band is refused here: forcing one is a service step for one radio at a time.
-    options = {source.config.band.listIndex, false, session_.config.service.calibWrite};
+    options = {source.config().band.listIndex, false, session_.config().service.calibWrite};
     return source.imageOut;
 }
 

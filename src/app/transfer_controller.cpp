@@ -52,7 +52,7 @@ struct TransferController::Impl {
     std::optional<link::Outcome> outcome;
     std::unique_ptr<ProgressWindow> window;
 
-    int language() const { return session.config.languageIndex; }
+    int language() const { return session.config().languageIndex; }
     // Messages stand over the progress window while it is open.
     QWidget* owner() const { return window && window->isVisible() ? window.get() : parent.data(); }
     void enableLater() {
@@ -146,8 +146,10 @@ void TransferController::start(Kind kind, const QString& path) {
     const Session* written = &d_->session;
     if (kind == Kind::Restore) {
         auto restore = std::make_unique<Session>();
-        restore->config.languageIndex = d_->language();
-        restore->config.service = d_->session.config.service;
+        restore->edit(Change::of({Part::Language, Part::Service}), [this](Configuration& config) {
+            config.languageIndex = d_->language();
+            config.service = d_->session.config().service;
+        });
         const FileResult opened = openRawDataFile(*restore, path);
         if (opened != FileResult::Done) {
             const msg::Message& m = fileResultMessage(opened);
@@ -168,7 +170,7 @@ void TransferController::start(Kind kind, const QString& path) {
             emit decoded();
             // The radio's memory as it came, whatever becomes of the configuration; a failing backup is
             // told once and never fails the read.
-            const BackupResult backup = saveBackup(d_->session.imageIn, d_->session.config.band.listIndex);
+            const BackupResult backup = saveBackup(d_->session.imageIn, d_->session.config().band.listIndex);
             if (!backup.path.isEmpty()) {
                 emit backupSaved(backup.path);
                 return;
@@ -228,7 +230,7 @@ void TransferController::verify(const Session& written) {
         return;
     }
     const WriteCheck check =
-        checkWrite(written.imageOut, readBack.imageIn, written.config.service.calibWrite);
+        checkWrite(written.imageOut, readBack.imageIn, written.config().service.calibWrite);
     if (check.differences.empty()) {
         msgBoxEx(language, msg::kWriteSucceeded, d_->parent);
         d_->enableLater();

@@ -43,7 +43,7 @@ int exportCommand(const QStringList& args, Console& console) {
     Session session;
     const QString in = p.positional(0), out = p.positional(1);
     if (!console.fileDone(openDataFile(session, in), in)) return kExitFailed;
-    const CsvExport csv = exportChannelsCsv(session.config.channels, session.config.band.limits);
+    const CsvExport csv = exportChannelsCsv(session.config().channels, session.config().band.limits);
     for (const CsvNote& note : csv.notes)
         console.err(csvNoteText(note, console.language()));
     if (!writeFileSafely(out, QByteArray::fromStdString(csv.text))) {
@@ -92,8 +92,10 @@ int importCommand(const QStringList& args, Console& console) {
         console.err(console.text(kCsvTooLarge) + csvPath.toStdString());
         return kExitFailed;
     }
-    const CsvImport result = importChannelsCsv(csv->toStdString(), session.config.channels,
-                                               session.config.band, {p.options().isSet(replace)});
+    const CsvImport result = session.edit(Change::channels(1, kChannelCount), [&](Configuration& config) {
+        return importChannelsCsv(csv->toStdString(), config.channels, config.band,
+                                 {p.options().isSet(replace)});
+    });
     const int language = console.language();
     // In the order of the file's lines, whatever their kind.
     std::vector<CsvNote> notes = result.refused;

@@ -373,7 +373,7 @@ int fleetWrite(const QStringList& given, const Session& session, bool verify, Co
     Interruption interruption;
     StationOptions options;
     options.verify = verify;
-    const Configuration& c = session.config;
+    const Configuration& c = session.config();
     options.write = {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite};
     FleetRun run(console, *devices, session.imageOut, options);
     const bool whole = run.run(interruption, {});
@@ -410,7 +410,7 @@ int fleetRead(const QStringList& given, const QString& dir, bool raw, bool backu
             // The radio's memory as it came, before anything else can fail; a failing backup never fails the
             // read.
             if (backup) {
-                const BackupResult kept = saveBackup(session.imageIn, session.config.band.listIndex);
+                const BackupResult kept = saveBackup(session.imageIn, session.config().band.listIndex);
                 const std::string prefix = port.device.toStdString() + ": ";
                 if (kept.path.isEmpty())
                     run.view().err(prefix +
@@ -484,8 +484,10 @@ int stationCommand(const QStringList& args, Console& console) {
     const bool asItIs = p.options().isSet(raw);
     if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
         return kExitFailed;
-    session.config.service.calibWrite = p.options().isSet(calibration);
-    session.config.service.crossBandWrite = p.options().isSet(forceBand);
+    session.edit(Change::of({Part::Service}), [&](Configuration& config) {
+        config.service.calibWrite = p.options().isSet(calibration);
+        config.service.crossBandWrite = p.options().isSet(forceBand);
+    });
     if (!asItIs) session.encode();
     const auto devices = expandPorts(given, console);
     if (!devices) return kExitFailed;
@@ -504,7 +506,7 @@ int stationCommand(const QStringList& args, Console& console) {
     StationOptions options;
     options.station = true;
     options.verify = p.options().isSet(verify);
-    const Configuration& c = session.config;
+    const Configuration& c = session.config();
     options.write = {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite};
     FleetRun run(console, *devices, session.imageOut, options);
     console.out(fillText(console.text(kStationWaiting), {std::to_string(devices->size())}));

@@ -32,7 +32,7 @@ int printCommand(const QStringList& args, Console& console) {
     Session session;
     if (!console.fileDone(openDataFile(session, in), in)) return kExitFailed;
     const PrintHeading heading{QFileInfo(in).fileName(), QDate::currentDate()};
-    if (!writeConfigurationPdf(out, session.config, console.language(), heading,
+    if (!writeConfigurationPdf(out, session.config(), console.language(), heading,
                                defaultPageLayout(QLocale::system()))) {
         console.message(msg::kFileSaveFailed, out);
         return kExitFailed;

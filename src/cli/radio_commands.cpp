@@ -93,7 +93,7 @@ int verifyWrite(const Session& written, RadioPort& port, Console& console, Inter
     const auto outcome = runTransfer(readBack, port, console, interruption, {false, false, true, false});
     if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
     if (outcome != link::Outcome::Succeeded) return kExitFailed;
-    const bool calibWrite = written.config.service.calibWrite;
+    const bool calibWrite = written.config().service.calibWrite;
     const WriteCheck check = checkWrite(written.imageOut, readBack.imageIn, calibWrite);
     for (const BlockDifference& d : check.differences)
         console.err(fillText(console.text(kBlockDiffers),
@@ -149,7 +149,7 @@ int readCommand(const QStringList& args, Console& console) {
     if (outcome != link::Outcome::Succeeded) return kExitFailed;
     // The radio's memory as it came, before anything else can fail; a failing backup never fails the read.
     if (!p.options().isSet(noBackup)) {
-        const BackupResult backup = saveBackup(session.imageIn, session.config.band.listIndex);
+        const BackupResult backup = saveBackup(session.imageIn, session.config().band.listIndex);
         if (backup.path.isEmpty())
             console.err(fillText(console.text(backup_text::kFailed), {backup.error.toStdString()}));
         else
@@ -192,8 +192,10 @@ int writeCommand(const QStringList& args, Console& console) {
     const bool asItIs = p.options().isSet(raw);
     if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
         return kExitFailed;
-    session.config.service.calibWrite = p.options().isSet(calibration);
-    session.config.service.crossBandWrite = p.options().isSet(forceBand);
+    session.edit(Change::of({Part::Service}), [&](Configuration& config) {
+        config.service.calibWrite = p.options().isSet(calibration);
+        config.service.crossBandWrite = p.options().isSet(forceBand);
+    });
     if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports)) {
         if (!asItIs) session.encode();
         return fleetWrite(ports, session, p.options().isSet(verify), console);

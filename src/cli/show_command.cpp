@@ -78,7 +78,7 @@ Rows tableRows(const CaptionedTable& table) {
 }
 
 void printTables(const Session& session, const Console& console) {
-    const ConfigDescription d = describeConfiguration(session.config, console.language());
+    const ConfigDescription d = describeConfiguration(session.config(), console.language());
     console.out(d.band.caption + " " + d.band.value);
     heading(console, d.channels.title);
     printTable(console, tableRows(d.channels), "  ");
@@ -139,7 +139,7 @@ std::string fmListText(int position, std::span<const std::string_view> items) {
 }
 
 QJsonDocument json(const Session& session) {
-    const Configuration& config = session.config;
+    const Configuration& config = session.config();
     const ConfigDescription d = describeConfiguration(config, kEnglish);
     QJsonObject root;
     root.insert(QStringLiteral("band"), qs(d.band.value));
@@ -227,7 +227,8 @@ int diffCommand(const QStringList& args, Console& console) {
 
     const bool json = p.options().isSet(asJson);
     const int language = json ? kEnglish : console.language();
-    const std::vector<CaptionedDifference> differences = compareConfigurations(a.config, b.config, language);
+    const std::vector<CaptionedDifference> differences =
+        compareConfigurations(a.config(), b.config(), language);
     if (json) {
         QJsonArray list;
         for (const CaptionedDifference& d : differences) {

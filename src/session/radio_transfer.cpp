@@ -12,7 +12,7 @@ link::Actions RadioTransfer::startRead() {
 }
 
 link::Actions RadioTransfer::startWrite(WriteImage image) {
-    const Configuration& c = session_.config;
+    const Configuration& c = session_.config();
     // A backup goes out as it is; the encode's calibration values are asked about when nobody read or chose
     // them.
     const bool confirmCalibration = image == WriteImage::Encoded && !c.calib.known;

@@ -4,29 +4,53 @@
 
 namespace zrt {
 
-Session::Session() : config(startConfiguration()) {}
+Session::Session() : document_(startConfiguration()) {}
 
-void Session::decode() { decodeImage(imageIn, config); }
+void Session::decode() {
+    document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn, config); });
+}
 
-void Session::encode() { encodeImage(config, imageOut); }
+void Session::encode() {
+    encodeImage(config(), imageOut);
+}
 
 bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
-    config.band.listIndex = index;
-    setBand(config, index);
     bool cleared = false;
-    if (index != config.band.current && confirm && confirm()) {
+    document_.editAndTell([&](Configuration& config) {
+        config.band.listIndex = index;
         setBand(config, index);
-        config.channels.clearGrid();
-        cleared = true;
-    }
-    config.band.current = index;
+        if (index != config.band.current && confirm && confirm()) {
+            setBand(config, index);
+            config.channels.clearGrid();
+            cleared = true;
+        }
+        config.band.current = index;
+        return cleared ? Change::of({Part::Band, Part::Vfos, Part::Channels})
+                       : Change::of({Part::Band, Part::Vfos});
+    });
     return cleared;
 }
 
 void Session::newConfiguration() {
-    config.channels.clearGrid();
-    dtmfStartForm(config.dtmf);
-    featuresStartForm(config.features);
+    // New stands for a new document: every window shows it afresh (and drops what an open editor held),
+    // although only the channels, DTMF and the features are reset.
+    document_.edit(Change::everything(), [](Configuration& config) {
+        config.channels.clearGrid();
+        dtmfStartForm(config.dtmf);
+        featuresStartForm(config.features);
+    });
+}
+
+void Session::replaceConfiguration(const Configuration& replacement) {
+    Change change = Change::everything();
+    if (replacement.languageIndex != config().languageIndex)
+        change.parts |= static_cast<std::uint16_t>(Part::Language);
+    document_.edit(change, [&](Configuration& config) { config = replacement; });
+}
+
+void Session::setLanguage(int languageIndex) {
+    document_.edit(Change::of({Part::Language}),
+                   [languageIndex](Configuration& config) { config.languageIndex = languageIndex; });
 }
 
 }  // namespace zrt

@@ -1,23 +1,34 @@
-// The front object: owns the configuration, both memory images and the band state. The main window and the
-// command line drive it and never reach around it.
+// The front object: owns the document (the configuration and its observers), both memory images and the
+// band state. The main window and the command line drive it and never reach around it: they read the
+// configuration through config() and change it only through edit() and the operations below.
 #pragma once
 
 #include <functional>
 
 #include "config/configuration.h"
 #include "image/memory_image.h"
+#include "session/document.h"
 
 namespace zrt {
 
 class Session {
-public:
+  public:
     Session();
 
-    Configuration config;
+    const Configuration& config() const { return document_.config(); }
+    Document& document() { return document_; }
+
+    // The one write path (see Document::edit): apply() changes the configuration, then the observers hear
+    // the change.
+    template <class Apply>
+    auto edit(const Change& change, Apply&& apply) {
+        return document_.edit(change, std::forward<Apply>(apply));
+    }
+
     MemoryImage imageIn;   // what a read or an opened file delivered
     MemoryImage imageOut;  // what the last encode built
 
-    void decode();  // DecodeImage
+    void decode();  // DecodeImage: every part changes
     void encode();  // EncodeImage
 
     // The band list's click: applies the band's limits and VFO defaults, and when the position differs from
@@ -27,6 +38,15 @@ public:
 
     // New after its question was answered OK: the channel, DTMF and optional-features resets.
     void newConfiguration();
+
+    // A whole configuration in place of this one (another session's, a copy made for a while).
+    void replaceConfiguration(const Configuration& config);
+
+    // LanguageIndex; every window's texts follow.
+    void setLanguage(int languageIndex);
+
+  private:
+    Document document_;
 };
 
 }  // namespace zrt

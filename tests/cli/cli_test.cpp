@@ -106,31 +106,38 @@ Bytes dataFileOf(const Bytes& image) {
 Bytes knownDataFile(int bandIndex = 0) {
     Session s;
     s.chooseBand(bandIndex, [] { return true; });
-    ChannelStore& ch = s.config.channels;
-    const BandState& b = s.config.band;
-    commitFrequency(ch, b, 1, kRxColumn, "145.12");
-    commitFrequency(ch, b, 1, kTxColumn, "145.72");
-    commitListChoice(ch, 1, 4, toneListIndex("88.5"), "88.5");
-    commitListChoice(ch, 1, 5, 0, {});
-    commitName(ch, 1, "RPT1");
-    commitFrequency(ch, b, 65, kRxColumn, "435.5");
-    commitListChoice(ch, 65, 3, toneListIndex("D023I"), "D023I");
-    commitListChoice(ch, 65, 4, toneListIndex("D023I"), "D023I");
-    commitListChoice(ch, 65, 7, 0, {});
-    commitName(ch, 65, "UHF");
-    s.config.features[FeatureList::Combo7] = 0;  // beep off
-    s.config.features[FeatureList::Combo19] = 3;
-    s.config.features.text31 = "HELLO";
-    s.config.features.text20 = "146.52000";
-    s.config.features[FeatureList::Combo23] = toneListIndex("100.0");
-    s.config.fm.channelFreq[0] = s.config.fmWindow.cells[0] = "88.10";
-    s.config.fm.channelFreq[24] = s.config.fmWindow.cells[24] = "107.90";
-    s.config.fm.currentChannel = 3;
-    s.config.fm.displayMode = 1;
-    s.config.fm.step = 2;
-    s.config.fm.vfoFreq = "99.50";
+    s.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
+        ChannelStore& ch = c.channels;
+        const BandState& b = c.band;
+        commitFrequency(ch, b, 1, kRxColumn, "145.12");
+        commitFrequency(ch, b, 1, kTxColumn, "145.72");
+        commitListChoice(ch, 1, 4, toneListIndex("88.5"), "88.5");
+        commitListChoice(ch, 1, 5, 0, {});
+        commitName(ch, 1, "RPT1");
+        commitFrequency(ch, b, 65, kRxColumn, "435.5");
+        commitListChoice(ch, 65, 3, toneListIndex("D023I"), "D023I");
+        commitListChoice(ch, 65, 4, toneListIndex("D023I"), "D023I");
+        commitListChoice(ch, 65, 7, 0, {});
+        commitName(ch, 65, "UHF");
+    });
+    s.edit(Change::everything(),
+           [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 0; });  // beep off
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Combo19] = 3; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.text31 = "HELLO"; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "146.52000"; });
+    s.edit(Change::everything(),
+           [&](Configuration& c_) { c_.features[FeatureList::Combo23] = toneListIndex("100.0"); });
+    s.edit(Change::everything(),
+           [&](Configuration& c_) { c_.fm.channelFreq[0] = c_.fmWindow.cells[0] = "88.10"; });
+    s.edit(Change::everything(),
+           [&](Configuration& c_) { c_.fm.channelFreq[24] = c_.fmWindow.cells[24] = "107.90"; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.currentChannel = 3; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.displayMode = 1; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.step = 2; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.vfoFreq = "99.50"; });
     for (int i = 0; i < kCalibValues; ++i)
-        s.config.calib.values[static_cast<std::size_t>(i)] = 100 + i;
+        s.edit(Change::everything(),
+               [&](Configuration& c_) { c_.calib.values[static_cast<std::size_t>(i)] = 100 + i; });
     s.encode();
     return datafile::serialize(s.imageOut);
 }
@@ -325,8 +332,9 @@ TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
     Session s;
     ASSERT_TRUE(datafile::load(known, s.imageIn));
     s.decode();
-    commitName(s.config.channels, 65, "DX");
-    s.config.features[FeatureList::Combo7] = 1;  // beep on
+    s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 65, "DX"); });
+    s.edit(Change::everything(),
+           [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 1; });  // beep on
     s.encode();
     writeBytes(path("b.dat"), datafile::serialize(s.imageOut));
 
@@ -380,8 +388,8 @@ TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
     back.decode();
     for (int n = 1; n <= kChannelCount; ++n)
         for (int c = 1; c < kTableColumns; ++c)
-            ASSERT_EQ(channelCellText(back.config.channels, n, c, kEnglish),
-                      channelCellText(original.config.channels, n, c, kEnglish))
+            ASSERT_EQ(channelCellText(back.config().channels, n, c, kEnglish),
+                      channelCellText(original.config().channels, n, c, kEnglish))
                 << n << " " << c;
 }
 
@@ -414,10 +422,10 @@ TEST_F(Cli, ImportNamesEveryRefusedLineAndWritesNothingUnlessTold) {
     Session s;
     ASSERT_TRUE(datafile::load(readBytes(path("out.dat")), s.imageIn));
     s.decode();
-    EXPECT_EQ(s.config.channels.name[1], "CLUB");
-    EXPECT_TRUE(s.config.channels.isEmpty(3));
-    EXPECT_EQ(s.config.channels.name[4], "SEVEN7");
-    EXPECT_EQ(s.config.channels.name[0], "RPT1");  // not listed: kept
+    EXPECT_EQ(s.config().channels.name[1], "CLUB");
+    EXPECT_TRUE(s.config().channels.isEmpty(3));
+    EXPECT_EQ(s.config().channels.name[4], "SEVEN7");
+    EXPECT_EQ(s.config().channels.name[0], "RPT1");  // not listed: kept
 
     writeText(path("other.csv"), "Channel,Frequency\n1,145.5\n");
     const CliRun other = cli({"import", path("other.csv"), path("known.dat"), "-o", path("x.dat")});
@@ -444,8 +452,12 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
     Session s;
     for (int n = 1; n <= kChannelCount; ++n) {
         const double mhz = n <= 64 ? 144.0 + 0.025 * n : 430.0 + 0.025 * n;
-        commitFrequency(s.config.channels, s.config.band, n, kRxColumn, std::to_string(mhz));
-        commitName(s.config.channels, n, "N" + std::to_string(1000 + n).substr(1));
+        s.edit(Change::everything(), [&](Configuration& c_) {
+            commitFrequency(c_.channels, c_.band, n, kRxColumn, std::to_string(mhz));
+        });
+        s.edit(Change::everything(), [&](Configuration& c_) {
+            commitName(c_.channels, n, "N" + std::to_string(1000 + n).substr(1));
+        });
     }
     s.encode();
     writeBytes(path("full.dat"), datafile::serialize(s.imageOut));
@@ -488,8 +500,8 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
 
         // Every channel on exactly one page, under the column headings of that page.
         for (int n = 1; n <= kChannelCount; ++n) {
-            const QString rx = qs(s.config.channels.freq[0][static_cast<std::size_t>(n - 1)]);
-            const QString name = qs(s.config.channels.name[static_cast<std::size_t>(n - 1)]);
+            const QString rx = qs(s.config().channels.freq[0][static_cast<std::size_t>(n - 1)]);
+            const QString name = qs(s.config().channels.name[static_cast<std::size_t>(n - 1)]);
             QList<int> on;
             for (int k = 0; k < pages.size(); ++k)
                 if (pages[k].contains(rx) && pages[k].contains(name)) on << k;

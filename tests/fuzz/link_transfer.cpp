@@ -134,7 +134,7 @@ class Run {
         write_ = settings & 0x01;
         raw_ = settings & 0x20;
         radioBand_ = static_cast<std::uint8_t>(settings >> 6);
-        Configuration& c = session_.config;
+        Configuration& c = session_.config();
         c.band.listIndex = (settings >> 1) & 0x03;
         c.service.crossBandWrite = settings & 0x08;
         c.service.calibWrite = settings & 0x10;
@@ -154,7 +154,7 @@ class Run {
             MemoryImage expected = imageOutBefore_;
             encodeImage(configAtStart_, expected);
             ZRT_FUZZ_CHECK(session_.imageOut == expected);
-            writeFrames_ = expectedWriteFrames(session_.imageOut, session_.config.service.calibWrite);
+            writeFrames_ = expectedWriteFrames(session_.imageOut, session_.config().service.calibWrite);
         } else {
             process(transfer_.startRead());
         }
@@ -247,7 +247,7 @@ class Run {
             } else if (auto* progress = std::get_if<link::SetProgress>(&a)) {
                 ZRT_FUZZ_CHECK(progress->value >= 1 && progress->value <= 196);
             } else if (std::holds_alternative<link::AskForceQuestion>(a)) {
-                ZRT_FUZZ_CHECK(write_ && session_.config.service.crossBandWrite && !asked_);
+                ZRT_FUZZ_CHECK(write_ && session_.config().service.crossBandWrite && !asked_);
                 ask = asked_ = true;
             } else if (std::holds_alternative<link::DecodeImageIn>(a)) {
                 decoded_ = true;
@@ -340,7 +340,7 @@ class Run {
         ZRT_FUZZ_CHECK(decoded_ == (succeeded && !write_));
         if (write_) {
             ZRT_FUZZ_CHECK(session_.imageIn == imageInBefore_);
-            ZRT_FUZZ_CHECK(encoded(session_.config) == configBefore_);
+            ZRT_FUZZ_CHECK(encoded(session_.config()) == configBefore_);
             if (succeeded) ZRT_FUZZ_CHECK(writeNext_ == writeFrames_.size());
             return;
         }
@@ -348,7 +348,7 @@ class Run {
         // Only bytes of accepted data blocks reach ImageIn, each at the address of its request.
         ZRT_FUZZ_CHECK(session_.imageIn == expectedImageIn_);
         if (!succeeded) {
-            ZRT_FUZZ_CHECK(encoded(session_.config) == configBefore_);
+            ZRT_FUZZ_CHECK(encoded(session_.config()) == configBefore_);
             return;
         }
         ZRT_FUZZ_CHECK(requests_ == kBlocks);
@@ -358,7 +358,7 @@ class Run {
                 ZRT_FUZZ_CHECK(n > 0);
         Configuration redo = configAtStart_;
         decodeImage(expectedImageIn_, redo);
-        ZRT_FUZZ_CHECK(encoded(redo) == encoded(session_.config));
+        ZRT_FUZZ_CHECK(encoded(redo) == encoded(session_.config()));
     }
 
     Input& input_;

@@ -155,8 +155,8 @@ class RememberedStart : public ::testing::Test {
                 qobject_cast<QComboBox*>(window->control("Combo1"))->currentText(),
                 qobject_cast<QLabel*>(window->control("StatusBar1.Port"))->text(),
                 asked.empty() ? QString() : asked.front().prompt,
-                QString::number(session->config.band.current),
-                QString::number(session->config.languageIndex),
+                QString::number(session->config().band.current),
+                QString::number(session->config().languageIndex),
                 window->verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
     }
 
@@ -190,7 +190,7 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     ASSERT_TRUE(window->close());
 
     start(&settings);
-    EXPECT_EQ(session->config.languageIndex, kChinese);
+    EXPECT_EQ(session->config().languageIndex, kChinese);
     EXPECT_EQ(window->windowTitle(), "ZR-T410 对讲机编程软件");
     ASSERT_FALSE(asked.empty());
     EXPECT_TRUE(asked.front().prompt.startsWith("串行端口3")) << asked.front().prompt.toStdString();

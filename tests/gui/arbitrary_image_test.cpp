@@ -41,16 +41,16 @@ TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
         // Arbitrary bytes, erased memory, or arbitrary bytes over a mostly erased image.
         for (auto& b : session.imageIn.bytes())
             b = i % 3 == 1 || (i % 3 == 2 && rng() % 4 != 0) ? 0xFF : static_cast<std::uint8_t>(rng());
-        session.config.languageIndex = i % 2 == 0 ? kEnglish : kChinese;
+        session.setLanguage(i % 2 == 0 ? kEnglish : kChinese);
         window.applyLanguage();
         session.decode();
-        const MemoryImage decoded = encoded(session.config);
+        const MemoryImage decoded = encoded(session.config());
 
         emit window.transfer().decoded();  // as at the end of a read: every window redraws
-        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
-        session.config.languageIndex = 1 - session.config.languageIndex;
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config())), "none");
+        session.setLanguage(1 - session.config().languageIndex);
         window.applyLanguage();
-        ASSERT_EQ(firstDifference(decoded, encoded(session.config)), "none");
+        ASSERT_EQ(firstDifference(decoded, encoded(session.config())), "none");
     }
     setMsgBoxResponder({});
 }
@@ -67,8 +67,8 @@ TEST(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
         std::copy(chars.begin(), chars.end(), session.imageIn.bytes().begin() + addr::kDisplayChars);
         session.decode();
         emit window.transfer().decoded();
-        EXPECT_EQ(session.config.features.text31, chars);
-        const MemoryImage out = encoded(session.config);
+        EXPECT_EQ(session.config().features.text31, chars);
+        const MemoryImage out = encoded(session.config());
         EXPECT_EQ(std::string(out.bytes().begin() + addr::kDisplayChars,
                               out.bytes().begin() + addr::kDisplayChars + addr::kDisplayCharsSize),
                   chars);

@@ -25,8 +25,10 @@ namespace {
 MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
     Session s;
     for (const auto& [n, name] : named) {
-        commitFrequency(s.config.channels, s.config.band, n, 1, n <= 64 ? "145.5" : "435.5");
-        commitName(s.config.channels, n, name);
+        s.edit(Change::everything(), [&](Configuration& c_) {
+            commitFrequency(c_.channels, c_.band, n, 1, n <= 64 ? "145.5" : "435.5");
+        });
+        s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, n, name); });
     }
     s.encode();
     return s.imageOut;
@@ -109,8 +111,9 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     ASSERT_TRUE(dir.isValid());
     Session session;
     MainWindow main(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
-    commitFrequency(session.config.channels, session.config.band, 1, 1, "145.5");
-    commitName(session.config.channels, 1, "CALL");
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { commitFrequency(c_.channels, c_.band, 1, 1, "145.5"); });
+    session.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "CALL"); });
     const QString path = dir.filePath(QStringLiteral("other.dat"));
     ASSERT_EQ(saveDataFile(session, path), FileResult::Done);
 
@@ -119,8 +122,9 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->differenceCount(), 0);
 
-    commitName(session.config.channels, 1, "HOME");
-    session.config.features[FeatureList::Combo7] = 0;  // beep off
+    session.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "HOME"); });
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 0; });  // beep off
     ASSERT_TRUE(main.compareWithPath(path));
     const auto* grid = compare->findChild<QTableWidget*>(QStringLiteral("GridCompare"));
     ASSERT_EQ(compare->differenceCount(), 2);
@@ -134,7 +138,7 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     EXPECT_EQ(row(1), (QStringList{"Optional Features", "Beep", "Off", "On"}));
     EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "other.dat");
 
-    session.config.languageIndex = kChinese;
+    session.setLanguage(kChinese);
     main.applyLanguage();
     EXPECT_EQ(row(1), (QStringList{"可选功能", "提示音", "关", "开"}));
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "当前配置");

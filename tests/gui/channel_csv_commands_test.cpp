@@ -25,8 +25,10 @@ class ChannelCsvCommandsTest : public ::testing::Test {
             shown_.push_back(r);
             return answer_;
         });
-        commitFrequency(session_.config.channels, session_.config.band, 1, kRxColumn, "146.0");
-        commitName(session_.config.channels, 1, "KEEP");
+        session_.edit(Change::everything(), [&](Configuration& c_) {
+            commitFrequency(c_.channels, c_.band, 1, kRxColumn, "146.0");
+        });
+        session_.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "KEEP"); });
     }
     void TearDown() override { setMsgBoxResponder({}); }
 
@@ -52,7 +54,7 @@ const QByteArray kPartlyBad =
 
 TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
     const QString file = write("list.csv", kPartlyBad);
-    const ChannelStore before = session_.config.channels;
+    const ChannelStore before = session_.config().channels;
     answer_ = msg::kResultCancel;
     EXPECT_FALSE(commands_.importPath(file));
     ASSERT_EQ(shown_.size(), 1u);
@@ -62,35 +64,35 @@ TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
               "1 channels imported, 0 emptied, 1 rows refused.\n"
               "Line 3: Frequency 180 MHz: Beyond the scope of frequency band\n\n"
               "Import the other rows?");
-    EXPECT_EQ(session_.config.channels.name, before.name);
-    EXPECT_EQ(session_.config.channels.freq, before.freq);
+    EXPECT_EQ(session_.config().channels.name, before.name);
+    EXPECT_EQ(session_.config().channels.freq, before.freq);
 
     answer_ = msg::kResultOk;
     EXPECT_TRUE(commands_.importPath(file));
-    EXPECT_EQ(session_.config.channels.name[0], "ONE");
-    EXPECT_EQ(session_.config.channels.freq[0][0], "145.50000");
-    EXPECT_TRUE(session_.config.channels.isEmpty(2));
+    EXPECT_EQ(session_.config().channels.name[0], "ONE");
+    EXPECT_EQ(session_.config().channels.freq[0][0], "145.50000");
+    EXPECT_TRUE(session_.config().channels.isEmpty(2));
 }
 
 TEST_F(ChannelCsvCommandsTest, AGoodListIsImportedWithASummaryInTheLanguage) {
-    session_.config.languageIndex = kChinese;
+    session_.setLanguage(kChinese);
     EXPECT_TRUE(commands_.importPath(write("good.csv", "Location,Frequency\n2,145.55\n")));
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].style, msg::kStyleOk);
     EXPECT_EQ(shown_[0].prompt, QString::fromUtf8("已导入 1 个信道，清空 0 个，拒绝 0 行。"));
-    EXPECT_EQ(session_.config.channels.freq[0][1], "145.55000");
-    EXPECT_EQ(session_.config.channels.name[0], "KEEP");  // not listed, kept
+    EXPECT_EQ(session_.config().channels.freq[0][1], "145.55000");
+    EXPECT_EQ(session_.config().channels.name[0], "KEEP");  // not listed, kept
 }
 
 TEST_F(ChannelCsvCommandsTest, OtherFilesChangeNothing) {
-    const ChannelStore before = session_.config.channels;
+    const ChannelStore before = session_.config().channels;
     EXPECT_FALSE(commands_.importPath(write("data.csv", "QMV274 and more")));
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].style, msg::kStyleCritical);
     EXPECT_EQ(shown_[0].prompt, "The file is not a channel list: its first line must start with Location,");
     EXPECT_FALSE(commands_.importPath(dir_.filePath("missing.csv")));
     EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be opened: "));
-    EXPECT_EQ(session_.config.channels.freq, before.freq);
+    EXPECT_EQ(session_.config().channels.freq, before.freq);
 }
 
 TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete) {
@@ -100,9 +102,11 @@ TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().toStdString(),
-              exportChannelsCsv(session_.config.channels, session_.config.band.limits).text);
+              exportChannelsCsv(session_.config().channels, session_.config().band.limits).text);
 
-    session_.config.channels.freq[0][5] = "1A5.00000";  // what a damaged image may hold
+    session_.edit(Change::everything(), [&](Configuration& c_) {
+        c_.channels.freq[0][5] = "1A5.00000";
+    });  // what a damaged image may hold
     EXPECT_TRUE(commands_.exportPath(file));
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(shown_[0].prompt.contains("Channel 6: Receive frequency 1A5.00000 is not a frequency"));
@@ -126,7 +130,7 @@ TEST(ChannelCsvMenu, ImportAndExportFollowSaveInBothLanguages) {
         auto* exportAction = qobject_cast<QAction*>(window.control("MNExport"));
         EXPECT_EQ(import->text(), QString::fromUtf8("Import Channels…"));
         EXPECT_EQ(exportAction->text(), QString::fromUtf8("Export Channels…"));
-        session.config.languageIndex = kChinese;
+        session.setLanguage(kChinese);
         window.applyLanguage();
         EXPECT_EQ(import->text(), QString::fromUtf8("导入信道…"));
         EXPECT_EQ(exportAction->text(), QString::fromUtf8("导出信道…"));

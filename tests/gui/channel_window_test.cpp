@@ -118,7 +118,7 @@ TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
                              "On",        "Wide",      "",    "Off", ""};
     for (int c = 1; c <= 11; ++c)
         EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << "column " << c;
-    const ChannelStore& s = session.config.channels;
+    const ChannelStore& s = session.config().channels;
     EXPECT_EQ(s.freq[1][0], "145.12000");
     EXPECT_EQ(s.listIndex[5][0], 1);
 
@@ -165,7 +165,7 @@ TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
         ASSERT_EQ(messages.size(), 1) << typed;
         EXPECT_EQ(messages[0], "Beyond the scope of frequency band");
         EXPECT_EQ(cell(kGroupA, 3, 1), "");
-        EXPECT_TRUE(session.config.channels.isEmpty(3));
+        EXPECT_TRUE(session.config().channels.isEmpty(3));
         EXPECT_FALSE(text1()->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
     }
@@ -177,7 +177,7 @@ TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
 
 TEST_F(ChannelWindowTest, EmptyingFrequencies) {
     enterFrequency(kGroupA, 4, 1, "145");
-    session.config.channels.name[3] = "NAME";
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[3] = "NAME"; });
     window->refresh();
     // Emptying the transmit frequency changes nothing.
     clickCell(kGroupA, 4, 2);
@@ -192,8 +192,8 @@ TEST_F(ChannelWindowTest, EmptyingFrequencies) {
     for (int c = 1; c <= 11; ++c)
         EXPECT_EQ(cell(kGroupA, 4, c), "") << c;
     EXPECT_EQ(cell(kGroupA, 4, 0), "A4");
-    EXPECT_TRUE(session.config.channels.isEmpty(4));
-    EXPECT_EQ(session.config.channels.name[3], "");
+    EXPECT_TRUE(session.config().channels.isEmpty(4));
+    EXPECT_EQ(session.config().channels.name[3], "");
 }
 
 TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
@@ -207,16 +207,16 @@ TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
     EXPECT_EQ(text2()->text(), "AB-1XY");  // a seventh character is refused
     QTest::keyClick(text2(), Qt::Key_Return);
     EXPECT_EQ(cell(kGroupA, 6, 11), "AB-1XY");
-    EXPECT_EQ(session.config.channels.name[5], "AB-1XY");
+    EXPECT_EQ(session.config().channels.name[5], "AB-1XY");
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
 
     // A longer name from an image stays whole in the editor and through its commit.
-    session.config.channels.name[5] = "ABCDEFGH";
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[5] = "ABCDEFGH"; });
     window->refresh();
     clickCell(kGroupA, 6, 11);
     EXPECT_EQ(text2()->text(), "ABCDEFGH");
     QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(session.config.channels.name[5], "ABCDEFGH");
+    EXPECT_EQ(session.config().channels.name[5], "ABCDEFGH");
 }
 
 TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
@@ -224,19 +224,19 @@ TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
     EXPECT_TRUE(grid(kGroupB)->isVisible());
     EXPECT_FALSE(grid(kGroupA)->isVisible());
     enterFrequency(kGroupB, 1, 1, "435.5");
-    EXPECT_EQ(session.config.channels.freq[0][64], "435.50000");
-    EXPECT_TRUE(session.config.channels.isEmpty(1));
+    EXPECT_EQ(session.config().channels.freq[0][64], "435.50000");
+    EXPECT_TRUE(session.config().channels.isEmpty(1));
 
     chooseItem(kGroupB, 1, 5, list("Combo5_5"), 0);
     EXPECT_EQ(cell(kGroupB, 1, 5), "Low");
-    EXPECT_EQ(session.config.channels.listIndex[2][64], 0);
+    EXPECT_EQ(session.config().channels.listIndex[2][64], 0);
     EXPECT_FALSE(list("Combo5_5")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     chooseItem(kGroupB, 1, 4, list("Combo1"), 1);
     EXPECT_EQ(cell(kGroupB, 1, 4), "67.0");
-    EXPECT_EQ(session.config.channels.listIndex[1][64], 1);
-    EXPECT_EQ(session.config.channels.itemText[1][64], "67.0");
+    EXPECT_EQ(session.config().channels.listIndex[1][64], 1);
+    EXPECT_EQ(session.config().channels.itemText[1][64], "67.0");
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     // A list that loses the focus without a choice commits nothing.
@@ -302,7 +302,7 @@ TEST_F(ChannelWindowTest, LanguageSwitchRewritesCaptionsListsAndCells) {
     enterFrequency(kGroupA, 1, 1, "145");
     chooseItem(kGroupA, 1, 3, list("Combo1"), 2);  // 69.3 stays 69.3
     for (int language : {kChinese, kEnglish}) {
-        session.config.languageIndex = language;
+        session.setLanguage(language);
         window->applyLanguage();
         window->refresh();
         for (const Caption& c : channelWindowCaptions()) {
@@ -332,9 +332,9 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     QTest::keyClicks(text1(), "146.52");
     window->commitFrequencyEditor();
     EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(session.config.channels.freq[0][6], "146.52000");
+    EXPECT_EQ(session.config().channels.freq[0][6], "146.52000");
     window->commitFrequencyEditor();  // nothing open: nothing happens
-    EXPECT_EQ(session.config.channels.freq[0][6], "146.52000");
+    EXPECT_EQ(session.config().channels.freq[0][6], "146.52000");
 
     // Closing only hides the window; the table keeps its rows.
     EXPECT_FALSE(window->close());
@@ -344,7 +344,7 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     // New empties the store and the rows.
     window->startForm();
     EXPECT_EQ(cell(kGroupA, 7, 1), "");
-    EXPECT_TRUE(session.config.channels.isEmpty(7));
+    EXPECT_TRUE(session.config().channels.isEmpty(7));
 }
 
 // The row labels are a fixed column: a narrow window scrolled sideways keeps them in view, and a click on

@@ -48,17 +48,17 @@ TEST(DtmfWindow, FieldsFollowTheConfigurationAndLimitOnlyTyping) {
     DtmfWindow window(session);
     auto* text2 = window.findChild<QLineEdit*>("Text2");
     typeKeys(text2, "12");
-    EXPECT_EQ(session.config.dtmf.aniStart, "12");
+    EXPECT_EQ(session.config().dtmf.aniStart, "12");
 
     // What the program puts into a box is never cut to the typing limit.
-    session.config.dtmf.aniStart = "12345678901234567890";
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.dtmf.aniStart = "12345678901234567890"; });
     window.refresh();
     EXPECT_EQ(text2->text(), "12345678901234567890");
     typeKeys(text2, "5");
     EXPECT_EQ(text2->text(), "12345678901234567890");
     QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
     QApplication::sendEvent(text2, &backspace);
-    EXPECT_EQ(session.config.dtmf.aniStart, "1234567890123456789");
+    EXPECT_EQ(session.config().dtmf.aniStart, "1234567890123456789");
 
     // New resets the fields.
     session.newConfiguration();
@@ -78,7 +78,7 @@ TEST(DtmfWindow, PasteGoesThroughTheFilterAndTheLimit) {
     QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
     QApplication::sendEvent(text4, &paste);
     EXPECT_EQ(text4->text(), "12AB#*9999999999");
-    EXPECT_EQ(session.config.dtmf.aniEnd, "12AB#*9999999999");
+    EXPECT_EQ(session.config().dtmf.aniEnd, "12AB#*9999999999");
 }
 
 // Nothing here reaches the radio or a file; the window says so where the user types, in both languages.
@@ -91,7 +91,7 @@ TEST(DtmfWindow, SaysThatItsSettingsGoNowhere) {
     for (const auto& [language, text] :
          {std::pair{kEnglish, "These settings are not written to the radio and not saved in data files."},
           {kChinese, "这些设置不会写入对讲机，也不会保存到数据文件中。"}}) {
-        session.config.languageIndex = language;
+        session.setLanguage(language);
         window.applyLanguage();
         EXPECT_EQ(note->text().toStdString(), text);
     }
@@ -113,27 +113,27 @@ TEST(DtmfWindow, LanguageSwitchKeepsTheChoices) {
     auto* combo17 = window.findChild<QComboBox*>("Combo17");
     combo1->setCurrentIndex(2);
     combo17->setCurrentIndex(9);
-    session.config.languageIndex = kChinese;
+    session.setLanguage(kChinese);
     window.applyLanguage();
     EXPECT_EQ(combo1->currentText(), QStringLiteral("两者"));
     EXPECT_EQ(combo17->currentText(), QStringLiteral("1800毫秒"));
-    EXPECT_EQ(session.config.dtmf.aniSending, 2);
-    EXPECT_EQ(session.config.dtmf.firstDigitDelay, 9);
+    EXPECT_EQ(session.config().dtmf.aniSending, 2);
+    EXPECT_EQ(session.config().dtmf.firstDigitDelay, 9);
 
     // A typed text that is no item stays as typed in either language.
     combo1->setEditText("PTT");
-    EXPECT_EQ(session.config.dtmf.aniSending, -1);
-    session.config.languageIndex = kEnglish;
+    EXPECT_EQ(session.config().dtmf.aniSending, -1);
+    session.setLanguage(kEnglish);
     window.applyLanguage();
     EXPECT_EQ(combo1->currentText(), "PTT");
-    EXPECT_EQ(session.config.dtmf.aniSendingText, "PTT");
+    EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
 }
 
 TEST(CalibrationWindow, SliderMoveSetsItsEntryAndLabelOnly) {
     Session session;
-    session.config.calib.unlocked = true;
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.calib.unlocked = true; });
     CalibrationWindow window(session);
-    const Calibration before = session.config.calib;
+    const Calibration before = session.config().calib;
     // Right after load the sliders show the values that a calibration write would send; showing them makes
     // them no values the user chose.
     for (int i = 0; i < kCalibValues; ++i) {
@@ -141,12 +141,12 @@ TEST(CalibrationWindow, SliderMoveSetsItsEntryAndLabelOnly) {
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
                   QString::number(before.values[i]));
     }
-    EXPECT_FALSE(session.config.calib.known);
+    EXPECT_FALSE(session.config().calib.known);
     window.findChild<QSlider*>("Slider1_10")->setValue(200);
-    EXPECT_TRUE(session.config.calib.known);
+    EXPECT_TRUE(session.config().calib.known);
     for (int i = 0; i < kCalibValues; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(session.config.calib.values[i], i == 10 ? 200 : before.values[i]);
+        EXPECT_EQ(session.config().calib.values[i], i == 10 ? 200 : before.values[i]);
         EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
                   QString::number(i == 10 ? 200 : before.values[i]));
     }
@@ -163,7 +163,7 @@ TEST(CalibrationWindow, SlidersFollowTheLockAndTheDecode) {
     EXPECT_EQ(slider->pageStep(), 5);
     EXPECT_EQ(slider->tickInterval(), 15);
     EXPECT_FALSE(slider->isEnabled());
-    session.config.calib.unlocked = true;
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.calib.unlocked = true; });
     window.refresh();
     EXPECT_TRUE(slider->isEnabled());
 
@@ -172,7 +172,7 @@ TEST(CalibrationWindow, SlidersFollowTheLockAndTheDecode) {
     window.refresh();
     EXPECT_EQ(slider->value(), 77);
     EXPECT_EQ(window.findChild<QLabel*>("Label2_16")->text(), "77");
-    EXPECT_EQ(session.config.calib.values[16], 77);
+    EXPECT_EQ(session.config().calib.values[16], 77);
 }
 
 }  // namespace

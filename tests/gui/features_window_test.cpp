@@ -86,7 +86,7 @@ TEST_F(FeaturesWindowTest, EveryFieldExistsAndHiddenFieldsStayHidden) {
 TEST_F(FeaturesWindowTest, CaptionsInBothLanguagesFollowTheTable) {
     combo(FL::Combo19)->setCurrentIndex(3);
     for (int language : {kChinese, kEnglish}) {
-        session.config.languageIndex = language;
+        session.setLanguage(language);
         window.applyLanguage();
         EXPECT_EQ(applyCaptions(&window, featuresCaptions(), language), 0);
         for (const Caption& c : featuresCaptions()) {
@@ -120,14 +120,14 @@ TEST_F(FeaturesWindowTest, VfoFrequencyBoxChecksTheBandWhenLeft) {
         {0, FT::Text4, "120", "99.99500"},         {0, FT::Text4, "5", "5.00000"},
     };
     for (const Case& c : cases) {
-        setBand(session.config, c.band);
+        session.edit(Change::everything(), [&](Configuration& c_) { setBand(c_, c.band); });
         QLineEdit* box = edit(c.box);
         box->clear();
         type(box, c.typed);
         EXPECT_EQ(box->text(), c.typed);
         leave(box);
         EXPECT_EQ(box->text(), c.shown) << c.typed.toStdString();
-        EXPECT_EQ(qs(session.config.features.*featureTextInfo(c.box).value), c.shown);
+        EXPECT_EQ(qs(session.config().features.*featureTextInfo(c.box).value), c.shown);
     }
 }
 
@@ -157,14 +157,15 @@ TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
     type(box, "173.9999");
     enter(box);
     EXPECT_EQ(box->text(), "173.99500");
-    EXPECT_EQ(session.config.features.text20, "173.99500");
+    EXPECT_EQ(session.config().features.text20, "173.99500");
     EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
 // Switching pages changes no value: only the box the user was in is checked on leaving it, never one the
 // focus merely passes while the pages change.
 TEST_F(FeaturesWindowTest, SwitchingPagesChecksOnlyTheBoxTheUserLeft) {
-    session.config.features.text3 = "250.00000";  // outside band 0
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { c_.features.text3 = "250.00000"; });  // outside band 0
     window.refresh();
     window.show();
     QApplication::setActiveWindow(&window);
@@ -177,11 +178,11 @@ TEST_F(FeaturesWindowTest, SwitchingPagesChecksOnlyTheBoxTheUserLeft) {
     QTest::keyClicks(a, "145.12");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     EXPECT_EQ(window.page(), 1);
-    EXPECT_EQ(session.config.features.text20, "145.12000");  // the box he left
+    EXPECT_EQ(session.config().features.text20, "145.12000");  // the box he left
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     EXPECT_EQ(window.page(), 2);
     EXPECT_EQ(edit(FT::Text3)->text(), "250.00000");
-    EXPECT_EQ(session.config.features.text3, "250.00000");
+    EXPECT_EQ(session.config().features.text3, "250.00000");
 }
 
 TEST_F(FeaturesWindowTest, ChannelNumbers) {
@@ -191,7 +192,7 @@ TEST_F(FeaturesWindowTest, ChannelNumbers) {
     EXPECT_EQ(a->text(), "7");
     type(a, "0");
     EXPECT_EQ(a->text(), "64");  // as soon as the second digit is typed
-    EXPECT_EQ(session.config.features.text6, "64");
+    EXPECT_EQ(session.config().features.text6, "64");
     type(a, "x.");
     EXPECT_EQ(a->text(), "64");
 
@@ -201,7 +202,7 @@ TEST_F(FeaturesWindowTest, ChannelNumbers) {
         type(b, typed);
         leave(b);
         EXPECT_EQ(b->text(), shown) << typed;
-        EXPECT_EQ(session.config.features.text2, shown) << typed;
+        EXPECT_EQ(session.config().features.text2, shown) << typed;
     }
     b->setText("12");
     enter(b);
@@ -234,18 +235,18 @@ TEST_F(FeaturesWindowTest, KeyRulesOfTheTextBoxes) {
     EXPECT_EQ(chars->text(), "AB-1");
     chars->insert(QStringLiteral(" x"));
     EXPECT_EQ(chars->text(), "AB-1X");
-    EXPECT_EQ(session.config.features.text31, "AB-1X");
+    EXPECT_EQ(session.config().features.text31, "AB-1X");
 }
 
 TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
-    session.config.features.text31 = "ABCDEFGH";
-    session.config.features.text20 = "FFF.FFFFF";
-    session.config.features.text1 = "123456";
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text31 = "ABCDEFGH"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "FFF.FFFFF"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text1 = "123456"; });
     window.refresh();
     EXPECT_EQ(edit(FT::Text31)->text(), "ABCDEFGH");
     EXPECT_EQ(edit(FT::Text20)->text(), "FFF.FFFFF");
     EXPECT_EQ(edit(FT::Text1)->text(), "123456");
-    EXPECT_EQ(session.config.features.text31, "ABCDEFGH");
+    EXPECT_EQ(session.config().features.text31, "ABCDEFGH");
     // They stay editable: a backspace shortens them, a further character is refused.
     QLineEdit* chars = edit(FT::Text31);
     chars->end(false);
@@ -256,14 +257,15 @@ TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
 }
 
 TEST_F(FeaturesWindowTest, RefreshShowsTheConfigurationAndEditsWriteIt) {
-    Features& f = session.config.features;
-    f[FL::Combo33] = 0;
-    f[FL::Combo23] = 200;
-    f[FL::Combo4] = 2;
-    f.text6 = "12";
-    f.text4 = "7.60000";
-    f.check13 = false;
-    window.refresh();
+    session.edit(Change::everything(), [](Configuration& c) {
+        Features& f = c.features;
+        f[FL::Combo33] = 0;
+        f[FL::Combo23] = 200;
+        f[FL::Combo4] = 2;
+        f.text6 = "12";
+        f.text4 = "7.60000";
+        f.check13 = false;
+    });
     EXPECT_EQ(combo(FL::Combo33)->currentIndex(), 0);
     EXPECT_EQ(combo(FL::Combo33)->currentText(), "Group B");
     EXPECT_EQ(combo(FL::Combo23)->currentIndex(), 200);
@@ -272,6 +274,7 @@ TEST_F(FeaturesWindowTest, RefreshShowsTheConfigurationAndEditsWriteIt) {
     EXPECT_EQ(edit(FT::Text4)->text(), "7.60000");
     EXPECT_FALSE(static_cast<QCheckBox*>(widget("Check13"))->isChecked());
 
+    const Features& f = session.config().features;
     combo(FL::Combo21)->setCurrentIndex(2);
     EXPECT_EQ(f[FL::Combo21], 2);
     combo(FL::Combo29)->setCurrentIndex(0);  // hidden, still a field
@@ -299,7 +302,10 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     std::int32_t now = 1000;
     window.setGestureClock([&now] { return now; });
     int signalled = 0;
-    QObject::connect(&window, &FeaturesWindow::serviceFlagsChanged, [&signalled] { ++signalled; });
+    DocumentSignals notifier(session.document());
+    QObject::connect(&notifier, &DocumentSignals::changed, [&signalled](const Change& change) {
+        if (change.has(Part::Service)) ++signalled;
+    });
     auto clickGroup = [&](ServiceMode mode, std::initializer_list<std::pair<int, int>> clicks) {
         for (auto [labelIndex, time] : clicks) {
             now = time;
@@ -310,10 +316,10 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     EXPECT_FALSE(label(FL::Combo16)->isEnabled());
 
     clickGroup(ServiceMode::FeatureUnlock, {{0, 1000}, {1, 1002}, {2, 1006}});  // a pause over 5 s
-    EXPECT_FALSE(session.config.service.featureUnlock);
+    EXPECT_FALSE(session.config().service.featureUnlock);
     EXPECT_EQ(signalled, 0);
     clickGroup(ServiceMode::FeatureUnlock, {{0, 1007}, {1, 1010}});  // 1006, 1007, 1010: three within 5 s
-    EXPECT_TRUE(session.config.service.featureUnlock);
+    EXPECT_TRUE(session.config().service.featureUnlock);
     EXPECT_EQ(signalled, 1);
     for (FL f : {FL::Combo2, FL::Combo13, FL::Combo16}) {
         EXPECT_TRUE(combo(f)->isEnabled());
@@ -321,13 +327,14 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     }
 
     clickGroup(ServiceMode::CalibWrite, {{2, 2000}, {0, 2001}, {1, 2001}});
-    EXPECT_TRUE(session.config.service.calibWrite);
-    EXPECT_TRUE(session.config.calib.unlocked);
-    EXPECT_FALSE(session.config.service.crossBandWrite);
+    EXPECT_TRUE(session.config().service.calibWrite);
+    EXPECT_TRUE(session.config().calib.unlocked);
+    EXPECT_FALSE(session.config().service.crossBandWrite);
     EXPECT_EQ(signalled, 2);
 
     // Ending the unlock clears the flag and no more: the fields stay usable.
-    endServiceMode(session.config, ServiceMode::FeatureUnlock);
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { endServiceMode(c_, ServiceMode::FeatureUnlock); });
     window.refresh();
     EXPECT_TRUE(combo(FL::Combo13)->isEnabled());
     EXPECT_TRUE(label(FL::Combo13)->isEnabled());

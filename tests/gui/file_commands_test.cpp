@@ -100,7 +100,7 @@ TEST_F(FileCommandsTest, OpenRefusesOtherIdentifiersInTheCurrentLanguage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.identifier);
         shown_.clear();
-        session_.config.languageIndex = c.language;
+        session_.setLanguage(c.language);
         writeFile(path("other.dat"), dataFile(c.identifier, 2));
         session_.imageIn.fill(0x21);
         EXPECT_FALSE(commands_.openPath(path("other.dat")));
@@ -140,7 +140,7 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target.toStdString());
         shown_.clear();
-        session_.config.languageIndex = c.language;
+        session_.setLanguage(c.language);
         EXPECT_FALSE(commands_.savePath(c.target));
         ASSERT_EQ(shown_.size(), 1u);
         EXPECT_EQ(shown_[0].prompt, c.prefix + QDir::toNativeSeparators(c.target));
@@ -182,12 +182,12 @@ TEST_F(FileCommandsTest, NewAsksFirst) {
     for (int answer : {msg::kResultCancel, msg::kResultOk}) {
         shown_.clear();
         answer_ = answer;
-        session_.config.channels.freq[0][0] = "145.50000";
+        session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.50000"; });
         EXPECT_EQ(commands_.newFile(), answer == msg::kResultOk);
         ASSERT_EQ(shown_.size(), 1u);
         EXPECT_EQ(shown_[0].prompt, "Unsaved data will be lost, sure?");
         EXPECT_EQ(shown_[0].style, msg::kStyleQuestion);
-        EXPECT_EQ(session_.config.channels.isEmpty(1), answer == msg::kResultOk);
+        EXPECT_EQ(session_.config().channels.isEmpty(1), answer == msg::kResultOk);
     }
 }
 

@@ -59,7 +59,7 @@ TEST(FmWindow, GridCellCommitRules) {
         SCOPED_TRACE(c.keys);
         FmFixture f;
         ASSERT_TRUE(f.grid && f.text1 && f.label2);
-        f.session.config.fmWindow.cells[2] = "99.00";
+        f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.cells[2] = "99.00"; });
         f.window.refresh();
         f.window.editCell(3);
         EXPECT_EQ(f.window.editedRow(), 3);
@@ -68,8 +68,8 @@ TEST(FmWindow, GridCellCommitRules) {
         typeKeys(f.text1, QString::fromLatin1(c.keys));
         pressEnter(f.text1);  // Enter hands the focus to the grid, which commits
         EXPECT_EQ(f.cell(3), QString::fromLatin1(c.result));
-        EXPECT_EQ(f.session.config.fmWindow.cells[2], c.result);
-        EXPECT_EQ(f.session.config.fm.channelFreq[2], "");  // the store changes only on OK
+        EXPECT_EQ(f.session.config().fmWindow.cells[2], c.result);
+        EXPECT_EQ(f.session.config().fm.channelFreq[2], "");  // the store changes only on OK
         EXPECT_EQ(f.window.messageShown(), c.message);
         EXPECT_EQ(f.label2->isVisibleTo(&f.window), c.message);
         EXPECT_FALSE(f.text1->isVisibleTo(&f.window));
@@ -84,7 +84,7 @@ TEST(FmWindow, VfoCommitRules) {
     for (const TypedCase& c : kTypedCases) {
         SCOPED_TRACE(c.keys);
         FmFixture f;
-        f.session.config.fmWindow.vfo = "99.00";
+        f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.vfo = "99.00"; });
         f.window.refresh();
         f.text2->clear();
         typeKeys(f.text2, QString::fromLatin1(c.keys));
@@ -95,14 +95,14 @@ TEST(FmWindow, VfoCommitRules) {
                                  : notANumber ? QStringLiteral("1.2.3")
                                               : QString::fromLatin1(c.result);
         EXPECT_EQ(f.text2->text(), expected);
-        EXPECT_EQ(f.session.config.fmWindow.vfo, expected.toStdString());
+        EXPECT_EQ(f.session.config().fmWindow.vfo, expected.toStdString());
         EXPECT_EQ(f.window.messageShown(), c.message);
     }
 }
 
 TEST(FmWindow, MessageLineInChineseAndItsTimer) {
     FmFixture f;
-    f.session.config.languageIndex = kChinese;
+    f.session.setLanguage(kChinese);
     f.window.editCell(1);
     typeKeys(f.text1, "200");
     f.window.commitCellEditor();
@@ -124,7 +124,7 @@ TEST(FmWindow, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     f.window.cancel();  // commits the open editor, then hides without storing
     EXPECT_FALSE(f.window.isVisible());
     EXPECT_EQ(f.cell(4), "100.25");
-    EXPECT_EQ(f.session.config.fm.channelFreq[3], "");
+    EXPECT_EQ(f.session.config().fm.channelFreq[3], "");
 
     f.window.show();
     f.present->setEditText("12");
@@ -132,35 +132,35 @@ TEST(FmWindow, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     f.text2->setText("98.15");
     f.window.ok();
     EXPECT_FALSE(f.window.isVisible());
-    EXPECT_EQ(f.session.config.fm.channelFreq[3], "100.25");
-    EXPECT_EQ(f.session.config.fm.currentChannel, 12);
-    EXPECT_EQ(f.session.config.fm.displayMode, 1);
-    EXPECT_EQ(f.session.config.fm.vfoFreq, "98.15");
+    EXPECT_EQ(f.session.config().fm.channelFreq[3], "100.25");
+    EXPECT_EQ(f.session.config().fm.currentChannel, 12);
+    EXPECT_EQ(f.session.config().fm.displayMode, 1);
+    EXPECT_EQ(f.session.config().fm.vfoFreq, "98.15");
 }
 
 TEST(FmWindow, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
     FmFixture f;
-    f.session.config.fm.currentChannel = 7;
-    f.session.config.fmWindow.presentChannel = "7";
+    f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fm.currentChannel = 7; });
+    f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.presentChannel = "7"; });
     f.window.refresh();
     f.window.show();
     f.present->setEditText("30");
     f.display->setCurrentIndex(1);
     f.window.ok();
-    EXPECT_EQ(f.session.config.fm.currentChannel, 7);
-    EXPECT_EQ(f.session.config.fm.displayMode, 0);  // a refused OK applies nothing
+    EXPECT_EQ(f.session.config().fm.currentChannel, 7);
+    EXPECT_EQ(f.session.config().fm.displayMode, 0);  // a refused OK applies nothing
     EXPECT_TRUE(f.window.messageShown());
     EXPECT_TRUE(f.window.isVisible());  // stays open so the message can be read
     // The message speaks of the channel, in the language in force.
     EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.en);
-    f.session.config.languageIndex = kChinese;
+    f.session.setLanguage(kChinese);
     f.window.applyLanguage();
     EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.zh);
-    f.session.config.languageIndex = kEnglish;
+    f.session.setLanguage(kEnglish);
 
     f.present->setEditText("25");
     f.window.ok();
-    EXPECT_EQ(f.session.config.fm.currentChannel, 25);
+    EXPECT_EQ(f.session.config().fm.currentChannel, 25);
     EXPECT_FALSE(f.window.isVisible());
 }
 
@@ -202,7 +202,7 @@ TEST(FmWindow, TypingThePresentChannelTakesDigitsOnly) {
     f.present->setEditText("");
     typeKeys(f.present->lineEdit(), "a1.x2");
     EXPECT_EQ(f.present->currentText(), "12");
-    EXPECT_EQ(f.session.config.fmWindow.presentChannel, "12");
+    EXPECT_EQ(f.session.config().fmWindow.presentChannel, "12");
 }
 
 TEST(FmWindow, ShowsADecodedImage) {
@@ -224,7 +224,7 @@ TEST(FmWindow, ShowsADecodedImage) {
     EXPECT_EQ(f.present->currentText(), "12");
     EXPECT_EQ(f.display->currentIndex(), 0);
     EXPECT_EQ(f.step->currentIndex(), 2);
-    EXPECT_EQ(f.session.config.fm.step, 9);
+    EXPECT_EQ(f.session.config().fm.step, 9);
     EXPECT_EQ(f.text2->text(), "98.10");
     EXPECT_FALSE(f.step->isVisibleTo(&f.window));
 }

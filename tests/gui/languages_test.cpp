@@ -255,7 +255,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
         SCOPED_TRACE(step.name);
         if (step.language >= 0) setLanguage(step.language);
         const int language = step.language < 0 ? kEnglish : step.language;
-        EXPECT_EQ(session.config.languageIndex, language);
+        EXPECT_EQ(session.config().languageIndex, language);
         Shown now = texts();
 
         for (const auto& [name, root, table] : tables()) {
@@ -337,17 +337,19 @@ TEST_F(Languages, EditorWindowsAreLoadedWithFilledListsBeforeAnyIsOpened) {
 
 TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
     // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
-    ChannelStore& store = session.config.channels;
-    store.freq[0][0] = store.freq[1][0] = "145.00000";
-    store.name[0] = "ALPHA";
-    store.listIndex[0][0] = 0;   // decode tone Off
-    store.listIndex[1][0] = 12;  // an encode tone
-    store.itemText[1][0] = "88.5";
-    for (int k = 2; k <= 7; ++k)
-        store.listIndex[k][0] = 1;
-    store.freq[0][64] = store.freq[1][64] = "435.00000";
-    store.freq[0][66] = store.freq[1][66] = "436.00000";
-    store.name[65] = "KEPT";  // a blank channel's name bytes, as a read delivers them
+    session.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
+        ChannelStore& store = c.channels;
+        store.freq[0][0] = store.freq[1][0] = "145.00000";
+        store.name[0] = "ALPHA";
+        store.listIndex[0][0] = 0;   // decode tone Off
+        store.listIndex[1][0] = 12;  // an encode tone
+        store.itemText[1][0] = "88.5";
+        for (int k = 2; k <= 7; ++k)
+            store.listIndex[k][0] = 1;
+        store.freq[0][64] = store.freq[1][64] = "435.00000";
+        store.freq[0][66] = store.freq[1][66] = "436.00000";
+        store.name[65] = "KEPT";  // a blank channel's name bytes, as a read delivers them
+    });
     window->channelWindow()->refresh();
 
     struct Cell {
@@ -384,8 +386,8 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
                 << language;
         }
         // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
-        EXPECT_EQ(store.name[65], "KEPT");
-        EXPECT_EQ(store.listIndex[3][0], 1);
+        EXPECT_EQ(session.config().channels.name[65], "KEPT");
+        EXPECT_EQ(session.config().channels.listIndex[3][0], 1);
     }
 }
 

@@ -91,14 +91,14 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, StartsInEnglishWithBandZeroAndOnlyTheChannelWindowShown) {
     window->show();
-    EXPECT_EQ(session.config.languageIndex, kEnglish);
+    EXPECT_EQ(session.config().languageIndex, kEnglish);
     EXPECT_EQ(window->windowTitle(), "ZR-T410 Radio Programming Software");
     auto* band = find<QComboBox>("Combo1");
     ASSERT_EQ(band->count(), kBandCount);
     for (int i = 0; i < kBandCount; ++i)
         EXPECT_EQ(band->itemText(i), qs(kBands[i].text));
     EXPECT_EQ(band->currentIndex(), 0);
-    EXPECT_EQ(session.config.band.current, 0);
+    EXPECT_EQ(session.config().band.current, 0);
 
     auto* ports = find<QComboBox>("ComboCom");
     EXPECT_EQ(ports->count(), 16);
@@ -150,8 +150,9 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
     for (const Case& c : cases) {
         fresh();
         setLanguage(c.language);
-        session.config.channels.freq[0][0] = "145.00000";
-        session.config.channels.freq[0][127] = "435.00000";
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.00000"; });
+        session.edit(Change::everything(),
+                     [&](Configuration& c_) { c_.channels.freq[0][127] = "435.00000"; });
         answer = c.answer;
 
         chooseBand(2);
@@ -160,34 +161,34 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
         EXPECT_EQ(asked[0].title, qs(msg::kBandChangeQuestion.title, c.language)) << c.name;
         EXPECT_EQ(asked[0].prompt, qs(msg::kBandChangeQuestion.text, c.language)) << c.name;
         EXPECT_EQ(asked[0].style, 0x1121) << c.name;
-        const BandLimits& limits = session.config.band.limits;
+        const BandLimits& limits = session.config().band.limits;
         EXPECT_EQ((std::array{limits.aLow, limits.aHigh, limits.bLow, limits.bHigh}),
                   (std::array{144, 148, 430, 440}))
             << c.name;
-        EXPECT_EQ(session.config.features.text20, "146.000") << c.name;
-        EXPECT_EQ(session.config.features.text3, "435.000") << c.name;
-        EXPECT_EQ(session.config.features[FeatureList::Combo27], 0) << c.name;
-        EXPECT_EQ(session.config.features[FeatureList::Combo50], 0) << c.name;
-        EXPECT_EQ(session.config.band.current, 2) << c.name;
-        EXPECT_EQ(session.config.channels.isEmpty(1), c.cleared) << c.name;
-        EXPECT_EQ(session.config.channels.isEmpty(128), c.cleared) << c.name;
+        EXPECT_EQ(session.config().features.text20, "146.000") << c.name;
+        EXPECT_EQ(session.config().features.text3, "435.000") << c.name;
+        EXPECT_EQ(session.config().features[FeatureList::Combo27], 0) << c.name;
+        EXPECT_EQ(session.config().features[FeatureList::Combo50], 0) << c.name;
+        EXPECT_EQ(session.config().band.current, 2) << c.name;
+        EXPECT_EQ(session.config().channels.isEmpty(1), c.cleared) << c.name;
+        EXPECT_EQ(session.config().channels.isEmpty(128), c.cleared) << c.name;
 
         // Going back asks again.
         chooseBand(0);
         EXPECT_EQ(asked.size(), 2u) << c.name;
-        EXPECT_EQ(session.config.band.current, 0) << c.name;
-        EXPECT_EQ(session.config.features.text3, "435.000") << c.name;
-        EXPECT_EQ(session.config.band.limits.bHigh, 470) << c.name;
+        EXPECT_EQ(session.config().band.current, 0) << c.name;
+        EXPECT_EQ(session.config().features.text3, "435.000") << c.name;
+        EXPECT_EQ(session.config().band.limits.bHigh, 470) << c.name;
     }
 }
 
 TEST_F(MainWindowTest, SameBandAsksNothingAndChangesNothing) {
-    session.config.channels.freq[0][0] = "145.00000";
-    session.config.features.text20 = "150.12500";
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.00000"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "150.12500"; });
     chooseBand(0);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(session.config.channels.freq[0][0], "145.00000");
-    EXPECT_EQ(session.config.features.text20, "150.12500");
+    EXPECT_EQ(session.config().channels.freq[0][0], "145.00000");
+    EXPECT_EQ(session.config().features.text20, "150.12500");
 }
 
 TEST_F(MainWindowTest, MouseWheelNeverChangesTheBand) {
@@ -209,7 +210,7 @@ TEST_F(MainWindowTest, MouseWheelNeverChangesTheBand) {
     for (int delta : {-120, -120, 120, 240})
         wheel(band, delta);
     EXPECT_EQ(band->currentIndex(), 0);
-    EXPECT_EQ(session.config.band.current, 0);
+    EXPECT_EQ(session.config().band.current, 0);
     EXPECT_TRUE(asked.empty());
 }
 
@@ -267,10 +268,11 @@ TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
         std::int64_t now = 0;
         window->setClock([&now] { return now; });
         const int m = static_cast<int>(c.mode);
-        session.config.service = {true, true, true};
-        session.config.calib.unlocked = true;
-        session.config.service.gestures[m].clicked = {true, true, true};
-        emit window->featuresWindow()->serviceFlagsChanged();
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.service = {true, true, true}; });
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.calib.unlocked = true; });
+        session.edit(Change::everything(), [&](Configuration& c_) {
+            c_.service.gestures[m].clicked = {true, true, true};
+        });
         auto* button = find<QAction>(c.key);
         EXPECT_TRUE(button->isVisible()) << c.key;
         EXPECT_TRUE(find<QAction>("MNFMset")->isEnabled()) << c.key;
@@ -283,14 +285,14 @@ TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
         now = 12'000;
         button->trigger();
         EXPECT_FALSE(button->isVisible()) << c.key;
-        const ServiceFlags& f = session.config.service;
+        const ServiceFlags& f = session.config().service;
         EXPECT_EQ(f.crossBandWrite, c.mode != ServiceMode::CrossBandWrite) << c.key;
         EXPECT_EQ(f.calibWrite, c.mode != ServiceMode::CalibWrite) << c.key;
         EXPECT_EQ(f.featureUnlock, c.mode != ServiceMode::FeatureUnlock) << c.key;
-        EXPECT_EQ(session.config.calib.unlocked, c.mode != ServiceMode::CalibWrite) << c.key;
+        EXPECT_EQ(session.config().calib.unlocked, c.mode != ServiceMode::CalibWrite) << c.key;
         // Ending the feature unlock clears its flag and hides its button, nothing more: the FM command stays.
         EXPECT_TRUE(find<QAction>("MNFMset")->isEnabled()) << c.key;
-        EXPECT_EQ(session.config.service.gestures[m].clicked, (std::array<bool, 3>{})) << c.key;
+        EXPECT_EQ(session.config().service.gestures[m].clicked, (std::array<bool, 3>{})) << c.key;
     }
 }
 
@@ -316,7 +318,7 @@ TEST_F(MainWindowTest, CaptionsFollowTheLanguageBothWays) {
     window->show();
     for (int language : {kChinese, kEnglish, kChinese, kEnglish}) {
         setLanguage(language);
-        EXPECT_EQ(session.config.languageIndex, language);
+        EXPECT_EQ(session.config().languageIndex, language);
         for (const Caption& entry : mainWindowCaptions())
             EXPECT_EQ(shown(entry), qs(entry.text, language)) << entry.control << " in " << language;
         for (const Caption& entry : aboutCaptions()) {
@@ -346,8 +348,9 @@ TEST_F(MainWindowTest, DateAndTimeReadAlikeInBothLanguages) {
 
 TEST_F(MainWindowTest, CloseBoxOfAnEditorOnlyHidesItAndTheMenuBringsItBack) {
     window->show();
-    session.config.service.featureUnlock = true;  // the FM command is usable only then
-    emit window->featuresWindow()->serviceFlagsChanged();
+    session.edit(Change::everything(), [&](Configuration& c_) {
+        c_.service.featureUnlock = true;
+    });  // the FM command is usable only then
     struct Case {
         const char* command;
         EditorWindow* editor;
@@ -383,8 +386,8 @@ TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
 
     // A read delivered band 3: the list follows without a question and the channel window comes up.
     window->subWindowOf(window->channelWindow())->close();
-    session.config.band.current = 3;
-    session.config.band.listIndex = 3;
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.band.current = 3; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.band.listIndex = 3; });
     emit window->transfer().decoded();
     EXPECT_EQ(find<QComboBox>("Combo1")->currentIndex(), 3);
     EXPECT_TRUE(window->subWindowOf(window->channelWindow())->isVisible());

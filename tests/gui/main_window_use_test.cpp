@@ -120,7 +120,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), editor);
     QTest::keyClicks(editor, QStringLiteral("145.5"));
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(session.config.channels.freq[0][0], "145.50000");
+    EXPECT_EQ(session.config().channels.freq[0][0], "145.50000");
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
 
     // Escape leaves a cell as it was, from a text box and from a list alike.
@@ -128,7 +128,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     QTest::keyClicks(editor, QStringLiteral("150"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(session.config.channels.freq[0][0], "145.50000");
+    EXPECT_EQ(session.config().channels.freq[0][0], "145.50000");
     EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), "145.50000");
     EXPECT_TRUE(asked.isEmpty());  // 150 was never committed, so no out-of-band message
     channels->grid(1)->setCurrentCell(0, 5);
@@ -138,7 +138,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     power->hidePopup();
     QTest::keyClick(power, Qt::Key_Escape);
     EXPECT_FALSE(power->isVisible());
-    EXPECT_EQ(session.config.channels.listIndex[2][0], 1);
+    EXPECT_EQ(session.config().channels.listIndex[2][0], 1);
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
 
     // Group B's table takes over once its tab is chosen, also when the window is activated again.
@@ -149,8 +149,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
 }
 
 TEST_F(MainWindowUse, EditorWindowsOpenWhollyInView) {
-    session.config.service.featureUnlock = true;
-    emit window->featuresWindow()->serviceFlagsChanged();
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.service.featureUnlock = true; });
     auto* area = qobject_cast<QMdiArea*>(window->centralWidget());
     ASSERT_NE(area, nullptr);
     for (const char* command : {"MNOption", "MNDebug", "MNFMset", "MNDTMF", "MNModel"}) {
@@ -185,9 +184,10 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
         {std::string("AB\0\0\0\0\0\0", 8), "AB"},
     };
     for (const Case& c : cases) {
-        ChannelStore& store = session.config.channels;
-        store.freq[0][0] = store.freq[1][0] = "145.50000";
-        store.name[0] = c.stored;
+        session.edit(Change::channels(1, 1), [&](Configuration& config) {
+            config.channels.freq[0][0] = config.channels.freq[1][0] = "145.50000";
+            config.channels.name[0] = c.stored;
+        });
         window->channelWindow()->refresh();
         EXPECT_EQ(window->channelWindow()->grid(1)->item(0, 11)->text().toStdString(), c.shown);
         session.encode();
@@ -195,7 +195,7 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
         for (int i = 0; i < 8; ++i)
             bytes += static_cast<char>(session.imageOut[0x800 + i]);
         Session fresh;
-        fresh.config.channels.name[0] = c.stored;
+        fresh.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[0] = c.stored; });
         fresh.encode();
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(session.imageOut[0x800 + i], fresh.imageOut[0x800 + i]) << i;
@@ -259,7 +259,9 @@ TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
          }},
         {"a read or an open",
          [](MainWindow& w, Session& s) {
-             s.config.channels.freq[0][0] = s.config.channels.freq[1][0] = "150.00000";
+             s.edit(Change::everything(), [&](Configuration& c_) {
+                 c_.channels.freq[0][0] = c_.channels.freq[1][0] = "150.00000";
+             });
              emit w.transfer().decoded();
          }},
     };
@@ -276,13 +278,13 @@ TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
 
         c.replace(*window, session);
         EXPECT_FALSE(editor->isVisible());
-        const std::string after = session.config.channels.freq[0][0];
+        const std::string after = session.config().channels.freq[0][0];
         EXPECT_NE(after, "146.00000");
         // Whatever takes the focus next, the dropped text stays out.
         channels->grid(1)->setFocus();
         editor->setFocus();
         channels->grid(1)->setFocus();
-        EXPECT_EQ(session.config.channels.freq[0][0], after);
+        EXPECT_EQ(session.config().channels.freq[0][0], after);
         EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), after);
     }
 }
@@ -334,7 +336,7 @@ TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
         const char* checked;
         const std::string* value;
     };
-    const Configuration& c = session.config;
+    const Configuration& c = session.config();
     const Box boxes[] = {
         {window->featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.text20},
         {window->featuresWindow(), "Text6", 1, "007", "7", &c.features.text6},
@@ -343,7 +345,9 @@ TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
     for (const Command& command : commands) {
         for (const Box& b : boxes) {
             SCOPED_TRACE(std::string(command.name) + " " + b.name);
-            session.config.features.text3 = "250.00000";  // outside band 0, never entered
+            session.edit(Change::everything(), [&](Configuration& c_) {
+                c_.features.text3 = "250.00000";
+            });  // outside band 0, never entered
             window->featuresWindow()->refresh();
             QMdiSubWindow* sub = window->subWindowOf(b.editor);
             sub->show();
@@ -357,7 +361,7 @@ TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
             command.run();
             EXPECT_EQ(box->text().toStdString(), b.checked);
             EXPECT_EQ(*b.value, b.checked);
-            EXPECT_EQ(session.config.features.text3, "250.00000");
+            EXPECT_EQ(session.config().features.text3, "250.00000");
             window->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         }

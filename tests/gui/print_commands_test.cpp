@@ -29,10 +29,11 @@ TEST(PrintCommands, PreviewInTheWindowsLanguageAndAPdfThatCannotBeWritten) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     Session session;
-    commitFrequency(session.config.channels, session.config.band, 1, kRxColumn, "146.0");
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { commitFrequency(c_.channels, c_.band, 1, kRxColumn, "146.0"); });
     {
         MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
-        session.config.languageIndex = kChinese;
+        session.setLanguage(kChinese);
         window.applyLanguage();
         auto* print = qobject_cast<QAction*>(window.control("MNPrint"));
         ASSERT_NE(print, nullptr);

@@ -95,14 +95,14 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     blocker.close();
     qputenv("ZRT410_BACKUP_DIR", blocker.fileName().toUtf8());
     shown_.clear();
-    session_.config.channels.clearGrid();
+    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearGrid(); });
     controller_.startRead();
     ASSERT_EQ(shown_.size(), 2);
     EXPECT_TRUE(shown_[0].startsWith("The backup of the radio's memory could not be saved"))
         << shown_[0].toStdString();
     EXPECT_EQ(shown_[1], "Reading succeeds frequently!");
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin()));
-    EXPECT_FALSE(session_.config.channels.isEmpty(1) && session_.config.channels.isEmpty(2));
+    EXPECT_FALSE(session_.config().channels.isEmpty(1) && session_.config().channels.isEmpty(2));
 }
 
 // Restore sends the backup's bytes as they are; every byte the protocol writes is the backup's afterwards,
@@ -114,8 +114,8 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     radio.setMemory(changed);
-    session_.config.channels.clearGrid();
-    const Configuration before = session_.config;
+    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearGrid(); });
+    const Configuration before = session_.config();
 
     shown_.clear();
     controller_.startRestore(backups.front());
@@ -127,7 +127,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
             written[block + k] = true;
     for (std::size_t a = 0; a < after.size(); ++a)
         ASSERT_EQ(after[a], written[a] ? backup[a] : changed[a]) << a;
-    EXPECT_TRUE(compareConfigurations(before, session_.config, kEnglish).empty());
+    EXPECT_TRUE(compareConfigurations(before, session_.config(), kEnglish).empty());
     EXPECT_EQ(listBackups(folder()).size(), 1);  // the read-back keeps no backup
 
     shown_.clear();

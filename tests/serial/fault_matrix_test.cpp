@@ -203,10 +203,11 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const auto programs = asTheProgramKeepsIt(programsRaw);
     std::copy(programs.begin(), programs.end(), session_.imageIn.bytes().begin());
     session_.decode();
-    session_.config.service.crossBandWrite = c.crossBandWrite;
+    session_.edit(Change::everything(),
+                  [&](Configuration& c_) { c_.service.crossBandWrite = c.crossBandWrite; });
     const auto radios = asTheProgramKeepsIt(radiosRaw);
-    const MemoryImage configBefore = encoded(session_.config);
-    const BandState bandBefore = session_.config.band;
+    const MemoryImage configBefore = encoded(session_.config());
+    const BandState bandBefore = session_.config().band;
     const QString before = dir_.filePath("before.dat");
     ASSERT_TRUE(files_.savePath(before));
     const MemoryImage imageInBefore = session_.imageIn;
@@ -308,11 +309,11 @@ TEST_P(FaultMatrix, EndsCleanly) {
         Session fresh;
         std::copy(radios.begin(), radios.end(), fresh.imageIn.bytes().begin());
         fresh.decode();
-        EXPECT_EQ(encoded(session_.config), encoded(fresh.config));
+        EXPECT_EQ(encoded(session_.config()), encoded(fresh.config()));
     } else {
-        EXPECT_EQ(encoded(session_.config), configBefore);
-        EXPECT_EQ(session_.config.band.current, bandBefore.current);
-        EXPECT_EQ(session_.config.band.listIndex, bandBefore.listIndex);
+        EXPECT_EQ(encoded(session_.config()), configBefore);
+        EXPECT_EQ(session_.config().band.current, bandBefore.current);
+        EXPECT_EQ(session_.config().band.listIndex, bandBefore.listIndex);
     }
     if (c.write) {
         EXPECT_EQ(session_.imageIn, imageInBefore);

@@ -89,7 +89,7 @@ Configuration asConfiguration(const sim::RadioProtocol::Memory& memory) {
     Session s;
     std::copy(memory.begin(), memory.end(), s.imageIn.bytes().begin());
     s.decode();
-    return s.config;
+    return s.config();
 }
 
 class NewcomerPath : public ::testing::TestWithParam<int> {
@@ -99,7 +99,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         QApplication::setQuitOnLastWindowClosed(false);
         // The radio holds what a user's radio might: a few channels and FM presets.
         Session filled;
-        fillSampleConfiguration(filled.config);
+        filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
         sim::RadioProtocol::Memory memory;
         std::copy_n(filled.imageOut.bytes().begin(), memory.size(), memory.begin());
@@ -218,8 +218,8 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     EXPECT_EQ(cell(1, 2, 1), "146.01250");
     EXPECT_EQ(cell(1, 3, 11), "SIMPLX");
     EXPECT_EQ(cell(1, 3, 5), language == kChinese ? "低" : "Low");
-    EXPECT_EQ(session.config.fmWindow.cells[0], "");
-    EXPECT_EQ(session.config.fmWindow.cells[1], "93.50");
+    EXPECT_EQ(session.config().fmWindow.cells[0], "");
+    EXPECT_EQ(session.config().fmWindow.cells[1], "93.50");
     answerFileDialog(second);
     action("TOpen")->trigger();
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");

@@ -126,7 +126,7 @@ TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
     MemoryImage expected;
     {
         Session copy;
-        copy.config = session.config;
+        copy.edit(Change::everything(), [&](Configuration& c_) { c_ = session.config(); });
         copy.encode();
         expected = copy.imageOut;
     }
@@ -155,7 +155,7 @@ TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
         for (std::size_t at = block; at < block + 16 && at < memory.size(); ++at)
             ASSERT_EQ(memory[at], expected[at]) << at;
 
-    session.config.languageIndex = kChinese;
+    session.setLanguage(kChinese);
     window.applyLanguage();
     EXPECT_EQ(applyCaptions(&window, stationCaptions(), kChinese), 0);
     EXPECT_EQ(window.stateText(1), QString::fromUtf8("频段不符 · 完成：请关闭对讲机"));

@@ -29,7 +29,7 @@ TEST(RadioTransfer, WriteEncodesTheConfigurationBeforeTheFirstBlock) {
     Session session;
     session.imageOut.fill(0x00);
     MemoryImage expected;
-    encodeImage(session.config, expected);
+    encodeImage(session.config(), expected);
 
     RadioTransfer transfer(session);
     const link::Actions first = transfer.startWrite();
@@ -64,10 +64,11 @@ TEST(RadioTransfer, WriteTakesTheBandListAndTheServiceFlags) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.listIndex);
         Session session;
-        session.config.calib.known = c.calibKnown;
-        session.config.band.listIndex = c.listIndex;
-        session.config.service.crossBandWrite = c.crossBand;
-        session.config.service.calibWrite = c.calib;
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.calib.known = c.calibKnown; });
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.band.listIndex = c.listIndex; });
+        session.edit(Change::everything(),
+                     [&](Configuration& c_) { c_.service.crossBandWrite = c.crossBand; });
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.service.calibWrite = c.calib; });
         RadioTransfer transfer(session);
         ScriptedRadio radio;
         radio.bandCode = c.radioBand;
@@ -101,11 +102,11 @@ TEST(RadioTransfer, AWriteAsItIsSendsImageOutWithoutTheEncode) {
         SCOPED_TRACE(c.name);
         Session session;
         session.chooseBand(1, [] { return true; });
-        session.config.service.calibWrite = c.calib;
+        session.edit(Change::everything(), [&](Configuration& c_) { c_.service.calibWrite = c.calib; });
         for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
             session.imageOut.set(a, static_cast<std::uint8_t>(a * 7 + 3));
         MemoryImage expected = session.imageOut;
-        if (c.image == WriteImage::Encoded) encodeImage(session.config, expected);
+        if (c.image == WriteImage::Encoded) encodeImage(session.config(), expected);
 
         ScriptedRadio radio;
         radio.bandCode = c.radioBand;
@@ -137,7 +138,7 @@ TEST(RadioTransfer, OnlyACompleteReadReachesTheConfiguration) {
         SCOPED_TRACE(silentAfter);
         Session session;
         MemoryImage encodedBefore;
-        encodeImage(session.config, encodedBefore);
+        encodeImage(session.config(), encodedBefore);
 
         ScriptedRadio radio;
         radio.silentAfter = silentAfter;
@@ -157,7 +158,7 @@ TEST(RadioTransfer, OnlyACompleteReadReachesTheConfiguration) {
             EXPECT_EQ(r.outcome, Outcome::TimedOut);
             EXPECT_FALSE(decoded);
             MemoryImage encodedAfter;
-            encodeImage(session.config, encodedAfter);
+            encodeImage(session.config(), encodedAfter);
             EXPECT_EQ(encodedAfter, encodedBefore);
         }
     }

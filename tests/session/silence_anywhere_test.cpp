@@ -49,7 +49,7 @@ void fillRadio(ScriptedRadio& radio) {
 
 TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
     const Session start = programWithItsOwnConfiguration();
-    const MemoryImage configBefore = encoded(start.config);
+    const MemoryImage configBefore = encoded(start.config());
     for (int silentAfter = 0; silentAfter <= kReadReplies; ++silentAfter) {
         SCOPED_TRACE(silentAfter);
         Session session = start;
@@ -67,20 +67,20 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
         if (silentAfter < kReadReplies) {
             ASSERT_EQ(r.outcome, Outcome::TimedOut);
             ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
-            ASSERT_EQ(encoded(session.config), configBefore);
+            ASSERT_EQ(encoded(session.config()), configBefore);
         } else {
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
             Session fresh = start;
             std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
             fresh.decode();
-            EXPECT_EQ(encoded(session.config), encoded(fresh.config));
+            EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
         }
     }
 }
 
 TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
     const Session start = programWithItsOwnConfiguration();
-    const MemoryImage configBefore = encoded(start.config);
+    const MemoryImage configBefore = encoded(start.config());
     for (int silentAfter = 0; silentAfter <= kWriteReplies; ++silentAfter) {
         SCOPED_TRACE(silentAfter);
         Session session = start;
@@ -100,7 +100,7 @@ TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
         EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(), [](const Bytes& f) { return f.size() == 20; }),
                   blocks);
         EXPECT_EQ(session.imageIn, start.imageIn);
-        EXPECT_EQ(encoded(session.config), configBefore);
+        EXPECT_EQ(encoded(session.config()), configBefore);
     }
 }
 

@@ -69,11 +69,11 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
 }
 
 void CalibrationWindow::applyLanguage() {
-    applyCaptions(this, calibrationCaptions(), session_.config.languageIndex);
+    applyCaptions(this, calibrationCaptions(), session_.config().languageIndex);
 }
 
 void CalibrationWindow::refresh() {
-    const Calibration& calib = session_.config.calib;
+    const Calibration& calib = session_.config().calib;
     for (std::size_t i = 0; i < sliders_.size(); ++i) {
         // Showing a value is no move of the user's: it must not make the values count as known.
         const QSignalBlocker blocker(sliders_[i]);
@@ -83,8 +83,14 @@ void CalibrationWindow::refresh() {
     }
 }
 
+void CalibrationWindow::documentChanged(const Change& change) {
+    // The calibration gesture unlocks the sliders and ending it locks them.
+    if (change.hasAny({Part::Calibration, Part::Service})) refresh();
+}
+
 void CalibrationWindow::sliderChanged(int index, int value) {
-    if (!setCalibSlider(session_.config.calib, index, value)) return;
+    if (!edit({Part::Calibration}, [&](Configuration& c) { return setCalibSlider(c.calib, index, value); }))
+        return;
     values_[static_cast<std::size_t>(index)]->setNum(value);
 }
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/editor_window.h"
 #include "config/calibration.h"
+#include "editors/editor_window.h"
 
 class QLabel;
 class QSlider;
@@ -22,6 +22,7 @@ class CalibrationWindow : public EditorWindow {
     void refresh() override;  // slider positions, value labels and the lock
 
   protected:
+    void documentChanged(const Change& change) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -69,7 +69,7 @@ QString nameCellText(const std::string& name) {
 }  // namespace
 
 ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
-    const int lang = session_.config.languageIndex;
+    const int lang = session_.config().languageIndex;
 
     tabStrip_ = new QTabBar(this);
     tabStrip_->setObjectName(qs(kTabStripName));
@@ -160,7 +160,7 @@ ChannelGrid* ChannelWindow::grid(int group) const {
 }
 
 void ChannelWindow::applyLanguage() {
-    const int lang = session_.config.languageIndex;
+    const int lang = session_.config().languageIndex;
     applyCaptions(this, channelWindowCaptions(), lang);
     // The tone list's Off item is the only translated item of Combo1.
     if (lang == kChinese || lang == kEnglish) combo1_->setItemText(0, qs(toneListItem(0, lang)));
@@ -171,12 +171,29 @@ void ChannelWindow::refresh() {
         redrawChannel(n);
 }
 
+void ChannelWindow::documentChanged(const Change& change) {
+    if (!change.has(Part::Channels)) return;
+    // What an open editor held belongs to the channels that were just replaced.
+    discardEditors();
+    if (change.allChannels()) {
+        refresh();
+        return;
+    }
+    for (int n = std::max(change.firstChannel, 1); n <= std::min(change.lastChannel, kChannelCount); ++n)
+        redrawChannel(n);
+}
+
+void ChannelWindow::applyLanguageChange() {
+    applyLanguage();
+    refresh();  // the tables' texts in the new language
+}
+
 void ChannelWindow::redrawChannel(int n) {
-    const ChannelStore& store = session_.config.channels;
+    const ChannelStore& store = session_.config().channels;
     ChannelGrid* g = grid(groupOf(n));
     const int row = rowOf(n) - 1;
     for (int c = kRxColumn; c < kTableColumns; ++c) {
-        const std::string text = channelCellText(store, n, c, session_.config.languageIndex);
+        const std::string text = channelCellText(store, n, c, session_.config().languageIndex);
         g->item(row, c)->setText(c == kNameColumn ? nameCellText(text) : qs(text));
     }
 }
@@ -193,7 +210,7 @@ void ChannelWindow::setCell(int row, int column, const QString& text) {
 
 void ChannelWindow::clearNo(int n) {
     if (n < 1 || n > kChannelCount) return;
-    session_.config.channels.clearNo(n);
+    edit({Part::Channels}, [n](Configuration& config) { config.channels.clearNo(n); });
     clearRow(groupOf(n), rowOf(n));
 }
 
@@ -203,7 +220,7 @@ void ChannelWindow::clearGrid() {
 }
 
 void ChannelWindow::startForm() {
-    channelStartForm(session_.config.channels);
+    edit({Part::Channels}, [](Configuration& config) { channelStartForm(config.channels); });
     refresh();
 }
 
@@ -247,7 +264,7 @@ void ChannelWindow::gridClick() {
     if (r < 1) return;
     int column = g->currentColumn();
     // Any cell of a blank channel opens its receive frequency.
-    if (session_.config.channels.isEmpty(channelNumber(currentGroup_, r)) && column != kRxColumn) {
+    if (session_.config().channels.isEmpty(channelNumber(currentGroup_, r)) && column != kRxColumn) {
         column = kRxColumn;
         g->setCurrentCell(r - 1, column);
     }
@@ -261,7 +278,7 @@ void ChannelWindow::gridClick() {
     } else if (isToneColumn(column)) {
         openList(combo1_, combo1_->findText(g->item(r - 1, column)->text(), Qt::MatchExactly));
     } else if (QComboBox* list = listOfColumn(column)) {
-        openList(list, session_.config.channels.listIndex[column - 3][n - 1]);
+        openList(list, session_.config().channels.listIndex[column - 3][n - 1]);
     }
 }
 
@@ -303,9 +320,11 @@ QComboBox* ChannelWindow::listOfColumn(int column) const {
 void ChannelWindow::text1LostFocus() {
     if (committing_ || text1_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
-    Configuration& config = session_.config;
-    const FrequencyCommit result =
-        commitFrequency(config.channels, config.band, editChannel(), editCol_, utf8(text1_->text()));
+    const int n = editChannel();
+    const FrequencyCommit result = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
+        return commitFrequency(c.channels, c.band, n, editCol_, utf8(text1_->text()));
+    });
+    const Configuration& config = session_.config();
     bool focusGrid = text1_->hasFocus();
     switch (result.outcome) {
         case FrequencyOutcome::Stored:
@@ -336,7 +355,10 @@ void ChannelWindow::text1LostFocus() {
 void ChannelWindow::text2LostFocus() {
     if (committing_ || text2_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
-    const std::string name = commitName(session_.config.channels, editChannel(), toBytes(text2_->text()));
+    const int n = editChannel();
+    const std::string name = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
+        return commitName(c.channels, n, toBytes(text2_->text()));
+    });
     setCell(editRow_, kNameColumn, nameCellText(name));
     if (text2_->hasFocus()) currentGrid()->setFocus();
     text2_->hide();
@@ -346,7 +368,10 @@ void ChannelWindow::listChosen(QComboBox* list, int position) {
     if (committing_ || list->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const QString text = list->itemText(position);
-    if (commitListChoice(session_.config.channels, editChannel(), editCol_, position, utf8(text)))
+    const int n = editChannel();
+    if (session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
+            return commitListChoice(c.channels, n, editCol_, position, utf8(text));
+        }))
         setCell(editRow_, editCol_, text);
     currentGrid()->setFocus();
     list->hide();

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/editor_window.h"
+#include "editors/editor_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -42,6 +42,8 @@ class ChannelWindow : public EditorWindow {
     ChannelGrid* grid(int group) const;
 
   protected:
+    void documentChanged(const Change& change) override;
+    void applyLanguageChange() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

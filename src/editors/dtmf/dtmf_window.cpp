@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <functional>
 
 #include "config/dtmf.h"
 #include "editors/hide_on_close.h"
@@ -42,15 +43,17 @@ QLabel* label(QWidget* parent, const QString& name) {
 
 DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
     setObjectName(QStringLiteral("Form2"));
-    Dtmf& dtmf = session_.config.dtmf;
 
     // Page "Other Features".
     frame2_ = new QFrame(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
     auto* other = new QGridLayout(frame2_);
-    text2_ = codeField(frame2_, QStringLiteral("Text2"), kDtmfCodeLength, &dtmf.aniStart);
-    text4_ = codeField(frame2_, QStringLiteral("Text4"), kDtmfCodeLength, &dtmf.aniEnd);
-    text3_ = codeField(frame2_, QStringLiteral("Text3"), kDtmfOwnCodeLength, &dtmf.ownCode);
+    text2_ = codeField(frame2_, QStringLiteral("Text2"), kDtmfCodeLength,
+                       [](Dtmf& d) -> std::string& { return d.aniStart; });
+    text4_ = codeField(frame2_, QStringLiteral("Text4"), kDtmfCodeLength,
+                       [](Dtmf& d) -> std::string& { return d.aniEnd; });
+    text3_ = codeField(frame2_, QStringLiteral("Text3"), kDtmfOwnCodeLength,
+                       [](Dtmf& d) -> std::string& { return d.ownCode; });
     combo1_ = list(frame2_, QStringLiteral("Combo1"), kDtmfAniSendingCount);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
@@ -87,7 +90,8 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     auto* autodial = new QGridLayout(frame1_);
     for (int i = 0; i < 8; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        text1_[k] = codeField(frame1_, QStringLiteral("Text1_%1").arg(i), kDtmfCodeLength, &dtmf.autodial[k]);
+        text1_[k] = codeField(frame1_, QStringLiteral("Text1_%1").arg(i), kDtmfCodeLength,
+                              [k](Dtmf& d) -> std::string& { return d.autodial[k]; });
         autodial->addWidget(label(frame1_, QStringLiteral("Label1_%1").arg(i)), i, 0);
         autodial->addWidget(text1_[k], i, 1);
     }
@@ -118,16 +122,18 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     layout->addWidget(note);
 
     connect(combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        Dtmf& d = session_.config.dtmf;
-        d.aniSending = combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        d.aniSendingText = d.aniSending < 0 ? utf8(text) : std::string();
+        const int position = combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        edit({Part::Dtmf}, [&](Configuration& c) {
+            c.dtmf.aniSending = position;
+            c.dtmf.aniSendingText = position < 0 ? utf8(text) : std::string();
+        });
     });
     connect(combo16_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { session_.config.dtmf.rate = i; });
+            [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.rate = i; }); });
     connect(combo17_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { session_.config.dtmf.firstDigitDelay = i; });
+            [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.firstDigitDelay = i; }); });
     connect(combo18_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { session_.config.dtmf.groupCall = i; });
+            [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.groupCall = i; }); });
 
     resize(px(5750), px(3600));
     applyLanguage();
@@ -135,12 +141,14 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
 }
 
 QLineEdit* DtmfWindow::codeField(QWidget* parent, const QString& name, std::size_t maxLength,
-                                 std::string* target) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    TextBox::install(edit, dtmfKey, maxLength);
-    connect(edit, &QLineEdit::textChanged, this, [target](const QString& text) { *target = utf8(text); });
-    return edit;
+                                 std::function<std::string&(Dtmf&)> field) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    TextBox::install(box, dtmfKey, maxLength);
+    connect(box, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+        edit({Part::Dtmf}, [&](Configuration& c) { field(c.dtmf) = utf8(text); });
+    });
+    return box;
 }
 
 void DtmfWindow::applyLanguage() {
@@ -148,13 +156,13 @@ void DtmfWindow::applyLanguage() {
         // Rewriting an item's text also rewrites the box when that item is current; the choice itself,
         // typed text included, must stay.
         const QSignalBlocker blocker(combo1_);
-        applyCaptions(this, dtmfCaptions(), session_.config.languageIndex);
+        applyCaptions(this, dtmfCaptions(), session_.config().languageIndex);
     }
     showAniSending();
 }
 
 void DtmfWindow::refresh() {
-    const Dtmf& d = session_.config.dtmf;
+    const Dtmf& d = session_.config().dtmf;
     const auto setText = [](QLineEdit* edit, const std::string& text) {
         const QSignalBlocker blocker(edit);
         TextBox::setProgramText(edit, qs(text));
@@ -174,8 +182,12 @@ void DtmfWindow::refresh() {
     showAniSending();
 }
 
+void DtmfWindow::documentChanged(const Change& change) {
+    if (change.has(Part::Dtmf)) refresh();
+}
+
 void DtmfWindow::showAniSending() {
-    const Dtmf& d = session_.config.dtmf;
+    const Dtmf& d = session_.config().dtmf;
     const QSignalBlocker blocker(combo1_);
     if (d.aniSending >= 0 && d.aniSending < combo1_->count()) {
         combo1_->setCurrentIndex(d.aniSending);

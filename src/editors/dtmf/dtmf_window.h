@@ -3,8 +3,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
-#include "app/editor_window.h"
+#include "editors/editor_window.h"
 
 class QComboBox;
 class QFrame;
@@ -22,10 +23,12 @@ class DtmfWindow : public EditorWindow {
     void refresh() override;
 
   protected:
+    void documentChanged(const Change& change) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QLineEdit* codeField(QWidget* parent, const QString& name, std::size_t maxLength, std::string* target);
+    QLineEdit* codeField(QWidget* parent, const QString& name, std::size_t maxLength,
+                         std::function<std::string&(Dtmf&)> field);
     void showAniSending();
     void showPage(bool autodial);
 

@@ -69,6 +69,17 @@ constexpr Slot kVfoB[] = {T(FT::Text3),   T(FT::Text4),   L(FL::Combo46), L(FL::
 // The fields that the feature unlock makes usable.
 constexpr FeatureList kUnlockedFields[] = {FL::Combo2, FL::Combo13, FL::Combo16};
 
+// The VFO records are their own part of the document: the band sets them too.
+Part partOf(FeatureList f) {
+    return static_cast<int>(f) >= static_cast<int>(FeatureList::Combo22) ? Part::Vfos : Part::Features;
+}
+Part partOf(FeatureText f) {
+    return f == FeatureText::Text20 || f == FeatureText::Text21 || f == FeatureText::Text3 ||
+                   f == FeatureText::Text4
+               ? Part::Vfos
+               : Part::Features;
+}
+
 }  // namespace
 
 FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
@@ -81,7 +92,7 @@ FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow
 }
 
 void FeaturesWindow::build() {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
 
     auto addSlots = [&](QGroupBox* frame, std::span<const Slot> places, QGridLayout* grid, int column) {
         int row = 0;
@@ -110,7 +121,9 @@ void FeaturesWindow::build() {
                     combo->addItem(qs(featureItemText(info.id, p, language)));
                 combo->setMaxVisibleItems(20);
                 connect(combo, &QComboBox::currentIndexChanged, this, [this, f = info.id](int position) {
-                    if (position >= 0) session_.config.features[f] = position;
+                    if (position >= 0)
+                        session_.edit(Change::of({partOf(f)}, this),
+                                      [&](Configuration& c) { c.features[f] = position; });
                 });
                 label = new QLabel(qs(info.caption, language), frame);
                 label->setObjectName(qs(info.label));
@@ -171,8 +184,10 @@ void FeaturesWindow::build() {
     check12_->setHidden(true);
     check13_->setHidden(true);
     vox->setRowStretch(5, 1);
-    connect(check12_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check12 = on; });
-    connect(check13_, &QCheckBox::toggled, this, [this](bool on) { session_.config.features.check13 = on; });
+    connect(check12_, &QCheckBox::toggled, this,
+            [this](bool on) { edit({Part::Features}, [on](Configuration& c) { c.features.check12 = on; }); });
+    connect(check13_, &QCheckBox::toggled, this,
+            [this](bool on) { edit({Part::Features}, [on](Configuration& c) { c.features.check13 = on; }); });
 
     // Until the feature unlock.
     for (FeatureList f : kUnlockedFields) {
@@ -199,11 +214,11 @@ void FeaturesWindow::build() {
 }
 
 void FeaturesWindow::applyLanguage() {
-    applyCaptions(this, featuresCaptions(), session_.config.languageIndex);
+    applyCaptions(this, featuresCaptions(), session_.config().languageIndex);
 }
 
 void FeaturesWindow::refresh() {
-    const Features& f = session_.config.features;
+    const Features& f = session_.config().features;
     // Every control writes its value back when it changes; the values are the ones it was given.
     for (const FeatureListInfo& info : featureLists()) {
         const int position = f[info.id];
@@ -271,7 +286,8 @@ void FeaturesWindow::onTextChanged(FeatureText f) {
             return;
         }
     }
-    session_.config.features.*featureTextInfo(f).value = text;
+    session_.edit(Change::of({partOf(f)}, this),
+                  [&](Configuration& c) { c.features.*featureTextInfo(f).value = text; });
 }
 
 void FeaturesWindow::lostFocusCheck(FeatureText f) {
@@ -285,7 +301,7 @@ void FeaturesWindow::lostFocusCheck(FeatureText f) {
             break;
         case FT::Text20:
         case FT::Text3:
-            checked = checkVfoFrequency(text, session_.config.band.limits);
+            checked = checkVfoFrequency(text, session_.config().band.limits);
             break;
         case FT::Text21:
         case FT::Text4:
@@ -309,14 +325,23 @@ bool FeaturesWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FeaturesWindow::gestureClicked(ServiceMode mode, int label) {
-    if (!gestureClick(session_.config, mode, label, clock_())) return;
+    bool shown = false;
+    session_.document().editAndTell([&](Configuration& c) {
+        shown = gestureClick(c, mode, label, clock_());
+        // The clicks so far change nothing that is shown; the mode turned on (or its effect repeated) does.
+        return shown ? Change::of({Part::Service, Part::Calibration}, this) : Change::of({}, this);
+    });
+    if (!shown) return;
     applyServiceState();
-    emit serviceFlagsChanged();
+}
+
+void FeaturesWindow::documentChanged(const Change& change) {
+    if (change.hasAny({Part::Features, Part::Vfos, Part::Band, Part::Service})) refresh();
 }
 
 void FeaturesWindow::applyServiceState() {
     // The unlock makes the fields usable; ending it only clears the flag, so they stay usable afterwards.
-    const bool unlocked = session_.config.service.featureUnlock;
+    const bool unlocked = session_.config().service.featureUnlock;
     for (FeatureList f : kUnlockedFields) {
         combos_[idx(f)]->setEnabled(unlocked || combos_[idx(f)]->isEnabledTo(this));
         listLabels_[idx(f)]->setEnabled(unlocked || listLabels_[idx(f)]->isEnabledTo(this));

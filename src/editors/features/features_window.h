@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/editor_window.h"
 #include "config/features.h"
 #include "config/service_gestures.h"
+#include "editors/editor_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -44,11 +44,8 @@ class FeaturesWindow : public EditorWindow {
     void showPage(int page);
     int page() const { return page_; }
 
-  signals:
-    // A service gesture completed; the main window shows its toolbar button and unlocks what it unlocks.
-    void serviceFlagsChanged();
-
   protected:
+    void documentChanged(const Change& change) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;  // the close box only hides the window
 

@@ -102,16 +102,19 @@ void FmWindow::buildControls() {
     for (int i = 1; i <= kFmChannels; ++i)
         combo_[0]->addItem(QString::number(i));
     TextBox::install(combo_[0]->lineEdit(), fmChannelKey, 2);
-    connect(combo_[0], &QComboBox::editTextChanged, this,
-            [this](const QString& text) { session_.config.fmWindow.presentChannel = utf8(text); });
+    connect(combo_[0], &QComboBox::editTextChanged, this, [this](const QString& text) {
+        edit({Part::Fm}, [&](Configuration& c) { c.fmWindow.presentChannel = utf8(text); });
+    });
     // The item texts come from the captions.
     combo_[1]->addItems({QString(), QString()});
-    connect(combo_[1], &QComboBox::currentIndexChanged, this,
-            [this](int index) { session_.config.fmWindow.displayModePosition = index; });
+    connect(combo_[1], &QComboBox::currentIndexChanged, this, [this](int index) {
+        edit({Part::Fm}, [index](Configuration& c) { c.fmWindow.displayModePosition = index; });
+    });
     for (std::string_view step : kFmStepItems)
         combo_[2]->addItem(qs(step));
-    connect(combo_[2], &QComboBox::currentIndexChanged, this,
-            [this](int index) { session_.config.fmWindow.stepPosition = index; });
+    connect(combo_[2], &QComboBox::currentIndexChanged, this, [this](int index) {
+        edit({Part::Fm}, [index](Configuration& c) { c.fmWindow.stepPosition = index; });
+    });
     // The step is carried like the other values but is not for the user to see or change.
     combo_[2]->hide();
     label1[2]->hide();
@@ -124,8 +127,9 @@ void FmWindow::buildControls() {
             grid_->setFocus();
             commitVfo();
         });
-    connect(text2_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { session_.config.fmWindow.vfo = utf8(text); });
+    connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        edit({Part::Fm}, [&](Configuration& c) { c.fmWindow.vfo = utf8(text); });
+    });
 
     label2_ = new QLabel(this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -169,7 +173,7 @@ void FmWindow::buildControls() {
 }
 
 void FmWindow::applyLanguage() {
-    const int language = session_.config.languageIndex;
+    const int language = session_.config().languageIndex;
     applyCaptions(this, fmCaptions(), language);
     // A message still on show is read in the language now chosen.
     if (message_.visible && (language == kChinese || language == kEnglish))
@@ -177,7 +181,7 @@ void FmWindow::applyLanguage() {
 }
 
 void FmWindow::refresh() {
-    const FmWorkingCopy& w = session_.config.fmWindow;
+    const FmWorkingCopy& w = session_.config().fmWindow;
     // What an open editor held belongs to the configuration that was just replaced.
     if (editing_) {
         editing_ = false;
@@ -248,12 +252,16 @@ void FmWindow::commitVfo() {
 
 void FmWindow::setCell(int row, const std::string& text) {
     grid_->item(row - 1, 1)->setText(qs(text));
-    session_.config.fmWindow.cells[static_cast<std::size_t>(row - 1)] = text;
+    edit({Part::Fm}, [&](Configuration& c) { c.fmWindow.cells[static_cast<std::size_t>(row - 1)] = text; });
+}
+
+void FmWindow::documentChanged(const Change& change) {
+    if (change.has(Part::Fm)) refresh();
 }
 
 void FmWindow::showMessage(const Text& text) {
     messageText_ = &text;
-    label2_->setText(qs(text, session_.config.languageIndex));
+    label2_->setText(qs(text, session_.config().languageIndex));
     message_.show();
     label2_->show();
     if (!timer1_->isActive()) timer1_->start();
@@ -270,7 +278,7 @@ void FmWindow::ok() {
     // in (OK from the keyboard) is left now, as a click on the button would leave it.
     commitCellEditor();
     if (text2_->hasFocus()) commitVfo();
-    if (fmOk(session_.config.fmWindow, session_.config.fm).channelRefused) {
+    if (edit({Part::Fm}, [](Configuration& c) { return fmOk(c.fmWindow, c.fm); }).channelRefused) {
         // The store keeps everything; the window stays open so the message can be read.
         showMessage(msg::kFmChannelOutOfRange);
         combo_[0]->setFocus();

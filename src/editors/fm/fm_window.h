@@ -2,9 +2,9 @@
 // the working copy (config.fmWindow); OK copies them into the FM store (config.fm).
 #pragma once
 
-#include "app/editor_window.h"
 #include "config/fm.h"
 #include "config/messages.h"
+#include "editors/editor_window.h"
 
 class QComboBox;
 class QLabel;
@@ -38,6 +38,7 @@ class FmWindow : public EditorWindow {
     int editedRow() const { return editRow_; }
 
   protected:
+    void documentChanged(const Change& change) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
