@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/channel_edit.h"
+#include "config/channel_table.h"
 #include "config/configuration.h"
 #include "datafile/data_file.h"
 #include "image/tone_list.h"
@@ -24,15 +25,15 @@ inline Configuration fullConfiguration() {
             std::snprintf(text, sizeof text, "%.5f", 136.0 + 0.025 * n);
         else
             std::snprintf(text, sizeof text, "%.5f", 400.0 + 0.125 * n);
-        commitFrequency(config.channels, config.band, n, 1, text);
+        commitFrequency(config.channels, config.band, n, ChannelFrequency::Receive, text);
         std::snprintf(text, sizeof text, "%.5f", (n <= 64 ? 140.0 : 440.0) + 0.0125 * n);
-        commitFrequency(config.channels, config.band, n, 2, text);
+        commitFrequency(config.channels, config.band, n, ChannelFrequency::Transmit, text);
         for (int column : {3, 4}) {
             const int tone = 1 + (n * 7 + column) % (kToneListSize - 1);
-            commitListChoice(config.channels, n, column, tone, toneListItem(tone, 1));
+            commitListChoice(config.channels, n, *listOfColumn(column), tone, toneListItem(tone, 1));
         }
         for (int column = 5; column <= 10; ++column)
-            commitListChoice(config.channels, n, column, n % 2, "");
+            commitListChoice(config.channels, n, *listOfColumn(column), n % 2, "");
         commitName(config.channels, n, "CH" + std::to_string(n));
     }
     return config;

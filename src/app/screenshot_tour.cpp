@@ -90,11 +90,11 @@ void fillSampleConfiguration(Configuration& config) {
     };
     ChannelStore& store = config.channels;
     for (const Sample& s : samples) {
-        commitFrequency(store, config.band, s.n, 1, s.rx);
-        if (s.tx) commitFrequency(store, config.band, s.n, 2, s.tx);
-        if (s.decode) commitListChoice(store, s.n, 3, tonePosition(s.decode), s.decode);
-        if (s.encode) commitListChoice(store, s.n, 4, tonePosition(s.encode), s.encode);
-        commitListChoice(store, s.n, 5, s.power, "");
+        commitFrequency(store, config.band, s.n, ChannelFrequency::Receive, s.rx);
+        if (s.tx) commitFrequency(store, config.band, s.n, ChannelFrequency::Transmit, s.tx);
+        if (s.decode) commitListChoice(store, s.n, ChannelList::DecodeTone, tonePosition(s.decode), s.decode);
+        if (s.encode) commitListChoice(store, s.n, ChannelList::EncodeTone, tonePosition(s.encode), s.encode);
+        commitListChoice(store, s.n, ChannelList::Power, s.power, "");
         commitName(store, s.n, s.name);
     }
     // The FM presets as after OK in the FM window: in its cells and in the store alike.

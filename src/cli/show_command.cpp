@@ -128,11 +128,6 @@ QJsonObject fieldObject(const CaptionedGroup& group) {
     return o;
 }
 
-std::string cellText(const ChannelStore& store, int n, int column) {
-    const std::string text = channelCellText(store, n, column, kEnglish);
-    return column == kNameColumn ? fromBytes(text).toStdString() : text;
-}
-
 std::string fmListText(int position, std::span<const std::string_view> items) {
     return position >= 0 && position < static_cast<int>(items.size()) ? std::string(items[position])
                                                                       : std::string();
@@ -147,20 +142,21 @@ QJsonDocument json(const Session& session) {
     QJsonArray channels;
     for (int n = 1; n <= kChannelCount; ++n) {
         if (config.channels.isEmpty(n)) continue;
-        auto cell = [&](int column) { return qs(cellText(config.channels, n, column)); };
+        const Channel& channel = config.channels[static_cast<std::size_t>(n - 1)];
+        auto field = [&](ChannelList list) { return qs(channelFieldText(channel, list, kEnglish)); };
         channels.append(QJsonObject{
             {QStringLiteral("channel"), n},
             {QStringLiteral("group"), groupOf(n) == kGroupA ? QStringLiteral("A") : QStringLiteral("B")},
-            {QStringLiteral("rx"), cell(kRxColumn)},
-            {QStringLiteral("tx"), cell(kTxColumn)},
-            {QStringLiteral("rx_tone"), cell(kDecodeToneColumn)},
-            {QStringLiteral("tx_tone"), cell(kEncodeToneColumn)},
-            {QStringLiteral("power"), cell(5)},
-            {QStringLiteral("busy_lock"), cell(6)},
-            {QStringLiteral("scan"), cell(7)},
-            {QStringLiteral("bandwidth"), cell(8)},
-            {QStringLiteral("scramble"), cell(10)},
-            {QStringLiteral("name"), cell(kNameColumn)},
+            {QStringLiteral("rx"), qs(channel.rxFrequency)},
+            {QStringLiteral("tx"), qs(channel.txFrequency)},
+            {QStringLiteral("rx_tone"), field(ChannelList::DecodeTone)},
+            {QStringLiteral("tx_tone"), field(ChannelList::EncodeTone)},
+            {QStringLiteral("power"), field(ChannelList::Power)},
+            {QStringLiteral("busy_lock"), field(ChannelList::BusyLock)},
+            {QStringLiteral("scan"), field(ChannelList::Scan)},
+            {QStringLiteral("bandwidth"), field(ChannelList::Bandwidth)},
+            {QStringLiteral("scramble"), field(ChannelList::Scramble)},
+            {QStringLiteral("name"), fromBytes(channel.name)},
         });
     }
     root.insert(QStringLiteral("channels"), channels);

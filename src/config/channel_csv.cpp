@@ -218,11 +218,10 @@ struct Tone {
     char polarity = 'N';  // the format's letter: N normal, R reversed (our "I")
 };
 
-// The tone of a channel's tone column; nothing when its text is not in the tone list.
-std::optional<Tone> toneOfColumn(const ChannelStore& store, int n, int column) {
-    const int k = column - 3;
-    if (store.listIndex[k][n - 1] == 0) return Tone{};
-    const std::string& text = store.itemText[k][n - 1];
+// A channel's tone in the format's terms; nothing when its text is not in the tone list.
+std::optional<Tone> formatTone(const ToneChoice& tone) {
+    if (tone.position == 0) return Tone{};
+    const std::string& text = tone.text;
     const int p = toneListIndex(text);
     if (p == 0) return std::nullopt;
     if (p < kFirstDcsNormal) return Tone{Tone::Kind::Ctcss, text, 'N'};
@@ -271,13 +270,6 @@ constexpr std::string_view kHighWatts = "5.0W";
 constexpr std::string_view kLowWatts = "1.0W";
 constexpr double kHighFromWatts = 2.5;
 
-constexpr int kPowerIndex = 5 - 3;
-constexpr int kLockIndex = 6 - 3;
-constexpr int kScanIndex = 7 - 3;
-constexpr int kWidthIndex = 8 - 3;
-constexpr int kHiddenIndex = 9 - 3;
-constexpr int kScrambleIndex = 10 - 3;
-
 std::string_view kindName(Tone::Kind k) {
     return k == Tone::Kind::Ctcss ? "Tone" : k == Tone::Kind::Dcs ? "DTCS" : "";
 }
@@ -318,20 +310,20 @@ CsvExport exportChannelsCsv(const ChannelStore& store, const BandLimits& band) {
     out.text = std::string(kCsvHeader) + "\r\n";
     for (int n = 1; n <= kChannelCount; ++n) {
         if (store.isEmpty(n)) continue;
-        const int i = n - 1;
+        const Channel& channel = store[static_cast<std::size_t>(n - 1)];
         auto note = [&](CsvIssue issue, std::string detail) {
             out.notes.push_back({0, n, issue, std::move(detail), {}});
         };
-        const std::optional<long long> rx = parseHz(store.freq[0][i]);
+        const std::optional<long long> rx = parseHz(channel.rxFrequency);
         if (!rx) {
-            note(CsvIssue::ExportBadFrequency, store.freq[0][i]);
+            note(CsvIssue::ExportBadFrequency, channel.rxFrequency);
             continue;
         }
         std::string duplex, offset = formatMHz6(0);
-        if (store.freq[1][i].empty()) {
+        if (channel.txFrequency.empty()) {
             duplex = "off";
-        } else if (const std::optional<long long> tx = parseHz(store.freq[1][i]); !tx) {
-            note(CsvIssue::ExportBadTxFrequency, store.freq[1][i]);
+        } else if (const std::optional<long long> tx = parseHz(channel.txFrequency); !tx) {
+            note(CsvIssue::ExportBadTxFrequency, channel.txFrequency);
             duplex = "off";
         } else if (*tx != *rx) {
             const int r = rangeOf(*rx, band);
@@ -344,16 +336,16 @@ CsvExport exportChannelsCsv(const ChannelStore& store, const BandLimits& band) {
             }
         }
 
-        auto toneOf = [&](int column) {
-            std::optional<Tone> t = toneOfColumn(store, n, column);
+        auto toneOf = [&](const ToneChoice& choice) {
+            std::optional<Tone> t = formatTone(choice);
             if (!t) {
-                note(CsvIssue::ExportUnknownTone, store.itemText[column - 3][i]);
+                note(CsvIssue::ExportUnknownTone, choice.text);
                 return Tone{};
             }
             return *t;
         };
-        const Tone rxTone = toneOf(kDecodeToneColumn);
-        const Tone txTone = toneOf(kEncodeToneColumn);
+        const Tone rxTone = toneOf(channel.decodeTone);
+        const Tone txTone = toneOf(channel.encodeTone);
         std::string mode, rTone(kDefaultTone), cTone(kDefaultTone), dtcs(kDefaultDcs), rxDtcs(kDefaultDcs),
             cross(kDefaultCross);
         char txPolarity = 'N', rxPolarity = 'N';
@@ -387,7 +379,7 @@ CsvExport exportChannelsCsv(const ChannelStore& store, const BandLimits& band) {
 
         const std::vector<std::string> row{
             std::to_string(n),
-            latin1ToUtf8(store.name[i]),
+            latin1ToUtf8(channel.name),
             formatMHz6(*rx),
             duplex,
             offset,
@@ -398,10 +390,10 @@ CsvExport exportChannelsCsv(const ChannelStore& store, const BandLimits& band) {
             std::string{txPolarity, rxPolarity},
             rxDtcs,
             cross,
-            store.listIndex[kWidthIndex][i] == 0 ? "NFM" : "FM",
+            channel.bandwidth == 0 ? "NFM" : "FM",
             "5.00",
-            store.listIndex[kScanIndex][i] == 0 ? "S" : "",
-            std::string(store.listIndex[kPowerIndex][i] == 0 ? kLowWatts : kHighWatts),
+            channel.scan == 0 ? "S" : "",
+            std::string(channel.power == 0 ? kLowWatts : kHighWatts),
             "",
             "",
             "",
@@ -481,29 +473,17 @@ class RowReader {
     const csv::Record& record_;
 };
 
-// Copies channel n of one store into another.
-void copyChannel(const ChannelStore& from, ChannelStore& to, int n) {
-    const int i = n - 1;
-    to.freq[0][i] = from.freq[0][i];
-    to.freq[1][i] = from.freq[1][i];
-    for (int k = 0; k < kListColumns; ++k) {
-        to.listIndex[k][i] = from.listIndex[k][i];
-        to.itemText[k][i] = from.itemText[k][i];
-    }
-    to.name[i] = from.name[i];
-}
-
 // Builds channel n of `scratch` from one row; returns the refusal, or nothing with the warnings added.
 std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelStore& current,
                                     ChannelStore& scratch, const BandState& band,
                                     std::vector<Refusal>& warnings) {
-    const int i = n - 1;
+    const std::size_t i = static_cast<std::size_t>(n - 1);
     scratch.clearNo(n);
 
     // Receive frequency, as typed into the table.
     const std::string rxText = row.get(kFrequency);
     if (!isPlainDecimal(rxText)) return Refusal{CsvIssue::BadFrequency, rxText, {}};
-    const FrequencyCommit rx = commitFrequency(scratch, band, n, kRxColumn, rxText);
+    const FrequencyCommit rx = commitFrequency(scratch, band, n, ChannelFrequency::Receive, rxText);
     if (rx.outcome == FrequencyOutcome::OutOfBand) return Refusal{CsvIssue::OutOfBand, rxText, {}};
     if (rx.outcome != FrequencyOutcome::Stored) return Refusal{CsvIssue::BadFrequency, rxText, {}};
     if (parseHz(rxText) != parseHz(rx.text))
@@ -512,14 +492,15 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
     // What the format has no column for stays as the channel had it; a new channel has the defaults.
     const bool existing = !current.isEmpty(n);
     if (existing) {
-        for (int k : {kLockIndex, kHiddenIndex, kScrambleIndex})
-            scratch.listIndex[k][i] = current.listIndex[k][i];
+        scratch[i].busyLock = current[i].busyLock;
+        scratch[i].hidden = current[i].hidden;
+        scratch[i].scramble = current[i].scramble;
     }
 
     // Transmit frequency.
     const std::string duplex = row.get(kDuplex);
     if (equalsNoCase(duplex, "off")) {
-        scratch.freq[1][i].clear();
+        scratch[i].txFrequency.clear();
     } else if (duplex == "+" || duplex == "-" || equalsNoCase(duplex, "split")) {
         const std::string offsetText = row.get(kOffset);
         const std::optional<long long> offset = parseHz(offsetText);
@@ -528,7 +509,7 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
         const long long txHz = duplex == "+" ? rxHz + *offset : duplex == "-" ? rxHz - *offset : *offset;
         if (txHz <= 0) return Refusal{CsvIssue::BadOffset, offsetText, {}};
         const std::string txText = formatMHz6(txHz);
-        const FrequencyCommit tx = commitFrequency(scratch, band, n, kTxColumn, txText);
+        const FrequencyCommit tx = commitFrequency(scratch, band, n, ChannelFrequency::Transmit, txText);
         if (tx.outcome == FrequencyOutcome::OutOfBand) return Refusal{CsvIssue::TxOutOfBand, txText, {}};
         if (tx.outcome != FrequencyOutcome::Stored) return Refusal{CsvIssue::BadOffset, offsetText, {}};
         if (parseHz(txText) != parseHz(tx.text))
@@ -599,17 +580,17 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
     } else {
         return Refusal{CsvIssue::BadToneMode, mode, {}};
     }
-    if (!txItem.empty()) commitListChoice(scratch, n, kEncodeToneColumn, toneListIndex(txItem), txItem);
-    if (!rxItem.empty()) commitListChoice(scratch, n, kDecodeToneColumn, toneListIndex(rxItem), rxItem);
+    if (!txItem.empty()) commitListChoice(scratch, n, ChannelList::EncodeTone, toneListIndex(txItem), txItem);
+    if (!rxItem.empty()) commitListChoice(scratch, n, ChannelList::DecodeTone, toneListIndex(rxItem), rxItem);
 
     // Mode: wide or narrow.
     const std::string width = row.get(kMode);
     if (equalsNoCase(width, "FM")) {
-        commitListChoice(scratch, n, 8, 1, {});
+        commitListChoice(scratch, n, ChannelList::Bandwidth, 1, {});
     } else if (equalsNoCase(width, "NFM")) {
-        commitListChoice(scratch, n, 8, 0, {});
+        commitListChoice(scratch, n, ChannelList::Bandwidth, 0, {});
     } else if (width.empty()) {
-        if (existing) scratch.listIndex[kWidthIndex][i] = current.listIndex[kWidthIndex][i];
+        if (existing) scratch[i].bandwidth = current[i].bandwidth;
     } else {
         return Refusal{CsvIssue::BadMode, width, {}};
     }
@@ -617,23 +598,23 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
     // Power in watts.
     std::string watts = row.get(kPower);
     if (watts.empty()) {
-        if (existing) scratch.listIndex[kPowerIndex][i] = current.listIndex[kPowerIndex][i];
+        if (existing) scratch[i].power = current[i].power;
     } else {
         std::string number = watts;
         if (number.back() == 'W' || number.back() == 'w') number = trim(number.substr(0, number.size() - 1));
         const std::optional<long long> microwatts = parseHz(number);
         if (!microwatts) return Refusal{CsvIssue::BadPower, watts, {}};
         const bool high = static_cast<double>(*microwatts) >= kHighFromWatts * 1e6;
-        commitListChoice(scratch, n, 5, high ? 1 : 0, {});
+        commitListChoice(scratch, n, ChannelList::Power, high ? 1 : 0, {});
     }
 
     // Scan list membership.
     const std::string skip = upper(row.get(kSkip));
     if (skip.empty() || skip == "P") {
-        commitListChoice(scratch, n, 7, 1, {});
+        commitListChoice(scratch, n, ChannelList::Scan, 1, {});
         if (skip == "P") warnings.push_back({CsvIssue::PriorityScan, {}, {}});
     } else if (skip == "S") {
-        commitListChoice(scratch, n, 7, 0, {});
+        commitListChoice(scratch, n, ChannelList::Scan, 0, {});
     } else {
         return Refusal{CsvIssue::BadSkip, row.get(kSkip), {}};
     }
@@ -711,7 +692,7 @@ CsvImport importChannelsCsv(std::string_view text, ChannelStore& store, const Ba
             refuse(refusal->issue, refusal->detail, refusal->detail2);
             continue;
         }
-        copyChannel(scratch, store, n);
+        store[static_cast<std::size_t>(n - 1)] = scratch[static_cast<std::size_t>(n - 1)];
         ++result.imported;
         for (Refusal& w : warnings)
             result.warnings.push_back({record.line, 0, w.issue, std::move(w.detail), std::move(w.detail2)});

@@ -13,9 +13,12 @@ bool isNarrowBand(int bandListIndex) {
     return bandListIndex >= 2;
 }
 
-// List positions of a new channel, columns 3..10.
-constexpr std::array<int, kListColumns> kNewChannelPositions{0, 0, 1, 1, 1, 1, 1, 1};
-constexpr int kBandWidthColumn = 8;
+// List positions of a new channel, in ChannelList order.
+constexpr std::array<int, kChannelLists> kNewChannelPositions{0, 0, 1, 1, 1, 1, 1, 1};
+
+bool isTone(ChannelList list) {
+    return list == ChannelList::DecodeTone || list == ChannelList::EncodeTone;
+}
 
 bool validChannel(int n) {
     return n >= 1 && n <= kChannelCount;
@@ -23,13 +26,14 @@ bool validChannel(int n) {
 
 }  // namespace
 
-FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int n, int column,
+FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int n, ChannelFrequency which,
                                 std::string_view typed) {
     FrequencyCommit result;
-    if (!validChannel(n) || (column != kRxColumn && column != kTxColumn)) return result;
+    if (!validChannel(n)) return result;
+    const bool receive = which == ChannelFrequency::Receive;
     if (typed.empty()) {
         // A blank channel stays as it is: emptying it again would drop what it kept from an image (its name).
-        if (column == kRxColumn && !store.isEmpty(n)) {
+        if (receive && !store.isEmpty(n)) {
             store.clearNo(n);
             result.outcome = FrequencyOutcome::Emptied;
         }
@@ -46,14 +50,14 @@ FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int 
     const std::string t = codec::snapFrequencyText(*fixed);
 
     // The decode-tone cell of a channel is empty exactly while the channel is blank.
-    const bool newChannel = column == kRxColumn && store.isEmpty(n);
-    const int i = n - 1;
-    store.freq[column - 1][i] = t;
+    const bool newChannel = receive && store.isEmpty(n);
+    Channel& channel = store[static_cast<std::size_t>(n - 1)];
+    (receive ? channel.rxFrequency : channel.txFrequency) = t;
     if (newChannel) {
-        store.freq[1][i] = t;
-        for (int k = 0; k < kListColumns; ++k)
-            store.listIndex[k][i] = kNewChannelPositions[k];
-        store.listIndex[kBandWidthColumn - 3][i] = isNarrowBand(band.listIndex) ? 0 : 1;
+        channel.txFrequency = t;
+        for (int k = 0; k < kChannelLists; ++k)
+            channel.position(static_cast<ChannelList>(k)) = kNewChannelPositions[static_cast<std::size_t>(k)];
+        channel.bandwidth = isNarrowBand(band.listIndex) ? 0 : 1;
     }
     result.outcome = FrequencyOutcome::Stored;
     result.text = t;
@@ -61,33 +65,34 @@ FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int 
     return result;
 }
 
-std::string newChannelCellText(int column, int languageIndex, int bandListIndex) {
-    if (isToneColumn(column)) return channelToneItem(0, languageIndex);
-    if (column == kBandWidthColumn) {
-        return isNarrowBand(bandListIndex) ? channelListItem(column, 0, languageIndex)
+std::string newChannelItemText(ChannelList list, int languageIndex, int bandListIndex) {
+    if (isTone(list)) return channelToneItem(0, languageIndex);
+    if (list == ChannelList::Bandwidth) {
+        return isNarrowBand(bandListIndex) ? channelListItem(list, 0, languageIndex)
                                            : std::string(kNewChannelWide.in(languageIndex));
     }
-    if (column >= kFirstListColumn && column <= kLastListColumn)
-        return channelListItem(column, kNewChannelPositions[column - 3], languageIndex);
-    return {};
+    return channelListItem(list, kNewChannelPositions[static_cast<std::size_t>(list)], languageIndex);
 }
 
 std::string commitName(ChannelStore& store, int n, std::string_view text) {
     if (!validChannel(n)) return {};
-    store.name[n - 1] = codec::stripChar255(text);
-    return store.name[n - 1];
+    Channel& channel = store[static_cast<std::size_t>(n - 1)];
+    channel.name = codec::stripChar255(text);
+    return channel.name;
 }
 
-bool commitListChoice(ChannelStore& store, int n, int column, int position, std::string_view itemText) {
+bool commitListChoice(ChannelStore& store, int n, ChannelList list, int position, std::string_view itemText) {
     if (!validChannel(n) || store.isEmpty(n)) return false;
-    if (isToneColumn(column)) {
+    Channel& channel = store[static_cast<std::size_t>(n - 1)];
+    if (isTone(list)) {
         if (position < 0 || position >= kToneListSize) return false;
-        store.listIndex[column - 3][n - 1] = position;
-        store.itemText[column - 3][n - 1] = std::string(itemText);
+        ToneChoice& tone = list == ChannelList::DecodeTone ? channel.decodeTone : channel.encodeTone;
+        tone.position = position;
+        tone.text = position == 0 ? std::string() : std::string(itemText);
         return true;
     }
-    if (column < kFirstListColumn || column > kLastListColumn || position < 0 || position > 1) return false;
-    store.listIndex[column - 3][n - 1] = position;
+    if (position < 0 || position > 1) return false;
+    channel.position(list) = position;
     return true;
 }
 

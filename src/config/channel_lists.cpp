@@ -4,9 +4,11 @@
 
 namespace zrt {
 
-std::string channelListItem(int column, int position, int languageIndex) {
-    if (column < kFirstListColumn || column > kLastListColumn || position < 0 || position > 1) return {};
-    return std::string(kChannelListItems[column - kFirstListColumn][position].in(languageIndex));
+std::string channelListItem(ChannelList list, int position, int languageIndex) {
+    const int k = static_cast<int>(list) - static_cast<int>(ChannelList::Power);
+    if (k < 0 || k >= static_cast<int>(kFlagLists.size()) || position < 0 || position > 1) return {};
+    return std::string(
+        kChannelListItems[static_cast<std::size_t>(k)][static_cast<std::size_t>(position)].in(languageIndex));
 }
 
 std::string channelToneItem(int position, int languageIndex) {

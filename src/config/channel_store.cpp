@@ -2,19 +2,40 @@
 
 namespace zrt {
 
+int& Channel::position(ChannelList list) {
+    switch (list) {
+        case ChannelList::DecodeTone:
+            return decodeTone.position;
+        case ChannelList::EncodeTone:
+            return encodeTone.position;
+        case ChannelList::Power:
+            return power;
+        case ChannelList::BusyLock:
+            return busyLock;
+        case ChannelList::Scan:
+            return scan;
+        case ChannelList::Bandwidth:
+            return bandwidth;
+        case ChannelList::Hidden:
+            return hidden;
+        case ChannelList::Scramble:
+            break;
+    }
+    return scramble;
+}
+
+int Channel::position(ChannelList list) const {
+    return const_cast<Channel&>(*this).position(list);
+}
+
 void ChannelStore::clearNo(int n) {
     if (n < 1 || n > kChannelCount) return;
-    for (int k = 0; k < kListColumns; ++k) {
-        listIndex[k][n - 1] = 0;
-        itemText[k][n - 1].clear();
-    }
-    name[n - 1].clear();
-    freq[0][n - 1].clear();
-    freq[1][n - 1].clear();
+    records[static_cast<std::size_t>(n - 1)] = Channel{};
 }
 
 void ChannelStore::clearGrid() {
-    for (int n = 1; n <= kChannelCount; ++n) clearNo(n);
+    for (int n = 1; n <= kChannelCount; ++n)
+        clearNo(n);
 }
 
 }  // namespace zrt

@@ -86,7 +86,7 @@ Summary summarize(const MemoryImage& radioMemory, std::size_t names) {
         if (config.channels.isEmpty(n)) continue;
         ++s.usedChannels;
         // An unnamed channel holds blanks, 0x00 or 0xFF bytes.
-        const std::string& name = config.channels.name[static_cast<std::size_t>(n - 1)];
+        const std::string& name = config.channels[static_cast<std::size_t>(n - 1)].name;
         constexpr std::string_view kBlank{" \0\xFF", 3};
         const std::size_t first = name.find_first_not_of(kBlank);
         if (s.firstNames.size() < names && first != std::string::npos)

@@ -12,11 +12,11 @@ namespace zrt {
 namespace {
 
 constexpr std::uint8_t kEmpty = 0xFF;
-// Marks a decoded tone in ChannelListIndex: the tone itself is the item text, which need not be in the list.
+// The position of a tone read from a radio: the tone itself is its text, which need not be in the list.
 constexpr int kDecodedTone = 255;
 
-// The flag bit of each list column 5..10 in byte 12; bits 1 and 7 are not carried.
-constexpr std::array<int, kLastListColumn - kFirstListColumn + 1> kFlagBits{0, 2, 3, 4, 5, 6};
+// The flag bit of each list of kFlagLists in byte 12; bits 1 and 7 are not carried.
+constexpr std::array<int, kFlagLists.size()> kFlagBits{0, 2, 3, 4, 5, 6};
 
 constexpr std::size_t kRxOffset = 0;
 constexpr std::size_t kTxOffset = 4;
@@ -25,54 +25,51 @@ constexpr std::size_t kFlagsOffset = 12;
 
 void decodeRecord(const MemoryImage& in, int n, Configuration& config) {
     ChannelStore& store = config.channels;
-    const int i = n - 1;
     const addr::Address base = addr::channelRecord(n);
     if (in[base + kRxOffset] == kEmpty) {
-        store.freq[0][i].clear();
         store.clearNo(n);
         return;
     }
-    store.freq[0][i] = codec::decodeFrequency(in, base + kRxOffset);
-    store.freq[1][i] =
+    Channel& channel = store[static_cast<std::size_t>(n - 1)];
+    channel.rxFrequency = codec::decodeFrequency(in, base + kRxOffset);
+    channel.txFrequency =
         in[base + kTxOffset] == kEmpty ? std::string() : codec::decodeFrequency(in, base + kTxOffset);
     for (int t = 0; t < 2; ++t) {
-        const addr::Address at = base + kToneOffsets[t];
-        if (in[at] != kEmpty) {
-            store.itemText[t][i] = codec::toneText(in[at], in[at + 1]);
-            store.listIndex[t][i] = kDecodedTone;
-        } else {
-            store.itemText[t][i] = toneListItem(0, config.languageIndex);
-            store.listIndex[t][i] = 0;
-        }
+        const addr::Address at = base + kToneOffsets[static_cast<std::size_t>(t)];
+        ToneChoice& tone = t == 0 ? channel.decodeTone : channel.encodeTone;
+        if (in[at] != kEmpty)
+            tone = {kDecodedTone, codec::toneText(in[at], in[at + 1])};
+        else
+            tone = {};
     }
     const std::uint8_t flags = in[base + kFlagsOffset];
-    for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
-        const int v = codec::bitsOf(flags, kFlagBits[column - kFirstListColumn], 1);
-        store.listIndex[column - 3][i] = v;
-        store.itemText[column - 3][i] = channelListItem(column, v, config.languageIndex);
-    }
+    for (std::size_t k = 0; k < kFlagLists.size(); ++k)
+        channel.position(kFlagLists[k]) = codec::bitsOf(flags, kFlagBits[k], 1);
 }
 
 void encodeRecord(const ChannelStore& store, int n, MemoryImage& out) {
-    const int i = n - 1;
+    const Channel& channel = store[static_cast<std::size_t>(n - 1)];
     const addr::Address base = addr::channelRecord(n);
-    if (store.freq[0][i].empty()) {
+    if (channel.isEmpty()) {
         for (std::size_t k = 0; k < addr::kChannelRecordSize; ++k)
             out.set(base + k, kEmpty);
         return;
     }
-    codec::encodeFrequency(store.freq[0][i], out, base + kRxOffset);
-    if (store.freq[1][i].empty()) {
+    codec::encodeFrequency(channel.rxFrequency, out, base + kRxOffset);
+    if (channel.txFrequency.empty()) {
         for (std::size_t k = 0; k < 4; ++k)
             out.set(base + kTxOffset + k, kEmpty);
     } else {
-        codec::encodeFrequency(store.freq[1][i], out, base + kTxOffset);
+        codec::encodeFrequency(channel.txFrequency, out, base + kTxOffset);
     }
-    for (int t = 0; t < 2; ++t)
-        codec::encodeTone(store.listIndex[t][i] == 0, store.itemText[t][i], out, base + kToneOffsets[t]);
+    for (int t = 0; t < 2; ++t) {
+        const ToneChoice& tone = t == 0 ? channel.decodeTone : channel.encodeTone;
+        codec::encodeTone(tone.position == 0, tone.text, out,
+                          base + kToneOffsets[static_cast<std::size_t>(t)]);
+    }
     int flags = 0;
-    for (int column = kFirstListColumn; column <= kLastListColumn; ++column)
-        flags += store.listIndex[column - 3][i] * (1 << kFlagBits[column - kFirstListColumn]);
+    for (std::size_t k = 0; k < kFlagLists.size(); ++k)
+        flags += channel.position(kFlagLists[k]) * (1 << kFlagBits[k]);
     // A position the lists cannot hold may overflow the byte; the byte then keeps what it had.
     if (flags >= 0 && flags <= 0xFF) out.set(base + kFlagsOffset, static_cast<std::uint8_t>(flags));
 }
@@ -86,7 +83,7 @@ void setNumOf(const MemoryImage& in, Configuration& config) {
 
 void decodeChannelNames(const MemoryImage& in, Configuration& config) {
     for (int n = 1; n <= addr::kChannelCount; ++n)
-        config.channels.name[n - 1] = codec::decodeName(in, addr::channelName(n));
+        config.channels[static_cast<std::size_t>(n - 1)].name = codec::decodeName(in, addr::channelName(n));
 }
 
 void encodeChannelRecords(const Configuration& config, MemoryImage& out) {
@@ -96,7 +93,7 @@ void encodeChannelRecords(const Configuration& config, MemoryImage& out) {
 
 void encodeChannelNames(const Configuration& config, MemoryImage& out) {
     for (int n = 1; n <= addr::kChannelCount; ++n)
-        codec::encodeName(config.channels.name[n - 1], out, addr::channelName(n));
+        codec::encodeName(config.channels[static_cast<std::size_t>(n - 1)].name, out, addr::channelName(n));
 }
 
 }  // namespace zrt

@@ -109,15 +109,15 @@ Bytes knownDataFile(int bandIndex = 0) {
     s.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
         ChannelStore& ch = c.channels;
         const BandState& b = c.band;
-        commitFrequency(ch, b, 1, kRxColumn, "145.12");
-        commitFrequency(ch, b, 1, kTxColumn, "145.72");
-        commitListChoice(ch, 1, 4, toneListIndex("88.5"), "88.5");
-        commitListChoice(ch, 1, 5, 0, {});
+        commitFrequency(ch, b, 1, ChannelFrequency::Receive, "145.12");
+        commitFrequency(ch, b, 1, ChannelFrequency::Transmit, "145.72");
+        commitListChoice(ch, 1, ChannelList::EncodeTone, toneListIndex("88.5"), "88.5");
+        commitListChoice(ch, 1, ChannelList::Power, 0, {});
         commitName(ch, 1, "RPT1");
-        commitFrequency(ch, b, 65, kRxColumn, "435.5");
-        commitListChoice(ch, 65, 3, toneListIndex("D023I"), "D023I");
-        commitListChoice(ch, 65, 4, toneListIndex("D023I"), "D023I");
-        commitListChoice(ch, 65, 7, 0, {});
+        commitFrequency(ch, b, 65, ChannelFrequency::Receive, "435.5");
+        commitListChoice(ch, 65, ChannelList::DecodeTone, toneListIndex("D023I"), "D023I");
+        commitListChoice(ch, 65, ChannelList::EncodeTone, toneListIndex("D023I"), "D023I");
+        commitListChoice(ch, 65, ChannelList::Scan, 0, {});
         commitName(ch, 65, "UHF");
     });
     s.edit(Change::everything(),
@@ -422,10 +422,10 @@ TEST_F(Cli, ImportNamesEveryRefusedLineAndWritesNothingUnlessTold) {
     Session s;
     ASSERT_TRUE(datafile::load(readBytes(path("out.dat")), s.imageIn));
     s.decode();
-    EXPECT_EQ(s.config().channels.name[1], "CLUB");
+    EXPECT_EQ(s.config().channels[1].name, "CLUB");
     EXPECT_TRUE(s.config().channels.isEmpty(3));
-    EXPECT_EQ(s.config().channels.name[4], "SEVEN7");
-    EXPECT_EQ(s.config().channels.name[0], "RPT1");  // not listed: kept
+    EXPECT_EQ(s.config().channels[4].name, "SEVEN7");
+    EXPECT_EQ(s.config().channels[0].name, "RPT1");  // not listed: kept
 
     writeText(path("other.csv"), "Channel,Frequency\n1,145.5\n");
     const CliRun other = cli({"import", path("other.csv"), path("known.dat"), "-o", path("x.dat")});
@@ -453,7 +453,7 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
     for (int n = 1; n <= kChannelCount; ++n) {
         const double mhz = n <= 64 ? 144.0 + 0.025 * n : 430.0 + 0.025 * n;
         s.edit(Change::everything(), [&](Configuration& c_) {
-            commitFrequency(c_.channels, c_.band, n, kRxColumn, std::to_string(mhz));
+            commitFrequency(c_.channels, c_.band, n, ChannelFrequency::Receive, std::to_string(mhz));
         });
         s.edit(Change::everything(), [&](Configuration& c_) {
             commitName(c_.channels, n, "N" + std::to_string(1000 + n).substr(1));
@@ -500,8 +500,8 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
 
         // Every channel on exactly one page, under the column headings of that page.
         for (int n = 1; n <= kChannelCount; ++n) {
-            const QString rx = qs(s.config().channels.freq[0][static_cast<std::size_t>(n - 1)]);
-            const QString name = qs(s.config().channels.name[static_cast<std::size_t>(n - 1)]);
+            const QString rx = qs(s.config().channels[static_cast<std::size_t>(n - 1)].rxFrequency);
+            const QString name = qs(s.config().channels[static_cast<std::size_t>(n - 1)].name);
             QList<int> on;
             for (int k = 0; k < pages.size(); ++k)
                 if (pages[k].contains(rx) && pages[k].contains(name)) on << k;

@@ -31,20 +31,23 @@ struct Entry {
 };
 
 void enter(ChannelStore& store, const BandState& b, const Entry& e) {
-    ASSERT_EQ(commitFrequency(store, b, e.n, kRxColumn, e.rx).outcome, FrequencyOutcome::Stored);
+    ASSERT_EQ(commitFrequency(store, b, e.n, ChannelFrequency::Receive, e.rx).outcome,
+              FrequencyOutcome::Stored);
     if (e.tx && *e.tx) {
-        ASSERT_EQ(commitFrequency(store, b, e.n, kTxColumn, e.tx).outcome, FrequencyOutcome::Stored);
+        ASSERT_EQ(commitFrequency(store, b, e.n, ChannelFrequency::Transmit, e.tx).outcome,
+                  FrequencyOutcome::Stored);
     }
-    if (e.tx && !*e.tx) store.freq[1][e.n - 1].clear();  // as a decoded channel without transmit frequency
+    if (e.tx && !*e.tx)
+        store[e.n - 1].txFrequency.clear();  // as a decoded channel without transmit frequency
     if (e.rxTone) {
-        ASSERT_TRUE(commitListChoice(store, e.n, 3, toneListIndex(e.rxTone), e.rxTone));
+        ASSERT_TRUE(commitListChoice(store, e.n, ChannelList::DecodeTone, toneListIndex(e.rxTone), e.rxTone));
     }
     if (e.txTone) {
-        ASSERT_TRUE(commitListChoice(store, e.n, 4, toneListIndex(e.txTone), e.txTone));
+        ASSERT_TRUE(commitListChoice(store, e.n, ChannelList::EncodeTone, toneListIndex(e.txTone), e.txTone));
     }
-    commitListChoice(store, e.n, 5, e.power, {});
-    commitListChoice(store, e.n, 7, e.scan, {});
-    commitListChoice(store, e.n, 8, e.wide, {});
+    commitListChoice(store, e.n, ChannelList::Power, e.power, {});
+    commitListChoice(store, e.n, ChannelList::Scan, e.scan, {});
+    commitListChoice(store, e.n, ChannelList::Bandwidth, e.wide, {});
     commitName(store, e.n, e.name);
 }
 
@@ -171,11 +174,11 @@ TEST(ChannelCsvExport, WholeRowsInChannelOrderWithCrLfAndEmptyChannelsLeftOut) {
 TEST(ChannelCsvExport, ReportsWhatTheFormatCannotCarry) {
     ChannelStore store;
     // A decoded image may hold anything: BCD digits that are not digits, tone bytes of no tone.
-    store.freq[0][0] = "1A5.12000";
-    store.freq[0][1] = "145.50000";
-    store.freq[1][1] = "14F.00000";
-    store.listIndex[0][1] = 255;
-    store.itemText[0][1] = "00.0";
+    store[0].rxFrequency = "1A5.12000";
+    store[1].rxFrequency = "145.50000";
+    store[1].txFrequency = "14F.00000";
+    store[1].decodeTone.position = 255;
+    store[1].decodeTone.text = "00.0";
     const CsvExport out = exportChannelsCsv(store, band(0).limits);
     EXPECT_EQ(out.channels, 1);
     ASSERT_EQ(out.notes.size(), 3u);
@@ -294,7 +297,7 @@ TEST(ChannelCsvImport, AHandWrittenListNamesEveryRefusedLineAndKeepsTheGoodRows)
               "radio cannot show)");
     EXPECT_EQ(csvNoteText(result.warnings[0], kChinese),
               "第 7 行：名称“Repeatr”改为“REPEAT”（最多六个字符，不能有空格或本机无法显示的符号）");
-    EXPECT_EQ(store.name[0], "HOME");
+    EXPECT_EQ(store[0].name, "HOME");
     EXPECT_TRUE(store.isEmpty(2));
     EXPECT_TRUE(store.isEmpty(3));
     EXPECT_EQ(row(store, 4), (std::vector<std::string>{"145.70000", "145.10000", "Off", "88.5", "High", "Off",
@@ -411,8 +414,8 @@ TEST(ChannelCsvImport, ListedChannelsKeepWhatTheFormatHasNoColumnFor) {
     const BandState b = band(0);
     ChannelStore store;
     enter(store, b, {3, "146.5", nullptr, nullptr, nullptr});
-    store.listIndex[6 - 3][2] = 0;   // busy-channel lock: Carry
-    store.listIndex[10 - 3][2] = 0;  // scramble: On
+    store[2].busyLock = 0;  // busy-channel lock: Carry
+    store[2].scramble = 0;  // scramble: On
     const CsvImport result = importChannelsCsv(kHeader + "3,New,147.0\n4,Fresh,147.5\n", store, b);
     EXPECT_EQ(result.imported, 2);
     EXPECT_EQ(channelCellText(store, 3, 6, kEnglish), "Carry");
@@ -421,7 +424,7 @@ TEST(ChannelCsvImport, ListedChannelsKeepWhatTheFormatHasNoColumnFor) {
     // A new channel has the defaults of the channel editor.
     EXPECT_EQ(channelCellText(store, 4, 6, kEnglish), "Off");
     EXPECT_EQ(channelCellText(store, 4, 10, kEnglish), "Off");
-    EXPECT_EQ(store.listIndex[9 - 3][3], 1);
+    EXPECT_EQ(store[3].hidden, 1);
 }
 
 TEST(ChannelCsvImport, EmptyFrequencyEmptiesAndReplaceEmptiesTheUnlisted) {
@@ -458,7 +461,7 @@ TEST(ChannelCsvImport, OffsetsAreReckonedFromTheStoredReceiveFrequency) {
     const std::pair<int, const char*> tx[] = {
         {1, "145.00000"}, {2, "146.20000"}, {3, "145.20000"}, {4, ""}, {5, "145.60000"}};
     for (const auto& [n, text] : tx)
-        EXPECT_EQ(store.freq[1][n - 1], text) << n;
+        EXPECT_EQ(store[n - 1].txFrequency, text) << n;
 }
 
 }  // namespace

@@ -21,26 +21,22 @@ BandState bandAt(int position) {
 
 // A channel with values in every slot, unlike anything a new channel gets.
 void fillChannel(ChannelStore& store, int n) {
-    store.freq[0][n - 1] = "150.00000";
-    store.freq[1][n - 1] = "155.00000";
-    for (int k = 0; k < kListColumns; ++k) {
-        store.listIndex[k][n - 1] = 0;
-        store.itemText[k][n - 1] = "item" + std::to_string(k);
-    }
-    store.listIndex[0][n - 1] = 255;
-    store.itemText[0][n - 1] = "88.5";
-    store.name[n - 1] = "OLD";
+    store[n - 1].rxFrequency = "150.00000";
+    store[n - 1].txFrequency = "155.00000";
+    store[n - 1].decodeTone = {255, "88.5"};
+    store[n - 1].encodeTone = {0, ""};
+    store[n - 1].name = "OLD";
 }
 
 bool sameStore(const ChannelStore& a, const ChannelStore& b) {
-    return a.freq == b.freq && a.listIndex == b.listIndex && a.itemText == b.itemText && a.name == b.name;
+    return a.records == b.records;
 }
 
 TEST(ChannelFrequencyCommit, BandCheckAndRaster) {
     struct Case {
         int band;
         int n;
-        int column;
+        int column;  // 1 receive, 2 transmit
         std::string typed;
         FrequencyOutcome outcome;
         std::string stored;
@@ -74,37 +70,42 @@ TEST(ChannelFrequencyCommit, BandCheckAndRaster) {
     };
     for (const Case& c : cases) {
         ChannelStore store;
-        const FrequencyCommit r = commitFrequency(store, bandAt(c.band), c.n, c.column, c.typed);
+        const FrequencyCommit r =
+            commitFrequency(store, bandAt(c.band), c.n,
+                            c.column == 1 ? ChannelFrequency::Receive : ChannelFrequency::Transmit, c.typed);
         SCOPED_TRACE("band " + std::to_string(c.band) + " channel " + std::to_string(c.n) + " " + c.typed);
         EXPECT_EQ(r.outcome, c.outcome);
         EXPECT_EQ(r.text, c.stored);
-        EXPECT_EQ(store.freq[c.column - 1][c.n - 1], c.stored);
+        const Channel& channel = store[static_cast<std::size_t>(c.n - 1)];
+        EXPECT_EQ(c.column == 1 ? channel.rxFrequency : channel.txFrequency, c.stored);
     }
 }
 
 TEST(ChannelFrequencyCommit, RefusalsLeaveTheWholeStoreAlone) {
     for (const char* typed : {"174", "135.99999", ".", "1..2"}) {
-        for (int column : {1, 2}) {
+        for (ChannelFrequency which : {ChannelFrequency::Receive, ChannelFrequency::Transmit}) {
             ChannelStore store;
             fillChannel(store, 3);
             const ChannelStore before = store;
-            commitFrequency(store, bandAt(0), 3, column, typed);
-            EXPECT_TRUE(sameStore(store, before)) << typed << " column " << column;
+            commitFrequency(store, bandAt(0), 3, which, typed);
+            EXPECT_TRUE(sameStore(store, before)) << typed;
         }
     }
     // An empty transmit frequency keeps the one the channel has.
     ChannelStore store;
     fillChannel(store, 3);
     const ChannelStore before = store;
-    EXPECT_EQ(commitFrequency(store, bandAt(0), 3, 2, "").outcome, FrequencyOutcome::Unchanged);
+    EXPECT_EQ(commitFrequency(store, bandAt(0), 3, ChannelFrequency::Transmit, "").outcome,
+              FrequencyOutcome::Unchanged);
     EXPECT_TRUE(sameStore(store, before));
     // Nor does an empty receive frequency on a channel that is blank already (Escape or a click elsewhere on
     // a blank row): what a blank channel kept from an image, such as its name, stays for the next write.
     ChannelStore blank;
-    blank.name[4] = "KEEP";
-    blank.listIndex[2][4] = 1;
+    blank[4].name = "KEEP";
+    blank[4].power = 1;
     const ChannelStore blankBefore = blank;
-    EXPECT_EQ(commitFrequency(blank, bandAt(0), 5, 1, "").outcome, FrequencyOutcome::Unchanged);
+    EXPECT_EQ(commitFrequency(blank, bandAt(0), 5, ChannelFrequency::Receive, "").outcome,
+              FrequencyOutcome::Unchanged);
     EXPECT_TRUE(sameStore(blank, blankBefore));
 }
 
@@ -112,15 +113,13 @@ TEST(ChannelFrequencyCommit, EmptyReceiveFrequencyEmptiesTheChannelAndItsName) {
     ChannelStore store;
     fillChannel(store, 66);
     fillChannel(store, 67);
-    EXPECT_EQ(commitFrequency(store, bandAt(0), 66, 1, "").outcome, FrequencyOutcome::Emptied);
+    EXPECT_EQ(commitFrequency(store, bandAt(0), 66, ChannelFrequency::Receive, "").outcome,
+              FrequencyOutcome::Emptied);
     EXPECT_TRUE(store.isEmpty(66));
-    EXPECT_EQ(store.freq[1][65], "");
-    EXPECT_EQ(store.name[65], "");
-    for (int k = 0; k < kListColumns; ++k) {
-        EXPECT_EQ(store.listIndex[k][65], 0);
-        EXPECT_EQ(store.itemText[k][65], "");
-    }
-    EXPECT_EQ(store.name[66], "OLD");  // the neighbour is untouched
+    EXPECT_EQ(store[65].txFrequency, "");
+    EXPECT_EQ(store[65].name, "");
+    EXPECT_EQ(store[65], Channel{});
+    EXPECT_EQ(store[66].name, "OLD");  // the neighbour is untouched
 }
 
 TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
@@ -128,42 +127,43 @@ TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
     const std::array<int, 4> bandWidth{1, 1, 0, 0};
     for (int band = 0; band < 4; ++band) {
         ChannelStore store;
-        store.name[9] = "KEPT";  // an empty channel's name from an image stays with it
-        store.itemText[4][9] = "x";
-        const FrequencyCommit r = commitFrequency(store, bandAt(band), 10, 1, "145");
+        store[9].name = "KEPT";  // an empty channel's name from an image stays with it
+        store[9].hidden = 1;
+        const FrequencyCommit r = commitFrequency(store, bandAt(band), 10, ChannelFrequency::Receive, "145");
         ASSERT_EQ(r.outcome, FrequencyOutcome::Stored);
         EXPECT_TRUE(r.newChannel);
-        EXPECT_EQ(store.freq[1][9], "145.00000");
-        const std::array<int, kListColumns> expected{0, 0, 1, 1, 1, bandWidth[band], 1, 1};
-        for (int k = 0; k < kListColumns; ++k)
-            EXPECT_EQ(store.listIndex[k][9], expected[k]) << "band " << band;
-        EXPECT_EQ(store.name[9], "KEPT");
-        EXPECT_EQ(store.itemText[4][9], "x");
+        EXPECT_EQ(store[9].txFrequency, "145.00000");
+        const std::array<int, kChannelLists> expected{0, 0, 1, 1, 1, bandWidth[band], 1, 1};
+        for (int k = 0; k < kChannelLists; ++k)
+            EXPECT_EQ(store[9].position(static_cast<ChannelList>(k)), expected[static_cast<std::size_t>(k)])
+                << "band " << band;
+        EXPECT_EQ(store[9].name, "KEPT");
     }
     // What the new row shows right after the commit: "Wide" with a capital, unlike the list item.
-    EXPECT_EQ(newChannelCellText(8, kEnglish, 0), "Wide");
-    EXPECT_EQ(newChannelCellText(8, kChinese, 1), "宽带");
-    EXPECT_EQ(newChannelCellText(8, kEnglish, 3), "Narrow");
-    EXPECT_EQ(newChannelCellText(5, kChinese, 0), "高");
-    EXPECT_EQ(newChannelCellText(6, kEnglish, 0), "Off");
-    EXPECT_EQ(newChannelCellText(3, kChinese, 0), "关闭");
+    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 0), "Wide");
+    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kChinese, 1), "宽带");
+    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 3), "Narrow");
+    EXPECT_EQ(newChannelItemText(ChannelList::Power, kChinese, 0), "高");
+    EXPECT_EQ(newChannelItemText(ChannelList::BusyLock, kEnglish, 0), "Off");
+    EXPECT_EQ(newChannelItemText(ChannelList::DecodeTone, kChinese, 0), "关闭");
 }
 
 TEST(ChannelFrequencyCommit, ExistingChannelChangesOnlyTheEditedFrequency) {
-    for (int column : {1, 2}) {
+    for (ChannelFrequency which : {ChannelFrequency::Receive, ChannelFrequency::Transmit}) {
         ChannelStore store;
         fillChannel(store, 5);
         ChannelStore expected = store;
-        expected.freq[column - 1][4] = "146.52500";
-        const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, column, "146.525");
+        (which == ChannelFrequency::Receive ? expected[4].rxFrequency : expected[4].txFrequency) =
+            "146.52500";
+        const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, which, "146.525");
         EXPECT_FALSE(r.newChannel);
-        EXPECT_TRUE(sameStore(store, expected)) << "column " << column;
+        EXPECT_TRUE(sameStore(store, expected));
     }
     // A transmit frequency given to a blank channel is stored but makes no new channel.
     ChannelStore store;
-    const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, 2, "146");
+    const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, ChannelFrequency::Transmit, "146");
     EXPECT_FALSE(r.newChannel);
-    EXPECT_EQ(store.listIndex[2][4], 0);
+    EXPECT_EQ(store[4].power, 0);
 }
 
 TEST(ChannelNameCommit, StripsCode255AndKeepsEverythingElse) {
@@ -173,30 +173,29 @@ TEST(ChannelNameCommit, StripsCode255AndKeepsEverythingElse) {
                          "AB\xFF"
                          "C"),
               "ABC");
-    EXPECT_EQ(store.name[0], "ABC");
+    EXPECT_EQ(store[0].name, "ABC");
     EXPECT_EQ(commitName(store, 1, "abc def!"), "abc def!");  // text not typed keeps its characters
     EXPECT_EQ(commitName(store, 1, "ABCDEFGH"), "ABCDEFGH");
     EXPECT_EQ(commitName(store, 1, ""), "");
-    EXPECT_EQ(store.name[0], "");
+    EXPECT_EQ(store[0].name, "");
 }
 
 TEST(ChannelListCommit, TonesKeepTheirTextListsOnlyTheirPosition) {
     ChannelStore store;
     fillChannel(store, 2);
-    EXPECT_TRUE(commitListChoice(store, 2, 4, 1, "67.0"));
-    EXPECT_EQ(store.listIndex[1][1], 1);
-    EXPECT_EQ(store.itemText[1][1], "67.0");
-    EXPECT_TRUE(commitListChoice(store, 2, 3, 0, "Off"));
-    EXPECT_EQ(store.listIndex[0][1], 0);
-    EXPECT_TRUE(commitListChoice(store, 2, 5, 1, "High"));
-    EXPECT_EQ(store.listIndex[2][1], 1);
-    EXPECT_EQ(store.itemText[2][1], "item2");
+    EXPECT_TRUE(commitListChoice(store, 2, ChannelList::EncodeTone, 1, "67.0"));
+    EXPECT_EQ(store[1].encodeTone.position, 1);
+    EXPECT_EQ(store[1].encodeTone.text, "67.0");
+    EXPECT_TRUE(commitListChoice(store, 2, ChannelList::DecodeTone, 0, "Off"));
+    EXPECT_EQ(store[1].decodeTone, ToneChoice{});  // Off is a position, not a text
+    EXPECT_TRUE(commitListChoice(store, 2, ChannelList::Power, 1, "High"));
+    EXPECT_EQ(store[1].power, 1);
 
     const ChannelStore before = store;
-    EXPECT_FALSE(commitListChoice(store, 2, 5, 2, "?"));    // a two-item list has no position 2
-    EXPECT_FALSE(commitListChoice(store, 2, 11, 0, "?"));   // the name is no list
-    EXPECT_FALSE(commitListChoice(store, 2, 3, 265, "?"));  // past the tone list
-    EXPECT_FALSE(commitListChoice(store, 9, 5, 0, "Low"));  // a blank channel
+    EXPECT_FALSE(
+        commitListChoice(store, 2, ChannelList::Power, 2, "?"));  // a two-item list has no position 2
+    EXPECT_FALSE(commitListChoice(store, 2, ChannelList::DecodeTone, 265, "?"));  // past the tone list
+    EXPECT_FALSE(commitListChoice(store, 9, ChannelList::Power, 0, "Low"));       // a blank channel
     EXPECT_TRUE(sameStore(store, before));
 }
 
@@ -226,9 +225,9 @@ TEST(ChannelKeys, NameAndFrequencyFilters) {
 TEST(ChannelTable, CellsRedrawnFromTheStore) {
     ChannelStore store;
     fillChannel(store, 100);
-    store.listIndex[1][99] = 0;
-    store.itemText[1][99] = "stale";
-    store.listIndex[5][99] = 1;
+    store[99].encodeTone.position = 0;
+    store[99].encodeTone.text = "stale";
+    store[99].bandwidth = 1;
     struct Case {
         int column;
         std::string en, zh;
@@ -253,7 +252,7 @@ TEST(ChannelTable, CellsRedrawnFromTheStore) {
         EXPECT_EQ(channelCellText(store, 100, c.column, kChinese), c.zh) << c.column;
     }
     // A blank channel is an empty row even when its name survived.
-    store.freq[0][99].clear();
+    store[99].rxFrequency.clear();
     for (int column = 0; column < kTableColumns; ++column)
         EXPECT_EQ(channelCellText(store, 100, column, kEnglish), "");
 }

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)zrt::csvNoteText(note, zrt::kChinese);
     for (int n = 1; n <= zrt::kChannelCount; ++n) {
         if (store.isEmpty(n)) continue;
-        if (store.name[static_cast<std::size_t>(n - 1)].size() > 6) __builtin_trap();
+        if (store[static_cast<std::size_t>(n - 1)].name.size() > 6) __builtin_trap();
         (void)zrt::channelCellText(store, n, zrt::kRxColumn, zrt::kEnglish);
     }
     // What was imported exports and imports again without a refusal.

@@ -26,7 +26,7 @@ MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
     Session s;
     for (const auto& [n, name] : named) {
         s.edit(Change::everything(), [&](Configuration& c_) {
-            commitFrequency(c_.channels, c_.band, n, 1, n <= 64 ? "145.5" : "435.5");
+            commitFrequency(c_.channels, c_.band, n, ChannelFrequency::Receive, n <= 64 ? "145.5" : "435.5");
         });
         s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, n, name); });
     }
@@ -111,8 +111,9 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     ASSERT_TRUE(dir.isValid());
     Session session;
     MainWindow main(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
-    session.edit(Change::everything(),
-                 [&](Configuration& c_) { commitFrequency(c_.channels, c_.band, 1, 1, "145.5"); });
+    session.edit(Change::everything(), [&](Configuration& c_) {
+        commitFrequency(c_.channels, c_.band, 1, ChannelFrequency::Receive, "145.5");
+    });
     session.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "CALL"); });
     const QString path = dir.filePath(QStringLiteral("other.dat"));
     ASSERT_EQ(saveDataFile(session, path), FileResult::Done);

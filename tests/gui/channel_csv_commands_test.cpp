@@ -26,7 +26,7 @@ class ChannelCsvCommandsTest : public ::testing::Test {
             return answer_;
         });
         session_.edit(Change::everything(), [&](Configuration& c_) {
-            commitFrequency(c_.channels, c_.band, 1, kRxColumn, "146.0");
+            commitFrequency(c_.channels, c_.band, 1, ChannelFrequency::Receive, "146.0");
         });
         session_.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "KEEP"); });
     }
@@ -64,13 +64,12 @@ TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
               "1 channels imported, 0 emptied, 1 rows refused.\n"
               "Line 3: Frequency 180 MHz: Beyond the scope of frequency band\n\n"
               "Import the other rows?");
-    EXPECT_EQ(session_.config().channels.name, before.name);
-    EXPECT_EQ(session_.config().channels.freq, before.freq);
+    EXPECT_EQ(session_.config().channels.records, before.records);
 
     answer_ = msg::kResultOk;
     EXPECT_TRUE(commands_.importPath(file));
-    EXPECT_EQ(session_.config().channels.name[0], "ONE");
-    EXPECT_EQ(session_.config().channels.freq[0][0], "145.50000");
+    EXPECT_EQ(session_.config().channels[0].name, "ONE");
+    EXPECT_EQ(session_.config().channels[0].rxFrequency, "145.50000");
     EXPECT_TRUE(session_.config().channels.isEmpty(2));
 }
 
@@ -80,8 +79,8 @@ TEST_F(ChannelCsvCommandsTest, AGoodListIsImportedWithASummaryInTheLanguage) {
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].style, msg::kStyleOk);
     EXPECT_EQ(shown_[0].prompt, QString::fromUtf8("已导入 1 个信道，清空 0 个，拒绝 0 行。"));
-    EXPECT_EQ(session_.config().channels.freq[0][1], "145.55000");
-    EXPECT_EQ(session_.config().channels.name[0], "KEEP");  // not listed, kept
+    EXPECT_EQ(session_.config().channels[1].rxFrequency, "145.55000");
+    EXPECT_EQ(session_.config().channels[0].name, "KEEP");  // not listed, kept
 }
 
 TEST_F(ChannelCsvCommandsTest, OtherFilesChangeNothing) {
@@ -92,7 +91,7 @@ TEST_F(ChannelCsvCommandsTest, OtherFilesChangeNothing) {
     EXPECT_EQ(shown_[0].prompt, "The file is not a channel list: its first line must start with Location,");
     EXPECT_FALSE(commands_.importPath(dir_.filePath("missing.csv")));
     EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be opened: "));
-    EXPECT_EQ(session_.config().channels.freq, before.freq);
+    EXPECT_EQ(session_.config().channels.records, before.records);
 }
 
 TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete) {
@@ -105,7 +104,7 @@ TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete
               exportChannelsCsv(session_.config().channels, session_.config().band.limits).text);
 
     session_.edit(Change::everything(), [&](Configuration& c_) {
-        c_.channels.freq[0][5] = "1A5.00000";
+        c_.channels[5].rxFrequency = "1A5.00000";
     });  // what a damaged image may hold
     EXPECT_TRUE(commands_.exportPath(file));
     ASSERT_EQ(shown_.size(), 1u);

@@ -119,8 +119,8 @@ TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
     for (int c = 1; c <= 11; ++c)
         EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << "column " << c;
     const ChannelStore& s = session.config().channels;
-    EXPECT_EQ(s.freq[1][0], "145.12000");
-    EXPECT_EQ(s.listIndex[5][0], 1);
+    EXPECT_EQ(s[0].txFrequency, "145.12000");
+    EXPECT_EQ(s[0].bandwidth, 1);
 
     // A new receive frequency of that channel changes only the receive frequency.
     enterFrequency(kGroupA, 1, 1, "146.007");
@@ -131,7 +131,7 @@ TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
     session.chooseBand(2, [] { return false; });
     enterFrequency(kGroupA, 2, 1, "435");
     EXPECT_EQ(cell(kGroupA, 2, 8), "Narrow");
-    EXPECT_EQ(s.listIndex[5][1], 0);
+    EXPECT_EQ(s[1].bandwidth, 0);
 }
 
 TEST_F(ChannelWindowTest, EditorCoversTheCellAndBlankRowsOpenTheirReceiveFrequency) {
@@ -177,7 +177,7 @@ TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
 
 TEST_F(ChannelWindowTest, EmptyingFrequencies) {
     enterFrequency(kGroupA, 4, 1, "145");
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[3] = "NAME"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[3].name = "NAME"; });
     window->refresh();
     // Emptying the transmit frequency changes nothing.
     clickCell(kGroupA, 4, 2);
@@ -193,7 +193,7 @@ TEST_F(ChannelWindowTest, EmptyingFrequencies) {
         EXPECT_EQ(cell(kGroupA, 4, c), "") << c;
     EXPECT_EQ(cell(kGroupA, 4, 0), "A4");
     EXPECT_TRUE(session.config().channels.isEmpty(4));
-    EXPECT_EQ(session.config().channels.name[3], "");
+    EXPECT_EQ(session.config().channels[3].name, "");
 }
 
 TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
@@ -207,16 +207,16 @@ TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
     EXPECT_EQ(text2()->text(), "AB-1XY");  // a seventh character is refused
     QTest::keyClick(text2(), Qt::Key_Return);
     EXPECT_EQ(cell(kGroupA, 6, 11), "AB-1XY");
-    EXPECT_EQ(session.config().channels.name[5], "AB-1XY");
+    EXPECT_EQ(session.config().channels[5].name, "AB-1XY");
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
 
     // A longer name from an image stays whole in the editor and through its commit.
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[5] = "ABCDEFGH"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[5].name = "ABCDEFGH"; });
     window->refresh();
     clickCell(kGroupA, 6, 11);
     EXPECT_EQ(text2()->text(), "ABCDEFGH");
     QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(session.config().channels.name[5], "ABCDEFGH");
+    EXPECT_EQ(session.config().channels[5].name, "ABCDEFGH");
 }
 
 TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
@@ -224,19 +224,19 @@ TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
     EXPECT_TRUE(grid(kGroupB)->isVisible());
     EXPECT_FALSE(grid(kGroupA)->isVisible());
     enterFrequency(kGroupB, 1, 1, "435.5");
-    EXPECT_EQ(session.config().channels.freq[0][64], "435.50000");
+    EXPECT_EQ(session.config().channels[64].rxFrequency, "435.50000");
     EXPECT_TRUE(session.config().channels.isEmpty(1));
 
     chooseItem(kGroupB, 1, 5, list("Combo5_5"), 0);
     EXPECT_EQ(cell(kGroupB, 1, 5), "Low");
-    EXPECT_EQ(session.config().channels.listIndex[2][64], 0);
+    EXPECT_EQ(session.config().channels[64].power, 0);
     EXPECT_FALSE(list("Combo5_5")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     chooseItem(kGroupB, 1, 4, list("Combo1"), 1);
     EXPECT_EQ(cell(kGroupB, 1, 4), "67.0");
-    EXPECT_EQ(session.config().channels.listIndex[1][64], 1);
-    EXPECT_EQ(session.config().channels.itemText[1][64], "67.0");
+    EXPECT_EQ(session.config().channels[64].encodeTone.position, 1);
+    EXPECT_EQ(session.config().channels[64].encodeTone.text, "67.0");
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     // A list that loses the focus without a choice commits nothing.
@@ -332,9 +332,9 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     QTest::keyClicks(text1(), "146.52");
     window->commitFrequencyEditor();
     EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(session.config().channels.freq[0][6], "146.52000");
+    EXPECT_EQ(session.config().channels[6].rxFrequency, "146.52000");
     window->commitFrequencyEditor();  // nothing open: nothing happens
-    EXPECT_EQ(session.config().channels.freq[0][6], "146.52000");
+    EXPECT_EQ(session.config().channels[6].rxFrequency, "146.52000");
 
     // Closing only hides the window; the table keeps its rows.
     EXPECT_FALSE(window->close());

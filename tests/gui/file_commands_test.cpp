@@ -182,7 +182,8 @@ TEST_F(FileCommandsTest, NewAsksFirst) {
     for (int answer : {msg::kResultCancel, msg::kResultOk}) {
         shown_.clear();
         answer_ = answer;
-        session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.50000"; });
+        session_.edit(Change::everything(),
+                      [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.50000"; });
         EXPECT_EQ(commands_.newFile(), answer == msg::kResultOk);
         ASSERT_EQ(shown_.size(), 1u);
         EXPECT_EQ(shown_[0].prompt, "Unsaved data will be lost, sure?");

@@ -339,16 +339,16 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
     // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
     session.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
         ChannelStore& store = c.channels;
-        store.freq[0][0] = store.freq[1][0] = "145.00000";
-        store.name[0] = "ALPHA";
-        store.listIndex[0][0] = 0;   // decode tone Off
-        store.listIndex[1][0] = 12;  // an encode tone
-        store.itemText[1][0] = "88.5";
+        store[0].rxFrequency = store[0].txFrequency = "145.00000";
+        store[0].name = "ALPHA";
+        store[0].decodeTone.position = 0;   // decode tone Off
+        store[0].encodeTone.position = 12;  // an encode tone
+        store[0].encodeTone.text = "88.5";
         for (int k = 2; k <= 7; ++k)
-            store.listIndex[k][0] = 1;
-        store.freq[0][64] = store.freq[1][64] = "435.00000";
-        store.freq[0][66] = store.freq[1][66] = "436.00000";
-        store.name[65] = "KEPT";  // a blank channel's name bytes, as a read delivers them
+            store[0].position(static_cast<ChannelList>(k)) = 1;
+        store[64].rxFrequency = store[64].txFrequency = "435.00000";
+        store[66].rxFrequency = store[66].txFrequency = "436.00000";
+        store[65].name = "KEPT";  // a blank channel's name bytes, as a read delivers them
     });
     window->channelWindow()->refresh();
 
@@ -386,8 +386,8 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
                 << language;
         }
         // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
-        EXPECT_EQ(session.config().channels.name[65], "KEPT");
-        EXPECT_EQ(session.config().channels.listIndex[3][0], 1);
+        EXPECT_EQ(session.config().channels[65].name, "KEPT");
+        EXPECT_EQ(session.config().channels[0].busyLock, 1);
     }
 }
 

@@ -150,9 +150,10 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
     for (const Case& c : cases) {
         fresh();
         setLanguage(c.language);
-        session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.00000"; });
         session.edit(Change::everything(),
-                     [&](Configuration& c_) { c_.channels.freq[0][127] = "435.00000"; });
+                     [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.00000"; });
+        session.edit(Change::everything(),
+                     [&](Configuration& c_) { c_.channels[127].rxFrequency = "435.00000"; });
         answer = c.answer;
 
         chooseBand(2);
@@ -183,11 +184,11 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
 }
 
 TEST_F(MainWindowTest, SameBandAsksNothingAndChangesNothing) {
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels.freq[0][0] = "145.00000"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.00000"; });
     session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "150.12500"; });
     chooseBand(0);
     EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(session.config().channels.freq[0][0], "145.00000");
+    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.00000");
     EXPECT_EQ(session.config().features.text20, "150.12500");
 }
 

@@ -120,7 +120,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), editor);
     QTest::keyClicks(editor, QStringLiteral("145.5"));
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(session.config().channels.freq[0][0], "145.50000");
+    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.50000");
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
 
     // Escape leaves a cell as it was, from a text box and from a list alike.
@@ -128,7 +128,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     QTest::keyClicks(editor, QStringLiteral("150"));
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(session.config().channels.freq[0][0], "145.50000");
+    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.50000");
     EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), "145.50000");
     EXPECT_TRUE(asked.isEmpty());  // 150 was never committed, so no out-of-band message
     channels->grid(1)->setCurrentCell(0, 5);
@@ -138,7 +138,7 @@ TEST_F(MainWindowUse, TheChannelTableInViewHasTheKeyboard) {
     power->hidePopup();
     QTest::keyClick(power, Qt::Key_Escape);
     EXPECT_FALSE(power->isVisible());
-    EXPECT_EQ(session.config().channels.listIndex[2][0], 1);
+    EXPECT_EQ(session.config().channels[0].power, 1);
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
 
     // Group B's table takes over once its tab is chosen, also when the window is activated again.
@@ -185,8 +185,8 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
     };
     for (const Case& c : cases) {
         session.edit(Change::channels(1, 1), [&](Configuration& config) {
-            config.channels.freq[0][0] = config.channels.freq[1][0] = "145.50000";
-            config.channels.name[0] = c.stored;
+            config.channels[0].rxFrequency = config.channels[0].txFrequency = "145.50000";
+            config.channels[0].name = c.stored;
         });
         window->channelWindow()->refresh();
         EXPECT_EQ(window->channelWindow()->grid(1)->item(0, 11)->text().toStdString(), c.shown);
@@ -195,7 +195,7 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
         for (int i = 0; i < 8; ++i)
             bytes += static_cast<char>(session.imageOut[0x800 + i]);
         Session fresh;
-        fresh.edit(Change::everything(), [&](Configuration& c_) { c_.channels.name[0] = c.stored; });
+        fresh.edit(Change::everything(), [&](Configuration& c_) { c_.channels[0].name = c.stored; });
         fresh.encode();
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(session.imageOut[0x800 + i], fresh.imageOut[0x800 + i]) << i;
@@ -260,7 +260,7 @@ TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
         {"a read or an open",
          [](MainWindow& w, Session& s) {
              s.edit(Change::everything(), [&](Configuration& c_) {
-                 c_.channels.freq[0][0] = c_.channels.freq[1][0] = "150.00000";
+                 c_.channels[0].rxFrequency = c_.channels[0].txFrequency = "150.00000";
              });
              emit w.transfer().decoded();
          }},
@@ -278,13 +278,13 @@ TEST_F(MainWindowUse, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
 
         c.replace(*window, session);
         EXPECT_FALSE(editor->isVisible());
-        const std::string after = session.config().channels.freq[0][0];
+        const std::string after = session.config().channels[0].rxFrequency;
         EXPECT_NE(after, "146.00000");
         // Whatever takes the focus next, the dropped text stays out.
         channels->grid(1)->setFocus();
         editor->setFocus();
         channels->grid(1)->setFocus();
-        EXPECT_EQ(session.config().channels.freq[0][0], after);
+        EXPECT_EQ(session.config().channels[0].rxFrequency, after);
         EXPECT_EQ(channels->grid(1)->item(0, 1)->text().toStdString(), after);
     }
 }

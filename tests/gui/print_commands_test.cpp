@@ -29,8 +29,9 @@ TEST(PrintCommands, PreviewInTheWindowsLanguageAndAPdfThatCannotBeWritten) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     Session session;
-    session.edit(Change::everything(),
-                 [&](Configuration& c_) { commitFrequency(c_.channels, c_.band, 1, kRxColumn, "146.0"); });
+    session.edit(Change::everything(), [&](Configuration& c_) {
+        commitFrequency(c_.channels, c_.band, 1, ChannelFrequency::Receive, "146.0");
+    });
     {
         MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
         session.setLanguage(kChinese);

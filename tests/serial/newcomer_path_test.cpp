@@ -174,9 +174,9 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(cell(1, 2, 1), "146.01250");
     const Configuration written = asConfiguration(radio.memory());
-    EXPECT_EQ(written.channels.freq[0][1], "146.01250");
-    EXPECT_EQ(written.channels.freq[1][1], "145.00000");  // the transmit frequency stays
-    EXPECT_EQ(written.channels.name[0], "CALL");
+    EXPECT_EQ(written.channels[1].rxFrequency, "146.01250");
+    EXPECT_EQ(written.channels[1].txFrequency, "145.00000");  // the transmit frequency stays
+    EXPECT_EQ(written.channels[0].name, "CALL");
 
     // Save with an FM preset emptied in its cell editor, still open: the file has it empty.
     FmWindow* fm = window->fmWindow();

@@ -28,7 +28,7 @@ TEST(Document, EveryChangeIsToldOnceWithWhatItTouched) {
          bits({Part::Band, Part::Vfos, Part::Channels}), true},
         {"one channel",
          [](Session& s) {
-             s.edit(Change::channels(7, 7), [](Configuration& c) { c.channels.name[6] = "X"; });
+             s.edit(Change::channels(7, 7), [](Configuration& c) { c.channels[6].name = "X"; });
          },
          bits({Part::Channels}), false},
     };

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "config/channel_table.h"
 #include "image/address_map.h"
 
 namespace zrt {
@@ -66,16 +67,19 @@ TEST(ChannelTransfer, RecordFieldsDecode) {
 
     const Configuration c = decoded(in);
     const ChannelStore& s = c.channels;
-    EXPECT_EQ(s.freq[0][0], "145.12500");
-    EXPECT_EQ(s.freq[1][0], "145.72500");
-    EXPECT_EQ(s.itemText[0][0], "67.0");
-    EXPECT_EQ(s.itemText[1][0], "D023N");
-    EXPECT_EQ(s.listIndex[0][0], 255);
-    EXPECT_EQ(s.listIndex[1][0], 255);
-    EXPECT_EQ(s.freq[1][1], "");
-    EXPECT_EQ(s.listIndex[0][1], 0);
-    EXPECT_EQ(s.itemText[0][1], "Off");
-    EXPECT_EQ(decoded(in, kChinese).channels.itemText[0][1], "关闭");
+    EXPECT_EQ(s[0].rxFrequency, "145.12500");
+    EXPECT_EQ(s[0].txFrequency, "145.72500");
+    EXPECT_EQ(s[0].decodeTone.text, "67.0");
+    EXPECT_EQ(s[0].encodeTone.text, "D023N");
+    EXPECT_EQ(s[0].decodeTone.position, 255);
+    EXPECT_EQ(s[0].encodeTone.position, 255);
+    EXPECT_EQ(s[1].txFrequency, "");
+    EXPECT_EQ(s[1].decodeTone.position, 0);
+    // The decode stores values, the same in either language; the texts are the view's.
+    EXPECT_EQ(s[1].decodeTone, ToneChoice{});
+    EXPECT_EQ(decoded(in, kChinese).channels.records, s.records);
+    EXPECT_EQ(channelFieldText(s[1], ChannelList::DecodeTone, kEnglish), "Off");
+    EXPECT_EQ(channelFieldText(s[1], ChannelList::DecodeTone, kChinese), "关闭");
 
     const MemoryImage out = encoded(c);
     Record back = getRecord(out, 2);
@@ -92,14 +96,14 @@ TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
     r[0] = 0xFF;
     putRecord(in, 7, r);
     Configuration config = startConfiguration();
-    config.channels.freq[0][6] = "150.00000";
-    config.channels.listIndex[3][6] = 1;
-    config.channels.itemText[3][6] = "On";
+    config.channels[6].rxFrequency = "150.00000";
+    config.channels[6].busyLock = 1;
+    config.channels[6].name = "OLD";
     setNumOf(in, config);
     EXPECT_TRUE(config.channels.isEmpty(7));
-    EXPECT_EQ(config.channels.freq[1][6], "");
-    EXPECT_EQ(config.channels.listIndex[3][6], 0);
-    EXPECT_EQ(config.channels.itemText[3][6], "");
+    EXPECT_EQ(config.channels[6].txFrequency, "");
+    EXPECT_EQ(config.channels[6].busyLock, 0);
+    EXPECT_EQ(config.channels[6], Channel{});
 
     MemoryImage out;
     encodeChannelRecords(config, out);
@@ -110,7 +114,7 @@ TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
 TEST(ChannelTransfer, FlagByte) {
     struct Case {
         std::uint8_t in;
-        std::array<int, 6> columns;  // 5..10
+        std::array<int, 6> columns;  // the lists of kFlagLists, power .. scramble
         std::uint8_t out;
     };
     const std::vector<Case> cases = {
@@ -129,9 +133,10 @@ TEST(ChannelTransfer, FlagByte) {
         r[12] = c.in;
         putRecord(in, 3, r);
         const Configuration config = decoded(in);
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(config.channels.listIndex[k + 2][2], c.columns[k]) << int(c.in) << " column " << k + 5;
-            EXPECT_EQ(config.channels.itemText[k + 2][2], items[k][c.columns[k]]) << int(c.in);
+        for (std::size_t k = 0; k < kFlagLists.size(); ++k) {
+            EXPECT_EQ(config.channels[2].position(kFlagLists[k]), c.columns[k]) << int(c.in) << " list " << k;
+            EXPECT_EQ(channelFieldText(config.channels[2], kFlagLists[k], kEnglish), items[k][c.columns[k]])
+                << int(c.in);
         }
         EXPECT_EQ(getRecord(encoded(config), 3)[12], c.out) << int(c.in);
     }
@@ -145,8 +150,8 @@ TEST(ChannelTransfer, ToneTextNotInTheListRoundTrips) {
     r[9] = 0x00;
     putRecord(in, 12, r);
     const Configuration config = decoded(in);
-    EXPECT_EQ(config.channels.itemText[0][11], "00.0");
-    EXPECT_NE(config.channels.listIndex[0][11], 0);
+    EXPECT_EQ(config.channels[11].decodeTone.text, "00.0");
+    EXPECT_NE(config.channels[11].decodeTone.position, 0);
     EXPECT_EQ(getRecord(encoded(config), 12), r);
 }
 
@@ -155,12 +160,12 @@ TEST(ChannelTransfer, EmptyChannelKeepsItsName) {
     in.fill(0xFF);
     putName(in, 90, {'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     Configuration config = startConfiguration();
-    config.channels.name[89] = "BEFORE";
+    config.channels[89].name = "BEFORE";
     setNumOf(in, config);
-    EXPECT_EQ(config.channels.name[89], "");  // the empty record empties the channel first
+    EXPECT_EQ(config.channels[89].name, "");  // the empty record empties the channel first
     decodeChannelNames(in, config);
     EXPECT_TRUE(config.channels.isEmpty(90));
-    EXPECT_EQ(config.channels.name[89], "OLD");
+    EXPECT_EQ(config.channels[89].name, "OLD");
     const MemoryImage out = encoded(config);
     EXPECT_EQ(getName(out, 90), (std::array<std::uint8_t, 8>{'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     for (std::uint8_t b : getRecord(out, 90))

@@ -265,7 +265,7 @@ TEST(SettingsTransfer, BandSelectsWithoutClearingTheChannels) {
     for (const Case c : {Case{2, 2}, Case{3, 3}, Case{4, 0}, Case{0xFF, 0}}) {
         Configuration config = startConfiguration();
         config.band.current = 1;
-        config.channels.freq[0][0] = "145.00000";
+        config.channels[0].rxFrequency = "145.00000";
         MemoryImage in = erased();
         in.set(0x716, c.v);
         decodeBand(in, config);
@@ -273,7 +273,7 @@ TEST(SettingsTransfer, BandSelectsWithoutClearingTheChannels) {
         EXPECT_EQ(config.band.listIndex, c.band);
         EXPECT_EQ(config.band.limits.bLow, kBands[c.band].limits.bLow);
         EXPECT_EQ(config.features.text3, kBands[c.band].vfoB);
-        EXPECT_EQ(config.channels.freq[0][0], "145.00000");
+        EXPECT_EQ(config.channels[0].rxFrequency, "145.00000");
         MemoryImage out;
         encodeBand(config, out);
         EXPECT_EQ(out[0x716], c.band);

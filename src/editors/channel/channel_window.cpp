@@ -115,12 +115,12 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
     for (int i = 0; i < kToneListSize; ++i)
         combo1_->addItem(qs(toneListItem(i, lang)));
     combo1_->setCurrentIndex(0);
-    for (int k = kFirstListColumn; k <= kLastListColumn; ++k) {
-        QComboBox* list = makeList(this, QStringLiteral("Combo5_%1").arg(k));
+    for (std::size_t k = 0; k < kFlagLists.size(); ++k) {
+        QComboBox* list = makeList(this, QStringLiteral("Combo5_%1").arg(columnOf(kFlagLists[k])));
         for (int item = 0; item < 2; ++item)
-            list->addItem(qs(channelListItem(k, item, lang)));
+            list->addItem(qs(channelListItem(kFlagLists[k], item, lang)));
         list->setCurrentIndex(1);
-        combo5_[k - kFirstListColumn] = list;
+        combo5_[k] = list;
     }
     QComboBox* unused = makeList(this, qs(kUnusedListName));
     for (const Text& item : kUnusedListItems)
@@ -277,8 +277,9 @@ void ChannelWindow::gridClick() {
         openTextEditor(text2_, column);
     } else if (isToneColumn(column)) {
         openList(combo1_, combo1_->findText(g->item(r - 1, column)->text(), Qt::MatchExactly));
-    } else if (QComboBox* list = listOfColumn(column)) {
-        openList(list, session_.config().channels.listIndex[column - 3][n - 1]);
+    } else if (QComboBox* list = listEditorOf(column)) {
+        openList(list,
+                 session_.config().channels[static_cast<std::size_t>(n - 1)].position(*listOfColumn(column)));
     }
 }
 
@@ -310,7 +311,7 @@ void ChannelWindow::openList(QComboBox* list, int position) {
     list->showPopup();
 }
 
-QComboBox* ChannelWindow::listOfColumn(int column) const {
+QComboBox* ChannelWindow::listEditorOf(int column) const {
     if (column < kFirstListColumn || column > kLastListColumn) return nullptr;
     return combo5_[column - kFirstListColumn];
 }
@@ -322,7 +323,9 @@ void ChannelWindow::text1LostFocus() {
     QScopedValueRollback<bool> guard(committing_, true);
     const int n = editChannel();
     const FrequencyCommit result = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
-        return commitFrequency(c.channels, c.band, n, editCol_, utf8(text1_->text()));
+        return commitFrequency(c.channels, c.band, n,
+                               editCol_ == kRxColumn ? ChannelFrequency::Receive : ChannelFrequency::Transmit,
+                               utf8(text1_->text()));
     });
     const Configuration& config = session_.config();
     bool focusGrid = text1_->hasFocus();
@@ -333,9 +336,11 @@ void ChannelWindow::text1LostFocus() {
                 setCell(editRow_, kTxColumn, qs(result.text));
                 for (int c = kDecodeToneColumn; c <= kLastListColumn; ++c)
                     setCell(editRow_, c,
-                            qs(newChannelCellText(c, config.languageIndex, config.band.listIndex)));
+                            qs(newChannelItemText(*listOfColumn(c), config.languageIndex,
+                                                  config.band.listIndex)));
                 // The cell shows the name the channel will be written with.
-                setCell(editRow_, kNameColumn, nameCellText(config.channels.name[editChannel() - 1]));
+                setCell(editRow_, kNameColumn,
+                        nameCellText(config.channels[static_cast<std::size_t>(n - 1)].name));
             }
             break;
         case FrequencyOutcome::Emptied:
@@ -370,7 +375,7 @@ void ChannelWindow::listChosen(QComboBox* list, int position) {
     const QString text = list->itemText(position);
     const int n = editChannel();
     if (session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
-            return commitListChoice(c.channels, n, editCol_, position, utf8(text));
+            return commitListChoice(c.channels, n, *listOfColumn(editCol_), position, utf8(text));
         }))
         setCell(editRow_, editCol_, text);
     currentGrid()->setFocus();

@@ -63,7 +63,7 @@ class ChannelWindow : public EditorWindow {
     void setCell(int row, int column, const QString& text);
     void clearRow(int group, int row);
     void redrawChannel(int n);
-    QComboBox* listOfColumn(int column) const;
+    QComboBox* listEditorOf(int column) const;
     ChannelGrid* currentGrid() const { return grid(currentGroup_); }
     int editChannel() const;
 
