@@ -56,7 +56,7 @@ QStringList sampleBackups(const QString& folder) {
             fillSampleConfiguration(config);
             if (i == 2) {
                 commitName(config.channels, 1, "HOME");
-                config.features[FeatureList::Combo7] = 0;
+                config.features[FeatureList::Beep] = 0;
             }
             if (i == 0) config.channels.clearNo(66);
         });

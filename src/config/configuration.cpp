@@ -6,10 +6,10 @@ void setBand(Configuration& config, int index) {
     if (index < 0 || index >= kBandCount) return;
     const BandEntry& band = kBands[index];
     config.band.limits = band.limits;
-    config.features.text20 = band.vfoA;
-    config.features.text3 = band.vfoB;
-    config.features[FeatureList::Combo27] = band.vfoBandWidth;
-    config.features[FeatureList::Combo50] = band.vfoBandWidth;
+    config.features.vfoAFrequency = band.vfoA;
+    config.features.vfoBFrequency = band.vfoB;
+    config.features[FeatureList::VfoABandwidth] = band.vfoBandWidth;
+    config.features[FeatureList::VfoBBandwidth] = band.vfoBandWidth;
 }
 
 Configuration startConfiguration() {

@@ -12,76 +12,76 @@
 
 namespace zrt {
 
-// Every list field of the optional-features window, by the program's own control names.
+// Every list field of the optional-features window; the comment names the window's control.
 enum class FeatureList : int {
     // Page 1, function settings
-    Combo1,
-    Combo17,
-    Combo7,
-    Combo9,
-    ComboMod,
-    Combo18,
-    Combo2,
-    Combo13,
-    Combo6,
-    Combo20,
-    Combo35,
-    Combo32,
-    Combo11,
-    Combo40,
-    Combo10,
-    Combo39,
-    Combo3,
-    Combo37,
-    Combo5,
-    Combo36,
-    Combo8,
-    Combo19,
-    Combo16,
-    Combo33,
-    Combo21,
-    Combo34,
-    Combo38,
+    ADisplayMode,          // Combo1
+    BDisplayMode,          // Combo17
+    Beep,                  // Combo7
+    KeyLock,               // Combo9
+    ScanMode,              // ComboMod
+    KeyLockMode,           // Combo18
+    PowerOnPassword,       // Combo2
+    FmSearchMode,          // Combo13
+    FmDualWatch,           // Combo6
+    TailNoiseElimination,  // Combo20
+    AutoPowerOff,          // Combo35
+    PowerOnMode,           // Combo32
+    ASelfRegardChannel,    // Combo11
+    BSelfRegardChannel,    // Combo40
+    TdrMode,               // Combo10
+    ReturnChannel,         // Combo39
+    AStep,                 // Combo3
+    BStep,                 // Combo37
+    ASquelch,              // Combo5
+    BSquelch,              // Combo36
+    BatterySave,           // Combo8
+    TimeOutTimer,          // Combo19
+    Roger,                 // Combo16
+    MainChannel,           // Combo33
+    LampMode,              // Combo21
+    MemoryDisplayMode,     // Combo34
+    StandbyMode,           // Combo38
     // VOX frame
-    Combo31,
-    Combo14,
-    Combo15,
+    VoxSwitch,  // Combo31
+    VoxGain,    // Combo14
+    VoxDelay,   // Combo15
     // VFO A, then VFO B
-    Combo22,
-    Combo23,
-    Combo24,
-    Combo30,
-    Combo27,
-    Combo25,
-    Combo26,
-    Combo28,
-    Combo12,
-    Combo29,
-    Combo4,
-    Combo46,
-    Combo47,
-    Combo48,
-    Combo49,
-    Combo50,
-    Combo51,
-    Combo52,
-    Combo53,
+    VfoADecodeTone,       // Combo22
+    VfoAEncodeTone,       // Combo23
+    VfoAPower,            // Combo24
+    VfoAOffsetDirection,  // Combo30
+    VfoABandwidth,        // Combo27
+    VfoABusyLock,         // Combo25
+    VfoAAddScan,          // Combo26
+    VfoATxStop,           // Combo28
+    VfoAScramble,         // Combo12
+    VfoACompanding,       // Combo29
+    VfoACallTone,         // Combo4
+    VfoBDecodeTone,       // Combo46
+    VfoBEncodeTone,       // Combo47
+    VfoBPower,            // Combo48
+    VfoBOffsetDirection,  // Combo49
+    VfoBBandwidth,        // Combo50
+    VfoBBusyLock,         // Combo51
+    VfoBAddScan,          // Combo52
+    VfoBTxStop,           // Combo53
     Count
 };
 inline constexpr int kFeatureListCount = static_cast<int>(FeatureList::Count);
 
 struct Features {
     std::array<int, kFeatureListCount> list{};
-    std::string text6;   // A channel number
-    std::string text2;   // B channel number
-    std::string text31;  // power-on display characters
-    std::string text1;   // power-on password
-    std::string text20;  // A VFO frequency
-    std::string text21;  // A VFO offset
-    std::string text3;   // B VFO frequency
-    std::string text4;   // B VFO offset
-    bool check12 = false;
-    bool check13 = true;
+    std::string aChannelNumber;        // Text6
+    std::string bChannelNumber;        // Text2
+    std::string displayCharacters;     // Text31: shown at power-on
+    std::string password;              // Text1: the power-on password
+    std::string vfoAFrequency;         // Text20
+    std::string vfoAOffset;            // Text21
+    std::string vfoBFrequency;         // Text3
+    std::string vfoBOffset;            // Text4
+    bool allowCancel = false;          // Check12: "Allow to Cancel Operating"
+    bool voxOffWhileReceiving = true;  // Check13: "Prohibit VOX in the receiving"
 
     int& operator[](FeatureList f) { return list[static_cast<int>(f)]; }
     int operator[](FeatureList f) const { return list[static_cast<int>(f)]; }
@@ -108,7 +108,17 @@ const FeatureListInfo& featureListInfo(FeatureList f);
 std::string featureItemText(FeatureList f, int position, int languageIndex);
 
 // The text fields of the window.
-enum class FeatureText : int { Text6, Text2, Text31, Text1, Text20, Text21, Text3, Text4, Count };
+enum class FeatureText : int {
+    AChannelNumber,     // Text6
+    BChannelNumber,     // Text2
+    DisplayCharacters,  // Text31
+    Password,           // Text1
+    VfoAFrequency,      // Text20
+    VfoAOffset,         // Text21
+    VfoBFrequency,      // Text3
+    VfoBOffset,         // Text4
+    Count
+};
 inline constexpr int kFeatureTextCount = static_cast<int>(FeatureText::Count);
 
 // Which keys a text box admits.

@@ -48,18 +48,18 @@ enum class Block { Features, VfoA, VfoB };
 
 Block blockOf(FeatureList f) {
     const int i = static_cast<int>(f);
-    if (i < static_cast<int>(FeatureList::Combo22)) return Block::Features;
-    if (i < static_cast<int>(FeatureList::Combo46)) return Block::VfoA;
+    if (i < static_cast<int>(FeatureList::VfoADecodeTone)) return Block::Features;
+    if (i < static_cast<int>(FeatureList::VfoBDecodeTone)) return Block::VfoA;
     return Block::VfoB;
 }
 
 Block blockOf(FeatureText f) {
     switch (f) {
-        case FeatureText::Text20:
-        case FeatureText::Text21:
+        case FeatureText::VfoAFrequency:
+        case FeatureText::VfoAOffset:
             return Block::VfoA;
-        case FeatureText::Text3:
-        case FeatureText::Text4:
+        case FeatureText::VfoBFrequency:
+        case FeatureText::VfoBOffset:
             return Block::VfoB;
         default:
             return Block::Features;

@@ -30,19 +30,19 @@ inline constexpr Address kVfoADirection = addr::kVfoA + addr::kVfoOffsetDirectio
 inline constexpr Address kVfoBDirection = addr::kVfoB + addr::kVfoOffsetDirection;
 
 inline constexpr std::array<ListByte, 13> kListBytes{{
-    {addr::kADisplayMode, FL::Combo1, 3, 1},
-    {addr::kBSquelch, FL::Combo36, 9, 5},
-    {addr::kAStep, FL::Combo3, 7, 1},
-    {addr::kBDisplayMode, FL::Combo17, 1, 0},
-    {addr::kASquelch, FL::Combo5, 9, 5},
-    {addr::kPowerOnMode, FL::Combo32, 2, 1},
-    {addr::kMemoryDisplayMode, FL::Combo34, 1, 1},
-    {addr::kApo, FL::Combo35, 15, 0},
-    {addr::kBStep, FL::Combo37, 7, 4},
-    {addr::kTimeOutTimer, FL::Combo19, 7, 2},
-    {kVfoADirection, FL::Combo30, 255, 0},
-    {kVfoBDirection, FL::Combo49, 255, 0},
-    {addr::kReturnChannel, FL::Combo39, 1, 1},
+    {addr::kADisplayMode, FL::ADisplayMode, 3, 1},
+    {addr::kBSquelch, FL::BSquelch, 9, 5},
+    {addr::kAStep, FL::AStep, 7, 1},
+    {addr::kBDisplayMode, FL::BDisplayMode, 1, 0},
+    {addr::kASquelch, FL::ASquelch, 9, 5},
+    {addr::kPowerOnMode, FL::PowerOnMode, 2, 1},
+    {addr::kMemoryDisplayMode, FL::MemoryDisplayMode, 1, 1},
+    {addr::kApo, FL::AutoPowerOff, 15, 0},
+    {addr::kBStep, FL::BStep, 7, 4},
+    {addr::kTimeOutTimer, FL::TimeOutTimer, 7, 2},
+    {kVfoADirection, FL::VfoAOffsetDirection, 255, 0},
+    {kVfoBDirection, FL::VfoBOffsetDirection, 255, 0},
+    {addr::kReturnChannel, FL::ReturnChannel, 1, 1},
 }};
 
 // A channel number kept as text. The decode empties the text for v > decodeLimit; the encode writes
@@ -55,8 +55,8 @@ struct NumberByte {
 };
 
 inline constexpr std::array<NumberByte, 2> kNumberBytes{{
-    {addr::kAChannelNumber, &Features::text6, 128, 0xFF},
-    {addr::kBChannelNumber, &Features::text2, 64, 0x00},
+    {addr::kAChannelNumber, &Features::aChannelNumber, 128, 0xFF},
+    {addr::kBChannelNumber, &Features::bChannelNumber, 64, 0x00},
 }};
 
 // A field of `width` bits from `lowBit` of a packed byte: a list position, or a check box when `check` is
@@ -72,22 +72,38 @@ struct PackedField {
 };
 
 inline constexpr std::array<PackedField, 32> kPackedFields{{
-    {addr::kPacked706, 0, 1, FL::Combo7},   {addr::kPacked706, 1, 1, FL::Combo10},
-    {addr::kPacked706, 2, 1, FL::Combo8},   {addr::kPacked706, 3, 1, FL::Combo9},
-    {addr::kPacked706, 4, 1, FL::Combo6},   {addr::kPacked706, 5, 1, FL::Combo38},
-    {addr::kPacked706, 6, 1, FL::ComboMod}, {addr::kPacked706, 7, 1, FL::Combo13},
-    {addr::kPacked707, 0, 2, FL::Combo18},  {addr::kPacked707, 2, 1, FL::Combo16},
-    {addr::kPacked707, 3, 1, FL::Combo2},   {addr::kPacked707, 4, 1, FL::Combo33},
-    {addr::kPacked707, 5, 1, FL::Combo20},  {addr::kPacked707, 6, 2, FL::Combo21},
-    {addr::kPacked708, 0, 1, FL::Combo31},  {addr::kPacked708, 2, 1, FL::Count, &Features::check13},
-    {addr::kPacked708, 3, 2, FL::Combo15},  {addr::kPacked708, 5, 3, FL::Combo14},
-    {addr::kPacked70E, 0, 1, FL::Combo11},  {addr::kPacked70E, 1, 1, FL::Combo40, nullptr, 0x10},
-    {kVfoAFlags, 0, 1, FL::Combo24},        {kVfoAFlags, 2, 1, FL::Combo25},
-    {kVfoAFlags, 3, 1, FL::Combo26},        {kVfoAFlags, 4, 1, FL::Combo27},
-    {kVfoAFlags, 5, 1, FL::Combo28},        {kVfoAFlags, 6, 1, FL::Combo12},
-    {kVfoAFlags, 7, 1, FL::Combo29},        {kVfoBFlags, 0, 1, FL::Combo48},
-    {kVfoBFlags, 2, 1, FL::Combo51},        {kVfoBFlags, 3, 1, FL::Combo52},
-    {kVfoBFlags, 4, 1, FL::Combo50},        {kVfoBFlags, 5, 1, FL::Combo53},
+    {addr::kPacked706, 0, 1, FL::Beep},
+    {addr::kPacked706, 1, 1, FL::TdrMode},
+    {addr::kPacked706, 2, 1, FL::BatterySave},
+    {addr::kPacked706, 3, 1, FL::KeyLock},
+    {addr::kPacked706, 4, 1, FL::FmDualWatch},
+    {addr::kPacked706, 5, 1, FL::StandbyMode},
+    {addr::kPacked706, 6, 1, FL::ScanMode},
+    {addr::kPacked706, 7, 1, FL::FmSearchMode},
+    {addr::kPacked707, 0, 2, FL::KeyLockMode},
+    {addr::kPacked707, 2, 1, FL::Roger},
+    {addr::kPacked707, 3, 1, FL::PowerOnPassword},
+    {addr::kPacked707, 4, 1, FL::MainChannel},
+    {addr::kPacked707, 5, 1, FL::TailNoiseElimination},
+    {addr::kPacked707, 6, 2, FL::LampMode},
+    {addr::kPacked708, 0, 1, FL::VoxSwitch},
+    {addr::kPacked708, 2, 1, FL::Count, &Features::voxOffWhileReceiving},
+    {addr::kPacked708, 3, 2, FL::VoxDelay},
+    {addr::kPacked708, 5, 3, FL::VoxGain},
+    {addr::kPacked70E, 0, 1, FL::ASelfRegardChannel},
+    {addr::kPacked70E, 1, 1, FL::BSelfRegardChannel, nullptr, 0x10},
+    {kVfoAFlags, 0, 1, FL::VfoAPower},
+    {kVfoAFlags, 2, 1, FL::VfoABusyLock},
+    {kVfoAFlags, 3, 1, FL::VfoAAddScan},
+    {kVfoAFlags, 4, 1, FL::VfoABandwidth},
+    {kVfoAFlags, 5, 1, FL::VfoATxStop},
+    {kVfoAFlags, 6, 1, FL::VfoAScramble},
+    {kVfoAFlags, 7, 1, FL::VfoACompanding},
+    {kVfoBFlags, 0, 1, FL::VfoBPower},
+    {kVfoBFlags, 2, 1, FL::VfoBBusyLock},
+    {kVfoBFlags, 3, 1, FL::VfoBAddScan},
+    {kVfoBFlags, 4, 1, FL::VfoBBandwidth},
+    {kVfoBFlags, 5, 1, FL::VfoBTxStop},
 }};
 
 // Bits that the encode writes as constants and the decode does not read.
@@ -118,8 +134,8 @@ struct VfoRecord {
 };
 
 inline constexpr std::array<VfoRecord, 2> kVfos{{
-    {addr::kVfoA, &Features::text20, &Features::text21, FL::Combo22, FL::Combo23},
-    {addr::kVfoB, &Features::text3, &Features::text4, FL::Combo46, FL::Combo47},
+    {addr::kVfoA, &Features::vfoAFrequency, &Features::vfoAOffset, FL::VfoADecodeTone, FL::VfoAEncodeTone},
+    {addr::kVfoB, &Features::vfoBFrequency, &Features::vfoBOffset, FL::VfoBDecodeTone, FL::VfoBEncodeTone},
 }};
 
 // Character fields: character k of the text in byte k, 0xFF past the end.
@@ -129,7 +145,8 @@ struct CharField {
     std::string Features::*text;
 };
 
-inline constexpr CharField kDisplayChars{addr::kDisplayChars, addr::kDisplayCharsSize, &Features::text31};
-inline constexpr CharField kPassword{addr::kPassword, addr::kPasswordSize, &Features::text1};
+inline constexpr CharField kDisplayChars{addr::kDisplayChars, addr::kDisplayCharsSize,
+                                         &Features::displayCharacters};
+inline constexpr CharField kPassword{addr::kPassword, addr::kPasswordSize, &Features::password};
 
 }  // namespace zrt::layout

@@ -120,13 +120,12 @@ Bytes knownDataFile(int bandIndex = 0) {
         commitListChoice(ch, 65, ChannelList::Scan, 0, {});
         commitName(ch, 65, "UHF");
     });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Beep] = 0; });  // beep off
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::TimeOutTimer] = 3; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.displayCharacters = "HELLO"; });
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.vfoAFrequency = "146.52000"; });
     s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 0; });  // beep off
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Combo19] = 3; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.text31 = "HELLO"; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "146.52000"; });
-    s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.features[FeatureList::Combo23] = toneListIndex("100.0"); });
+           [&](Configuration& c_) { c_.features[FeatureList::VfoAEncodeTone] = toneListIndex("100.0"); });
     s.edit(Change::everything(),
            [&](Configuration& c_) { c_.fm.channelFreq[0] = c_.fmWindow.cells[0] = "88.10"; });
     s.edit(Change::everything(),
@@ -333,8 +332,7 @@ TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
     ASSERT_TRUE(datafile::load(known, s.imageIn));
     s.decode();
     s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 65, "DX"); });
-    s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 1; });  // beep on
+    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Beep] = 1; });  // beep on
     s.encode();
     writeBytes(path("b.dat"), datafile::serialize(s.imageOut));
 

@@ -67,7 +67,7 @@ TEST(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
         std::copy(chars.begin(), chars.end(), session.imageIn.bytes().begin() + addr::kDisplayChars);
         session.decode();
         emit window.transfer().decoded();
-        EXPECT_EQ(session.config().features.text31, chars);
+        EXPECT_EQ(session.config().features.displayCharacters, chars);
         const MemoryImage out = encoded(session.config());
         EXPECT_EQ(std::string(out.bytes().begin() + addr::kDisplayChars,
                               out.bytes().begin() + addr::kDisplayChars + addr::kDisplayCharsSize),

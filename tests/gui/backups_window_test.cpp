@@ -125,7 +125,7 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
 
     session.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "HOME"); });
     session.edit(Change::everything(),
-                 [&](Configuration& c_) { c_.features[FeatureList::Combo7] = 0; });  // beep off
+                 [&](Configuration& c_) { c_.features[FeatureList::Beep] = 0; });  // beep off
     ASSERT_TRUE(main.compareWithPath(path));
     const auto* grid = compare->findChild<QTableWidget*>(QStringLiteral("GridCompare"));
     ASSERT_EQ(compare->differenceCount(), 2);

@@ -84,7 +84,7 @@ TEST_F(FeaturesWindowTest, EveryFieldExistsAndHiddenFieldsStayHidden) {
 }
 
 TEST_F(FeaturesWindowTest, CaptionsInBothLanguagesFollowTheTable) {
-    combo(FL::Combo19)->setCurrentIndex(3);
+    combo(FL::TimeOutTimer)->setCurrentIndex(3);
     for (int language : {kChinese, kEnglish}) {
         session.setLanguage(language);
         window.applyLanguage();
@@ -95,16 +95,16 @@ TEST_F(FeaturesWindowTest, CaptionsInBothLanguagesFollowTheTable) {
             EXPECT_EQ(shown, qs(c.text, language)) << c.control << " " << c.index;
         }
         // Computed items, language-neutral items and the never-translated call-tone label.
-        EXPECT_EQ(combo(FL::Combo19)->itemText(3), language == kChinese ? "3 分钟" : "3 Minute");
-        EXPECT_EQ(combo(FL::Combo35)->itemText(15), language == kChinese ? "15 小时" : "15 Hour");
-        EXPECT_EQ(combo(FL::Combo22)->itemText(0), language == kChinese ? "关闭" : "Off");
-        EXPECT_EQ(combo(FL::Combo22)->itemText(158), "D017I");
-        EXPECT_EQ(combo(FL::Combo18)->itemText(0), "K+S");
-        EXPECT_EQ(label(FL::Combo4)->text(), qs(featureListInfo(FL::Combo4).caption.zh));
-        EXPECT_EQ(combo(FL::Combo19)->currentIndex(), 3);  // a switch changes texts only
+        EXPECT_EQ(combo(FL::TimeOutTimer)->itemText(3), language == kChinese ? "3 分钟" : "3 Minute");
+        EXPECT_EQ(combo(FL::AutoPowerOff)->itemText(15), language == kChinese ? "15 小时" : "15 Hour");
+        EXPECT_EQ(combo(FL::VfoADecodeTone)->itemText(0), language == kChinese ? "关闭" : "Off");
+        EXPECT_EQ(combo(FL::VfoADecodeTone)->itemText(158), "D017I");
+        EXPECT_EQ(combo(FL::KeyLockMode)->itemText(0), "K+S");
+        EXPECT_EQ(label(FL::VfoACallTone)->text(), qs(featureListInfo(FL::VfoACallTone).caption.zh));
+        EXPECT_EQ(combo(FL::TimeOutTimer)->currentIndex(), 3);  // a switch changes texts only
     }
     EXPECT_EQ(window.windowTitle(), "Optional Features");
-    EXPECT_EQ(label(FL::Combo1)->text(), "A Display Mode:");
+    EXPECT_EQ(label(FL::ADisplayMode)->text(), "A Display Mode:");
 }
 
 TEST_F(FeaturesWindowTest, VfoFrequencyBoxChecksTheBandWhenLeft) {
@@ -114,10 +114,10 @@ TEST_F(FeaturesWindowTest, VfoFrequencyBoxChecksTheBandWhenLeft) {
         QString typed, shown;
     };
     const Case cases[] = {
-        {0, FT::Text20, "174", "136.00000"},       {0, FT::Text20, "173.9999", "173.99500"},
-        {0, FT::Text20, "145.00625", "145.00625"}, {0, FT::Text3, "435.003", "435.00000"},
-        {2, FT::Text3, "400", "136.00000"},        {0, FT::Text21, "120", "99.99500"},
-        {0, FT::Text4, "120", "99.99500"},         {0, FT::Text4, "5", "5.00000"},
+        {0, FT::VfoAFrequency, "174", "136.00000"},       {0, FT::VfoAFrequency, "173.9999", "173.99500"},
+        {0, FT::VfoAFrequency, "145.00625", "145.00625"}, {0, FT::VfoBFrequency, "435.003", "435.00000"},
+        {2, FT::VfoBFrequency, "400", "136.00000"},       {0, FT::VfoAOffset, "120", "99.99500"},
+        {0, FT::VfoBOffset, "120", "99.99500"},           {0, FT::VfoBOffset, "5", "5.00000"},
     };
     for (const Case& c : cases) {
         session.edit(Change::everything(), [&](Configuration& c_) { setBand(c_, c.band); });
@@ -132,7 +132,7 @@ TEST_F(FeaturesWindowTest, VfoFrequencyBoxChecksTheBandWhenLeft) {
 }
 
 TEST_F(FeaturesWindowTest, SwitchingToAnotherWindowLeavesTheBoxBeingEdited) {
-    QLineEdit* box = edit(FT::Text20);
+    QLineEdit* box = edit(FT::VfoAFrequency);
     box->setText(QStringLiteral("174"));
     QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(box, &out);
@@ -151,13 +151,13 @@ TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
     window.show();
     QApplication::setActiveWindow(&window);
     window.showPage(2);
-    QLineEdit* box = edit(FT::Text20);
+    QLineEdit* box = edit(FT::VfoAFrequency);
     box->setFocus();
     box->clear();
     type(box, "173.9999");
     enter(box);
     EXPECT_EQ(box->text(), "173.99500");
-    EXPECT_EQ(session.config().features.text20, "173.99500");
+    EXPECT_EQ(session.config().features.vfoAFrequency, "173.99500");
     EXPECT_EQ(QApplication::focusWidget(), box);
 }
 
@@ -165,44 +165,44 @@ TEST_F(FeaturesWindowTest, EnterNormalisesAFrequencyInPlace) {
 // focus merely passes while the pages change.
 TEST_F(FeaturesWindowTest, SwitchingPagesChecksOnlyTheBoxTheUserLeft) {
     session.edit(Change::everything(),
-                 [&](Configuration& c_) { c_.features.text3 = "250.00000"; });  // outside band 0
+                 [&](Configuration& c_) { c_.features.vfoBFrequency = "250.00000"; });  // outside band 0
     window.refresh();
     window.show();
     QApplication::setActiveWindow(&window);
     auto* tabs = window.findChild<QTabBar*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QLineEdit* a = edit(FT::Text20);
+    QLineEdit* a = edit(FT::VfoAFrequency);
     QTest::mouseClick(a, Qt::LeftButton);
     ASSERT_EQ(QApplication::focusWidget(), a);
     a->selectAll();
     QTest::keyClicks(a, "145.12");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     EXPECT_EQ(window.page(), 1);
-    EXPECT_EQ(session.config().features.text20, "145.12000");  // the box he left
+    EXPECT_EQ(session.config().features.vfoAFrequency, "145.12000");  // the box he left
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     EXPECT_EQ(window.page(), 2);
-    EXPECT_EQ(edit(FT::Text3)->text(), "250.00000");
-    EXPECT_EQ(session.config().features.text3, "250.00000");
+    EXPECT_EQ(edit(FT::VfoBFrequency)->text(), "250.00000");
+    EXPECT_EQ(session.config().features.vfoBFrequency, "250.00000");
 }
 
 TEST_F(FeaturesWindowTest, ChannelNumbers) {
-    QLineEdit* a = edit(FT::Text6);
+    QLineEdit* a = edit(FT::AChannelNumber);
     a->clear();
     type(a, "7");
     EXPECT_EQ(a->text(), "7");
     type(a, "0");
     EXPECT_EQ(a->text(), "64");  // as soon as the second digit is typed
-    EXPECT_EQ(session.config().features.text6, "64");
+    EXPECT_EQ(session.config().features.aChannelNumber, "64");
     type(a, "x.");
     EXPECT_EQ(a->text(), "64");
 
-    QLineEdit* b = edit(FT::Text2);
+    QLineEdit* b = edit(FT::BChannelNumber);
     for (const auto& [typed, shown] : {std::pair{"0", ""}, {"", ""}, {"007", "7"}}) {
         b->clear();
         type(b, typed);
         leave(b);
         EXPECT_EQ(b->text(), shown) << typed;
-        EXPECT_EQ(session.config().features.text2, shown) << typed;
+        EXPECT_EQ(session.config().features.bChannelNumber, shown) << typed;
     }
     b->setText("12");
     enter(b);
@@ -215,12 +215,9 @@ TEST_F(FeaturesWindowTest, KeyRulesOfTheTextBoxes) {
         QString typed, shown;
     };
     const Case cases[] = {
-        {FT::Text31, "ab 1", "AB1"},
-        {FT::Text31, "abcdefgh", "ABCDEF"},
-        {FT::Text31, "*#-z.", "*#-Z"},
-        {FT::Text1, "12a345", "1234"},
-        {FT::Text20, "145.1234567", "145.12345"},
-        {FT::Text21, "-12345678", "12345678"},
+        {FT::DisplayCharacters, "ab 1", "AB1"},          {FT::DisplayCharacters, "abcdefgh", "ABCDEF"},
+        {FT::DisplayCharacters, "*#-z.", "*#-Z"},        {FT::Password, "12a345", "1234"},
+        {FT::VfoAFrequency, "145.1234567", "145.12345"}, {FT::VfoAOffset, "-12345678", "12345678"},
     };
     for (const Case& c : cases) {
         QLineEdit* box = edit(c.box);
@@ -229,26 +226,27 @@ TEST_F(FeaturesWindowTest, KeyRulesOfTheTextBoxes) {
         EXPECT_EQ(box->text(), c.shown) << c.typed.toStdString();
     }
     // A paste passes the same rules.
-    QLineEdit* chars = edit(FT::Text31);
+    QLineEdit* chars = edit(FT::DisplayCharacters);
     chars->clear();
     chars->insert(QStringLiteral("ab-1"));
     EXPECT_EQ(chars->text(), "AB-1");
     chars->insert(QStringLiteral(" x"));
     EXPECT_EQ(chars->text(), "AB-1X");
-    EXPECT_EQ(session.config().features.text31, "AB-1X");
+    EXPECT_EQ(session.config().features.displayCharacters, "AB-1X");
 }
 
 TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text31 = "ABCDEFGH"; });
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "FFF.FFFFF"; });
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text1 = "123456"; });
+    session.edit(Change::everything(),
+                 [&](Configuration& c_) { c_.features.displayCharacters = "ABCDEFGH"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.vfoAFrequency = "FFF.FFFFF"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.password = "123456"; });
     window.refresh();
-    EXPECT_EQ(edit(FT::Text31)->text(), "ABCDEFGH");
-    EXPECT_EQ(edit(FT::Text20)->text(), "FFF.FFFFF");
-    EXPECT_EQ(edit(FT::Text1)->text(), "123456");
-    EXPECT_EQ(session.config().features.text31, "ABCDEFGH");
+    EXPECT_EQ(edit(FT::DisplayCharacters)->text(), "ABCDEFGH");
+    EXPECT_EQ(edit(FT::VfoAFrequency)->text(), "FFF.FFFFF");
+    EXPECT_EQ(edit(FT::Password)->text(), "123456");
+    EXPECT_EQ(session.config().features.displayCharacters, "ABCDEFGH");
     // They stay editable: a backspace shortens them, a further character is refused.
-    QLineEdit* chars = edit(FT::Text31);
+    QLineEdit* chars = edit(FT::DisplayCharacters);
     chars->end(false);
     key(chars, Qt::Key_Backspace, QStringLiteral("\b"));
     EXPECT_EQ(chars->text(), "ABCDEFG");
@@ -259,26 +257,26 @@ TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
 TEST_F(FeaturesWindowTest, RefreshShowsTheConfigurationAndEditsWriteIt) {
     session.edit(Change::everything(), [](Configuration& c) {
         Features& f = c.features;
-        f[FL::Combo33] = 0;
-        f[FL::Combo23] = 200;
-        f[FL::Combo4] = 2;
-        f.text6 = "12";
-        f.text4 = "7.60000";
-        f.check13 = false;
+        f[FL::MainChannel] = 0;
+        f[FL::VfoAEncodeTone] = 200;
+        f[FL::VfoACallTone] = 2;
+        f.aChannelNumber = "12";
+        f.vfoBOffset = "7.60000";
+        f.voxOffWhileReceiving = false;
     });
-    EXPECT_EQ(combo(FL::Combo33)->currentIndex(), 0);
-    EXPECT_EQ(combo(FL::Combo33)->currentText(), "Group B");
-    EXPECT_EQ(combo(FL::Combo23)->currentIndex(), 200);
-    EXPECT_EQ(combo(FL::Combo4)->currentIndex(), 2);
-    EXPECT_EQ(edit(FT::Text6)->text(), "12");
-    EXPECT_EQ(edit(FT::Text4)->text(), "7.60000");
+    EXPECT_EQ(combo(FL::MainChannel)->currentIndex(), 0);
+    EXPECT_EQ(combo(FL::MainChannel)->currentText(), "Group B");
+    EXPECT_EQ(combo(FL::VfoAEncodeTone)->currentIndex(), 200);
+    EXPECT_EQ(combo(FL::VfoACallTone)->currentIndex(), 2);
+    EXPECT_EQ(edit(FT::AChannelNumber)->text(), "12");
+    EXPECT_EQ(edit(FT::VfoBOffset)->text(), "7.60000");
     EXPECT_FALSE(static_cast<QCheckBox*>(widget("Check13"))->isChecked());
 
     const Features& f = session.config().features;
-    combo(FL::Combo21)->setCurrentIndex(2);
-    EXPECT_EQ(f[FL::Combo21], 2);
-    combo(FL::Combo29)->setCurrentIndex(0);  // hidden, still a field
-    EXPECT_EQ(f[FL::Combo29], 0);
+    combo(FL::LampMode)->setCurrentIndex(2);
+    EXPECT_EQ(f[FL::LampMode], 2);
+    combo(FL::VfoACompanding)->setCurrentIndex(0);  // hidden, still a field
+    EXPECT_EQ(f[FL::VfoACompanding], 0);
     for (const FeatureListInfo& info : featureLists())
         EXPECT_EQ(combo(info.id)->currentIndex(), f[info.id]) << info.control;
 }
@@ -312,8 +310,8 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
             click(label(kGestureFields[static_cast<int>(mode)][labelIndex]));
         }
     };
-    EXPECT_FALSE(combo(FL::Combo2)->isEnabled());
-    EXPECT_FALSE(label(FL::Combo16)->isEnabled());
+    EXPECT_FALSE(combo(FL::PowerOnPassword)->isEnabled());
+    EXPECT_FALSE(label(FL::Roger)->isEnabled());
 
     clickGroup(ServiceMode::FeatureUnlock, {{0, 1000}, {1, 1002}, {2, 1006}});  // a pause over 5 s
     EXPECT_FALSE(session.config().service.featureUnlock);
@@ -321,7 +319,7 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     clickGroup(ServiceMode::FeatureUnlock, {{0, 1007}, {1, 1010}});  // 1006, 1007, 1010: three within 5 s
     EXPECT_TRUE(session.config().service.featureUnlock);
     EXPECT_EQ(signalled, 1);
-    for (FL f : {FL::Combo2, FL::Combo13, FL::Combo16}) {
+    for (FL f : {FL::PowerOnPassword, FL::FmSearchMode, FL::Roger}) {
         EXPECT_TRUE(combo(f)->isEnabled());
         EXPECT_TRUE(label(f)->isEnabled());
     }
@@ -336,8 +334,8 @@ TEST_F(FeaturesWindowTest, ServiceGestures) {
     session.edit(Change::everything(),
                  [&](Configuration& c_) { endServiceMode(c_, ServiceMode::FeatureUnlock); });
     window.refresh();
-    EXPECT_TRUE(combo(FL::Combo13)->isEnabled());
-    EXPECT_TRUE(label(FL::Combo13)->isEnabled());
+    EXPECT_TRUE(combo(FL::FmSearchMode)->isEnabled());
+    EXPECT_TRUE(label(FL::FmSearchMode)->isEnabled());
 }
 
 }  // namespace

@@ -166,10 +166,10 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
         EXPECT_EQ((std::array{limits.aLow, limits.aHigh, limits.bLow, limits.bHigh}),
                   (std::array{144, 148, 430, 440}))
             << c.name;
-        EXPECT_EQ(session.config().features.text20, "146.000") << c.name;
-        EXPECT_EQ(session.config().features.text3, "435.000") << c.name;
-        EXPECT_EQ(session.config().features[FeatureList::Combo27], 0) << c.name;
-        EXPECT_EQ(session.config().features[FeatureList::Combo50], 0) << c.name;
+        EXPECT_EQ(session.config().features.vfoAFrequency, "146.000") << c.name;
+        EXPECT_EQ(session.config().features.vfoBFrequency, "435.000") << c.name;
+        EXPECT_EQ(session.config().features[FeatureList::VfoABandwidth], 0) << c.name;
+        EXPECT_EQ(session.config().features[FeatureList::VfoBBandwidth], 0) << c.name;
         EXPECT_EQ(session.config().band.current, 2) << c.name;
         EXPECT_EQ(session.config().channels.isEmpty(1), c.cleared) << c.name;
         EXPECT_EQ(session.config().channels.isEmpty(128), c.cleared) << c.name;
@@ -178,18 +178,18 @@ TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
         chooseBand(0);
         EXPECT_EQ(asked.size(), 2u) << c.name;
         EXPECT_EQ(session.config().band.current, 0) << c.name;
-        EXPECT_EQ(session.config().features.text3, "435.000") << c.name;
+        EXPECT_EQ(session.config().features.vfoBFrequency, "435.000") << c.name;
         EXPECT_EQ(session.config().band.limits.bHigh, 470) << c.name;
     }
 }
 
 TEST_F(MainWindowTest, SameBandAsksNothingAndChangesNothing) {
     session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.00000"; });
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.text20 = "150.12500"; });
+    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.vfoAFrequency = "150.12500"; });
     chooseBand(0);
     EXPECT_TRUE(asked.empty());
     EXPECT_EQ(session.config().channels[0].rxFrequency, "145.00000");
-    EXPECT_EQ(session.config().features.text20, "150.12500");
+    EXPECT_EQ(session.config().features.vfoAFrequency, "150.12500");
 }
 
 TEST_F(MainWindowTest, MouseWheelNeverChangesTheBand) {

@@ -338,15 +338,15 @@ TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
     };
     const Configuration& c = session.config();
     const Box boxes[] = {
-        {window->featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.text20},
-        {window->featuresWindow(), "Text6", 1, "007", "7", &c.features.text6},
+        {window->featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.vfoAFrequency},
+        {window->featuresWindow(), "Text6", 1, "007", "7", &c.features.aChannelNumber},
         {window->fmWindow(), "Text2", 0, "98.17", "98.15", &c.fmWindow.vfo},
     };
     for (const Command& command : commands) {
         for (const Box& b : boxes) {
             SCOPED_TRACE(std::string(command.name) + " " + b.name);
             session.edit(Change::everything(), [&](Configuration& c_) {
-                c_.features.text3 = "250.00000";
+                c_.features.vfoBFrequency = "250.00000";
             });  // outside band 0, never entered
             window->featuresWindow()->refresh();
             QMdiSubWindow* sub = window->subWindowOf(b.editor);
@@ -361,7 +361,7 @@ TEST_F(MainWindowUse, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
             command.run();
             EXPECT_EQ(box->text().toStdString(), b.checked);
             EXPECT_EQ(*b.value, b.checked);
-            EXPECT_EQ(session.config().features.text3, "250.00000");
+            EXPECT_EQ(session.config().features.vfoBFrequency, "250.00000");
             window->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         }

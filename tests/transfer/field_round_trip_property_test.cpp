@@ -246,26 +246,26 @@ class Generator {
 
     void settings(MemoryImage& m) {
         using FL = FeatureList;
-        m.set(addr::kADisplayMode, position(FL::Combo1, 3));
-        m.set(addr::kBSquelch, position(FL::Combo36, 9));
-        m.set(addr::kAStep, position(FL::Combo3, 7));
-        m.set(addr::kBDisplayMode, position(FL::Combo17, 1));
-        m.set(addr::kASquelch, position(FL::Combo5, 9));
+        m.set(addr::kADisplayMode, position(FL::ADisplayMode, 3));
+        m.set(addr::kBSquelch, position(FL::BSquelch, 9));
+        m.set(addr::kAStep, position(FL::AStep, 7));
+        m.set(addr::kBDisplayMode, position(FL::BDisplayMode, 1));
+        m.set(addr::kASquelch, position(FL::ASquelch, 9));
         m.set(addr::kAChannelNumber, chance(20) ? 0xFF : static_cast<std::uint8_t>(pick(1, 64)));
-        m.set(addr::kPowerOnMode, position(FL::Combo32, 2));
-        m.set(addr::kMemoryDisplayMode, position(FL::Combo34, 1));
+        m.set(addr::kPowerOnMode, position(FL::PowerOnMode, 2));
+        m.set(addr::kMemoryDisplayMode, position(FL::MemoryDisplayMode, 1));
         m.set(addr::kBChannelNumber, static_cast<std::uint8_t>(pick(0, 64)));  // 0: empty
-        m.set(addr::kApo, position(FL::Combo35, 15));
-        m.set(addr::kBStep, position(FL::Combo37, 7));
-        m.set(addr::kTimeOutTimer, position(FL::Combo19, 7));
+        m.set(addr::kApo, position(FL::AutoPowerOff, 15));
+        m.set(addr::kBStep, position(FL::BStep, 7));
+        m.set(addr::kTimeOutTimer, position(FL::TimeOutTimer, 7));
         m.set(addr::kPacked706, static_cast<std::uint8_t>(pick(0, 255)));
-        m.set(addr::kPacked707, static_cast<std::uint8_t>(position(FL::Combo18, 3) + 4 * pick(0, 15) +
-                                                          64 * position(FL::Combo21, 3)));
+        m.set(addr::kPacked707, static_cast<std::uint8_t>(position(FL::KeyLockMode, 3) + 4 * pick(0, 15) +
+                                                          64 * position(FL::LampMode, 3)));
         m.set(addr::kPacked708,
-              static_cast<std::uint8_t>(pick(0, 1) + 2 + 4 * pick(0, 1) + 8 * position(FL::Combo15, 3) +
-                                        32 * position(FL::Combo14, 7)));
+              static_cast<std::uint8_t>(pick(0, 1) + 2 + 4 * pick(0, 1) + 8 * position(FL::VoxDelay, 3) +
+                                        32 * position(FL::VoxGain, 7)));
         m.set(addr::kPacked70E, static_cast<std::uint8_t>(0xFC + pick(0, 3)));
-        m.set(addr::kReturnChannel, position(FL::Combo39, 1));
+        m.set(addr::kReturnChannel, position(FL::ReturnChannel, 1));
         // A radio may hold other values in the bits the encode writes as constants; the fields beside them
         // must come through all the same. 0x70E stays at two hexadecimal digits, as radios keep it.
         for (auto [at, flip] : {std::pair{addr::kPacked708, 0x02},
@@ -284,8 +284,8 @@ class Generator {
         tone(m, v + addr::kVfoEncodeTone);
         const int flags = pick(0, 255) & 0x3D;
         m.set(v + addr::kVfoFlags, static_cast<std::uint8_t>(v == addr::kVfoB ? flags | 0xC0 : flags));
-        m.set(v + addr::kVfoOffsetDirection,
-              position(v == addr::kVfoA ? FeatureList::Combo30 : FeatureList::Combo49));
+        m.set(v + addr::kVfoOffsetDirection, position(v == addr::kVfoA ? FeatureList::VfoAOffsetDirection
+                                                                       : FeatureList::VfoBOffsetDirection));
     }
 
     // 87.0 to 107.9 MHz on the 0.1 MHz raster, or empty.

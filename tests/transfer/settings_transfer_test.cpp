@@ -42,16 +42,29 @@ TEST(SettingsDecode, SingleByteListsWithTheirLimits) {
         int previous, expected;
     };
     const Case cases[] = {
-        {0x700, 0x07, FL::Combo1, 0, 1},  // above 3: the fallback
-        {0x700, 0x02, FL::Combo1, 0, 0},  // the two-item list has no position 2: unchanged
-        {0x700, 0x01, FL::Combo1, 0, 1}, {0x701, 10, FL::Combo36, 0, 5},   {0x701, 9, FL::Combo36, 0, 9},
-        {0x702, 8, FL::Combo3, 0, 1},    {0x702, 7, FL::Combo3, 0, 7},     {0x703, 2, FL::Combo17, 1, 0},
-        {0x704, 200, FL::Combo5, 0, 5},  {0x709, 3, FL::Combo32, 0, 1},    {0x709, 2, FL::Combo32, 0, 2},
-        {0x70A, 2, FL::Combo34, 0, 1},   {0x70C, 16, FL::Combo35, 3, 0},   {0x70C, 15, FL::Combo35, 3, 15},
-        {0x70D, 8, FL::Combo37, 0, 4},   {0x70F, 8, FL::Combo19, 0, 2},    {0x70F, 7, FL::Combo19, 0, 7},
-        {0x72E, 1, FL::Combo30, 2, 1},   {0x72E, 3, FL::Combo30, 2, 2},  // no position 3: unchanged
-        {0x73E, 0, FL::Combo49, 2, 0},   {0x73E, 0xFF, FL::Combo49, 1, 1}, {0x7A6, 2, FL::Combo39, 0, 1},
-        {0x7A6, 0, FL::Combo39, 1, 0},
+        {0x700, 0x07, FL::ADisplayMode, 0, 1},  // above 3: the fallback
+        {0x700, 0x02, FL::ADisplayMode, 0, 0},  // the two-item list has no position 2: unchanged
+        {0x700, 0x01, FL::ADisplayMode, 0, 1},
+        {0x701, 10, FL::BSquelch, 0, 5},
+        {0x701, 9, FL::BSquelch, 0, 9},
+        {0x702, 8, FL::AStep, 0, 1},
+        {0x702, 7, FL::AStep, 0, 7},
+        {0x703, 2, FL::BDisplayMode, 1, 0},
+        {0x704, 200, FL::ASquelch, 0, 5},
+        {0x709, 3, FL::PowerOnMode, 0, 1},
+        {0x709, 2, FL::PowerOnMode, 0, 2},
+        {0x70A, 2, FL::MemoryDisplayMode, 0, 1},
+        {0x70C, 16, FL::AutoPowerOff, 3, 0},
+        {0x70C, 15, FL::AutoPowerOff, 3, 15},
+        {0x70D, 8, FL::BStep, 0, 4},
+        {0x70F, 8, FL::TimeOutTimer, 0, 2},
+        {0x70F, 7, FL::TimeOutTimer, 0, 7},
+        {0x72E, 1, FL::VfoAOffsetDirection, 2, 1},
+        {0x72E, 3, FL::VfoAOffsetDirection, 2, 2},  // no position 3: unchanged
+        {0x73E, 0, FL::VfoBOffsetDirection, 2, 0},
+        {0x73E, 0xFF, FL::VfoBOffsetDirection, 1, 1},
+        {0x7A6, 2, FL::ReturnChannel, 0, 1},
+        {0x7A6, 0, FL::ReturnChannel, 1, 0},
     };
     for (const Case& c : cases) {
         Configuration config = startConfiguration();
@@ -71,14 +84,14 @@ TEST(SettingsDecode, ChannelNumbers) {
         std::string expected;
     };
     const Case cases[] = {
-        {0x705, 33, &Features::text6, "33"},
-        {0x705, 100, &Features::text6, "64"},  // within the A limit, then the box's change check
-        {0x705, 128, &Features::text6, "64"},
-        {0x705, 129, &Features::text6, ""},
-        {0x705, 0xFF, &Features::text6, ""},
-        {0x70B, 64, &Features::text2, "64"},
-        {0x70B, 100, &Features::text2, ""},
-        {0x70B, 0, &Features::text2, "0"},
+        {0x705, 33, &Features::aChannelNumber, "33"},
+        {0x705, 100, &Features::aChannelNumber, "64"},  // within the A limit, then the box's change check
+        {0x705, 128, &Features::aChannelNumber, "64"},
+        {0x705, 129, &Features::aChannelNumber, ""},
+        {0x705, 0xFF, &Features::aChannelNumber, ""},
+        {0x70B, 64, &Features::bChannelNumber, "64"},
+        {0x70B, 100, &Features::bChannelNumber, ""},
+        {0x70B, 0, &Features::bChannelNumber, "0"},
     };
     for (const Case& c : cases) {
         Configuration config = startConfiguration();
@@ -91,7 +104,7 @@ TEST(SettingsDecode, ChannelNumbers) {
 
 TEST(SettingsEncode, ChannelNumbers) {
     struct Case {
-        std::string text6, text2;
+        std::string aChannelNumber, bChannelNumber;
         std::uint8_t at705, at70B;
     };
     const Case cases[] = {
@@ -101,12 +114,12 @@ TEST(SettingsEncode, ChannelNumbers) {
     };
     for (const Case& c : cases) {
         Configuration config = startConfiguration();
-        config.features.text6 = c.text6;
-        config.features.text2 = c.text2;
+        config.features.aChannelNumber = c.aChannelNumber;
+        config.features.bChannelNumber = c.bChannelNumber;
         MemoryImage out;
         encodeSettingsBytes(config, out);
-        EXPECT_EQ(out[0x705], c.at705) << c.text6;
-        EXPECT_EQ(out[0x70B], c.at70B) << c.text2;
+        EXPECT_EQ(out[0x705], c.at705) << c.aChannelNumber;
+        EXPECT_EQ(out[0x70B], c.at70B) << c.bChannelNumber;
     }
 }
 
@@ -120,58 +133,58 @@ TEST(SettingsEncode, PackedBytes) {
     const Case cases[] = {
         {"VOX gain 5, delay 2, on",
          [](Features& f) {
-             f[FL::Combo14] = 5;
-             f[FL::Combo15] = 2;
-             f[FL::Combo31] = 1;
+             f[FL::VoxGain] = 5;
+             f[FL::VoxDelay] = 2;
+             f[FL::VoxSwitch] = 1;
          },
          0x708, 0xB7},
         {"the same with Check13 cleared keeps bit 2 clear",
          [](Features& f) {
-             f[FL::Combo14] = 5;
-             f[FL::Combo15] = 2;
-             f[FL::Combo31] = 1;
-             f.check13 = false;
+             f[FL::VoxGain] = 5;
+             f[FL::VoxDelay] = 2;
+             f[FL::VoxSwitch] = 1;
+             f.voxOffWhileReceiving = false;
          },
          0x708, 0xB3},
         {"lamp mode 1 in bits 7-6",
          [](Features& f) {
              f.list.fill(0);
-             f[FL::Combo21] = 1;
+             f[FL::LampMode] = 1;
          },
          0x707, 0x40},
         {"key-lock mode 3 and roger",
          [](Features& f) {
              f.list.fill(0);
-             f[FL::Combo18] = 3;
-             f[FL::Combo16] = 1;
+             f[FL::KeyLockMode] = 3;
+             f[FL::Roger] = 1;
          },
          0x707, 0x07},
         {"0x706 weights",
          [](Features& f) {
              f.list.fill(0);
-             f[FL::Combo7] = 1;
-             f[FL::Combo9] = 1;
-             f[FL::ComboMod] = 1;
+             f[FL::Beep] = 1;
+             f[FL::KeyLock] = 1;
+             f[FL::ScanMode] = 1;
          },
          0x706, 0x49},
         {"self-named channels over the constant bits",
          [](Features& f) {
-             f[FL::Combo11] = 0;
-             f[FL::Combo40] = 1;
+             f[FL::ASelfRegardChannel] = 0;
+             f[FL::BSelfRegardChannel] = 1;
          },
          0x70E, 0xFE},
         {"A VFO flags with scramble and companding",
          [](Features& f) {
              f.list.fill(0);
-             f[FL::Combo24] = 1;
-             f[FL::Combo12] = 1;
-             f[FL::Combo29] = 1;
+             f[FL::VfoAPower] = 1;
+             f[FL::VfoAScramble] = 1;
+             f[FL::VfoACompanding] = 1;
          },
          0x72C, 0xC1},
         {"B VFO flags write bits 6 and 7",
          [](Features& f) {
              f.list.fill(0);
-             f[FL::Combo50] = 1;
+             f[FL::VfoBBandwidth] = 1;
          },
          0x73C, 0xD0},
     };
@@ -186,34 +199,34 @@ TEST(SettingsEncode, PackedBytes) {
 
 TEST(SettingsDecode, PackedBytes) {
     Configuration config = startConfiguration();
-    config.features[FL::Combo40] = 1;
+    config.features[FL::BSelfRegardChannel] = 1;
     MemoryImage in = erased();
     in.set(0x70E, 0x03);  // below 0x10: only the first self-named field is read
     in.set(0x707, 0x40);
     in.set(0x708, 0xB3);
     in.set(0x72C, 0x80);
     decodeImage(in, config);
-    EXPECT_EQ(config.features[FL::Combo11], 1);
-    EXPECT_EQ(config.features[FL::Combo40], 1);
-    EXPECT_EQ(config.features[FL::Combo21], 1);
-    EXPECT_EQ(config.features[FL::Combo18], 0);
-    EXPECT_EQ(config.features[FL::Combo14], 5);
-    EXPECT_EQ(config.features[FL::Combo15], 2);
-    EXPECT_EQ(config.features[FL::Combo31], 1);
-    EXPECT_FALSE(config.features.check13);
-    EXPECT_EQ(config.features[FL::Combo12], 0);  // scramble and companding are read as well
-    EXPECT_EQ(config.features[FL::Combo29], 1);
+    EXPECT_EQ(config.features[FL::ASelfRegardChannel], 1);
+    EXPECT_EQ(config.features[FL::BSelfRegardChannel], 1);
+    EXPECT_EQ(config.features[FL::LampMode], 1);
+    EXPECT_EQ(config.features[FL::KeyLockMode], 0);
+    EXPECT_EQ(config.features[FL::VoxGain], 5);
+    EXPECT_EQ(config.features[FL::VoxDelay], 2);
+    EXPECT_EQ(config.features[FL::VoxSwitch], 1);
+    EXPECT_FALSE(config.features.voxOffWhileReceiving);
+    EXPECT_EQ(config.features[FL::VfoAScramble], 0);  // scramble and companding are read as well
+    EXPECT_EQ(config.features[FL::VfoACompanding], 1);
 
     in.set(0x70E, 0xFE);
     decodeImage(in, config);
-    EXPECT_EQ(config.features[FL::Combo11], 0);
-    EXPECT_EQ(config.features[FL::Combo40], 1);
+    EXPECT_EQ(config.features[FL::ASelfRegardChannel], 0);
+    EXPECT_EQ(config.features[FL::BSelfRegardChannel], 1);
     in.set(0x70E, 0xFC);
     decodeImage(in, config);
-    EXPECT_EQ(config.features[FL::Combo40], 0);
+    EXPECT_EQ(config.features[FL::BSelfRegardChannel], 0);
     in.set(0x707, 0xC0);  // lamp mode 3 does not exist: unchanged
     decodeImage(in, config);
-    EXPECT_EQ(config.features[FL::Combo21], 1);
+    EXPECT_EQ(config.features[FL::LampMode], 1);
 }
 
 TEST(SettingsTransfer, VfoFields) {
@@ -223,20 +236,20 @@ TEST(SettingsTransfer, VfoFields) {
     Configuration config = startConfiguration();
     decodeImage(in, config);
     const Features& f = config.features;
-    EXPECT_EQ(f.text20, "436.12500");
-    EXPECT_EQ(f.text21, "5.00000");
-    EXPECT_EQ(toneListItem(f[FL::Combo22], kEnglish), "67.0");
-    EXPECT_EQ(toneListItem(f[FL::Combo23], kEnglish), "D703N");
-    EXPECT_EQ(f.text3, "145.25000");
-    EXPECT_EQ(f.text4, "0.60000");
-    EXPECT_EQ(f[FL::Combo46], 0);  // 0xFF 0xFF: Off
-    EXPECT_EQ(toneListItem(f[FL::Combo47], kEnglish), "D754I");
+    EXPECT_EQ(f.vfoAFrequency, "436.12500");
+    EXPECT_EQ(f.vfoAOffset, "5.00000");
+    EXPECT_EQ(toneListItem(f[FL::VfoADecodeTone], kEnglish), "67.0");
+    EXPECT_EQ(toneListItem(f[FL::VfoAEncodeTone], kEnglish), "D703N");
+    EXPECT_EQ(f.vfoBFrequency, "145.25000");
+    EXPECT_EQ(f.vfoBOffset, "0.60000");
+    EXPECT_EQ(f[FL::VfoBDecodeTone], 0);  // 0xFF 0xFF: Off
+    EXPECT_EQ(toneListItem(f[FL::VfoBEncodeTone], kEnglish), "D754I");
 
     Configuration typed = startConfiguration();
-    typed.features.text21 = "5.00000";
-    typed.features.text4 = "12.5";
-    typed.features.text3 = "438.50000";
-    typed.features[FL::Combo46] = toneListIndex("100.0");
+    typed.features.vfoAOffset = "5.00000";
+    typed.features.vfoBOffset = "12.5";
+    typed.features.vfoBFrequency = "438.50000";
+    typed.features[FL::VfoBDecodeTone] = toneListIndex("100.0");
     MemoryImage out;
     encodeImage(typed, out);
     EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{0x00, 0x00, 0x50, 0x00}));
@@ -247,12 +260,12 @@ TEST(SettingsTransfer, VfoFields) {
 
 TEST(SettingsTransfer, AnOffsetThatIsNotANumberKeepsItsBytes) {
     Configuration config = startConfiguration();
-    config.features.text21 = "";
+    config.features.vfoAOffset = "";
     MemoryImage out;
     put(out, 0x724, {1, 2, 3, 4});
     encodeVfoA(config, out);
     EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
-    config.features.text21 = "1000";  // does not fit three integer digits
+    config.features.vfoAOffset = "1000";  // does not fit three integer digits
     encodeVfoA(config, out);
     EXPECT_EQ(bytesAt(out, 0x724, 4), (std::vector<std::uint8_t>{1, 2, 3, 4}));
 }
@@ -272,7 +285,7 @@ TEST(SettingsTransfer, BandSelectsWithoutClearingTheChannels) {
         EXPECT_EQ(config.band.current, c.band);
         EXPECT_EQ(config.band.listIndex, c.band);
         EXPECT_EQ(config.band.limits.bLow, kBands[c.band].limits.bLow);
-        EXPECT_EQ(config.features.text3, kBands[c.band].vfoB);
+        EXPECT_EQ(config.features.vfoBFrequency, kBands[c.band].vfoB);
         EXPECT_EQ(config.channels[0].rxFrequency, "145.00000");
         MemoryImage out;
         encodeBand(config, out);
@@ -282,16 +295,16 @@ TEST(SettingsTransfer, BandSelectsWithoutClearingTheChannels) {
 
 TEST(SettingsTransfer, CharacterFields) {
     Configuration config = startConfiguration();
-    config.features.text31 = "AB1";
-    config.features.text1 = "12";
+    config.features.displayCharacters = "AB1";
+    config.features.password = "12";
     MemoryImage out;
     encodeImage(config, out);
     EXPECT_EQ(bytesAt(out, 0x718, 6), (std::vector<std::uint8_t>{'A', 'B', '1', 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(bytesAt(out, 0x740, 4), (std::vector<std::uint8_t>{'1', '2', 0xFF, 0xFF}));
     Configuration back = startConfiguration();
     decodeImage(out, back);
-    EXPECT_EQ(back.features.text31, "AB1");
-    EXPECT_EQ(back.features.text1, "12");
+    EXPECT_EQ(back.features.displayCharacters, "AB1");
+    EXPECT_EQ(back.features.password, "12");
 }
 
 }  // namespace

@@ -51,31 +51,48 @@ constexpr Slot T(FeatureText f) {
 }
 
 // Screen order: page 1 in two columns, the VOX frame, then the two VFO blocks.
-constexpr Slot kPage1Left[] = {L(FL::Combo1),   L(FL::Combo17), L(FL::Combo7),  L(FL::Combo9),
-                               L(FL::ComboMod), L(FL::Combo18), L(FL::Combo2),  L(FL::Combo13),
-                               L(FL::Combo6),   L(FL::Combo20), L(FL::Combo35), L(FL::Combo32),
-                               L(FL::Combo11),  L(FL::Combo40), L(FL::Combo10), L(FL::Combo39)};
-constexpr Slot kPage1Right[] = {T(FT::Text6),   T(FT::Text2),   L(FL::Combo3),  L(FL::Combo37),
-                                L(FL::Combo5),  L(FL::Combo36), L(FL::Combo8),  L(FL::Combo19),
-                                L(FL::Combo16), L(FL::Combo33), L(FL::Combo21), L(FL::Combo34),
-                                L(FL::Combo38), T(FT::Text31),  T(FT::Text1)};
-constexpr Slot kVox[] = {L(FL::Combo31), L(FL::Combo14), L(FL::Combo15)};
-constexpr Slot kVfoA[] = {T(FT::Text20),  T(FT::Text21),  L(FL::Combo22), L(FL::Combo23), L(FL::Combo24),
-                          L(FL::Combo30), L(FL::Combo27), L(FL::Combo25), L(FL::Combo26), L(FL::Combo28),
-                          L(FL::Combo12), L(FL::Combo29), L(FL::Combo4)};
-constexpr Slot kVfoB[] = {T(FT::Text3),   T(FT::Text4),   L(FL::Combo46), L(FL::Combo47), L(FL::Combo48),
-                          L(FL::Combo49), L(FL::Combo50), L(FL::Combo51), L(FL::Combo52), L(FL::Combo53)};
+constexpr Slot kPage1Left[] = {L(FL::ADisplayMode),
+                               L(FL::BDisplayMode),
+                               L(FL::Beep),
+                               L(FL::KeyLock),
+                               L(FL::ScanMode),
+                               L(FL::KeyLockMode),
+                               L(FL::PowerOnPassword),
+                               L(FL::FmSearchMode),
+                               L(FL::FmDualWatch),
+                               L(FL::TailNoiseElimination),
+                               L(FL::AutoPowerOff),
+                               L(FL::PowerOnMode),
+                               L(FL::ASelfRegardChannel),
+                               L(FL::BSelfRegardChannel),
+                               L(FL::TdrMode),
+                               L(FL::ReturnChannel)};
+constexpr Slot kPage1Right[] = {T(FT::AChannelNumber), T(FT::BChannelNumber),    L(FL::AStep),
+                                L(FL::BStep),          L(FL::ASquelch),          L(FL::BSquelch),
+                                L(FL::BatterySave),    L(FL::TimeOutTimer),      L(FL::Roger),
+                                L(FL::MainChannel),    L(FL::LampMode),          L(FL::MemoryDisplayMode),
+                                L(FL::StandbyMode),    T(FT::DisplayCharacters), T(FT::Password)};
+constexpr Slot kVox[] = {L(FL::VoxSwitch), L(FL::VoxGain), L(FL::VoxDelay)};
+constexpr Slot kVfoA[] = {T(FT::VfoAFrequency),  T(FT::VfoAOffset),   L(FL::VfoADecodeTone),
+                          L(FL::VfoAEncodeTone), L(FL::VfoAPower),    L(FL::VfoAOffsetDirection),
+                          L(FL::VfoABandwidth),  L(FL::VfoABusyLock), L(FL::VfoAAddScan),
+                          L(FL::VfoATxStop),     L(FL::VfoAScramble), L(FL::VfoACompanding),
+                          L(FL::VfoACallTone)};
+constexpr Slot kVfoB[] = {T(FT::VfoBFrequency),  T(FT::VfoBOffset),   L(FL::VfoBDecodeTone),
+                          L(FL::VfoBEncodeTone), L(FL::VfoBPower),    L(FL::VfoBOffsetDirection),
+                          L(FL::VfoBBandwidth),  L(FL::VfoBBusyLock), L(FL::VfoBAddScan),
+                          L(FL::VfoBTxStop)};
 
 // The fields that the feature unlock makes usable.
-constexpr FeatureList kUnlockedFields[] = {FL::Combo2, FL::Combo13, FL::Combo16};
+constexpr FeatureList kUnlockedFields[] = {FL::PowerOnPassword, FL::FmSearchMode, FL::Roger};
 
 // The VFO records are their own part of the document: the band sets them too.
 Part partOf(FeatureList f) {
-    return static_cast<int>(f) >= static_cast<int>(FeatureList::Combo22) ? Part::Vfos : Part::Features;
+    return static_cast<int>(f) >= static_cast<int>(FeatureList::VfoADecodeTone) ? Part::Vfos : Part::Features;
 }
 Part partOf(FeatureText f) {
-    return f == FeatureText::Text20 || f == FeatureText::Text21 || f == FeatureText::Text3 ||
-                   f == FeatureText::Text4
+    return f == FeatureText::VfoAFrequency || f == FeatureText::VfoAOffset ||
+                   f == FeatureText::VfoBFrequency || f == FeatureText::VfoBOffset
                ? Part::Vfos
                : Part::Features;
 }
@@ -184,10 +201,12 @@ void FeaturesWindow::build() {
     check12_->setHidden(true);
     check13_->setHidden(true);
     vox->setRowStretch(5, 1);
-    connect(check12_, &QCheckBox::toggled, this,
-            [this](bool on) { edit({Part::Features}, [on](Configuration& c) { c.features.check12 = on; }); });
-    connect(check13_, &QCheckBox::toggled, this,
-            [this](bool on) { edit({Part::Features}, [on](Configuration& c) { c.features.check13 = on; }); });
+    connect(check12_, &QCheckBox::toggled, this, [this](bool on) {
+        edit({Part::Features}, [on](Configuration& c) { c.features.allowCancel = on; });
+    });
+    connect(check13_, &QCheckBox::toggled, this, [this](bool on) {
+        edit({Part::Features}, [on](Configuration& c) { c.features.voxOffWhileReceiving = on; });
+    });
 
     // Until the feature unlock.
     for (FeatureList f : kUnlockedFields) {
@@ -231,8 +250,8 @@ void FeaturesWindow::refresh() {
         // characters that a radio may hold stay as they are, so the next write does not change them.
         if (edit->text() != text) TextBox::setProgramText(edit, text);
     }
-    check12_->setChecked(f.check12);
-    check13_->setChecked(f.check13);
+    check12_->setChecked(f.allowCancel);
+    check13_->setChecked(f.voxOffWhileReceiving);
     applyServiceState();
 }
 
@@ -256,7 +275,7 @@ void FeaturesWindow::showPage(int page) {
     const bool focusGoes = focus && std::any_of(going.begin(), going.end(),
                                                 [focus](QGroupBox* f) { return f->isAncestorOf(focus); });
     if (page == 2)
-        texts_[idx(FT::Text20)]->setFocus();
+        texts_[idx(FT::VfoAFrequency)]->setFocus();
     else if (focusGoes)
         tabs_->setFocus();
     for (QGroupBox* frame : going)
@@ -270,7 +289,7 @@ void FeaturesWindow::showPage(int page) {
 void FeaturesWindow::onTabClicked(int index) {
     if (index == 0) {
         showPage(1);
-        texts_[idx(FT::Text6)]->setFocus();
+        texts_[idx(FT::AChannelNumber)]->setFocus();
     } else if (index == 1) {
         showPage(2);
     }
@@ -279,7 +298,7 @@ void FeaturesWindow::onTabClicked(int index) {
 void FeaturesWindow::onTextChanged(FeatureText f) {
     QLineEdit* edit = texts_[idx(f)];
     const std::string text = toBytes(edit->text());
-    if (f == FT::Text6 || f == FT::Text2) {
+    if (f == FT::AChannelNumber || f == FT::BChannelNumber) {
         const std::string checked = channelNumberChange(text);
         if (checked != text) {
             TextBox::setProgramText(edit, fromBytes(checked));  // changes again and writes the configuration
@@ -295,16 +314,16 @@ void FeaturesWindow::lostFocusCheck(FeatureText f) {
     const std::string text = toBytes(edit->text());
     std::string checked;
     switch (f) {
-        case FT::Text6:
-        case FT::Text2:
+        case FT::AChannelNumber:
+        case FT::BChannelNumber:
             checked = checkChannelNumber(text);
             break;
-        case FT::Text20:
-        case FT::Text3:
+        case FT::VfoAFrequency:
+        case FT::VfoBFrequency:
             checked = checkVfoFrequency(text, session_.config().band.limits);
             break;
-        case FT::Text21:
-        case FT::Text4:
+        case FT::VfoAOffset:
+        case FT::VfoBOffset:
             checked = checkVfoOffset(text);
             break;
         default:

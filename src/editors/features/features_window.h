@@ -23,9 +23,9 @@ namespace zrt {
 
 // The caption labels of the three service gestures, by the field they label, in ServiceMode order.
 inline constexpr std::array<std::array<FeatureList, kGestureLabels>, kServiceModes> kGestureFields{{
-    {FeatureList::Combo1, FeatureList::Combo17, FeatureList::Combo21},   // cross-band write
-    {FeatureList::Combo31, FeatureList::Combo14, FeatureList::Combo15},  // calibration
-    {FeatureList::Combo3, FeatureList::Combo37, FeatureList::Combo19},   // feature unlock
+    {FeatureList::ADisplayMode, FeatureList::BDisplayMode, FeatureList::LampMode},  // cross-band write
+    {FeatureList::VoxSwitch, FeatureList::VoxGain, FeatureList::VoxDelay},          // calibration
+    {FeatureList::AStep, FeatureList::BStep, FeatureList::TimeOutTimer},            // feature unlock
 }};
 
 class FeaturesWindow : public EditorWindow {
