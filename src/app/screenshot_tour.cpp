@@ -58,7 +58,7 @@ QStringList sampleBackups(const QString& folder) {
                 commitName(config.channels, 1, "HOME");
                 config.features[FeatureList::Beep] = 0;
             }
-            if (i == 0) config.channels.clearNo(66);
+            if (i == 0) config.channels.clearChannel(66);
         });
         s.encode();
         const BackupResult r = saveBackup(s.imageOut, 0, folder);

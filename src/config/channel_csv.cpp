@@ -478,7 +478,7 @@ std::optional<Refusal> buildChannel(const RowReader& row, int n, const ChannelSt
                                     ChannelStore& scratch, const BandState& band,
                                     std::vector<Refusal>& warnings) {
     const std::size_t i = static_cast<std::size_t>(n - 1);
-    scratch.clearNo(n);
+    scratch.clearChannel(n);
 
     // Receive frequency, as typed into the table.
     const std::string rxText = row.get(kFrequency);
@@ -683,7 +683,7 @@ CsvImport importChannelsCsv(std::string_view text, ChannelStore& store, const Ba
         lineOfLocation[n] = record.line;
 
         if (row.get(kFrequency).empty()) {
-            store.clearNo(n);
+            store.clearChannel(n);
             ++result.emptied;
             continue;
         }
@@ -702,7 +702,7 @@ CsvImport importChannelsCsv(std::string_view text, ChannelStore& store, const Ba
         for (int n = 1; n <= kChannelCount; ++n) {
             if (lineOfLocation.contains(n)) continue;
             if (!store.isEmpty(n)) ++result.emptied;
-            store.clearNo(n);
+            store.clearChannel(n);
         }
     }
     return result;

@@ -34,7 +34,7 @@ FrequencyCommit commitFrequency(ChannelStore& store, const BandState& band, int 
     if (typed.empty()) {
         // A blank channel stays as it is: emptying it again would drop what it kept from an image (its name).
         if (receive && !store.isEmpty(n)) {
-            store.clearNo(n);
+            store.clearChannel(n);
             result.outcome = FrequencyOutcome::Emptied;
         }
         return result;
@@ -97,7 +97,7 @@ bool commitListChoice(ChannelStore& store, int n, ChannelList list, int position
 }
 
 void channelStartForm(ChannelStore& store) {
-    store.clearGrid();
+    store.clearAll();
 }
 
 }  // namespace zrt

@@ -28,14 +28,14 @@ int Channel::position(ChannelList list) const {
     return const_cast<Channel&>(*this).position(list);
 }
 
-void ChannelStore::clearNo(int n) {
+void ChannelStore::clearChannel(int n) {
     if (n < 1 || n > kChannelCount) return;
     records[static_cast<std::size_t>(n - 1)] = Channel{};
 }
 
-void ChannelStore::clearGrid() {
+void ChannelStore::clearAll() {
     for (int n = 1; n <= kChannelCount; ++n)
-        clearNo(n);
+        clearChannel(n);
 }
 
 }  // namespace zrt

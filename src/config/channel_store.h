@@ -54,10 +54,10 @@ struct ChannelStore {
     const Channel& operator[](std::size_t i) const { return records[i]; }
 
     bool isEmpty(int n) const { return records[static_cast<std::size_t>(n - 1)].isEmpty(); }
-    // Empties channel n (1..128); any other n does nothing.
-    void clearNo(int n);
-    // Empties every channel.
-    void clearGrid();
+    // ClearNO: empties channel n (1..128); any other n does nothing.
+    void clearChannel(int n);
+    // ClearGrid: empties every channel.
+    void clearAll();
 };
 
 }  // namespace zrt

@@ -21,7 +21,7 @@ bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
         setBand(config, index);
         if (index != config.band.current && confirm && confirm()) {
             setBand(config, index);
-            config.channels.clearGrid();
+            config.channels.clearAll();
             cleared = true;
         }
         config.band.current = index;
@@ -35,7 +35,7 @@ void Session::newConfiguration() {
     // New stands for a new document: every window shows it afresh (and drops what an open editor held),
     // although only the channels, DTMF and the features are reset.
     document_.edit(Change::everything(), [](Configuration& config) {
-        config.channels.clearGrid();
+        config.channels.clearAll();
         dtmfStartForm(config.dtmf);
         featuresStartForm(config.features);
     });

@@ -27,7 +27,7 @@ void decodeRecord(const MemoryImage& in, int n, Configuration& config) {
     ChannelStore& store = config.channels;
     const addr::Address base = addr::channelRecord(n);
     if (in[base + kRxOffset] == kEmpty) {
-        store.clearNo(n);
+        store.clearChannel(n);
         return;
     }
     Channel& channel = store[static_cast<std::size_t>(n - 1)];
@@ -76,7 +76,7 @@ void encodeRecord(const ChannelStore& store, int n, MemoryImage& out) {
 
 }  // namespace
 
-void setNumOf(const MemoryImage& in, Configuration& config) {
+void decodeChannelRecords(const MemoryImage& in, Configuration& config) {
     for (int n = 1; n <= addr::kChannelCount; ++n)
         decodeRecord(in, n, config);
 }

@@ -1,4 +1,4 @@
-// The 128 channel records and names between the images and the per-channel store.
+// The 128 channel records and names between the images and the channel records of the configuration.
 #pragma once
 
 #include "config/configuration.h"
@@ -6,7 +6,7 @@
 
 namespace zrt {
 
-void setNumOf(const MemoryImage& in, Configuration& config);      // records into the store
+void decodeChannelRecords(const MemoryImage& in, Configuration& config);  // SetNumOf: the records
 void decodeChannelNames(const MemoryImage& in, Configuration& config);
 void encodeChannelRecords(const Configuration& config, MemoryImage& out);
 void encodeChannelNames(const Configuration& config, MemoryImage& out);

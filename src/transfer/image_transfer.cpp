@@ -7,11 +7,12 @@
 namespace zrt {
 
 void encodeFill(MemoryImage& out, addr::Address first, addr::Address last, std::uint8_t value) {
-    for (addr::Address a = first; a <= last; ++a) out.set(a, value);
+    for (addr::Address a = first; a <= last; ++a)
+        out.set(a, value);
 }
 
 void decodeImage(const MemoryImage& in, Configuration& config) {
-    setNumOf(in, config);
+    decodeChannelRecords(in, config);
     decodeSettingsBytes(in, config);
     decodeBand(in, config);
     decodeDisplayChars(in, config);

@@ -95,7 +95,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     blocker.close();
     qputenv("ZRT410_BACKUP_DIR", blocker.fileName().toUtf8());
     shown_.clear();
-    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearGrid(); });
+    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearAll(); });
     controller_.startRead();
     ASSERT_EQ(shown_.size(), 2);
     EXPECT_TRUE(shown_[0].startsWith("The backup of the radio's memory could not be saved"))
@@ -114,7 +114,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     radio.setMemory(changed);
-    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearGrid(); });
+    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearAll(); });
     const Configuration before = session_.config();
 
     shown_.clear();

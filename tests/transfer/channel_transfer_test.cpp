@@ -43,7 +43,7 @@ constexpr Record kFull{0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14, 0x70, 0x0
 Configuration decoded(const MemoryImage& in, int language = kEnglish) {
     Configuration config = startConfiguration();
     config.languageIndex = language;
-    setNumOf(in, config);
+    decodeChannelRecords(in, config);
     decodeChannelNames(in, config);
     return config;
 }
@@ -99,7 +99,7 @@ TEST(ChannelTransfer, Byte0Of0xFFEmptiesTheChannelWhateverFollows) {
     config.channels[6].rxFrequency = "150.00000";
     config.channels[6].busyLock = 1;
     config.channels[6].name = "OLD";
-    setNumOf(in, config);
+    decodeChannelRecords(in, config);
     EXPECT_TRUE(config.channels.isEmpty(7));
     EXPECT_EQ(config.channels[6].txFrequency, "");
     EXPECT_EQ(config.channels[6].busyLock, 0);
@@ -161,7 +161,7 @@ TEST(ChannelTransfer, EmptyChannelKeepsItsName) {
     putName(in, 90, {'O', 'L', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     Configuration config = startConfiguration();
     config.channels[89].name = "BEFORE";
-    setNumOf(in, config);
+    decodeChannelRecords(in, config);
     EXPECT_EQ(config.channels[89].name, "");  // the empty record empties the channel first
     decodeChannelNames(in, config);
     EXPECT_TRUE(config.channels.isEmpty(90));

@@ -109,18 +109,18 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
     layout->addWidget(tabStrip_);
     layout->addWidget(gridArea, 1);
 
-    text1_ = makeTextEditor(this, "Text1");
-    text2_ = makeTextEditor(this, "Text2");
-    combo1_ = makeList(this, QStringLiteral("Combo1"));
+    frequencyEditor_ = makeTextEditor(this, "Text1");
+    nameEditor_ = makeTextEditor(this, "Text2");
+    toneList_ = makeList(this, QStringLiteral("Combo1"));
     for (int i = 0; i < kToneListSize; ++i)
-        combo1_->addItem(qs(toneListItem(i, lang)));
-    combo1_->setCurrentIndex(0);
+        toneList_->addItem(qs(toneListItem(i, lang)));
+    toneList_->setCurrentIndex(0);
     for (std::size_t k = 0; k < kFlagLists.size(); ++k) {
         QComboBox* list = makeList(this, QStringLiteral("Combo5_%1").arg(columnOf(kFlagLists[k])));
         for (int item = 0; item < 2; ++item)
             list->addItem(qs(channelListItem(kFlagLists[k], item, lang)));
         list->setCurrentIndex(1);
-        combo5_[k] = list;
+        flagLists_[k] = list;
     }
     QComboBox* unused = makeList(this, qs(kUnusedListName));
     for (const Text& item : kUnusedListItems)
@@ -128,19 +128,21 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
     unused->setCurrentIndex(1);
     // The length limits apply to typing only: a longer name from an image stays whole in the box.
     TextBox::install(
-        text1_, filterFrequencyKey, kFrequencyMaxLength, [this] { text1LostFocus(); },
-        [this] { text1LostFocus(); });
+        frequencyEditor_, filterFrequencyKey, kFrequencyMaxLength, [this] { leaveFrequencyEditor(); },
+        [this] { leaveFrequencyEditor(); });
     TextBox::install(
-        text2_, filterNameKey, kNameMaxLength, [this] { text2LostFocus(); }, [this] { text2LostFocus(); });
-    text1_->installEventFilter(this);
-    text2_->installEventFilter(this);
-    for (QComboBox* list : combo5_) {
+        nameEditor_, filterNameKey, kNameMaxLength, [this] { leaveNameEditor(); },
+        [this] { leaveNameEditor(); });
+    frequencyEditor_->installEventFilter(this);
+    nameEditor_->installEventFilter(this);
+    for (QComboBox* list : flagLists_) {
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
                 [this, list](int position) { listChosen(list, position); });
     }
-    combo1_->installEventFilter(this);
-    connect(combo1_, &QComboBox::activated, this, [this](int position) { listChosen(combo1_, position); });
+    toneList_->installEventFilter(this);
+    connect(toneList_, &QComboBox::activated, this,
+            [this](int position) { listChosen(toneList_, position); });
 
     wheel_ = new GridWheelHook(this);
     connect(wheel_, &GridWheelHook::mouseWheel, this,
@@ -163,7 +165,7 @@ void ChannelWindow::applyLanguage() {
     const int lang = session_.config().languageIndex;
     applyCaptions(this, channelWindowCaptions(), lang);
     // The tone list's Off item is the only translated item of Combo1.
-    if (lang == kChinese || lang == kEnglish) combo1_->setItemText(0, qs(toneListItem(0, lang)));
+    if (lang == kChinese || lang == kEnglish) toneList_->setItemText(0, qs(toneListItem(0, lang)));
 }
 
 void ChannelWindow::refresh() {
@@ -206,17 +208,6 @@ void ChannelWindow::clearRow(int group, int row) {
 
 void ChannelWindow::setCell(int row, int column, const QString& text) {
     currentGrid()->item(row - 1, column)->setText(text);
-}
-
-void ChannelWindow::clearNo(int n) {
-    if (n < 1 || n > kChannelCount) return;
-    edit({Part::Channels}, [n](Configuration& config) { config.channels.clearNo(n); });
-    clearRow(groupOf(n), rowOf(n));
-}
-
-void ChannelWindow::clearGrid() {
-    for (int n = 1; n <= kChannelCount; ++n)
-        clearNo(n);
 }
 
 void ChannelWindow::startForm() {
@@ -272,11 +263,11 @@ void ChannelWindow::gridClick() {
     editCol_ = column;
     const int n = editChannel();
     if (column == kRxColumn || column == kTxColumn) {
-        openTextEditor(text1_, column);
+        openTextEditor(frequencyEditor_, column);
     } else if (column == kNameColumn) {
-        openTextEditor(text2_, column);
+        openTextEditor(nameEditor_, column);
     } else if (isToneColumn(column)) {
-        openList(combo1_, combo1_->findText(g->item(r - 1, column)->text(), Qt::MatchExactly));
+        openList(toneList_, toneList_->findText(g->item(r - 1, column)->text(), Qt::MatchExactly));
     } else if (QComboBox* list = listEditorOf(column)) {
         openList(list,
                  session_.config().channels[static_cast<std::size_t>(n - 1)].position(*listOfColumn(column)));
@@ -313,22 +304,22 @@ void ChannelWindow::openList(QComboBox* list, int position) {
 
 QComboBox* ChannelWindow::listEditorOf(int column) const {
     if (column < kFirstListColumn || column > kLastListColumn) return nullptr;
-    return combo5_[column - kFirstListColumn];
+    return flagLists_[column - kFirstListColumn];
 }
 
 // ---- Commits ---------------------------------------------------------------------------------------
 
-void ChannelWindow::text1LostFocus() {
-    if (committing_ || text1_->isHidden()) return;
+void ChannelWindow::leaveFrequencyEditor() {
+    if (committing_ || frequencyEditor_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const int n = editChannel();
     const FrequencyCommit result = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
         return commitFrequency(c.channels, c.band, n,
                                editCol_ == kRxColumn ? ChannelFrequency::Receive : ChannelFrequency::Transmit,
-                               utf8(text1_->text()));
+                               utf8(frequencyEditor_->text()));
     });
     const Configuration& config = session_.config();
-    bool focusGrid = text1_->hasFocus();
+    bool focusGrid = frequencyEditor_->hasFocus();
     switch (result.outcome) {
         case FrequencyOutcome::Stored:
             setCell(editRow_, editCol_, qs(result.text));
@@ -354,19 +345,19 @@ void ChannelWindow::text1LostFocus() {
             break;
     }
     if (focusGrid) currentGrid()->setFocus();
-    text1_->hide();
+    frequencyEditor_->hide();
 }
 
-void ChannelWindow::text2LostFocus() {
-    if (committing_ || text2_->isHidden()) return;
+void ChannelWindow::leaveNameEditor() {
+    if (committing_ || nameEditor_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const int n = editChannel();
     const std::string name = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
-        return commitName(c.channels, n, toBytes(text2_->text()));
+        return commitName(c.channels, n, toBytes(nameEditor_->text()));
     });
     setCell(editRow_, kNameColumn, nameCellText(name));
-    if (text2_->hasFocus()) currentGrid()->setFocus();
-    text2_->hide();
+    if (nameEditor_->hasFocus()) currentGrid()->setFocus();
+    nameEditor_->hide();
 }
 
 void ChannelWindow::listChosen(QComboBox* list, int position) {
@@ -383,30 +374,30 @@ void ChannelWindow::listChosen(QComboBox* list, int position) {
 }
 
 void ChannelWindow::commitFrequencyEditor() {
-    text1LostFocus();
-    text2LostFocus();
+    leaveFrequencyEditor();
+    leaveNameEditor();
 }
 
 void ChannelWindow::discardEditors() {
     QScopedValueRollback<bool> guard(committing_, true);  // hiding moves the focus, which must not commit
     const QWidget* focus = QApplication::focusWidget();
-    bool editing = focus && (focus == text1_ || focus == text2_ || focus == combo1_);
-    for (const QComboBox* list : combo5_)
+    bool editing = focus && (focus == frequencyEditor_ || focus == nameEditor_ || focus == toneList_);
+    for (const QComboBox* list : flagLists_)
         editing = editing || focus == list;
-    text1_->hide();
-    text2_->hide();
-    combo1_->hide();
-    for (QComboBox* list : combo5_)
+    frequencyEditor_->hide();
+    nameEditor_->hide();
+    toneList_->hide();
+    for (QComboBox* list : flagLists_)
         list->hide();
     if (editing) currentGrid()->setFocus();
 }
 
 void ChannelWindow::closeEditors() {
-    text1LostFocus();
-    text2LostFocus();
+    leaveFrequencyEditor();
+    leaveNameEditor();
     if (committing_) return;
-    combo1_->hide();
-    for (QComboBox* list : combo5_)
+    toneList_->hide();
+    for (QComboBox* list : flagLists_)
         list->hide();
 }
 
@@ -416,7 +407,7 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
     // Escape leaves an editor as it was: a text box gets the cell's text back before the table takes the
     // focus (so its commit changes nothing), a list closes without a choice.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        if ((watched == text1_ || watched == text2_) && editRow_ >= 1) {
+        if ((watched == frequencyEditor_ || watched == nameEditor_) && editRow_ >= 1) {
             TextBox::setProgramText(static_cast<QLineEdit*>(watched),
                                     currentGrid()->item(editRow_ - 1, editCol_)->text());
             currentGrid()->setFocus();
@@ -441,8 +432,8 @@ bool ChannelWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelWindow::mousePressEvent(QMouseEvent* event) {
     // A click on the window's background closes the text editors (which commits them).
-    text1LostFocus();
-    text2LostFocus();
+    leaveFrequencyEditor();
+    leaveNameEditor();
     EditorWindow::mousePressEvent(event);
 }
 

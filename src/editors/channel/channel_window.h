@@ -33,9 +33,7 @@ class ChannelWindow : public EditorWindow {
     // an open, New or a band change has just replaced.
     void discardEditors();
 
-    // ClearNO, ClearGrid and StartForm: empty the store and the rows of one channel or of all.
-    void clearNo(int n);
-    void clearGrid();
+    // StartForm: every channel emptied, and its row.
     void startForm();
 
     int currentGroup() const { return currentGroup_; }  // CurrentGroup: 1 group A, 2 group B
@@ -53,8 +51,8 @@ class ChannelWindow : public EditorWindow {
     void gridClick();
     void openTextEditor(QLineEdit* editor, int column);
     void openList(QComboBox* list, int position);
-    void text1LostFocus();
-    void text2LostFocus();
+    void leaveFrequencyEditor();
+    void leaveNameEditor();
     void listChosen(QComboBox* list, int position);
     void closeEditors();
     void gridScrolled(ChannelGrid* grid);
@@ -69,10 +67,10 @@ class ChannelWindow : public EditorWindow {
 
     QTabBar* tabStrip_ = nullptr;
     std::array<ChannelGrid*, 2> grids_{};
-    QLineEdit* text1_ = nullptr;          // frequency editor
-    QLineEdit* text2_ = nullptr;          // name editor
-    QComboBox* combo1_ = nullptr;         // tone list
-    std::array<QComboBox*, 6> combo5_{};  // Combo5(5) .. Combo5(10)
+    QLineEdit* frequencyEditor_ = nullptr;   // Text1
+    QLineEdit* nameEditor_ = nullptr;        // Text2
+    QComboBox* toneList_ = nullptr;          // Combo1
+    std::array<QComboBox*, 6> flagLists_{};  // Combo5(5) .. Combo5(10), in kFlagLists order
     GridWheelHook* wheel_ = nullptr;
 
     int currentGroup_ = 1;

@@ -45,23 +45,23 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     setObjectName(QStringLiteral("Form2"));
 
     // Page "Other Features".
-    frame2_ = new QFrame(this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    auto* other = new QGridLayout(frame2_);
-    text2_ = codeField(frame2_, QStringLiteral("Text2"), kDtmfCodeLength,
-                       [](Dtmf& d) -> std::string& { return d.aniStart; });
-    text4_ = codeField(frame2_, QStringLiteral("Text4"), kDtmfCodeLength,
-                       [](Dtmf& d) -> std::string& { return d.aniEnd; });
-    text3_ = codeField(frame2_, QStringLiteral("Text3"), kDtmfOwnCodeLength,
-                       [](Dtmf& d) -> std::string& { return d.ownCode; });
-    combo1_ = list(frame2_, QStringLiteral("Combo1"), kDtmfAniSendingCount);
-    combo1_->setEditable(true);
-    combo1_->setInsertPolicy(QComboBox::NoInsert);
-    combo16_ = list(frame2_, QStringLiteral("Combo16"), kDtmfRateCount);
-    combo17_ = list(frame2_, QStringLiteral("Combo17"), kDtmfDelayCount);
-    combo18_ = list(frame2_, QStringLiteral("Combo18"), 1);
-    combo18_->addItems({QStringLiteral("*"), QStringLiteral("#"), QStringLiteral("A"), QStringLiteral("B"),
-                        QStringLiteral("C"), QStringLiteral("D")});
+    otherPage_ = new QFrame(this);
+    otherPage_->setObjectName(QStringLiteral("Frame2"));
+    auto* other = new QGridLayout(otherPage_);
+    aniStart_ = codeField(otherPage_, QStringLiteral("Text2"), kDtmfCodeLength,
+                          [](Dtmf& d) -> std::string& { return d.aniStart; });
+    aniEnd_ = codeField(otherPage_, QStringLiteral("Text4"), kDtmfCodeLength,
+                        [](Dtmf& d) -> std::string& { return d.aniEnd; });
+    ownCode_ = codeField(otherPage_, QStringLiteral("Text3"), kDtmfOwnCodeLength,
+                         [](Dtmf& d) -> std::string& { return d.ownCode; });
+    aniSending_ = list(otherPage_, QStringLiteral("Combo1"), kDtmfAniSendingCount);
+    aniSending_->setEditable(true);
+    aniSending_->setInsertPolicy(QComboBox::NoInsert);
+    rate_ = list(otherPage_, QStringLiteral("Combo16"), kDtmfRateCount);
+    firstDigitDelay_ = list(otherPage_, QStringLiteral("Combo17"), kDtmfDelayCount);
+    groupCall_ = list(otherPage_, QStringLiteral("Combo18"), 1);
+    groupCall_->addItems({QStringLiteral("*"), QStringLiteral("#"), QStringLiteral("A"), QStringLiteral("B"),
+                          QStringLiteral("C"), QStringLiteral("D")});
 
     struct Row {
         const char* label;
@@ -69,13 +69,13 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
         bool shown;
     };
     const Row rows[] = {
-        {"Label2", text2_, true},     {"Label4", text4_, true},    {"Label32", combo1_, true},
-        {"Label16", combo16_, true},  {"Label17", combo17_, true}, {"Label3", text3_, false},
-        {"Label18", combo18_, false},
+        {"Label2", aniStart_, true},    {"Label4", aniEnd_, true},           {"Label32", aniSending_, true},
+        {"Label16", rate_, true},       {"Label17", firstDigitDelay_, true}, {"Label3", ownCode_, false},
+        {"Label18", groupCall_, false},
     };
     int r = 0;
     for (const Row& row : rows) {
-        QLabel* l = label(frame2_, QLatin1String(row.label));
+        QLabel* l = label(otherPage_, QLatin1String(row.label));
         other->addWidget(l, r, 0, Qt::AlignRight);
         other->addWidget(row.field, r, 1);
         l->setVisible(row.shown);
@@ -85,35 +85,35 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     other->setRowStretch(r, 1);
 
     // Page "Auto-dialing Memory", not reachable.
-    frame1_ = new QFrame(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    auto* autodial = new QGridLayout(frame1_);
+    autodialPage_ = new QFrame(this);
+    autodialPage_->setObjectName(QStringLiteral("Frame1"));
+    auto* autodial = new QGridLayout(autodialPage_);
     for (int i = 0; i < 8; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        text1_[k] = codeField(frame1_, QStringLiteral("Text1_%1").arg(i), kDtmfCodeLength,
-                              [k](Dtmf& d) -> std::string& { return d.autodial[k]; });
-        autodial->addWidget(label(frame1_, QStringLiteral("Label1_%1").arg(i)), i, 0);
-        autodial->addWidget(text1_[k], i, 1);
+        autodialCodes_[k] = codeField(autodialPage_, QStringLiteral("Text1_%1").arg(i), kDtmfCodeLength,
+                                      [k](Dtmf& d) -> std::string& { return d.autodial[k]; });
+        autodial->addWidget(label(autodialPage_, QStringLiteral("Label1_%1").arg(i)), i, 0);
+        autodial->addWidget(autodialCodes_[k], i, 1);
     }
-    frame1_->hide();
+    autodialPage_->hide();
 
-    option1_ = new QRadioButton(this);
-    option1_->setObjectName(QStringLiteral("Option1"));
-    option2_ = new QRadioButton(this);
-    option2_->setObjectName(QStringLiteral("Option2"));
-    option2_->setChecked(true);
-    option1_->hide();
-    option2_->hide();
-    connect(option1_, &QRadioButton::clicked, this, [this] { showPage(true); });
-    connect(option2_, &QRadioButton::clicked, this, [this] { showPage(false); });
+    autodialPageButton_ = new QRadioButton(this);
+    autodialPageButton_->setObjectName(QStringLiteral("Option1"));
+    otherPageButton_ = new QRadioButton(this);
+    otherPageButton_->setObjectName(QStringLiteral("Option2"));
+    otherPageButton_->setChecked(true);
+    autodialPageButton_->hide();
+    otherPageButton_->hide();
+    connect(autodialPageButton_, &QRadioButton::clicked, this, [this] { showPage(true); });
+    connect(otherPageButton_, &QRadioButton::clicked, this, [this] { showPage(false); });
 
     auto* layout = new QVBoxLayout(this);
     auto* options = new QHBoxLayout;
-    options->addWidget(option1_);
-    options->addWidget(option2_);
+    options->addWidget(autodialPageButton_);
+    options->addWidget(otherPageButton_);
     layout->addLayout(options);
-    layout->addWidget(frame1_);
-    layout->addWidget(frame2_);
+    layout->addWidget(autodialPage_);
+    layout->addWidget(otherPage_);
     // The fields are kept nowhere (the radio's memory has no place for them); a write that reports success
     // must not let the user think his codes went with it.
     auto* note = new QLabel(this);
@@ -121,18 +121,18 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    connect(combo1_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        const int position = combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    connect(aniSending_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        const int position = aniSending_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
         edit({Part::Dtmf}, [&](Configuration& c) {
             c.dtmf.aniSending = position;
             c.dtmf.aniSendingText = position < 0 ? utf8(text) : std::string();
         });
     });
-    connect(combo16_, &QComboBox::currentIndexChanged, this,
+    connect(rate_, &QComboBox::currentIndexChanged, this,
             [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.rate = i; }); });
-    connect(combo17_, &QComboBox::currentIndexChanged, this,
+    connect(firstDigitDelay_, &QComboBox::currentIndexChanged, this,
             [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.firstDigitDelay = i; }); });
-    connect(combo18_, &QComboBox::currentIndexChanged, this,
+    connect(groupCall_, &QComboBox::currentIndexChanged, this,
             [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.groupCall = i; }); });
 
     resize(px(5750), px(3600));
@@ -155,7 +155,7 @@ void DtmfWindow::applyLanguage() {
     {
         // Rewriting an item's text also rewrites the box when that item is current; the choice itself,
         // typed text included, must stay.
-        const QSignalBlocker blocker(combo1_);
+        const QSignalBlocker blocker(aniSending_);
         applyCaptions(this, dtmfCaptions(), session_.config().languageIndex);
     }
     showAniSending();
@@ -167,18 +167,18 @@ void DtmfWindow::refresh() {
         const QSignalBlocker blocker(edit);
         TextBox::setProgramText(edit, qs(text));
     };
-    for (std::size_t i = 0; i < text1_.size(); ++i)
-        setText(text1_[i], d.autodial[i]);
-    setText(text2_, d.aniStart);
-    setText(text3_, d.ownCode);
-    setText(text4_, d.aniEnd);
+    for (std::size_t i = 0; i < autodialCodes_.size(); ++i)
+        setText(autodialCodes_[i], d.autodial[i]);
+    setText(aniStart_, d.aniStart);
+    setText(ownCode_, d.ownCode);
+    setText(aniEnd_, d.aniEnd);
     const auto setPosition = [](QComboBox* combo, int position) {
         const QSignalBlocker blocker(combo);
         if (position >= 0 && position < combo->count()) combo->setCurrentIndex(position);
     };
-    setPosition(combo16_, d.rate);
-    setPosition(combo17_, d.firstDigitDelay);
-    setPosition(combo18_, d.groupCall);
+    setPosition(rate_, d.rate);
+    setPosition(firstDigitDelay_, d.firstDigitDelay);
+    setPosition(groupCall_, d.groupCall);
     showAniSending();
 }
 
@@ -188,23 +188,23 @@ void DtmfWindow::documentChanged(const Change& change) {
 
 void DtmfWindow::showAniSending() {
     const Dtmf& d = session_.config().dtmf;
-    const QSignalBlocker blocker(combo1_);
-    if (d.aniSending >= 0 && d.aniSending < combo1_->count()) {
-        combo1_->setCurrentIndex(d.aniSending);
-        combo1_->setEditText(combo1_->itemText(d.aniSending));
+    const QSignalBlocker blocker(aniSending_);
+    if (d.aniSending >= 0 && d.aniSending < aniSending_->count()) {
+        aniSending_->setCurrentIndex(d.aniSending);
+        aniSending_->setEditText(aniSending_->itemText(d.aniSending));
     } else {
-        combo1_->setCurrentIndex(-1);
-        combo1_->setEditText(qs(d.aniSendingText));
+        aniSending_->setCurrentIndex(-1);
+        aniSending_->setEditText(qs(d.aniSendingText));
     }
 }
 
 void DtmfWindow::showPage(bool autodial) {
-    frame1_->setVisible(autodial);
-    frame2_->setVisible(!autodial);
+    autodialPage_->setVisible(autodial);
+    otherPage_->setVisible(!autodial);
     if (autodial)
-        text1_[0]->setFocus();
+        autodialCodes_[0]->setFocus();
     else
-        combo16_->setFocus();
+        rate_->setFocus();
 }
 
 void DtmfWindow::closeEvent(QCloseEvent* event) {

@@ -32,18 +32,18 @@ class DtmfWindow : public EditorWindow {
     void showAniSending();
     void showPage(bool autodial);
 
-    QFrame* frame1_ = nullptr;  // auto-dial page
-    QFrame* frame2_ = nullptr;  // other features
-    QRadioButton* option1_ = nullptr;
-    QRadioButton* option2_ = nullptr;
-    std::array<QLineEdit*, 8> text1_{};
-    QLineEdit* text2_ = nullptr;    // ANI start code
-    QLineEdit* text3_ = nullptr;    // own code
-    QLineEdit* text4_ = nullptr;    // ANI end code
-    QComboBox* combo1_ = nullptr;   // ANI sending, with free text
-    QComboBox* combo16_ = nullptr;  // rate
-    QComboBox* combo17_ = nullptr;  // first-digit delay
-    QComboBox* combo18_ = nullptr;  // group call code
+    QFrame* autodialPage_ = nullptr;              // Frame1
+    QFrame* otherPage_ = nullptr;                 // Frame2: other features
+    QRadioButton* autodialPageButton_ = nullptr;  // Option1
+    QRadioButton* otherPageButton_ = nullptr;     // Option2
+    std::array<QLineEdit*, 8> autodialCodes_{};   // Text1(0..7)
+    QLineEdit* aniStart_ = nullptr;               // Text2
+    QLineEdit* ownCode_ = nullptr;                // Text3
+    QLineEdit* aniEnd_ = nullptr;                 // Text4
+    QComboBox* aniSending_ = nullptr;             // Combo1: when the ANI is sent, or a typed text
+    QComboBox* rate_ = nullptr;                   // Combo16
+    QComboBox* firstDigitDelay_ = nullptr;        // Combo17
+    QComboBox* groupCall_ = nullptr;              // Combo18
 };
 
 }  // namespace zrt

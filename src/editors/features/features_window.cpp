@@ -172,39 +172,39 @@ void FeaturesWindow::build() {
     connect(tabs_, &QTabBar::tabBarClicked, this, &FeaturesWindow::onTabClicked);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { showPage(index + 1); });
 
-    frame2_ = frame("Frame2");
-    auto* page1 = new QGridLayout(frame2_);
-    addSlots(frame2_, kPage1Left, page1, 0);
-    addSlots(frame2_, kPage1Right, page1, 2);
+    functionsFrame_ = frame("Frame2");
+    auto* page1 = new QGridLayout(functionsFrame_);
+    addSlots(functionsFrame_, kPage1Left, page1, 0);
+    addSlots(functionsFrame_, kPage1Right, page1, 2);
     page1->setColumnStretch(1, 1);
     page1->setColumnStretch(3, 1);
     page1->setRowStretch(16, 1);
 
-    frame3_ = frame("Frame3");
-    auto* vfoA = new QGridLayout(frame3_);
-    addSlots(frame3_, kVfoA, vfoA, 0);
+    vfoAFrame_ = frame("Frame3");
+    auto* vfoA = new QGridLayout(vfoAFrame_);
+    addSlots(vfoAFrame_, kVfoA, vfoA, 0);
     vfoA->setRowStretch(13, 1);
-    frame5_ = frame("Frame5");
-    auto* vfoB = new QGridLayout(frame5_);
-    addSlots(frame5_, kVfoB, vfoB, 0);
+    vfoBFrame_ = frame("Frame5");
+    auto* vfoB = new QGridLayout(vfoBFrame_);
+    addSlots(vfoBFrame_, kVfoB, vfoB, 0);
     vfoB->setRowStretch(13, 1);
 
-    frame1_ = frame("Frame1");
-    auto* vox = new QGridLayout(frame1_);
-    addSlots(frame1_, kVox, vox, 0);
-    check12_ = new QCheckBox(frame1_);
-    check12_->setObjectName(QStringLiteral("Check12"));
-    check13_ = new QCheckBox(frame1_);
-    check13_->setObjectName(QStringLiteral("Check13"));
-    vox->addWidget(check12_, 3, 0, 1, 2);
-    vox->addWidget(check13_, 4, 0, 1, 2);
-    check12_->setHidden(true);
-    check13_->setHidden(true);
+    voxFrame_ = frame("Frame1");
+    auto* vox = new QGridLayout(voxFrame_);
+    addSlots(voxFrame_, kVox, vox, 0);
+    allowCancelBox_ = new QCheckBox(voxFrame_);
+    allowCancelBox_->setObjectName(QStringLiteral("Check12"));
+    voxOffWhileReceivingBox_ = new QCheckBox(voxFrame_);
+    voxOffWhileReceivingBox_->setObjectName(QStringLiteral("Check13"));
+    vox->addWidget(allowCancelBox_, 3, 0, 1, 2);
+    vox->addWidget(voxOffWhileReceivingBox_, 4, 0, 1, 2);
+    allowCancelBox_->setHidden(true);
+    voxOffWhileReceivingBox_->setHidden(true);
     vox->setRowStretch(5, 1);
-    connect(check12_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(allowCancelBox_, &QCheckBox::toggled, this, [this](bool on) {
         edit({Part::Features}, [on](Configuration& c) { c.features.allowCancel = on; });
     });
-    connect(check13_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(voxOffWhileReceivingBox_, &QCheckBox::toggled, this, [this](bool on) {
         edit({Part::Features}, [on](Configuration& c) { c.features.voxOffWhileReceiving = on; });
     });
 
@@ -219,13 +219,13 @@ void FeaturesWindow::build() {
 
     auto* pages = new QHBoxLayout;
     auto* page1Box = new QVBoxLayout;
-    page1Box->addWidget(frame2_);
+    page1Box->addWidget(functionsFrame_);
     auto* page2Box = new QHBoxLayout;
-    page2Box->addWidget(frame3_);
-    page2Box->addWidget(frame5_);
+    page2Box->addWidget(vfoAFrame_);
+    page2Box->addWidget(vfoBFrame_);
     page1Box->addLayout(page2Box);
     pages->addLayout(page1Box, 3);
-    pages->addWidget(frame1_, 1, Qt::AlignTop);
+    pages->addWidget(voxFrame_, 1, Qt::AlignTop);
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(tabs_);
@@ -250,8 +250,8 @@ void FeaturesWindow::refresh() {
         // characters that a radio may hold stay as they are, so the next write does not change them.
         if (edit->text() != text) TextBox::setProgramText(edit, text);
     }
-    check12_->setChecked(f.allowCancel);
-    check13_->setChecked(f.voxOffWhileReceiving);
+    allowCancelBox_->setChecked(f.allowCancel);
+    voxOffWhileReceivingBox_->setChecked(f.voxOffWhileReceiving);
     applyServiceState();
 }
 
@@ -265,8 +265,8 @@ void FeaturesWindow::showPage(int page) {
     // The coming page shows before the other goes, and a focus inside the going page moves straight to its
     // new place: hiding a frame that holds the focus would pass it through the boxes of the next frame, whose
     // checks would then run although the user never entered them.
-    const std::array<QGroupBox*, 1> page1{frame2_};
-    const std::array<QGroupBox*, 2> page2{frame3_, frame5_};
+    const std::array<QGroupBox*, 1> page1{functionsFrame_};
+    const std::array<QGroupBox*, 2> page2{vfoAFrame_, vfoBFrame_};
     const std::span<QGroupBox* const> coming = page == 1 ? std::span<QGroupBox* const>(page1) : page2;
     const std::span<QGroupBox* const> going = page == 1 ? std::span<QGroupBox* const>(page2) : page1;
     for (QGroupBox* frame : coming)

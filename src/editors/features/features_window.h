@@ -62,12 +62,12 @@ class FeaturesWindow : public EditorWindow {
     std::array<QLineEdit*, kFeatureTextCount> texts_{};
     std::array<QLabel*, kFeatureTextCount> textLabels_{};
     QTabBar* tabs_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QGroupBox* frame3_ = nullptr;
-    QGroupBox* frame5_ = nullptr;
-    QCheckBox* check12_ = nullptr;
-    QCheckBox* check13_ = nullptr;
+    QGroupBox* voxFrame_ = nullptr;                 // Frame1
+    QGroupBox* functionsFrame_ = nullptr;           // Frame2
+    QGroupBox* vfoAFrame_ = nullptr;                // Frame3
+    QGroupBox* vfoBFrame_ = nullptr;                // Frame5
+    QCheckBox* allowCancelBox_ = nullptr;           // Check12
+    QCheckBox* voxOffWhileReceivingBox_ = nullptr;  // Check13
     int page_ = 1;
     std::function<std::int32_t()> clock_ = secondsSinceMidnight;
 };

@@ -77,12 +77,12 @@ void FmWindow::buildControls() {
         commitCellEditor();
     });
 
-    text1_ = new QLineEdit(grid_->viewport());
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAlignment(Qt::AlignCenter);
-    text1_->hide();
+    cellEditor_ = new QLineEdit(grid_->viewport());
+    cellEditor_->setObjectName(QStringLiteral("Text1"));
+    cellEditor_->setAlignment(Qt::AlignCenter);
+    cellEditor_->hide();
     TextBox::install(
-        text1_, fmFrequencyKey, 0, [this] { commitCellEditor(); },
+        cellEditor_, fmFrequencyKey, 0, [this] { commitCellEditor(); },
         [this] {
             grid_->setFocus();
             commitCellEditor();
@@ -119,49 +119,49 @@ void FmWindow::buildControls() {
     combo_[2]->hide();
     label1[2]->hide();
 
-    text2_ = new QLineEdit(this);
-    text2_->setObjectName(QStringLiteral("Text2"));
+    vfoEditor_ = new QLineEdit(this);
+    vfoEditor_->setObjectName(QStringLiteral("Text2"));
     TextBox::install(
-        text2_, fmFrequencyKey, 0, [this] { commitVfo(); },
+        vfoEditor_, fmFrequencyKey, 0, [this] { commitVfo(); },
         [this] {
             grid_->setFocus();
             commitVfo();
         });
-    connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(vfoEditor_, &QLineEdit::textChanged, this, [this](const QString& text) {
         edit({Part::Fm}, [&](Configuration& c) { c.fmWindow.vfo = utf8(text); });
     });
 
-    label2_ = new QLabel(this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setWordWrap(true);
-    label2_->setStyleSheet(QStringLiteral("color: red;"));
-    QSizePolicy keepSpace = label2_->sizePolicy();
+    messageLine_ = new QLabel(this);
+    messageLine_->setObjectName(QStringLiteral("Label2"));
+    messageLine_->setWordWrap(true);
+    messageLine_->setStyleSheet(QStringLiteral("color: red;"));
+    QSizePolicy keepSpace = messageLine_->sizePolicy();
     keepSpace.setRetainSizeWhenHidden(true);
-    label2_->setSizePolicy(keepSpace);
-    label2_->hide();
+    messageLine_->setSizePolicy(keepSpace);
+    messageLine_->hide();
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, &FmWindow::tickMessage);
+    messageTimer_ = new QTimer(this);
+    messageTimer_->setObjectName(QStringLiteral("Timer1"));
+    messageTimer_->setInterval(1000);
+    connect(messageTimer_, &QTimer::timeout, this, &FmWindow::tickMessage);
 
-    command1_ = new QPushButton(this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    connect(command1_, &QPushButton::clicked, this, &FmWindow::ok);
-    command2_ = new QPushButton(this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    connect(command2_, &QPushButton::clicked, this, &FmWindow::cancel);
+    okButton_ = new QPushButton(this);
+    okButton_->setObjectName(QStringLiteral("Command1"));
+    connect(okButton_, &QPushButton::clicked, this, &FmWindow::ok);
+    cancelButton_ = new QPushButton(this);
+    cancelButton_->setObjectName(QStringLiteral("Command2"));
+    connect(cancelButton_, &QPushButton::clicked, this, &FmWindow::cancel);
 
     auto* form = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         form->addWidget(label1[i], i, 0, Qt::AlignRight);
-        form->addWidget(i == 3 ? static_cast<QWidget*>(text2_) : combo_[i], i, 1);
+        form->addWidget(i == 3 ? static_cast<QWidget*>(vfoEditor_) : combo_[i], i, 1);
     }
     form->setRowStretch(4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     form->addLayout(buttons, 5, 0, 1, 2);
 
     auto* top = new QHBoxLayout;
@@ -169,7 +169,7 @@ void FmWindow::buildControls() {
     top->addLayout(form, 1);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);
-    outer->addWidget(label2_);
+    outer->addWidget(messageLine_);
 }
 
 void FmWindow::applyLanguage() {
@@ -177,7 +177,7 @@ void FmWindow::applyLanguage() {
     applyCaptions(this, fmCaptions(), language);
     // A message still on show is read in the language now chosen.
     if (message_.visible && (language == kChinese || language == kEnglish))
-        label2_->setText(qs(*messageText_, language));
+        messageLine_->setText(qs(*messageText_, language));
 }
 
 void FmWindow::refresh() {
@@ -185,7 +185,7 @@ void FmWindow::refresh() {
     // What an open editor held belongs to the configuration that was just replaced.
     if (editing_) {
         editing_ = false;
-        text1_->hide();
+        cellEditor_->hide();
     }
     for (int r = 0; r < kFmChannels; ++r)
         grid_->item(r, 1)->setText(qs(w.cells[static_cast<std::size_t>(r)]));
@@ -193,13 +193,13 @@ void FmWindow::refresh() {
         const QSignalBlocker b0(combo_[0]);
         const QSignalBlocker b1(combo_[1]);
         const QSignalBlocker b2(combo_[2]);
-        const QSignalBlocker t2(text2_);
+        const QSignalBlocker t2(vfoEditor_);
         TextBox::setProgramText(combo_[0]->lineEdit(), qs(w.presentChannel));
         if (w.displayModePosition >= 0 && w.displayModePosition < combo_[1]->count())
             combo_[1]->setCurrentIndex(w.displayModePosition);
         if (w.stepPosition >= 0 && w.stepPosition < combo_[2]->count())
             combo_[2]->setCurrentIndex(w.stepPosition);
-        TextBox::setProgramText(text2_, qs(w.vfo));
+        TextBox::setProgramText(vfoEditor_, qs(w.vfo));
     }
 }
 
@@ -209,19 +209,19 @@ void FmWindow::editCell(int row) {
     editRow_ = row;
     grid_->setCurrentCell(row - 1, 1);
     grid_->scrollToItem(grid_->item(row - 1, 1));
-    text1_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, 1)));
-    TextBox::setProgramText(text1_, grid_->item(row - 1, 1)->text());
-    text1_->selectAll();
-    text1_->show();
-    text1_->raise();
-    text1_->setFocus();
+    cellEditor_->setGeometry(grid_->visualItemRect(grid_->item(row - 1, 1)));
+    TextBox::setProgramText(cellEditor_, grid_->item(row - 1, 1)->text());
+    cellEditor_->selectAll();
+    cellEditor_->show();
+    cellEditor_->raise();
+    cellEditor_->setFocus();
     editing_ = true;
 }
 
 void FmWindow::commitCellEditor() {
     if (!editing_) return;
     editing_ = false;
-    const FmCommit commit = commitFmFrequency(utf8(text1_->text()));
+    const FmCommit commit = commitFmFrequency(utf8(cellEditor_->text()));
     switch (commit.kind) {
         case FmCommitKind::Empty:
             setCell(editRow_, {});
@@ -233,20 +233,20 @@ void FmWindow::commitCellEditor() {
             break;
         case FmCommitKind::Refused:
             showMessage(msg::kFmOutOfRange);
-            text1_->clear();
+            cellEditor_->clear();
             break;
     }
-    if (text1_->hasFocus()) grid_->setFocus();
-    text1_->hide();
+    if (cellEditor_->hasFocus()) grid_->setFocus();
+    cellEditor_->hide();
 }
 
 void FmWindow::commitVfo() {
-    const FmCommit commit = commitFmFrequency(utf8(text2_->text()));
+    const FmCommit commit = commitFmFrequency(utf8(vfoEditor_->text()));
     if (commit.kind == FmCommitKind::Accepted) {
-        if (text2_->text() != qs(commit.text)) TextBox::setProgramText(text2_, qs(commit.text));
+        if (vfoEditor_->text() != qs(commit.text)) TextBox::setProgramText(vfoEditor_, qs(commit.text));
     } else if (commit.kind == FmCommitKind::Refused) {
         showMessage(msg::kFmOutOfRange);
-        text2_->clear();
+        vfoEditor_->clear();
     }
 }
 
@@ -261,23 +261,23 @@ void FmWindow::documentChanged(const Change& change) {
 
 void FmWindow::showMessage(const Text& text) {
     messageText_ = &text;
-    label2_->setText(qs(text, session_.config().languageIndex));
+    messageLine_->setText(qs(text, session_.config().languageIndex));
     message_.show();
-    label2_->show();
-    if (!timer1_->isActive()) timer1_->start();
+    messageLine_->show();
+    if (!messageTimer_->isActive()) messageTimer_->start();
 }
 
 void FmWindow::tickMessage() {
     if (!message_.tick()) return;
-    label2_->hide();
-    timer1_->stop();
+    messageLine_->hide();
+    messageTimer_->stop();
 }
 
 void FmWindow::ok() {
     // OK stores what the boxes show; their checks ran when the user left them. Only a box still being typed
     // in (OK from the keyboard) is left now, as a click on the button would leave it.
     commitCellEditor();
-    if (text2_->hasFocus()) commitVfo();
+    if (vfoEditor_->hasFocus()) commitVfo();
     if (edit({Part::Fm}, [](Configuration& c) { return fmOk(c.fmWindow, c.fm); }).channelRefused) {
         // The store keeps everything; the window stays open so the message can be read.
         showMessage(msg::kFmChannelOutOfRange);

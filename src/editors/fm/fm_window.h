@@ -47,14 +47,14 @@ class FmWindow : public EditorWindow {
     void setCell(int row, const std::string& text);
     void showMessage(const Text& text);
 
-    QTableWidget* grid_ = nullptr;  // MSFGrid
-    QLineEdit* text1_ = nullptr;    // floating editor of column 1
-    QLineEdit* text2_ = nullptr;    // VFO frequency
-    QComboBox* combo_[3] = {};      // Combo1(0) present channel, (1) display mode, (2) step
-    QLabel* label2_ = nullptr;      // message line
-    QTimer* timer1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QTableWidget* grid_ = nullptr;         // MSFGrid
+    QLineEdit* cellEditor_ = nullptr;      // Text1: the floating editor of column 1
+    QLineEdit* vfoEditor_ = nullptr;       // Text2: the VFO frequency
+    QComboBox* combo_[3] = {};             // Combo1(0) present channel, (1) display mode, (2) step
+    QLabel* messageLine_ = nullptr;        // Label2
+    QTimer* messageTimer_ = nullptr;       // Timer1: one tick a second while a message shows
+    QPushButton* okButton_ = nullptr;      // Command1
+    QPushButton* cancelButton_ = nullptr;  // Command2
 
     FmMessageLine message_;
     const Text* messageText_ = &msg::kFmOutOfRange;  // what the message line shows
