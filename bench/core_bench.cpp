@@ -8,7 +8,7 @@
 #include "datafile/data_file.h"
 #include "session/session.h"
 #include "support/full_configuration.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "config/configuration.h"
 #include "datafile/data_file.h"
 #include "image/tone_list.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt::bench {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "config/configuration.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt::backup {
 

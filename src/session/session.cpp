@@ -1,6 +1,6 @@
 #include "session/session.h"
 
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 

@@ -11,7 +11,7 @@
 #include "datafile/data_file.h"
 #include "fuzz/fuzz_check.h"
 #include "image/address_map.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace {
 

@@ -38,7 +38,7 @@
 #include "link/receive_buffer.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace {
 

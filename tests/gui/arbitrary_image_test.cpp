@@ -10,7 +10,7 @@
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
 #include "session/session.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

@@ -28,7 +28,7 @@
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
 #include "support/radio_memory.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

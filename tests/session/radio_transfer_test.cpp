@@ -7,7 +7,7 @@
 #include "link/link_harness.h"
 #include "session/session.h"
 #include "session/write_verification.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

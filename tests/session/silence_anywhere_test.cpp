@@ -8,7 +8,7 @@
 #include "link/link_harness.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

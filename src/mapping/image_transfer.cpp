@@ -1,8 +1,8 @@
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
-#include "transfer/channel_transfer.h"
-#include "transfer/fm_calib_transfer.h"
-#include "transfer/settings_transfer.h"
+#include "mapping/channel_transfer.h"
+#include "mapping/fm_calib_transfer.h"
+#include "mapping/settings_transfer.h"
 
 namespace zrt {
 

@@ -6,7 +6,7 @@
 
 #include "config/configuration.h"
 #include "image/address_map.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

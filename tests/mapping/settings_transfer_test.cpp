@@ -1,5 +1,5 @@
 // The optional features, VFOs, power-on texts and band between the images and the configuration.
-#include "transfer/settings_transfer.h"
+#include "mapping/settings_transfer.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "image/address_map.h"
 #include "image/tone_list.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

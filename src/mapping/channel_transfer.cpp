@@ -1,4 +1,4 @@
-#include "transfer/channel_transfer.h"
+#include "mapping/channel_transfer.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // Channel records and names between an image and the per-channel store.
-#include "transfer/channel_transfer.h"
+#include "mapping/channel_transfer.h"
 
 #include <gtest/gtest.h>
 

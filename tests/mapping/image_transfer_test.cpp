@@ -1,4 +1,4 @@
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 #include <gtest/gtest.h>
 

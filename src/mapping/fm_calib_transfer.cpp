@@ -1,4 +1,4 @@
-#include "transfer/fm_calib_transfer.h"
+#include "mapping/fm_calib_transfer.h"
 
 #include <string>
 

@@ -13,7 +13,7 @@
 #include "config/configuration.h"
 #include "image/address_map.h"
 #include "image/tone_list.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {

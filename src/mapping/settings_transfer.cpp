@@ -1,4 +1,4 @@
-#include "transfer/settings_transfer.h"
+#include "mapping/settings_transfer.h"
 
 #include <cmath>
 #include <optional>
@@ -7,8 +7,8 @@
 #include "image/address_map.h"
 #include "image/codecs.h"
 #include "image/tone_list.h"
-#include "transfer/image_transfer.h"
-#include "transfer/settings_layout.h"
+#include "mapping/image_transfer.h"
+#include "mapping/settings_layout.h"
 
 namespace zrt {
 

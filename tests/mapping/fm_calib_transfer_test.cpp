@@ -1,9 +1,9 @@
-#include "transfer/fm_calib_transfer.h"
+#include "mapping/fm_calib_transfer.h"
 
 #include <gtest/gtest.h>
 
 #include "image/address_map.h"
-#include "transfer/image_transfer.h"
+#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {
