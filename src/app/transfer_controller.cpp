@@ -22,8 +22,8 @@
 namespace zrt {
 
 namespace {
-constexpr int kReenableMs = 100;  // Timer1
-constexpr int kReenableTicks = 12;
+// Read and Write come back this long after the success message (the program's Timer1).
+constexpr int kReenableMs = 1200;
 // Lets the radio's answer to the write's final 'E' arrive (and be dropped) before the read-back starts.
 constexpr int kSettleMs = 300;
 constexpr std::size_t kAddressesShown = 10;
@@ -43,8 +43,7 @@ struct TransferController::Impl {
     // A session of its own for a restore or a read-back, so that the configuration stays as it is.
     std::unique_ptr<Session> other;
     std::unique_ptr<LinkDriver> otherDriver;
-    QTimer reenable;
-    int reenableCount = 0;
+    QTimer reenable;    // single shot
     bool busy = false;  // from the start command until it returns (messages included)
     bool verifyAfterWrite = true;
     int watchdogMs = 200;      // TimerW, unless a test shortens it
@@ -55,10 +54,7 @@ struct TransferController::Impl {
     int language() const { return session.config().languageIndex; }
     // Messages stand over the progress window while it is open.
     QWidget* owner() const { return window && window->isVisible() ? window.get() : parent.data(); }
-    void enableLater() {
-        reenableCount = 0;
-        reenable.start();
-    }
+    void enableLater() { reenable.start(); }
     LinkDriver::Handlers handlers(TransferController* self, Role role, const std::function<void()>& decoded);
 };
 
@@ -93,19 +89,13 @@ LinkDriver::Handlers TransferController::Impl::handlers(TransferController* self
 }
 
 TransferController::TransferController(Session& session, RadioPort& port, QWidget* dialogParent)
-    : d_(new Impl(session, port, dialogParent)) {
+    : d_(std::make_unique<Impl>(session, port, dialogParent)) {
+    d_->reenable.setSingleShot(true);
     d_->reenable.setInterval(kReenableMs);
-    connect(&d_->reenable, &QTimer::timeout, this, [this] {
-        if (++d_->reenableCount < kReenableTicks) return;
-        d_->reenableCount = 0;
-        d_->reenable.stop();
-        emit commandsEnabled(true);
-    });
+    connect(&d_->reenable, &QTimer::timeout, this, [this] { emit commandsEnabled(true); });
 }
 
-TransferController::~TransferController() {
-    delete d_;
-}
+TransferController::~TransferController() = default;
 
 void TransferController::startRead() {
     start(Kind::Read);
@@ -185,7 +175,6 @@ void TransferController::start(Kind kind, const QString& path) {
     emit aboutToStart();
     // A new transfer takes over from a pending re-enable: the commands stay off until this one ends.
     d_->reenable.stop();
-    d_->reenableCount = 0;
     d_->outcome.reset();
     const bool write = kind != Kind::Read;
     d_->holdSuccess = write && d_->verifyAfterWrite;

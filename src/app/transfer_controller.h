@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -51,7 +52,7 @@ class TransferController : public QObject {
     void verify(const Session& written);
 
     struct Impl;
-    Impl* d_ = nullptr;
+    std::unique_ptr<Impl> d_;
 };
 
 }  // namespace zrt

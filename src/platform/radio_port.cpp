@@ -70,7 +70,7 @@ struct RadioPort::Impl {
     OpenFailure failure = OpenFailure::None;
 };
 
-RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
+RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(std::make_unique<Impl>()) {
     connect(&d_->serial, &QSerialPort::readyRead, this, [this] {
         const QByteArray data = d_->serial.readAll();
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
@@ -92,7 +92,6 @@ RadioPort::RadioPort(QObject* parent) : QObject(parent), d_(new Impl) {
 
 RadioPort::~RadioPort() {
     close();
-    delete d_;
 }
 
 bool RadioPort::open(const QString& device) {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace zrt {
@@ -35,7 +36,7 @@ class RadioPort : public QObject {
 
   private:
     struct Impl;
-    Impl* d_ = nullptr;
+    std::unique_ptr<Impl> d_;
 };
 
 }  // namespace zrt
