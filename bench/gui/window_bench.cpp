@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/progress_window.h"
 #include "app/startup_probe.h"
 #include "datafile/data_file.h"

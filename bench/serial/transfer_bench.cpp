@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "platform/link_driver.h"
 #include "platform/qt_text.h"

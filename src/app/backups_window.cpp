@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/band.h"
 #include "config/channel_csv.h"
 #include "datafile/data_file.h"

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 
 #include "app/app_settings.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_csv.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"

@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "i18n/main_window_captions.h"
 #include "platform/qt_text.h"
 

@@ -14,7 +14,7 @@
 
 #include "app/app_settings.h"
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "app/screenshot_tour.h"
 #include "app/startup_probe.h"

@@ -31,7 +31,7 @@
 #include "app/backups_window.h"
 #include "app/compare_window.h"
 #include "app/help_viewer.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "app/station_window.h"
 #include "app/transfer_controller.h"

@@ -8,7 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "i18n/print_captions.h"
 #include "platform/qt_text.h"
 #include "print/print_document.h"

@@ -15,7 +15,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "config/channel_csv.h"
 #include "i18n/station_captions.h"

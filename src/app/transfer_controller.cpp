@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/progress_window.h"
 #include "config/channel_csv.h"
 #include "i18n/backup_captions.h"

@@ -20,7 +20,7 @@
 
 #include "app/help_viewer.h"
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "platform/data_file_io.h"
 #include "session/session.h"
 

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
 #include "session/session.h"

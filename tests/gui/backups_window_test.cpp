@@ -12,7 +12,7 @@
 #include "app/backups_window.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "datafile/data_file.h"
 #include "platform/backups.h"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_csv.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"

@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
 #include "i18n/channel_captions.h"

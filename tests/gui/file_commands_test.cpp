@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "datafile/data_file.h"
 #include "session/session.h"
 

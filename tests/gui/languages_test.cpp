@@ -30,7 +30,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"

@@ -18,7 +18,7 @@
 
 #include "app/about_box.h"
 #include "app/help_viewer.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"

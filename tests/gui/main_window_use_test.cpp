@@ -21,7 +21,7 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "session/session.h"

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "datafile/data_file.h"
 #include "i18n/config_comparison.h"

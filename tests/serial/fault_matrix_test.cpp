@@ -20,7 +20,7 @@
 #include <thread>
 
 #include "app/file_commands.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
 #include "platform/qt_text.h"

@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"

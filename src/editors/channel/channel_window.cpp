@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/msgbox.h"
+#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "config/channel_keys.h"
 #include "config/channel_lists.h"
