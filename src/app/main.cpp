@@ -14,12 +14,12 @@
 
 #include "app/app_settings.h"
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "app/screenshot_tour.h"
 #include "app/startup_probe.h"
 #include "print/print_document.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 #ifndef ZRT_APP_ID
 #define ZRT_APP_ID "zr-t410"  // the build names the installed desktop entry
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     sinceMain.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZR-T410"));
-    QApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QApplication::setApplicationVersion(QStringLiteral(ZRT_VERSION));
     QApplication::setWindowIcon(zrt::radioIcon());
     // Lets the desktop match the window with the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZRT_APP_ID));

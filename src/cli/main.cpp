@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("zr-t410-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.00"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZRT_VERSION));
 
     QStringList args = QCoreApplication::arguments();
     // The language may come before the command as well ("zr-t410-cli --lang zh read ..."): the commands
