@@ -153,43 +153,6 @@ std::string formatFixed5(double value) {
 
 // ---- Hexadecimal helpers ------------------------------------------------------------------------------
 
-int hexToNumber(std::string_view text) {
-    long long value = 0;
-    for (char c : text) {
-        int d = hexDigitValue(c);
-        if (d < 0) d = 0;
-        value = (value * 16 + d) & 0x7FFFFFFF;
-    }
-    return static_cast<int>(value);
-}
-
-std::string hexToBits(std::string_view text) {
-    static constexpr std::string_view kTable =
-        "0000000100100011010001010110011110001001101010111100110111101111";
-    std::string out;
-    for (char c : text) {
-        int d = hexDigitValue(c);
-        if (d < 0) d = 0;
-        out += kTable.substr(static_cast<std::size_t>(4 * d), 4);
-    }
-    return out;
-}
-
-std::string bitsToHex(std::string_view text) {
-    std::string padded(text);
-    while (padded.size() % 4 != 0)
-        padded.insert(padded.begin(), '0');
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string out;
-    for (std::size_t i = 0; i < padded.size(); i += 4) {
-        int v = 0;
-        for (int k = 0; k < 4; ++k)
-            if (padded[i + k] == '1') v += 8 >> k;
-        out += kDigits[v];
-    }
-    return out;
-}
-
 std::string toHex2(std::uint8_t byte) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     return {kDigits[byte >> 4], kDigits[byte & 0x0F]};

@@ -24,9 +24,6 @@ std::optional<std::string> formatFixed5(std::string_view numberText);
 std::string formatFixed5(double value);
 
 // ---- Hexadecimal helpers --------------------------------------------------------------------------
-int hexToNumber(std::string_view text);
-std::string hexToBits(std::string_view text);
-std::string bitsToHex(std::string_view text);
 std::string toHex2(std::uint8_t byte);  // two upper-case digits
 
 // ---- Frequencies (BCD, units of 10 Hz, least significant byte first) -------------------------------

@@ -73,18 +73,6 @@ TEST(Codecs, Tones) {
     EXPECT_EQ(toneText(0xFF, 0xFF), "FFF.F");  // not in the tone list: shown as Off by the VFO fields
 }
 
-TEST(Codecs, HexHelpers) {
-    EXPECT_EQ(hexToNumber(""), 0);
-    EXPECT_EQ(hexToNumber("C5"), 0xC5);
-    EXPECT_EQ(hexToNumber("c5"), 0xC5);
-    EXPECT_EQ(hexToNumber("1G"), 0x10);  // a non-digit counts 0
-    EXPECT_EQ(hexToBits("C5"), "11000101");
-    EXPECT_EQ(hexToBits("03"), "00000011");
-    EXPECT_EQ(bitsToHex("101"), "5");
-    EXPECT_EQ(bitsToHex("10110111"), "B7");
-    EXPECT_EQ(bitsToHex(""), "");
-}
-
 TEST(Codecs, NamesAndCharacterFields) {
     EXPECT_EQ(channelCode(""), "0000000000000000");
     EXPECT_EQ(channelCode("AB"), "4142FFFFFFFFFFFF");
