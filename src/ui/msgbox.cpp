@@ -18,7 +18,7 @@ MsgBoxResponder& responder() {
 }
 
 // The buttons a box can have, by the identifier that the box returns for them.
-enum ButtonId { kOk = 1, kCancel = 2, kAbort = 3, kRetry = 4, kIgnore = 5, kYes = 6, kNo = 7 };
+enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };  // 3..5 belong to button sets nobody uses
 
 struct ButtonKind {
     QMessageBox::ButtonRole role;
@@ -29,9 +29,9 @@ constexpr std::array<ButtonKind, 8> kButtons{{
     {QMessageBox::InvalidRole, {"", ""}},
     {QMessageBox::AcceptRole, {"OK", "确定"}},
     {QMessageBox::RejectRole, {"Cancel", "取消"}},
-    {QMessageBox::RejectRole, {"Abort", "放弃"}},
-    {QMessageBox::AcceptRole, {"Retry", "重试"}},
-    {QMessageBox::AcceptRole, {"Ignore", "忽略"}},
+    {QMessageBox::InvalidRole, {"", ""}},
+    {QMessageBox::InvalidRole, {"", ""}},
+    {QMessageBox::InvalidRole, {"", ""}},
     {QMessageBox::YesRole, {"Yes", "是"}},
     {QMessageBox::NoRole, {"No", "否"}},
 }};
@@ -41,15 +41,9 @@ std::vector<int> buttonsOf(int style) {
     switch (style & 0xF) {
         case 1:
             return {kOk, kCancel};
-        case 2:
-            return {kAbort, kRetry, kIgnore};
-        case 3:
-            return {kYes, kNo, kCancel};
         case 4:
             return {kYes, kNo};
-        case 5:
-            return {kRetry, kCancel};
-        default:
+        default:  // the program's messages use no other button set
             return {kOk};
     }
 }
