@@ -69,7 +69,7 @@ void BM_ReadTransfer(benchmark::State& state) {
     zrt::encodeImage(zrt::bench::fullConfiguration(), full);
     std::copy_n(full.bytes().begin(), radio.memory().size(), radio.memory().begin());
     zrt::Session session;
-    zrt::RadioTransfer transfer(session);
+    zrt::RadioTransfer& transfer = session.transfer();
     measure(
         state, transfer, radio, [&] { return transfer.startRead(); }, "the read failed");
 }
@@ -79,7 +79,7 @@ void BM_WriteTransfer(benchmark::State& state) {
     zrt::sim::RadioProtocol radio;
     zrt::Session session;
     session.replaceConfiguration(zrt::bench::fullConfiguration());
-    zrt::RadioTransfer transfer(session);
+    zrt::RadioTransfer& transfer = session.transfer();
     measure(
         state, transfer, radio, [&] { return transfer.startWrite(); }, "the write failed");
 }

@@ -9,7 +9,7 @@ constexpr int kWatchdogMs = 200;
 }
 
 LinkDriver::LinkDriver(Session& session, RadioPort& port, QObject* parent)
-    : QObject(parent), port_(port), transfer_(session) {
+    : QObject(parent), port_(port), transfer_(session.transfer()) {
     watchdog_.setInterval(kWatchdogMs);
     watchdog_.setTimerType(Qt::PreciseTimer);
     connect(&port_, &RadioPort::bytesReceived, this, [this](const std::vector<std::uint8_t>& bytes) {

@@ -9,6 +9,7 @@
 
 #include "link/actions.h"
 #include "session/radio_transfer.h"
+#include "session/session.h"
 
 namespace zrt {
 
@@ -47,7 +48,7 @@ class LinkDriver : public QObject {
     void execute(const link::Actions& actions);
 
     RadioPort& port_;
-    RadioTransfer transfer_;
+    RadioTransfer& transfer_;  // the session's
     QTimer watchdog_;
     Handlers handlers_;
 };

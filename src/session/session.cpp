@@ -6,6 +6,16 @@ namespace zrt {
 
 Session::Session() : document_(startConfiguration()) {}
 
+Session::Session(const Session& other)
+    : imageIn(other.imageIn), imageOut(other.imageOut), document_(other.document_) {}
+
+Session& Session::operator=(const Session& other) {
+    imageIn = other.imageIn;
+    imageOut = other.imageOut;
+    document_ = other.document_;
+    return *this;
+}
+
 void Session::decode() {
     document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn, config); });
 }

@@ -1,6 +1,7 @@
-// The front object: owns the document (the configuration and its observers), both memory images and the
-// band state. The main window and the command line drive it and never reach around it: they read the
-// configuration through config() and change it only through edit() and the operations below.
+// The front object: owns the document (the configuration and its observers), both memory images, the band
+// state and the running radio transfer. The main window and the command line drive it and never reach around
+// it: they read the configuration through config() and change it only through edit() and the operations
+// below.
 #pragma once
 
 #include <functional>
@@ -8,12 +9,17 @@
 #include "config/configuration.h"
 #include "image/memory_image.h"
 #include "session/document.h"
+#include "session/radio_transfer.h"
 
 namespace zrt {
 
 class Session {
   public:
     Session();
+    // A copy has the configuration and the images, none of the observers and no transfer running; an
+    // assignment keeps the observers, who are not told (assign to a session nobody observes).
+    Session(const Session& other);
+    Session& operator=(const Session& other);
 
     const Configuration& config() const { return document_.config(); }
     Document& document() { return document_; }
@@ -27,6 +33,9 @@ class Session {
 
     MemoryImage imageIn;   // what a read or an opened file delivered
     MemoryImage imageOut;  // what the last encode built
+
+    // The read or write of this session's radio; the link driver that runs it on a port only feeds it.
+    RadioTransfer& transfer() { return transfer_; }
 
     void decode();  // DecodeImage: every part changes
     void encode();  // EncodeImage
@@ -47,6 +56,7 @@ class Session {
 
   private:
     Document document_;
+    RadioTransfer transfer_{*this};
 };
 
 }  // namespace zrt

@@ -36,9 +36,9 @@
 #include "image/address_map.h"
 #include "link/frames.h"
 #include "link/receive_buffer.h"
+#include "mapping/image_transfer.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
-#include "mapping/image_transfer.h"
 
 namespace {
 
@@ -363,7 +363,7 @@ class Run {
 
     Input& input_;
     Session session_;
-    RadioTransfer transfer_{session_};
+    RadioTransfer& transfer_ = session_.transfer();
     link::ReceiveBuffer buffer_;
     std::deque<std::uint8_t> line_;
     bool write_ = false, raw_ = false;

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "link/link_harness.h"
+#include "mapping/image_transfer.h"
 #include "session/session.h"
 #include "session/write_verification.h"
-#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {
@@ -31,7 +31,7 @@ TEST(RadioTransfer, WriteEncodesTheConfigurationBeforeTheFirstBlock) {
     MemoryImage expected;
     encodeImage(session.config(), expected);
 
-    RadioTransfer transfer(session);
+    RadioTransfer& transfer = session.transfer();
     const link::Actions first = transfer.startWrite();
     EXPECT_EQ(first, (link::Actions{link::Send{link::programRequest()}}));
     EXPECT_EQ(session.imageOut, expected);
@@ -69,7 +69,7 @@ TEST(RadioTransfer, WriteTakesTheBandListAndTheServiceFlags) {
         session.edit(Change::everything(),
                      [&](Configuration& c_) { c_.service.crossBandWrite = c.crossBand; });
         session.edit(Change::everything(), [&](Configuration& c_) { c_.service.calibWrite = c.calib; });
-        RadioTransfer transfer(session);
+        RadioTransfer& transfer = session.transfer();
         ScriptedRadio radio;
         radio.bandCode = c.radioBand;
         const RunResult r = run(transfer, radio, true);
@@ -111,7 +111,7 @@ TEST(RadioTransfer, AWriteAsItIsSendsImageOutWithoutTheEncode) {
         ScriptedRadio radio;
         radio.bandCode = c.radioBand;
         radio.memory.fill(0xAA);
-        RadioTransfer transfer(session);
+        RadioTransfer& transfer = session.transfer();
         const RunResult r = run(transfer, radio, true, c.image);
         EXPECT_EQ(r.outcome, c.outcome);
         EXPECT_EQ(session.imageOut, expected);
@@ -144,7 +144,7 @@ TEST(RadioTransfer, OnlyACompleteReadReachesTheConfiguration) {
         radio.silentAfter = silentAfter;
         for (std::size_t a = 0; a < radio.memory.size(); ++a)
             radio.memory[a] = static_cast<std::uint8_t>(a % 200);
-        RadioTransfer transfer(session);
+        RadioTransfer& transfer = session.transfer();
         const RunResult r = run(transfer, radio, false);
 
         const bool decoded =

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "link/link_harness.h"
+#include "mapping/image_transfer.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
-#include "mapping/image_transfer.h"
 
 namespace zrt {
 namespace {
@@ -56,7 +56,7 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
         ScriptedRadio radio;
         fillRadio(radio);
         radio.silentAfter = silentAfter;
-        RadioTransfer transfer(session);
+        RadioTransfer& transfer = session.transfer();
         LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
         const RunResult r = runner.run(transfer, [&] { return transfer.startRead(); });
 
@@ -86,7 +86,7 @@ TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
         Session session = start;
         ScriptedRadio radio;
         radio.silentAfter = silentAfter;
-        RadioTransfer transfer(session);
+        RadioTransfer& transfer = session.transfer();
         LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
         const RunResult r = runner.run(transfer, [&] { return transfer.startWrite(); });
 
