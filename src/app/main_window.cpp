@@ -31,7 +31,6 @@
 #include "app/backups_window.h"
 #include "app/compare_window.h"
 #include "app/help_viewer.h"
-#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "app/station_window.h"
 #include "app/transfer_controller.h"
@@ -48,6 +47,8 @@
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 
 namespace zrt {
 
@@ -510,7 +511,7 @@ void MainWindow::showPortList() {
 
 void MainWindow::placePortList() {
     const int dpi = logicalDpiX();
-    auto pixels = [dpi](int twips) { return twips * dpi / 1440; };
+    auto pixels = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     // Right of the toolbar, where it covers no button; English puts it 1000 twips further right than Chinese.
     const int extra = session_.config().languageIndex == kEnglish ? pixels(1000) : 0;
     const QRect tools = toolbar_->geometry();

@@ -11,16 +11,11 @@
 #include "editors/hide_on_close.h"
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
+#include "ui/twips.h"
 
 namespace zrt {
 
-namespace {
-
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
     setObjectName(QStringLiteral("Form4"));
@@ -63,7 +58,7 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    resize(px(5865), px(7650));
+    resize(twipsToPixels(5865), twipsToPixels(7650));
     refresh();
     applyLanguage();
 }

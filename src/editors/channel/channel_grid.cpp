@@ -11,14 +11,15 @@
 #include "config/channel_table.h"
 #include "platform/qt_text.h"
 
+#include "ui/twips.h"
+
 namespace zrt {
 
 namespace {
 
-// Column widths in twips, shown at 96 dots per inch (15 twips a pixel).
+// Column widths in twips.
 constexpr std::array<int, kTableColumns> kColumnTwips{600,  1100, 1100, 1200, 1200, 600,
                                                       1400, 900,  750,  1,    900,  1400};
-constexpr int kTwipsPerPixel = 15;
 const QColor kEvenRowColour(0xC0, 0xC0, 0xFF);
 
 }  // namespace
@@ -40,7 +41,7 @@ ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGrou
     horizontalHeader()->setHighlightSections(false);
     for (int c = 0; c < kTableColumns; ++c) {
         setHorizontalHeaderItem(c, new QTableWidgetItem);
-        setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
+        setColumnWidth(c, twipsToPixels(kColumnTwips[c]));
     }
     // The hidden column keeps its store slot but can be neither seen nor reached.
     setColumnHidden(9, true);

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "config/channel_keys.h"
 #include "config/channel_lists.h"
@@ -26,15 +25,16 @@
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
+#include "ui/twips.h"
 #include "ui/wheel/grid_wheel_hook.h"
 
 namespace zrt {
 
 namespace {
 
-// 12000 x 9000 twips at 15 twips a pixel.
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
+constexpr int kWindowWidth = twipsToPixels(12000);
+constexpr int kWindowHeight = twipsToPixels(9000);
 
 QLineEdit* makeTextEditor(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);

@@ -15,14 +15,11 @@
 #include "i18n/dtmf_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/twips.h"
 
 namespace zrt {
 
 namespace {
-
-constexpr int px(int twips) {
-    return twips / 15;
-}
 
 QComboBox* list(QWidget* parent, const QString& name, int count) {
     auto* combo = new QComboBox(parent);
@@ -135,7 +132,7 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     connect(groupCall_, &QComboBox::currentIndexChanged, this,
             [this](int i) { edit({Part::Dtmf}, [i](Configuration& c) { c.dtmf.groupCall = i; }); });
 
-    resize(px(5750), px(3600));
+    resize(twipsToPixels(5750), twipsToPixels(3600));
     applyLanguage();
     refresh();
 }

@@ -18,21 +18,16 @@
 #include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/twips.h"
 
 namespace zrt {
 
-namespace {
-
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 FmWindow::FmWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
     setObjectName(QStringLiteral("Form5"));
     buildControls();
-    resize(px(8205), px(4800));
+    resize(twipsToPixels(8205), twipsToPixels(4800));
     refresh();
     applyLanguage();
 }
@@ -42,12 +37,12 @@ void FmWindow::buildControls() {
     grid_->setObjectName(QStringLiteral("MSFGrid"));
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_->verticalHeader()->setMinimumSectionSize(px(300));
-    grid_->verticalHeader()->setDefaultSectionSize(px(300));
+    grid_->verticalHeader()->setMinimumSectionSize(twipsToPixels(300));
+    grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    grid_->setColumnWidth(0, px(900));
-    grid_->setColumnWidth(1, px(2200));
+    grid_->setColumnWidth(0, twipsToPixels(900));
+    grid_->setColumnWidth(1, twipsToPixels(2200));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setHorizontalHeaderItem(0, new QTableWidgetItem);
@@ -63,8 +58,8 @@ void FmWindow::buildControls() {
         freq->setTextAlignment(Qt::AlignCenter);
         grid_->setItem(r, 1, freq);
     }
-    grid_->setFixedWidth(px(900) + px(2200) + grid_->verticalScrollBar()->sizeHint().width() +
-                         2 * grid_->frameWidth());
+    grid_->setFixedWidth(twipsToPixels(900) + twipsToPixels(2200) +
+                         grid_->verticalScrollBar()->sizeHint().width() + 2 * grid_->frameWidth());
     grid_->installEventFilter(this);
     // Only the channel tables follow the wheel; this grid, its scroll bar included, does not.
     grid_->viewport()->installEventFilter(this);
