@@ -369,4 +369,24 @@ void featuresStartForm(Features& features) {
     features.displayCharacters.clear();
 }
 
+FeatureGroup featureGroupOf(FeatureList f) {
+    const int i = static_cast<int>(f);
+    if (i < static_cast<int>(FeatureList::VfoADecodeTone)) return FeatureGroup::Functions;
+    if (i < static_cast<int>(FeatureList::VfoBDecodeTone)) return FeatureGroup::VfoA;
+    return FeatureGroup::VfoB;
+}
+
+FeatureGroup featureGroupOf(FeatureText f) {
+    switch (f) {
+        case FeatureText::VfoAFrequency:
+        case FeatureText::VfoAOffset:
+            return FeatureGroup::VfoA;
+        case FeatureText::VfoBFrequency:
+        case FeatureText::VfoBOffset:
+            return FeatureGroup::VfoB;
+        default:
+            return FeatureGroup::Functions;
+    }
+}
+
 }  // namespace zrt

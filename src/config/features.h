@@ -139,6 +139,12 @@ struct FeatureTextInfo {
 };
 
 std::span<const FeatureTextInfo> featureTexts();
+
+// Where a field belongs: the function settings or one of the two VFO records. Written once here; the window,
+// the document's change parts and the captioned description follow it.
+enum class FeatureGroup { Functions, VfoA, VfoB };
+FeatureGroup featureGroupOf(FeatureList f);
+FeatureGroup featureGroupOf(FeatureText f);
 const FeatureTextInfo& featureTextInfo(FeatureText f);
 
 }  // namespace zrt

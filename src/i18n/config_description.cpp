@@ -44,40 +44,20 @@ std::string fromLatin1(std::string_view bytes) {
 
 // ---- The optional-features window: the function settings, then one block per VFO ----------------------
 
-enum class Block { Features, VfoA, VfoB };
-
-Block blockOf(FeatureList f) {
-    const int i = static_cast<int>(f);
-    if (i < static_cast<int>(FeatureList::VfoADecodeTone)) return Block::Features;
-    if (i < static_cast<int>(FeatureList::VfoBDecodeTone)) return Block::VfoA;
-    return Block::VfoB;
-}
-
-Block blockOf(FeatureText f) {
-    switch (f) {
-        case FeatureText::VfoAFrequency:
-        case FeatureText::VfoAOffset:
-            return Block::VfoA;
-        case FeatureText::VfoBFrequency:
-        case FeatureText::VfoBOffset:
-            return Block::VfoB;
-        default:
-            return Block::Features;
-    }
-}
+using Block = FeatureGroup;
 
 // The fields the window shows in one block (hidden fields left out); in the VFO blocks the texts come first,
 // as the window has them on top.
 std::vector<CaptionedValue> fields(const Features& features, Block block, int language) {
     std::vector<CaptionedValue> lists, texts;
     for (const FeatureListInfo& info : featureLists())
-        if (!info.hidden && blockOf(info.id) == block)
+        if (!info.hidden && featureGroupOf(info.id) == block)
             lists.push_back({std::string(info.caption.in(language)),
                              featureItemText(info.id, features[info.id], language)});
     for (const FeatureTextInfo& info : featureTexts())
-        if (blockOf(info.id) == block)
+        if (featureGroupOf(info.id) == block)
             texts.push_back({std::string(info.caption.in(language)), fromLatin1(features.*info.value)});
-    if (block == Block::Features) {
+    if (block == Block::Functions) {
         lists.insert(lists.end(), texts.begin(), texts.end());
         return lists;
     }
@@ -119,7 +99,7 @@ ConfigDescription describeConfiguration(const Configuration& config, int languag
     const auto features = featuresCaptions();
     d.features = {
         {caption(features, "", CaptionProp::WindowTitle, language),
-         fields(config.features, Block::Features, language)},
+         fields(config.features, Block::Functions, language)},
         {caption(features, "Frame3", CaptionProp::Title, language),
          fields(config.features, Block::VfoA, language)},
         {caption(features, "Frame5", CaptionProp::Title, language),

@@ -87,14 +87,9 @@ constexpr Slot kVfoB[] = {T(FT::VfoBFrequency),  T(FT::VfoBOffset),   L(FL::VfoB
 constexpr FeatureList kUnlockedFields[] = {FL::PowerOnPassword, FL::FmSearchMode, FL::Roger};
 
 // The VFO records are their own part of the document: the band sets them too.
-Part partOf(FeatureList f) {
-    return static_cast<int>(f) >= static_cast<int>(FeatureList::VfoADecodeTone) ? Part::Vfos : Part::Features;
-}
-Part partOf(FeatureText f) {
-    return f == FeatureText::VfoAFrequency || f == FeatureText::VfoAOffset ||
-                   f == FeatureText::VfoBFrequency || f == FeatureText::VfoBOffset
-               ? Part::Vfos
-               : Part::Features;
+template <class Field>
+Part partOf(Field f) {
+    return featureGroupOf(f) == FeatureGroup::Functions ? Part::Features : Part::Vfos;
 }
 
 }  // namespace
