@@ -134,10 +134,12 @@ class Run {
         write_ = settings & 0x01;
         raw_ = settings & 0x20;
         radioBand_ = static_cast<std::uint8_t>(settings >> 6);
-        Configuration& c = session_.config();
-        c.band.listIndex = (settings >> 1) & 0x03;
-        c.service.crossBandWrite = settings & 0x08;
-        c.service.calibWrite = settings & 0x10;
+        session_.edit(Change::of({Part::Band, Part::Service}), [settings](Configuration& config) {
+            config.band.listIndex = (settings >> 1) & 0x03;
+            config.service.crossBandWrite = settings & 0x08;
+            config.service.calibWrite = settings & 0x10;
+        });
+        const Configuration& c = session_.config();
         session_.imageIn.fill(0xA5);
         session_.imageOut.fill(0x5A);
         configAtStart_ = c;
