@@ -21,8 +21,9 @@
 // the next one in order and, for a write, carrying ImageOut's bytes; no data block is written before an
 // identification of the right model and band was accepted, or a forced write was agreed to, and a calibration
 // write of values nobody read was agreed to; every reply that is accepted passes the protocol's test for its
-// step; the transfer ends exactly once, with 'E' sent, and at the latest eleven ticks after the input ends; the decode runs only at the end of a complete read, so a
-// failed read leaves the configuration and ImageOut as they were, and a write leaves ImageIn as it was.
+// step; the transfer ends exactly once, with 'E' sent, and at the latest eleven ticks after the input ends;
+// the decode runs only at the end of a complete read, so a failed read leaves the configuration and ImageOut
+// as they were, and a write leaves ImageIn as it was.
 #include <array>
 #include <cstddef>
 #include <cstdint>
