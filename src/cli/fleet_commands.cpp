@@ -19,6 +19,7 @@
 #include "cli/fleet.h"
 #include "cli/fleet_texts.h"
 #include "cli/interruption.h"
+#include "cli/radio_runner.h"
 #include "config/channel_csv.h"
 #include "i18n/backup_captions.h"
 #include "i18n/station_captions.h"
@@ -482,12 +483,9 @@ int stationCommand(const QStringList& args, Console& console) {
     Session session;
     const QString path = p.positional(0);
     const bool asItIs = p.options().isSet(raw);
-    if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
+    if (!openForWrite(session, path, asItIs, p.options().isSet(calibration), p.options().isSet(forceBand),
+                      console))
         return kExitFailed;
-    session.edit(Change::of({Part::Service}), [&](Configuration& config) {
-        config.service.calibWrite = p.options().isSet(calibration);
-        config.service.crossBandWrite = p.options().isSet(forceBand);
-    });
     if (!asItIs) session.encode();
     const auto devices = expandPorts(given, console);
     if (!devices) return kExitFailed;

@@ -190,12 +190,9 @@ int writeCommand(const QStringList& args, Console& console) {
     Session session;
     const QString path = p.positional(0);
     const bool asItIs = p.options().isSet(raw);
-    if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
+    if (!openForWrite(session, path, asItIs, p.options().isSet(calibration), p.options().isSet(forceBand),
+                      console))
         return kExitFailed;
-    session.edit(Change::of({Part::Service}), [&](Configuration& config) {
-        config.service.calibWrite = p.options().isSet(calibration);
-        config.service.crossBandWrite = p.options().isSet(forceBand);
-    });
     if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports)) {
         if (!asItIs) session.encode();
         return fleetWrite(ports, session, p.options().isSet(verify), console);

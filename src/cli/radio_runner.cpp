@@ -6,6 +6,7 @@
 #include "cli/console.h"
 #include "cli/interruption.h"
 #include "link/transfer.h"
+#include "platform/data_file_io.h"
 #include "platform/link_driver.h"
 #include "session/session.h"
 
@@ -49,6 +50,17 @@ std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Cons
     if (!outcome && !interruption.requested()) loop.exec();
     console.progressEnd();
     return outcome;
+}
+
+bool openForWrite(Session& session, const QString& path, bool raw, bool calibration, bool forceBand,
+                  Console& console) {
+    if (!console.fileDone(raw ? openRawDataFile(session, path) : openDataFile(session, path), path))
+        return false;
+    session.edit(Change::of({Part::Service}), [&](Configuration& config) {
+        config.service.calibWrite = calibration;
+        config.service.crossBandWrite = forceBand;
+    });
+    return true;
 }
 
 }  // namespace zrt::cli

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QString;
+
 #include "link/actions.h"
 
 namespace zrt {
@@ -27,5 +29,10 @@ struct RunOptions {
 // radio may then still be in programming mode: the caller ends it.
 std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Console& console,
                                          const Interruption& interruption, RunOptions options);
+
+// Opens the data file a write sends: with raw its memory as it stands (a backup), else through the program's
+// Open; calibration and forceBand set CalibWrite and CrossBandWrite. False once the program's message is out.
+bool openForWrite(Session& session, const QString& path, bool raw, bool calibration, bool forceBand,
+                  Console& console);
 
 }  // namespace zrt::cli

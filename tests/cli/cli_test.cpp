@@ -23,38 +23,16 @@
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
 #include "session/write_verification.h"
+#include "support/cli_process.h"
 
 namespace zrt {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct CliRun {
-    int code = -1;
-    QString out, err;
-};
-
-QString cliPath() {
-    QString dir = qEnvironmentVariable("ZRT_BUILD_DIR");
-    if (dir.isEmpty()) dir = QCoreApplication::applicationDirPath();
-    return QDir(dir).filePath(QStringLiteral("zr-t410-cli"));
-}
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(cliPath(), args);
-    CliRun r;
-    if (!p.waitForStarted() || !p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        r.err = QStringLiteral("did not run: ") + p.errorString();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
+using testing_support::cli;
+using testing_support::cliPath;
+using testing_support::CliRun;
 
 // Waits for a condition another thread or process brings about; false if it never comes.
 bool eventually(const std::function<bool()>& condition) {

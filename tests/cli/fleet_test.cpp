@@ -14,6 +14,7 @@
 #include "platform/qt_text.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/write_verification.h"
+#include "support/cli_process.h"
 #include "support/radio_memory.h"
 
 namespace zrt {
@@ -22,31 +23,9 @@ namespace {
 using testing_support::asTheProgramKeepsIt;
 using testing_support::patterned;
 
-QString cliPath() {
-    QString dir = qEnvironmentVariable("ZRT_BUILD_DIR");
-    if (dir.isEmpty()) dir = QCoreApplication::applicationDirPath();
-    return QDir(dir).filePath(QStringLiteral("zr-t410-cli"));
-}
-
-struct CliRun {
-    int code = -1;
-    QString out, err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(cliPath(), args);
-    CliRun r;
-    if (!p.waitForStarted() || !p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
+using testing_support::cli;
+using testing_support::cliPath;
+using testing_support::CliRun;
 
 QByteArray fileOf(const sim::RadioProtocol::Memory& memory) {
     MemoryImage image;

@@ -14,14 +14,16 @@
 //   0x20..0x9F          the next 1..32 bytes the radio has put on the line arrive
 //   0xA0..0xBF          the next 1..32 bytes on the line are lost
 //   0xC0..0xFF          the following 1..64 input bytes arrive as they are
-// A force question takes the next input byte as its answer (odd: OK); an exhausted input answers Cancel.
+// A question (the force question, the question about calibration values nobody read) takes the next input
+// byte as its answer (odd: OK or Yes); an exhausted input answers Cancel.
 //
 // Invariants (a violation aborts): no crash; bounded work; at most 193 read requests or written blocks, each
 // the next one in order and, for a write, carrying ImageOut's bytes; no data block is written before an
-// identification of the right model and band was accepted, or a forced write was agreed to; every reply that
-// is accepted passes the protocol's test for its step; the transfer ends exactly once, with 'E' sent, and at
-// the latest eleven ticks after the input ends; the decode runs only at the end of a complete read, so a
-// failed read leaves the configuration and ImageOut as they were, and a write leaves ImageIn as it was.
+// identification of the right model and band was accepted, or a forced write was agreed to, and a calibration
+// write of values nobody read was agreed to; every reply that is accepted passes the protocol's test for its
+// step; the transfer ends exactly once, with 'E' sent, and at the latest eleven ticks after the input ends;
+// the decode runs only at the end of a complete read, so a failed read leaves the configuration and ImageOut
+// as they were, and a write leaves ImageIn as it was.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -248,9 +250,18 @@ class Run {
                 buffer_.setThreshold(threshold->bytes);
             } else if (auto* progress = std::get_if<link::SetProgress>(&a)) {
                 ZRT_FUZZ_CHECK(progress->value >= 1 && progress->value <= 196);
-            } else if (std::holds_alternative<link::AskForceQuestion>(a)) {
-                ZRT_FUZZ_CHECK(write_ && session_.config().service.crossBandWrite && !asked_);
-                ask = asked_ = true;
+            } else if (auto* question = std::get_if<link::AskForceQuestion>(&a)) {
+                if (question->question == &msg::kForceBandQuestion) {
+                    ZRT_FUZZ_CHECK(write_ && session_.config().service.crossBandWrite && !asked_ &&
+                                   !askedCalib_);
+                    asked_ = true;
+                } else {
+                    // Calibration values nobody read: asked once, after the band was accepted or forced.
+                    ZRT_FUZZ_CHECK(question->question == &msg::kCalibrationNotReadQuestion);
+                    ZRT_FUZZ_CHECK(write_ && calibrationAsked() && !askedCalib_ && (!asked_ || forcedOk_));
+                    askedCalib_ = true;
+                }
+                ask = true;
             } else if (std::holds_alternative<link::DecodeImageIn>(a)) {
                 decoded_ = true;
             } else if (auto* finished = std::get_if<link::Finished>(&a)) {
@@ -262,8 +273,9 @@ class Run {
         }
         if (ask) {
             ZRT_FUZZ_CHECK(!ended_);
-            forcedOk_ = input_.next() & 0x01;
-            process(transfer_.answerForceQuestion(forcedOk_));
+            const bool ok = input_.next() & 0x01;
+            (askedCalib_ ? calibOk_ : forcedOk_) = ok;
+            process(transfer_.answerForceQuestion(ok));
         }
     }
 
@@ -292,6 +304,7 @@ class Run {
             const bool rightBand =
                 rightModel && bandCodeOf(identification_[6]) == configAtStart_.band.listIndex;
             ZRT_FUZZ_CHECK(rightModel && (rightBand || (asked_ && forcedOk_)));
+            ZRT_FUZZ_CHECK(!calibrationAsked() || (askedCalib_ && calibOk_));
             identified_ = true;
             return;
         }
@@ -381,6 +394,9 @@ class Run {
     bool identifySent_ = false, collectingIdentification_ = false, identified_ = false;
     Bytes identification_;
     bool asked_ = false, forcedOk_ = false;
+    bool askedCalib_ = false, calibOk_ = false;
+    // A calibration write of values that were neither read nor set asks before any block.
+    bool calibrationAsked() const { return configAtStart_.service.calibWrite && !configAtStart_.calib.known; }
     std::vector<Bytes> writeFrames_;
     std::size_t writeNext_ = 0;
     bool decoded_ = false, ended_ = false;
