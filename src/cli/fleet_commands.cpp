@@ -463,14 +463,10 @@ int stationCommand(const QStringList& args, Console& console) {
                                  QStringLiteral("Append a line per radio to this CSV file (time, port, "
                                                 "result, first differing address)."),
                                  QStringLiteral("FILE"));
-    const QCommandLineOption raw(QStringLiteral("raw"),
-                                 QStringLiteral("Send the file's memory bytes as they are."));
-    const QCommandLineOption calibration(QStringLiteral("calibration"),
-                                         QStringLiteral("Also write the power calibration blocks."));
-    const QCommandLineOption forceBand(QStringLiteral("force-band"),
-                                       QStringLiteral("Write radios of another band as well."));
-    for (const auto* o : {&port, &verify, &log, &raw, &calibration, &forceBand})
+    const WriteFileOptions file;
+    for (const auto* o : {&port, &verify, &log})
         p.options().addOption(*o);
+    file.addTo(p.options());
     if (auto status = p.parse(args, console)) return *status;
 
     QStringList given = p.options().values(port);
@@ -482,10 +478,8 @@ int stationCommand(const QStringList& args, Console& console) {
     }
     Session session;
     const QString path = p.positional(0);
-    const bool asItIs = p.options().isSet(raw);
-    if (!openForWrite(session, path, asItIs, p.options().isSet(calibration), p.options().isSet(forceBand),
-                      console))
-        return kExitFailed;
+    if (!file.open(p.options(), path, session, console)) return kExitFailed;
+    const bool asItIs = p.options().isSet(file.raw);
     if (!asItIs) session.encode();
     const auto devices = expandPorts(given, console);
     if (!devices) return kExitFailed;

@@ -170,29 +170,19 @@ int writeCommand(const QStringList& args, Console& console) {
                        "selected band. With --raw the file's memory goes out exactly as it is, without "
                        "the program's encode: a backup saved by read --raw is restored byte for byte."),
         {{QStringLiteral("FILE.dat"), QStringLiteral("The data file to write.")}});
-    const QCommandLineOption calibration(QStringLiteral("calibration"),
-                                         QStringLiteral("Also write the power calibration blocks."));
-    const QCommandLineOption forceBand(QStringLiteral("force-band"),
-                                       QStringLiteral("Write to a radio of another band as well."));
     const QCommandLineOption verify(QStringLiteral("verify"),
                                     QStringLiteral("Read the radio back afterwards and report every block "
                                                    "that differs from what was written."));
-    const QCommandLineOption raw(QStringLiteral("raw"),
-                                 QStringLiteral("Send the file's memory bytes as they are (a backup saved "
-                                                "by read --raw)."));
+    const WriteFileOptions file;
     p.options().addOption(kPortOption);
-    p.options().addOption(raw);
-    p.options().addOption(calibration);
-    p.options().addOption(forceBand);
+    file.addTo(p.options());
     p.options().addOption(verify);
     if (auto status = p.parse(args, console)) return *status;
 
     Session session;
     const QString path = p.positional(0);
-    const bool asItIs = p.options().isSet(raw);
-    if (!openForWrite(session, path, asItIs, p.options().isSet(calibration), p.options().isSet(forceBand),
-                      console))
-        return kExitFailed;
+    if (!file.open(p.options(), path, session, console)) return kExitFailed;
+    const bool asItIs = p.options().isSet(file.raw);
     if (const QStringList ports = p.options().values(kPortOption); severalPorts(ports)) {
         if (!asItIs) session.encode();
         return fleetWrite(ports, session, p.options().isSet(verify), console);

@@ -1,5 +1,6 @@
 #include "cli/radio_runner.h"
 
+#include <QCommandLineParser>
 #include <QEventLoop>
 
 #include "cli/cli_texts.h"
@@ -52,13 +53,20 @@ std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Cons
     return outcome;
 }
 
-bool openForWrite(Session& session, const QString& path, bool raw, bool calibration, bool forceBand,
-                  Console& console) {
-    if (!console.fileDone(raw ? openRawDataFile(session, path) : openDataFile(session, path), path))
+void WriteFileOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOption(raw);
+    parser.addOption(calibration);
+    parser.addOption(forceBand);
+}
+
+bool WriteFileOptions::open(const QCommandLineParser& parser, const QString& path, Session& session,
+                            Console& console) const {
+    const bool asItIs = parser.isSet(raw);
+    if (!console.fileDone(asItIs ? openRawDataFile(session, path) : openDataFile(session, path), path))
         return false;
     session.edit(Change::of({Part::Service}), [&](Configuration& config) {
-        config.service.calibWrite = calibration;
-        config.service.crossBandWrite = forceBand;
+        config.service.calibWrite = parser.isSet(calibration);
+        config.service.crossBandWrite = parser.isSet(forceBand);
     });
     return true;
 }

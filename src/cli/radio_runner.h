@@ -2,8 +2,10 @@
 // progress bar, the program's messages printed, the force question answered as the command line was told.
 #pragma once
 
+#include <QCommandLineOption>
 #include <optional>
 
+class QCommandLineParser;
 class QString;
 
 #include "link/actions.h"
@@ -30,9 +32,22 @@ struct RunOptions {
 std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Console& console,
                                          const Interruption& interruption, RunOptions options);
 
-// Opens the data file a write sends: with raw its memory as it stands (a backup), else through the program's
-// Open; calibration and forceBand set CalibWrite and CrossBandWrite. False once the program's message is out.
-bool openForWrite(Session& session, const QString& path, bool raw, bool calibration, bool forceBand,
-                  Console& console);
+// The options every command that writes radios takes (write, station) and the file they open with them.
+struct WriteFileOptions {
+    QCommandLineOption raw{
+        QStringLiteral("raw"),
+        QStringLiteral("Send the file's memory bytes as they are (a backup saved by read --raw).")};
+    QCommandLineOption calibration{QStringLiteral("calibration"),
+                                   QStringLiteral("Also write the power calibration blocks.")};
+    QCommandLineOption forceBand{QStringLiteral("force-band"),
+                                 QStringLiteral("Write to a radio of another band as well.")};
+
+    void addTo(QCommandLineParser& parser) const;
+    // Opens the data file a write sends: with --raw its memory as it stands (a backup), else through the
+    // program's Open; --calibration and --force-band set CalibWrite and CrossBandWrite. False once the
+    // program's message is out.
+    bool open(const QCommandLineParser& parser, const QString& path, Session& session,
+              Console& console) const;
+};
 
 }  // namespace zrt::cli
