@@ -71,6 +71,16 @@ foreach(page zr-t410 zr-t410-cli)
 endforeach()
 add_custom_target(zrt_man_pages ALL DEPENDS ${ZRT_MAN_PAGES})
 
+# The package's own documents, where Debian keeps them: the copyright statement and the changelog.
+set(ZRT_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/zr-t410)
+configure_file(${ZRT_DATA}/doc/copyright ${ZRT_DATA_OUT}/doc/copyright @ONLY)
+configure_file(${ZRT_DATA}/doc/changelog.in ${ZRT_DATA_OUT}/doc/changelog @ONLY)
+add_custom_command(OUTPUT ${ZRT_DATA_OUT}/doc/changelog.gz
+    COMMAND gzip -9nkf ${ZRT_DATA_OUT}/doc/changelog
+    DEPENDS ${ZRT_DATA_OUT}/doc/changelog VERBATIM)
+add_custom_target(zrt_changelog ALL DEPENDS ${ZRT_DATA_OUT}/doc/changelog.gz)
+install(FILES ${ZRT_DATA_OUT}/doc/copyright ${ZRT_DATA_OUT}/doc/changelog.gz DESTINATION ${ZRT_DOC_DIR})
+
 # The Debian package. Depends: the shared libraries dpkg-shlibdeps finds, and what the program loads by
 # name: the CJK fonts of the Chinese captions and Qt's own Chinese translations of its dialogs.
 set(CPACK_GENERATOR DEB)
