@@ -215,6 +215,8 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     for (const auto& [editor, name, index] : lists)
         ui_test::child<QComboBox>(editor, name)->setCurrentIndex(index);
     ui_test::child<QLineEdit>(features, "Text31")->setText(QStringLiteral("AB1"));
+    ui_test::child<QComboBox>(main().dtmfWindow(), "Combo1")->setEditText(QStringLiteral("PTT"));  // no item
+    main().dtmfWindow()->refresh();
     features->showPage(2);
     ui_test::child<QTabWidget>(main().calibrationWindow(), "SSTab1")->setCurrentIndex(1);
     ui_test::child<QTabBar>(main().channelWindow(), "TabStrip1")->setCurrentIndex(1);
@@ -265,6 +267,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
             ASSERT_TRUE(it != valuesNow.end()) << k.toStdString();
             EXPECT_EQ(it->second.toStdString(), v.toStdString()) << k.toStdString();
         }
+        EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
     }
 }
 

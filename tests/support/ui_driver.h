@@ -111,7 +111,7 @@ class WindowTest : public ::testing::Test {
         if (!window_) window_ = std::make_unique<MainWindow>(session, PortNames(kMissingDevice));
         return *window_;
     }
-    // A new start of the program.
+    // A new start of the program. Not for fixtures that hold an editor window of their own on `session`.
     void restart() {
         window_.reset();
         session = Session();
