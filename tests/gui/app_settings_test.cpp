@@ -11,12 +11,18 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/help_viewer.h"
+#include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/features/features_window.h"
+#include "editors/fm/fm_window.h"
 #include "i18n/main_window_captions.h"
 #include "platform/data_file_io.h"
 #include "support/ui_driver.h"
@@ -154,7 +160,17 @@ TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
     AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
     start(&empty);
     EXPECT_EQ(firstLook(), today);
+    // In English, on band 0, with only the channel window shown and no service command.
     EXPECT_EQ(session.config().languageIndex, kEnglish);
+    EXPECT_EQ(session.config().band.current, 0);
+    for (EditorWindow* editor : std::initializer_list<EditorWindow*>{
+             main().channelWindow(), main().dtmfWindow(), main().featuresWindow(), main().calibrationWindow(),
+             main().fmWindow()})
+        EXPECT_EQ(main().subWindowOf(editor)->isVisible(), editor == main().channelWindow());
+    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
+        EXPECT_FALSE(control(hidden)->isVisible()) << hidden;
+    EXPECT_FALSE(control<QComboBox>("ComboCom")->isVisible());
+    EXPECT_FALSE(control("MNFMset")->isEnabled());
     EXPECT_TRUE(asked.front().prompt.startsWith(portError(1, kEnglish)))
         << asked.front().prompt.toStdString();
     EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());

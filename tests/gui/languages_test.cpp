@@ -297,6 +297,9 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
         store[64].rxFrequency = store[64].txFrequency = "435.00000";
         store[66].rxFrequency = store[66].txFrequency = "436.00000";
         store[65].name = "KEPT";  // a blank channel's name bytes, as a read delivers them
+        // Names the radio keeps as zero bytes show as empty cells.
+        store[64].name = std::string(8, '\0');
+        store[66].name = std::string("AB\0\0\0\0\0\0", 8);
     });
     struct Cell {
         int group, row, column;
@@ -316,7 +319,9 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
         {2, 2, 1, "", ""},
         {2, 2, 5, "", ""},
         {2, 2, 11, "", ""},
+        {2, 1, 11, "", ""},
         {2, 3, 1, "436.00000", "436.00000"},
+        {2, 3, 11, "AB", "AB"},
     };
     for (int language : {kChinese, kEnglish, kChinese}) {
         setLanguage(language);
@@ -326,6 +331,7 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
                 << c.group << " " << c.row << " " << c.column << " " << language;
         // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
         EXPECT_EQ(session.config().channels[65].name, "KEPT");
+        EXPECT_EQ(session.config().channels[66].name, std::string("AB\0\0\0\0\0\0", 8));
         EXPECT_EQ(session.config().channels[0].busyLock, 1);
     }
 }

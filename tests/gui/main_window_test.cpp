@@ -51,19 +51,6 @@ class MainWindowTest : public WindowTest {
     }
 };
 
-TEST_F(MainWindowTest, StartsInEnglishWithBandZeroAndOnlyTheChannelWindowShown) {
-    main().show();
-    EXPECT_EQ(session.config().languageIndex, kEnglish);
-    EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), 0);
-    EXPECT_FALSE(control<QComboBox>("ComboCom")->isVisible());
-    for (EditorWindow* editor : editors())
-        EXPECT_EQ(main().subWindowOf(editor)->isVisible(), editor == main().channelWindow());
-    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
-        EXPECT_FALSE(control(hidden)->isVisible()) << hidden;
-    EXPECT_FALSE(control("MNFMset")->isEnabled());
-    EXPECT_TRUE(asked.empty());
-}
-
 TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
     struct Case {
         int language, answer, band;
@@ -348,24 +335,6 @@ TEST_F(MainWindowTest, HelpShowsTheGuideOfTheLanguageInTheProgram) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     }
     EXPECT_TRUE(asked.empty());
-}
-
-// Names the radio keeps as zero bytes show as empty cells, and showing them changes nothing.
-TEST_F(MainWindowTest, NamesOfZeroBytesShowEmptyAndStayAsStored) {
-    const std::pair<std::string, const char*> cases[] = {
-        {std::string(8, '\0'), ""},
-        {"CALL", "CALL"},
-        {std::string("AB\0\0\0\0\0\0", 8), "AB"},
-    };
-    for (const auto& [stored, shown] : cases) {
-        edit([&](Configuration& config) {
-            config.channels[0].rxFrequency = config.channels[0].txFrequency = "145.50000";
-            config.channels[0].name = stored;
-        });
-        main().channelWindow()->refresh();
-        EXPECT_EQ(cell(main().channelWindow()->grid(1), 0, 11), shown);
-        EXPECT_EQ(session.config().channels[0].name, stored);
-    }
 }
 
 // A cell editor left open while the configuration is replaced must not write its old text into the new one.
