@@ -19,21 +19,6 @@ class DtmfWindowTest : public WindowTest {
     DtmfWindow window{session};
 };
 
-TEST_F(DtmfWindowTest, CodeFieldsTakeDtmfCharactersOnly) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"Text2", "1a*# e 9", "1A*#9"},
-        {"Text3", "123456789", "12345678"},  // the hidden own code holds eight
-        {"Text1_7", "xyz+-12", "12"},
-    };
-    for (const auto& [name, keys, shown] : cases) {
-        auto* box = child<QLineEdit>(&window, name);
-        box->clear();
-        type(box, QString::fromLatin1(keys));
-        EXPECT_EQ(box->text(), shown) << name;
-    }
-    EXPECT_EQ(session.config().dtmf.aniStart, "1A*#9");
-}
-
 TEST_F(DtmfWindowTest, FieldsFollowTheConfigurationAndLimitOnlyTyping) {
     // What the program puts into a box is never cut to the typing limit.
     auto* start = child<QLineEdit>(&window, "Text2");

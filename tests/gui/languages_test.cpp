@@ -271,19 +271,6 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     }
 }
 
-// The editor windows are loaded with the main window: their lists are filled and placed before any is opened.
-TEST_F(Languages, EditorWindowsAreLoadedWithFilledListsBeforeAnyIsOpened) {
-    const std::tuple<QWidget*, const char*, const char*> cases[] = {
-        {main().featuresWindow(), "Combo19", "1 Minute"}, {main().featuresWindow(), "Combo22", "Off"},
-        {main().featuresWindow(), "Combo4", "TONE4"},     {main().dtmfWindow(), "Combo17", "1200MS"},
-        {main().channelWindow(), "Combo5_8", "wide"},     {main().fmWindow(), "Combo1_2", "50K"},
-    };
-    for (const auto& [editor, name, shown] : cases) {
-        EXPECT_FALSE(editor->isVisible()) << name;
-        EXPECT_EQ(ui_test::child<QComboBox>(editor, name)->currentText().toStdString(), shown) << name;
-    }
-}
-
 TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
     // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
     edit([](Configuration& c) {

@@ -45,10 +45,6 @@ class MainWindowTest : public WindowTest {
         asked.clear();
         answer = msg::kResultCancel;
     }
-    std::vector<EditorWindow*> editors() {
-        return {main().channelWindow(), main().dtmfWindow(), main().featuresWindow(),
-                main().calibrationWindow(), main().fmWindow()};
-    }
 };
 
 TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
@@ -66,9 +62,11 @@ TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
         SCOPED_TRACE(c.language * 100 + c.answer * 10 + c.band);
         restart();
         setLanguage(c.language);
-        edit([](Configuration& config) { config.channels[0].rxFrequency = "145.00000"; });
-        edit([](Configuration& config) { config.channels[127].rxFrequency = "435.00000"; });
-        edit([](Configuration& config) { config.features.vfoAFrequency = "150.12500"; });
+        edit([](Configuration& config) {
+            config.channels[0].rxFrequency = "145.00000";
+            config.channels[127].rxFrequency = "435.00000";
+            config.features.vfoAFrequency = "150.12500";
+        });
         answer = c.answer;
         choose(control<QComboBox>("Combo1"), c.band);
         if (c.asks) {
