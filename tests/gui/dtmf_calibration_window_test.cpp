@@ -28,10 +28,13 @@ TEST_F(DtmfWindowTest, FieldsFollowTheConfigurationAndLimitOnlyTyping) {
     EXPECT_EQ(start->text(), "12345678901234567890");
     backspace(start);
     EXPECT_EQ(session.config().dtmf.aniStart, "1234567890123456789");
-    // New resets the fields.
+    // New resets every field, the lists to their first-start items.
+    edit([](Configuration& c) { c.dtmf = {{}, "1", "2", "3", 2, "", 1, 9, 3}; });
     session.newConfiguration();
-    EXPECT_EQ(start->text(), "");
-    EXPECT_EQ(child<QComboBox>(&window, "Combo17")->currentText(), "1200MS");
+    QStringList shown{start->text()};
+    for (const char* list : {"Combo1", "Combo16", "Combo17", "Combo18"})
+        shown << child<QComboBox>(&window, list)->currentText();
+    EXPECT_EQ(shown, (QStringList{"", "Start Send", "Fast", "1200MS", "Empty"}));
 }
 
 // Nothing here reaches the radio or a file: only the five fields that mean something can be reached, and the

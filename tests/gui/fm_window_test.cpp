@@ -152,6 +152,7 @@ TEST_F(FmWindowTest, TheGridIgnoresTheWheel) {
 }
 
 TEST_F(FmWindowTest, ShowsADecodedImage) {
+    EXPECT_EQ(step->currentIndex(), 0);  // filled and placed at load
     display->setCurrentIndex(1);
     step->setCurrentIndex(2);
     session.imageIn.fill(0xFF);
