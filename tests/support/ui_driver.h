@@ -23,6 +23,11 @@
 #include "session/session.h"
 #include "ui/msgbox.h"
 
+// Failures show a QString as its text, not as bytes.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace zrt::ui_test {
 
 // A device no computer has: port entry 1 fails to open with any serial port implementation.
