@@ -11,34 +11,31 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <memory>
-#include <vector>
 
 #include "app/help_viewer.h"
-#include "app/main_window.h"
-#include "ui/msgbox.h"
+#include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/features/features_window.h"
+#include "editors/fm/fm_window.h"
+#include "i18n/main_window_captions.h"
 #include "platform/data_file_io.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
-
-const QString kMissingDevice = QStringLiteral("/nonexistent/zrt410-test-port");
 
 TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("s.ini"));
     QDir(dir.path()).mkpath(QStringLiteral("csv"));
     {
-        AppSettings fresh(file);
-        EXPECT_EQ(fresh.languageIndex(), kEnglish);
-        EXPECT_EQ(fresh.portEntry(), 1);
-        EXPECT_TRUE(fresh.portDevice().isEmpty());
-        EXPECT_TRUE(fresh.recentFiles().isEmpty());
+        AppSettings fresh(file);  // its defaults are the first start's, checked after clear() below
         EXPECT_TRUE(fresh.windowGeometry().isEmpty());
         EXPECT_TRUE(fresh.flag("some/choice", true));
 
@@ -91,6 +88,7 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     odd.clear();
     AppSettings forgotten(file);
     EXPECT_EQ(forgotten.languageIndex(), kEnglish);
+    EXPECT_EQ(forgotten.portEntry(), 1);
     EXPECT_TRUE(forgotten.recentFiles().isEmpty());
     EXPECT_TRUE(forgotten.portDevice().isEmpty());
 }
@@ -118,52 +116,39 @@ TEST(AppSettings, GuidesAreFoundBesideTheProgramOrBelowItsPrefix) {
     EXPECT_EQ(findHelpFolder(bin), bin + "/help");
 }
 
-class RememberedStart : public ::testing::Test {
+class RememberedStart : public ui_test::WindowTest {
   protected:
-    void SetUp() override {
-        QApplication::setQuitOnLastWindowClosed(false);
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            asked.push_back(r);
-            return msg::kResultOk;
-        });
-    }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
-    }
     // A start of the program as main() makes it: the window, the settings, then the start port.
     void start(AppSettings* settings) {
-        window.reset();
-        session = std::make_unique<Session>();
-        asked.clear();
-        window = std::make_unique<MainWindow>(*session, PortNames(kMissingDevice));
-        window->useSettings(settings);
-        window->show();
-        window->openStartPort();
+        restart();
+        main().useSettings(settings);
+        main().show();
+        main().openStartPort();
     }
-    QMenu* recentMenu() const { return qobject_cast<QMenu*>(window->control("MNRecent")); }
-    QStringList recentTexts() const {
+    QMenu* recentMenu() { return control<QMenu>("MNRecent"); }
+    QStringList recentTexts() {
         QStringList texts;
         for (QAction* a : recentMenu()->actions())
             if (a->property("recentFile").isValid()) texts << a->text();
         return texts;
     }
     // What a user sees right after a start.
-    QStringList firstLook() const {
-        return {window->windowTitle(),
-                window->control("MNFile")->property("title").toString(),
-                qobject_cast<QComboBox*>(window->control("Combo1"))->currentText(),
-                qobject_cast<QLabel*>(window->control("StatusBar1.Port"))->text(),
+    QStringList firstLook() {
+        return {main().windowTitle(),
+                control<QMenu>("MNFile")->title(),
+                control<QComboBox>("Combo1")->currentText(),
+                control<QLabel>("StatusBar1.Port")->text(),
                 asked.empty() ? QString() : asked.front().prompt,
-                QString::number(session->config().band.current),
-                QString::number(session->config().languageIndex),
-                window->verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
+                QString::number(session.config().band.current),
+                QString::number(session.config().languageIndex),
+                main().verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
+    }
+    QString portError(int entry, int language) {
+        return qs(msg::kPortErrorPrefix, language) + QString::number(entry) +
+               qs(msg::kPortErrorSuffix, language);
     }
 
     QTemporaryDir dir;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> window;
-    std::vector<MsgBoxRequest> asked;
 };
 
 TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
@@ -172,8 +157,19 @@ TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
     AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
     start(&empty);
     EXPECT_EQ(firstLook(), today);
-    EXPECT_EQ(today[0], "ZR-T410 Radio Programming Software");
-    EXPECT_TRUE(asked.front().prompt.startsWith("Serial port1Invalid")) << asked.front().prompt.toStdString();
+    // In English, on band 0, with only the channel window shown and no service command.
+    EXPECT_EQ(session.config().languageIndex, kEnglish);
+    EXPECT_EQ(session.config().band.current, 0);
+    for (EditorWindow* editor : std::initializer_list<EditorWindow*>{
+             main().channelWindow(), main().dtmfWindow(), main().featuresWindow(), main().calibrationWindow(),
+             main().fmWindow()})
+        EXPECT_EQ(main().subWindowOf(editor)->isVisible(), editor == main().channelWindow());
+    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
+        EXPECT_FALSE(control(hidden)->isVisible()) << hidden;
+    EXPECT_FALSE(control<QComboBox>("ComboCom")->isVisible());
+    EXPECT_FALSE(control("MNFMset")->isEnabled());
+    EXPECT_TRUE(asked.front().prompt.startsWith(portError(1, kEnglish)))
+        << asked.front().prompt.toStdString();
     EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
 }
 
@@ -181,23 +177,22 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
     const QString saved = dir.filePath(QStringLiteral("radio.dat"));
     start(&settings);
-    ASSERT_EQ(saveDataFile(*session, saved), FileResult::Done);
-    ASSERT_TRUE(window->openFile(saved));
-    qobject_cast<QAction*>(window->control("MNChinese"))->trigger();
-    window->setGeometry(40, 50, 900, 700);
-    window->verifyAfterWriteAction()->trigger();  // off
-    settings.setPortEntry(3);                     // as if entry 3 had opened last time
-    ASSERT_TRUE(window->close());
+    ASSERT_EQ(saveDataFile(session, saved), FileResult::Done);
+    ASSERT_TRUE(main().openFile(saved));
+    setLanguage(kChinese);
+    main().setGeometry(40, 50, 900, 700);
+    main().verifyAfterWriteAction()->trigger();  // off
+    settings.setPortEntry(3);                    // as if entry 3 had opened last time
+    ASSERT_TRUE(main().close());
 
     start(&settings);
-    EXPECT_EQ(session->config().languageIndex, kChinese);
-    EXPECT_EQ(window->windowTitle(), "ZR-T410 对讲机编程软件");
+    EXPECT_EQ(session.config().languageIndex, kChinese);
     ASSERT_FALSE(asked.empty());
-    EXPECT_TRUE(asked.front().prompt.startsWith("串行端口3")) << asked.front().prompt.toStdString();
-    EXPECT_EQ(window->size(), QSize(900, 700));
-    EXPECT_FALSE(window->verifyAfterWriteAction()->isChecked());
+    EXPECT_TRUE(asked.front().prompt.startsWith(portError(3, kChinese)))
+        << asked.front().prompt.toStdString();
+    EXPECT_EQ(main().size(), QSize(900, 700));
+    EXPECT_FALSE(main().verifyAfterWriteAction()->isChecked());
     EXPECT_EQ(recentTexts(), QStringList{"&1 " + QDir::toNativeSeparators(saved)});
-    EXPECT_EQ(recentMenu()->title(), "最近的文件");
 
     // Chosen from the menu: opened as Open opens it; once gone, dropped with a message.
     asked.clear();
@@ -206,8 +201,8 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     QFile::remove(saved);
     recentMenu()->actions().front()->trigger();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, "错误");
-    EXPECT_EQ(asked[0].prompt, "文件已不存在，已从最近的文件中删除：" + QDir::toNativeSeparators(saved));
+    EXPECT_EQ(asked[0].title, qs(kRecentMissingTitle, kChinese));
+    EXPECT_EQ(asked[0].prompt, qs(kRecentMissing, kChinese) + QDir::toNativeSeparators(saved));
     EXPECT_TRUE(recentTexts().isEmpty());
     EXPECT_TRUE(settings.recentFiles().isEmpty());
     EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());

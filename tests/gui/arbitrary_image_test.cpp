@@ -5,12 +5,10 @@
 
 #include <random>
 
-#include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
-#include "session/session.h"
 #include "mapping/image_transfer.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
@@ -30,10 +28,10 @@ std::string firstDifference(const MemoryImage& a, const MemoryImage& b) {
     return "none";
 }
 
-TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
-    setMsgBoxResponder([](const MsgBoxRequest&) { return msg::kResultOk; });
-    Session session;
-    MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+class ArbitraryImage : public ui_test::WindowTest {};
+
+TEST_F(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
+    MainWindow& window = main();
     window.show();
     std::mt19937 rng(20261208);
     for (int i = 0; i < 60; ++i) {
@@ -52,14 +50,12 @@ TEST(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
         window.applyLanguage();
         ASSERT_EQ(firstDifference(decoded, encoded(session.config())), "none");
     }
-    setMsgBoxResponder({});
 }
 
 // Display characters are typed in upper case, but a radio may hold any byte there; reading it and writing it
 // back must give the radio its own characters.
-TEST(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
-    Session session;
-    MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
+TEST_F(ArbitraryImage, DisplayCharactersTheKeysCannotTypeSurviveARedraw) {
+    MainWindow& window = main();
     // Lower case alone (which the key rule would raise), and with bytes the key rule refuses.
     for (const std::string chars : {"abc-1z", "ab~c\x01z"}) {
         SCOPED_TRACE(chars);

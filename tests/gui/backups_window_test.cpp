@@ -7,17 +7,15 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include "app/backups_window.h"
 #include "app/compare_window.h"
-#include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "datafile/data_file.h"
+#include "i18n/backup_captions.h"
 #include "platform/backups.h"
 #include "platform/data_file_io.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
@@ -34,21 +32,14 @@ MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
     return s.imageOut;
 }
 
-template <class Done>
-bool waitFor(Done done) {
-    for (int i = 0; i < 3000 && !done(); ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
-    return done();
-}
-
 QString cell(const BackupsWindow& w, int row, int column) {
     const auto* grid = w.findChild<QTableWidget*>(QStringLiteral("GridBackups"));
     return grid && grid->item(row, column) ? grid->item(row, column)->text() : QString();
 }
 
-TEST(BackupsWindow, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
+class BackupsWindowTest : public ui_test::WindowTest {};
+
+TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("backups"));
@@ -67,17 +58,12 @@ TEST(BackupsWindow, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
 
     // A read meanwhile: its backup comes first, selected.
     const BackupResult newer = saveBackup(imageWith({}), 0, folder);
-    ASSERT_TRUE(waitFor([&] { return window.paths().size() == 2; }));
+    ASSERT_TRUE(ui_test::eventually([&] { return window.paths().size() == 2; }));
     EXPECT_EQ(window.paths().front(), newer.path);
     EXPECT_EQ(cell(window, 0, 2), "0");
     window.selectPath(window.paths().back());
 
-    std::vector<MsgBoxRequest> asked;
-    int answer = msg::kResultCancel;
-    setMsgBoxResponder([&](const MsgBoxRequest& r) {
-        asked.push_back(r);
-        return answer;
-    });
+    answer = msg::kResultCancel;
     QStringList restored;
     QObject::connect(&window, &BackupsWindow::restoreRequested, [&](const QString& p) { restored << p; });
     auto* restore = window.findChild<QPushButton*>(QStringLiteral("CommandRestore"));
@@ -88,29 +74,23 @@ TEST(BackupsWindow, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     restore->click();
     EXPECT_EQ(restored, QStringList{window.paths().back()});
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].prompt,
-              "Write the backup of 2026-01-02 03:04:05 to the radio exactly as it is? What the "
-              "radio holds now is replaced.");
+    EXPECT_EQ(asked[0].prompt, qs(backup_text::kRestoreQuestion, kEnglish).arg("2026-01-02 03:04:05"));
 
     window.applyLanguage(kChinese);
     answer = msg::kResultCancel;
     remove->click();
-    EXPECT_EQ(asked.back().prompt, "删除 2026-01-02 03:04:05 的备份吗？");
+    EXPECT_EQ(asked.back().prompt, qs(backup_text::kDeleteQuestion, kChinese).arg("2026-01-02 03:04:05"));
     EXPECT_EQ(window.paths().size(), 2);
     answer = msg::kResultOk;
     remove->click();
     EXPECT_EQ(window.paths(), QStringList{newer.path});
-    EXPECT_EQ(window.windowTitle(), "备份");
-    setMsgBoxResponder({});
 }
 
 // The comparison of the windows' configuration with a file names exactly the fields that differ, in the
 // window's language.
-TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
+TEST_F(BackupsWindowTest, CompareShowsTheFieldsThatDiffer) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    Session session;
-    MainWindow main(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
     session.edit(Change::everything(), [&](Configuration& c_) {
         commitFrequency(c_.channels, c_.band, 1, ChannelFrequency::Receive, "145.5");
     });
@@ -118,15 +98,15 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     const QString path = dir.filePath(QStringLiteral("other.dat"));
     ASSERT_EQ(saveDataFile(session, path), FileResult::Done);
 
-    ASSERT_TRUE(main.compareWithPath(path));
-    CompareWindow* compare = main.compareWindow();
+    ASSERT_TRUE(main().compareWithPath(path));
+    CompareWindow* compare = main().compareWindow();
     ASSERT_NE(compare, nullptr);
     EXPECT_EQ(compare->differenceCount(), 0);
 
     session.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 1, "HOME"); });
     session.edit(Change::everything(),
                  [&](Configuration& c_) { c_.features[FeatureList::Beep] = 0; });  // beep off
-    ASSERT_TRUE(main.compareWithPath(path));
+    ASSERT_TRUE(main().compareWithPath(path));
     const auto* grid = compare->findChild<QTableWidget*>(QStringLiteral("GridCompare"));
     ASSERT_EQ(compare->differenceCount(), 2);
     auto row = [&](int r) {
@@ -140,7 +120,7 @@ TEST(CompareWindow, ShowsTheFieldsThatDiffer) {
     EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "other.dat");
 
     session.setLanguage(kChinese);
-    main.applyLanguage();
+    main().applyLanguage();
     EXPECT_EQ(row(1), (QStringList{"可选功能", "提示音", "关", "开"}));
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "当前配置");
 }

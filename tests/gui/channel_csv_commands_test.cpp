@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QFile>
-#include <QMenu>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "config/channel_csv.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -111,30 +108,6 @@ TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete
     EXPECT_TRUE(shown_[0].prompt.contains("Channel 6: Receive frequency 1A5.00000 is not a frequency"));
     EXPECT_FALSE(commands_.exportPath(dir_.filePath("no-such-folder/out.csv")));
     EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be saved: "));
-}
-
-TEST(ChannelCsvMenu, ImportAndExportFollowSaveInBothLanguages) {
-    setMsgBoxResponder([](const MsgBoxRequest&) { return msg::kResultOk; });
-    Session session;
-    {
-        MainWindow window(session, PortNames(QStringLiteral("/nonexistent/zrt410-test-port")));
-        auto* file = qobject_cast<QMenu*>(window.control("MNFile"));
-        ASSERT_NE(file, nullptr);
-        QStringList names;
-        for (QAction* a : file->actions())
-            names << a->objectName();
-        EXPECT_EQ(names.mid(0, 6),
-                  (QStringList{"MNNew", "MNOpen", "MNSave", "MNImport", "MNExport", "MNPrint"}));
-        auto* import = qobject_cast<QAction*>(window.control("MNImport"));
-        auto* exportAction = qobject_cast<QAction*>(window.control("MNExport"));
-        EXPECT_EQ(import->text(), QString::fromUtf8("Import Channels…"));
-        EXPECT_EQ(exportAction->text(), QString::fromUtf8("Export Channels…"));
-        session.setLanguage(kChinese);
-        window.applyLanguage();
-        EXPECT_EQ(import->text(), QString::fromUtf8("导入信道…"));
-        EXPECT_EQ(exportAction->text(), QString::fromUtf8("导出信道…"));
-    }
-    setMsgBoxResponder({});
 }
 
 }  // namespace

@@ -13,13 +13,11 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "ui/msgbox.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
-#include "i18n/channel_captions.h"
 #include "image/address_map.h"
-#include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 #include "ui/wheel/grid_wheel_hook.h"
 
 namespace zrt {
@@ -88,27 +86,6 @@ class ChannelWindowTest : public ::testing::Test {
     std::unique_ptr<ChannelWindow> window;
     QStringList messages;
 };
-
-TEST_F(ChannelWindowTest, LayoutLabelsAndColours) {
-    for (int group : {kGroupA, kGroupB}) {
-        ChannelGrid* g = grid(group);
-        EXPECT_EQ(g->objectName(), group == kGroupA ? "Grid1" : "Grid2");
-        EXPECT_EQ(g->rowCount(), 64);
-        EXPECT_EQ(g->columnCount(), 12);
-        const QString prefix = group == kGroupA ? "A" : "B";
-        EXPECT_EQ(cell(group, 1, 0), prefix + "1");
-        EXPECT_EQ(cell(group, 64, 0), prefix + "64");
-        EXPECT_EQ(g->item(1, 0)->background().color(), QColor(0xC0, 0xC0, 0xFF));  // row 2, label included
-        EXPECT_EQ(g->item(63, 7)->background().color(), QColor(0xC0, 0xC0, 0xFF));
-        EXPECT_EQ(g->item(0, 7)->background().style(), Qt::NoBrush);
-        EXPECT_EQ(g->columnWidth(1), 1100 / 15);
-        EXPECT_EQ(g->columnWidth(6), 1400 / 15);
-        EXPECT_TRUE(g->isColumnHidden(9));
-    }
-    EXPECT_TRUE(grid(kGroupA)->isVisible());
-    EXPECT_FALSE(grid(kGroupB)->isVisible());
-    EXPECT_EQ(list("Combo1")->count(), 265);
-}
 
 TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
     enterFrequency(kGroupA, 1, 1, "145.123");
@@ -295,35 +272,6 @@ TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
         EXPECT_EQ(cell(kGroupB, 1, c), row[c - 1]) << c;
         EXPECT_EQ(cell(kGroupA, 1, c), "") << c;
         EXPECT_EQ(cell(kGroupB, 64, c), "") << c;
-    }
-}
-
-TEST_F(ChannelWindowTest, LanguageSwitchRewritesCaptionsListsAndCells) {
-    enterFrequency(kGroupA, 1, 1, "145");
-    chooseItem(kGroupA, 1, 3, list("Combo1"), 2);  // 69.3 stays 69.3
-    for (int language : {kChinese, kEnglish}) {
-        session.setLanguage(language);
-        window->applyLanguage();
-        window->refresh();
-        for (const Caption& c : channelWindowCaptions()) {
-            QString shown;
-            ASSERT_TRUE(readCaption(window.get(), c, &shown)) << c.control;
-            EXPECT_EQ(shown, qs(c.text, language)) << c.control << " " << c.index;
-        }
-        const bool zh = language == kChinese;
-        EXPECT_EQ(grid(kGroupB)->horizontalHeaderItem(11)->text(), zh ? "频道名称" : "Channel Name");
-        EXPECT_EQ(window->findChild<QTabBar*>("TabStrip1")->tabText(1), zh ? "B组频段" : "Group B");
-        EXPECT_EQ(window->windowTitle(), zh ? "信道编辑" : "Channel Edit");
-        EXPECT_EQ(list("Combo1")->itemText(0), zh ? "关闭" : "Off");
-        EXPECT_EQ(list("Combo5_8")->itemText(1), zh ? "宽带" : "wide");
-        const QStringList row = zh ? QStringList{"145.00000", "145.00000", "69.3", "关闭", "高", "关",
-                                                 "使能",      "宽带",      "",     "关",   ""}
-                                   : QStringList{"145.00000", "145.00000", "69.3", "Off", "High", "Off",
-                                                 "On",        "wide",      "",     "Off", ""};
-        for (int c = 1; c <= 11; ++c)
-            EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << c;
-        for (int c = 1; c <= 11; ++c)
-            EXPECT_EQ(cell(kGroupA, 2, c), "") << c;
     }
 }
 

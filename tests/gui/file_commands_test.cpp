@@ -1,3 +1,5 @@
+// New, Open and Save on data files: what reaches the disk, and the messages when a file is not ours or the
+// disk refuses it.
 #include "app/file_commands.h"
 
 #include <gtest/gtest.h>
@@ -8,28 +10,17 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "ui/msgbox.h"
 #include "datafile/data_file.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public ui_test::WindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            shown_.push_back(r);
-            return answer_;
-        });
-    }
-    void TearDown() override { setMsgBoxResponder({}); }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
+    QString path(const QString& name) const { return dir.filePath(name); }
     static void writeFile(const QString& p, const Bytes& bytes) {
         QFile f(p);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -41,35 +32,32 @@ class FileCommandsTest : public ::testing::Test {
         const QByteArray data = f.readAll();
         return Bytes(data.begin(), data.end());
     }
-
-    QTemporaryDir dir_;
-    Session session_;
-    FileCommands commands_{session_, nullptr};
-    std::vector<MsgBoxRequest> shown_;
-    int answer_ = msg::kResultOk;
-};
-
-Bytes dataFile(const char* identifier, unsigned seed) {
-    Bytes file(3120);
-    std::uint32_t x = seed;
-    for (auto& b : file) {
-        x = x * 1664525u + 1013904223u;
-        b = static_cast<std::uint8_t>(x >> 24);
+    // A data file of noise behind the identifier.
+    static Bytes dataFile(const char* identifier, unsigned seed) {
+        Bytes file(3120);
+        std::uint32_t x = seed;
+        for (auto& b : file) {
+            x = x * 1664525u + 1013904223u;
+            b = static_cast<std::uint8_t>(x >> 24);
+        }
+        std::copy(identifier, identifier + 6, file.begin());
+        return file;
     }
-    std::copy(identifier, identifier + 6, file.begin());
-    return file;
-}
+
+    QTemporaryDir dir;
+    FileCommands commands{session, nullptr};
+};
 
 TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
     const Bytes original = dataFile("QMV274", 1);  // every other header byte is noise
     writeFile(path("in.dat"), original);
-    session_.imageIn.set(3072, 0x3C);
+    writeFile(path("out.dat"), Bytes(10000, 0x77));  // a longer file is replaced by exactly one data file
+    session.imageIn.set(3072, 0x3C);
 
-    ASSERT_TRUE(commands_.openPath(path("in.dat")));
-    EXPECT_TRUE(shown_.empty());
-    EXPECT_EQ(session_.imageIn[3072], 0x3C);
-    ASSERT_TRUE(commands_.savePath(path("out.dat")));
-    EXPECT_TRUE(shown_.empty());
+    ASSERT_TRUE(commands.openPath(path("in.dat")));
+    EXPECT_EQ(session.imageIn[3072], 0x3C);
+    ASSERT_TRUE(commands.savePath(path("out.dat")));
+    EXPECT_TRUE(asked.empty());
 
     // What a fresh program makes of the same image.
     Session expected;
@@ -85,66 +73,41 @@ TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
         EXPECT_EQ(saved[48 + a], 0x00) << a;
 }
 
-TEST_F(FileCommandsTest, OpenRefusesOtherIdentifiersInTheCurrentLanguage) {
-    struct Case {
-        const char* identifier;
-        int language;
-        const char* title;
-        const char* text;
+TEST_F(FileCommandsTest, OpenRefusesOtherFilesAndChangesNothing) {
+    QDir(dir.path()).mkdir("folder.dat");
+    writeFile(path("other.dat"), dataFile("QMX274", 2));
+    writeFile(path("lower.dat"), dataFile("qmv274", 2));
+    const std::tuple<const char*, int, const msg::Message*, bool> cases[] = {
+        {"other.dat", kEnglish, &msg::kFileTypeIncorrect, false},
+        {"other.dat", kChinese, &msg::kFileTypeIncorrect, false},
+        {"lower.dat", kEnglish, &msg::kFileTypeIncorrect, false},
+        {"missing.dat", kEnglish, &msg::kFileOpenFailed, true},
+        {"folder.dat", kChinese, &msg::kFileOpenFailed, true},
     };
-    const Case cases[] = {
-        {"QMX274", kEnglish, "Mistake", "File type is incorrect!"},
-        {"QMX274", kChinese, "错误", "文件类型不正确！"},
-        {"qmv274", kEnglish, "Mistake", "File type is incorrect!"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.identifier);
-        shown_.clear();
-        session_.setLanguage(c.language);
-        writeFile(path("other.dat"), dataFile(c.identifier, 2));
-        session_.imageIn.fill(0x21);
-        EXPECT_FALSE(commands_.openPath(path("other.dat")));
-        ASSERT_EQ(shown_.size(), 1u);
-        EXPECT_EQ(shown_[0].title, c.title);
-        EXPECT_EQ(shown_[0].prompt, c.text);
-        EXPECT_EQ(shown_[0].style, msg::kStyleCritical);
-        for (std::uint8_t b : session_.imageIn.bytes())
+    for (const auto& [name, language, message, withPath] : cases) {
+        SCOPED_TRACE(name);
+        session.setLanguage(language);
+        session.imageIn.fill(0x21);
+        EXPECT_FALSE(commands.openPath(path(name)));
+        EXPECT_TRUE(
+            askedOnly(*message, language, withPath ? QDir::toNativeSeparators(path(name)) : QString()));
+        for (std::uint8_t b : session.imageIn.bytes())
             ASSERT_EQ(b, 0x21);
-    }
-}
-
-TEST_F(FileCommandsTest, AFileThatCannotBeReadIsReported) {
-    QDir(dir_.path()).mkdir("folder.dat");
-    for (const QString& name : {QString("missing.dat"), QString("folder.dat")}) {
-        SCOPED_TRACE(name.toStdString());
-        shown_.clear();
-        EXPECT_FALSE(commands_.openPath(path(name)));
-        ASSERT_EQ(shown_.size(), 1u);
-        EXPECT_EQ(shown_[0].title, "Mistake");
-        EXPECT_EQ(shown_[0].prompt, "The file could not be opened: " + QDir::toNativeSeparators(path(name)));
     }
 }
 
 TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
     writeFile(path("plain"), {1, 2, 3});
-    QDir(dir_.path()).mkdir("taken.dat");
-    struct Case {
-        QString target;
-        int language;
-        const char* prefix;
+    QDir(dir.path()).mkdir("taken.dat");
+    const std::pair<QString, int> cases[] = {
+        {path("plain/inside.dat"), kEnglish},  // the folder is a file
+        {path("taken.dat"), kChinese},         // a folder has the name
     };
-    const Case cases[] = {
-        {path("plain/inside.dat"), kEnglish, "The file could not be saved: "},  // the folder is a file
-        {path("taken.dat"), kChinese, "文件无法保存："},                        // a folder has the name
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target.toStdString());
-        shown_.clear();
-        session_.setLanguage(c.language);
-        EXPECT_FALSE(commands_.savePath(c.target));
-        ASSERT_EQ(shown_.size(), 1u);
-        EXPECT_EQ(shown_[0].prompt, c.prefix + QDir::toNativeSeparators(c.target));
-        EXPECT_EQ(shown_[0].title, c.language == kChinese ? "错误" : "Mistake");
+    for (const auto& [target, language] : cases) {
+        SCOPED_TRACE(target.toStdString());
+        session.setLanguage(language);
+        EXPECT_FALSE(commands.savePath(target));
+        EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, language, QDir::toNativeSeparators(target)));
     }
     EXPECT_EQ(readFile(path("plain")), (Bytes{1, 2, 3}));
     EXPECT_TRUE(QFileInfo(path("taken.dat")).isDir());
@@ -161,34 +124,23 @@ TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
     rlimit small = before;
     small.rlim_cur = 1000;  // bytes; writing past it fails like a full disk
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = commands_.savePath(path("keep.dat"));
+    const bool saved = commands.savePath(path("keep.dat"));
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(saved);
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].prompt, "The file could not be saved: " + QDir::toNativeSeparators(path("keep.dat")));
+    EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kEnglish, QDir::toNativeSeparators(path("keep.dat"))));
     EXPECT_EQ(readFile(path("keep.dat")), old);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"keep.dat"});  // no leftovers
-}
-
-TEST_F(FileCommandsTest, SaveReplacesALongerFileWithExactlyOneDataFile) {
-    writeFile(path("long.dat"), Bytes(10000, 0x77));
-    ASSERT_TRUE(commands_.savePath(path("long.dat")));
-    EXPECT_EQ(readFile(path("long.dat")).size(), 3120u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});  // no leftovers
 }
 
 TEST_F(FileCommandsTest, NewAsksFirst) {
-    for (int answer : {msg::kResultCancel, msg::kResultOk}) {
-        shown_.clear();
-        answer_ = answer;
-        session_.edit(Change::everything(),
-                      [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.50000"; });
-        EXPECT_EQ(commands_.newFile(), answer == msg::kResultOk);
-        ASSERT_EQ(shown_.size(), 1u);
-        EXPECT_EQ(shown_[0].prompt, "Unsaved data will be lost, sure?");
-        EXPECT_EQ(shown_[0].style, msg::kStyleQuestion);
-        EXPECT_EQ(session_.config().channels.isEmpty(1), answer == msg::kResultOk);
+    for (int reply : {msg::kResultCancel, msg::kResultOk}) {
+        answer = reply;
+        edit([](Configuration& c) { c.channels[0].rxFrequency = "145.50000"; });
+        EXPECT_EQ(commands.newFile(), reply == msg::kResultOk);
+        EXPECT_TRUE(askedOnly(msg::kNewQuestion, kEnglish));
+        EXPECT_EQ(session.config().channels.isEmpty(1), reply == msg::kResultOk);
     }
 }
 

@@ -1,232 +1,178 @@
+// The FM window: its boxes wired to the FM rules, its message line, and OK and Cancel.
 #include "editors/fm/fm_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTableWidget>
-#include <QWheelEvent>
 
-#include "config/messages.h"
 #include "image/address_map.h"
-#include "session/session.h"
-#include "support/key_input.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
-using testing_support::typeKeys;
+using namespace ui_test;
 
-void pressEnter(QWidget* w) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(w, &press);
-}
-
-struct FmFixture {
-    Session session;
+class FmWindowTest : public WindowTest {
+  protected:
     FmWindow window{session};
-    QTableWidget* grid = window.findChild<QTableWidget*>("MSFGrid");
-    QLineEdit* text1 = window.findChild<QLineEdit*>("Text1");
-    QLineEdit* text2 = window.findChild<QLineEdit*>("Text2");
-    QLabel* label2 = window.findChild<QLabel*>("Label2");
-    QComboBox* present = window.findChild<QComboBox*>("Combo1_0");
-    QComboBox* display = window.findChild<QComboBox*>("Combo1_1");
-    QComboBox* step = window.findChild<QComboBox*>("Combo1_2");
-
-    QString cell(int row) const { return grid->item(row - 1, 1)->text(); }
+    QTableWidget* grid = child<QTableWidget>(&window, "MSFGrid");
+    QLineEdit* cellEditor = child<QLineEdit>(&window, "Text1");
+    QLineEdit* vfo = child<QLineEdit>(&window, "Text2");
+    QLabel* message = child<QLabel>(&window, "Label2");
+    QComboBox* present = child<QComboBox>(&window, "Combo1_0");
+    QComboBox* display = child<QComboBox>(&window, "Combo1_1");
+    QComboBox* step = child<QComboBox>(&window, "Combo1_2");
 };
 
-struct TypedCase {
-    const char* keys;
-    const char* result;  // the cell (or the VFO box) afterwards
-    bool message;
-};
-
-const TypedCase kTypedCases[] =
-    {
-        {"108", "99.00", true},    {"86.99", "99.00", true},  {"107.9", "107.90", false},
-        {"87", "87.00", false},    {"98.16", "98.15", false}, {"98.149", "98.10", false},
-        {"9x8.1", "98.10", false},                             // the letter is dropped
-        {"", "", false},           {"1.2.3", "99.00", false},  // not a number: nothing changes
-};
-
-TEST(FmWindow, GridCellCommitRules) {
-    for (const TypedCase& c : kTypedCases) {
-        SCOPED_TRACE(c.keys);
-        FmFixture f;
-        ASSERT_TRUE(f.grid && f.text1 && f.label2);
-        f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.cells[2] = "99.00"; });
-        f.window.refresh();
-        f.window.editCell(3);
-        EXPECT_EQ(f.window.editedRow(), 3);
-        EXPECT_EQ(f.text1->text(), "99.00");
-        f.text1->clear();
-        typeKeys(f.text1, QString::fromLatin1(c.keys));
-        pressEnter(f.text1);  // Enter hands the focus to the grid, which commits
-        EXPECT_EQ(f.cell(3), QString::fromLatin1(c.result));
-        EXPECT_EQ(f.session.config().fmWindow.cells[2], c.result);
-        EXPECT_EQ(f.session.config().fm.channelFreq[2], "");  // the store changes only on OK
-        EXPECT_EQ(f.window.messageShown(), c.message);
-        EXPECT_EQ(f.label2->isVisibleTo(&f.window), c.message);
-        EXPECT_FALSE(f.text1->isVisibleTo(&f.window));
-        if (c.message) {
-            EXPECT_EQ(f.label2->text(), "Beyond the scope of frequency(87-107.9), please input again.");
-            EXPECT_TRUE(f.text1->text().isEmpty());
+// The rules are the configuration's: here, that the grid's editor and the VFO box apply them, show the
+// message and change only the working copy.
+TEST_F(FmWindowTest, GridAndVfoCommitThroughTheRules) {
+    struct Case {
+        bool vfo;
+        const char* typed;
+        const char* result;  // the cell or the VFO box afterwards
+        bool message;
+    };
+    const Case cases[] = {
+        {false, "108", "99.00", true},    {false, "98.16", "98.15", false},
+        {false, "1.2.3", "99.00", false},  // not a number: nothing changes
+        {true, "108", "", true},           // a refused VFO frequency empties the box
+        {true, "98.16", "98.15", false},  {true, "1.2.3", "1.2.3", false},  // not a number: stays as typed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.vfo ? "VFO " : "cell ") + c.typed);
+        Session s;
+        FmWindow w(s);
+        s.edit(Change::everything(),
+               [](Configuration& config) { config.fmWindow.cells[2] = config.fmWindow.vfo = "99.00"; });
+        QLineEdit* box = child<QLineEdit>(&w, c.vfo ? "Text2" : "Text1");
+        if (!c.vfo) w.editCell(3);
+        box->clear();
+        type(box, QString::fromLatin1(c.typed));
+        if (c.vfo) {
+            w.commitVfo();
+            EXPECT_EQ(box->text(), c.result);
+        } else {
+            enter(box);  // Enter hands the focus to the grid, which commits
+            EXPECT_FALSE(box->isVisibleTo(&w));
+            EXPECT_EQ(cell(child<QTableWidget>(&w, "MSFGrid"), 2, 1), c.result);
         }
+        EXPECT_EQ(c.vfo ? s.config().fmWindow.vfo : s.config().fmWindow.cells[2], c.result);
+        EXPECT_EQ(s.config().fm.channelFreq[2], "");  // the store changes only on OK
+        EXPECT_EQ(w.messageShown(), c.message);
+        EXPECT_EQ(child<QLabel>(&w, "Label2")->isVisibleTo(&w), c.message);
     }
 }
 
-TEST(FmWindow, VfoCommitRules) {
-    for (const TypedCase& c : kTypedCases) {
-        SCOPED_TRACE(c.keys);
-        FmFixture f;
-        f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.vfo = "99.00"; });
-        f.window.refresh();
-        f.text2->clear();
-        typeKeys(f.text2, QString::fromLatin1(c.keys));
-        f.window.commitVfo();
-        const bool notANumber = std::string(c.keys) == "1.2.3";
-        // A refused VFO frequency empties the box; a text that is not a number stays as typed.
-        const QString expected = c.message    ? QString()
-                                 : notANumber ? QStringLiteral("1.2.3")
-                                              : QString::fromLatin1(c.result);
-        EXPECT_EQ(f.text2->text(), expected);
-        EXPECT_EQ(f.session.config().fmWindow.vfo, expected.toStdString());
-        EXPECT_EQ(f.window.messageShown(), c.message);
+TEST_F(FmWindowTest, TheMessageLineHidesAfterItsFourthTick) {
+    window.editCell(1);
+    type(cellEditor, "200");
+    window.commitCellEditor();
+    for (int tick = 1; tick <= 4; ++tick) {
+        EXPECT_TRUE(message->isVisibleTo(&window)) << tick;
+        window.tickMessage();
     }
+    EXPECT_FALSE(message->isVisibleTo(&window));
+    EXPECT_FALSE(window.messageShown());
 }
 
-TEST(FmWindow, MessageLineInChineseAndItsTimer) {
-    FmFixture f;
-    f.session.setLanguage(kChinese);
-    f.window.editCell(1);
-    typeKeys(f.text1, "200");
-    f.window.commitCellEditor();
-    EXPECT_EQ(f.label2->text(), QStringLiteral("超出频率范围(87-107.9)，请重输。"));
-    for (int tick = 1; tick <= 3; ++tick) {
-        f.window.tickMessage();
-        EXPECT_TRUE(f.label2->isVisibleTo(&f.window)) << tick;
-    }
-    f.window.tickMessage();
-    EXPECT_FALSE(f.label2->isVisibleTo(&f.window));
-    EXPECT_FALSE(f.window.messageShown());
+TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
+    window.show();
+    window.editCell(4);
+    type(cellEditor, "100.27");
+    window.cancel();  // commits the open editor, then hides without storing
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(cell(grid, 3, 1), "100.25");
+    EXPECT_EQ(session.config().fm.channelFreq[3], "");
+
+    window.show();
+    present->setEditText("12");
+    display->setCurrentIndex(1);
+    vfo->setText("98.15");
+    window.ok();
+    EXPECT_FALSE(window.isVisible());
+    const FmStore& fm = session.config().fm;
+    EXPECT_EQ(fm.channelFreq[3], "100.25");
+    EXPECT_EQ(fm.currentChannel, 12);
+    EXPECT_EQ(fm.displayMode, 1);
+    EXPECT_EQ(fm.vfoFreq, "98.15");
 }
 
-TEST(FmWindow, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
-    FmFixture f;
-    f.window.show();
-    f.window.editCell(4);
-    typeKeys(f.text1, "100.27");
-    f.window.cancel();  // commits the open editor, then hides without storing
-    EXPECT_FALSE(f.window.isVisible());
-    EXPECT_EQ(f.cell(4), "100.25");
-    EXPECT_EQ(f.session.config().fm.channelFreq[3], "");
-
-    f.window.show();
-    f.present->setEditText("12");
-    f.display->setCurrentIndex(1);
-    f.text2->setText("98.15");
-    f.window.ok();
-    EXPECT_FALSE(f.window.isVisible());
-    EXPECT_EQ(f.session.config().fm.channelFreq[3], "100.25");
-    EXPECT_EQ(f.session.config().fm.currentChannel, 12);
-    EXPECT_EQ(f.session.config().fm.displayMode, 1);
-    EXPECT_EQ(f.session.config().fm.vfoFreq, "98.15");
-}
-
-TEST(FmWindow, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
-    FmFixture f;
-    f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fm.currentChannel = 7; });
-    f.session.edit(Change::everything(), [&](Configuration& c_) { c_.fmWindow.presentChannel = "7"; });
-    f.window.refresh();
-    f.window.show();
-    f.present->setEditText("30");
-    f.display->setCurrentIndex(1);
-    f.window.ok();
-    EXPECT_EQ(f.session.config().fm.currentChannel, 7);
-    EXPECT_EQ(f.session.config().fm.displayMode, 0);  // a refused OK applies nothing
-    EXPECT_TRUE(f.window.messageShown());
-    EXPECT_TRUE(f.window.isVisible());  // stays open so the message can be read
+TEST_F(FmWindowTest, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
+    edit([](Configuration& c) {
+        c.fm.currentChannel = 7;
+        c.fmWindow.presentChannel = "7";
+    });
+    window.show();
+    present->setEditText("30");
+    display->setCurrentIndex(1);
+    window.ok();
+    EXPECT_EQ(session.config().fm.currentChannel, 7);
+    EXPECT_EQ(session.config().fm.displayMode, 0);  // a refused OK applies nothing
+    EXPECT_TRUE(window.isVisible());                // stays open so the message can be read
     // The message speaks of the channel, in the language in force.
-    EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.en);
-    f.session.setLanguage(kChinese);
-    f.window.applyLanguage();
-    EXPECT_EQ(f.label2->text().toStdString(), msg::kFmChannelOutOfRange.zh);
-    f.session.setLanguage(kEnglish);
-
-    f.present->setEditText("25");
-    f.window.ok();
-    EXPECT_EQ(f.session.config().fm.currentChannel, 25);
-    EXPECT_FALSE(f.window.isVisible());
+    for (int language : {kEnglish, kChinese}) {
+        session.setLanguage(language);
+        window.applyLanguage();
+        EXPECT_EQ(message->text(), qs(msg::kFmChannelOutOfRange, language));
+    }
+    present->setEditText("25");
+    window.ok();
+    EXPECT_EQ(session.config().fm.currentChannel, 25);
+    EXPECT_FALSE(window.isVisible());
 }
 
 // OK stores what the boxes show: the checks run when the user leaves a box, not again on OK, so a decoded
 // VFO outside the range that nobody touched goes back to the radio unchanged.
-TEST(FmWindow, OkKeepsADecodedVfoThatNobodyTouched) {
-    FmFixture f;
-    f.session.imageIn.fill(0xFF);
-    f.session.imageIn.set(addr::kFmVfo, 0x00);
-    f.session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
-    f.session.decode();
-    f.window.refresh();
-    f.window.show();
-    f.window.ok();
-    EXPECT_FALSE(f.window.messageShown());
-    EXPECT_EQ(f.text2->text(), "108.00");
-    f.session.encode();
-    EXPECT_EQ(f.session.imageOut[addr::kFmVfo], 0x00);
-    EXPECT_EQ(f.session.imageOut[addr::kFmVfo + 1], 0xD2);
+TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
+    session.imageIn.fill(0xFF);
+    session.imageIn.set(addr::kFmVfo, 0x00);
+    session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
+    session.decode();
+    window.show();
+    window.ok();
+    EXPECT_FALSE(window.messageShown());
+    EXPECT_EQ(vfo->text(), "108.00");
+    session.encode();
+    EXPECT_EQ(session.imageOut[addr::kFmVfo], 0x00);
+    EXPECT_EQ(session.imageOut[addr::kFmVfo + 1], 0xD2);
 }
 
 // Only the channel tables follow the wheel; the FM grid stays where it is.
-TEST(FmWindow, TheGridIgnoresTheWheel) {
-    FmFixture f;
-    f.window.show();
-    QScrollBar* bar = f.grid->verticalScrollBar();
-    ASSERT_GT(bar->maximum(), 0);
+TEST_F(FmWindowTest, TheGridIgnoresTheWheel) {
+    window.show();
+    ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
     for (int delta : {-120, -360, 120}) {
-        const QPointF at(10, 10);
-        QWheelEvent wheel(at, f.grid->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f.grid->viewport(), &wheel);
-        EXPECT_EQ(bar->value(), 0) << delta;
+        wheel(grid->viewport(), delta);
+        EXPECT_EQ(grid->verticalScrollBar()->value(), 0) << delta;
     }
 }
 
-TEST(FmWindow, TypingThePresentChannelTakesDigitsOnly) {
-    FmFixture f;
-    f.present->setEditText("");
-    typeKeys(f.present->lineEdit(), "a1.x2");
-    EXPECT_EQ(f.present->currentText(), "12");
-    EXPECT_EQ(f.session.config().fmWindow.presentChannel, "12");
-}
-
-TEST(FmWindow, ShowsADecodedImage) {
-    FmFixture f;
-    f.display->setCurrentIndex(1);
-    f.step->setCurrentIndex(2);
-    f.session.imageIn.fill(0xFF);
-    f.session.imageIn.set(addr::fmChannel(1), 0x00);
-    f.session.imageIn.set(addr::fmChannel(1) + 1, 0x82);
-    f.session.imageIn.set(addr::kFmStartChannel, 12);
-    f.session.imageIn.set(addr::kFmDisplayMode, 0);
-    f.session.imageIn.set(addr::kFmStep, 9);  // a step the list does not have
-    f.session.imageIn.set(addr::kFmVfo, 0x00);
-    f.session.imageIn.set(addr::kFmVfo + 1, 0x6F);
-    f.session.decode();
-    f.window.refresh();
-    EXPECT_EQ(f.cell(1), "100.00");
-    EXPECT_EQ(f.cell(2), "");
-    EXPECT_EQ(f.present->currentText(), "12");
-    EXPECT_EQ(f.display->currentIndex(), 0);
-    EXPECT_EQ(f.step->currentIndex(), 2);
-    EXPECT_EQ(f.session.config().fm.step, 9);
-    EXPECT_EQ(f.text2->text(), "98.10");
-    EXPECT_FALSE(f.step->isVisibleTo(&f.window));
+TEST_F(FmWindowTest, ShowsADecodedImage) {
+    EXPECT_EQ(step->currentIndex(), 0);  // filled and placed at load
+    display->setCurrentIndex(1);
+    step->setCurrentIndex(2);
+    session.imageIn.fill(0xFF);
+    const std::pair<std::size_t, std::uint8_t> bytes[] = {
+        {addr::fmChannel(1), 0x00},  {addr::fmChannel(1) + 1, 0x82},
+        {addr::kFmStartChannel, 12}, {addr::kFmDisplayMode, 0},
+        {addr::kFmStep, 9},  // a step the list does not have
+        {addr::kFmVfo, 0x00},        {addr::kFmVfo + 1, 0x6F},
+    };
+    for (const auto& [address, value] : bytes)
+        session.imageIn.set(address, value);
+    session.decode();
+    EXPECT_EQ(cell(grid, 0, 1), "100.00");
+    EXPECT_EQ(cell(grid, 1, 1), "");
+    EXPECT_EQ(present->currentText(), "12");
+    EXPECT_EQ(display->currentIndex(), 0);
+    EXPECT_EQ(step->currentIndex(), 2);  // the list keeps its place, the configuration the radio's step
+    EXPECT_EQ(session.config().fm.step, 9);
+    EXPECT_EQ(vfo->text(), "98.10");
+    EXPECT_FALSE(step->isVisibleTo(&window));
 }
 
 }  // namespace

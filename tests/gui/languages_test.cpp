@@ -23,14 +23,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/about_box.h"
-#include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -45,8 +42,7 @@
 #include "i18n/fm_captions.h"
 #include "i18n/main_window_captions.h"
 #include "image/tone_list.h"
-#include "platform/qt_text.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
@@ -140,33 +136,23 @@ Shown values(const QString& window, QObject* root) {
 
 // ---------------------------------------------------------------------------------------------
 
-class Languages : public ::testing::Test {
+class Languages : public ui_test::WindowTest {
   protected:
-    void SetUp() override {
-        QApplication::setQuitOnLastWindowClosed(false);
-        setMsgBoxResponder([](const MsgBoxRequest&) { return msg::kResultOk; });
-        window = std::make_unique<MainWindow>(session, PortNames(QStringLiteral("/nonexistent/zrt410-port")));
-    }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
-    }
-
-    std::vector<std::pair<QString, QWidget*>> editors() const {
-        return {{"channel", window->channelWindow()},
-                {"dtmf", window->dtmfWindow()},
-                {"features", window->featuresWindow()},
-                {"calibration", window->calibrationWindow()},
-                {"fm", window->fmWindow()},
-                {"about", window->aboutBox()}};
+    std::vector<std::pair<QString, QWidget*>> editors() {
+        return {{"channel", main().channelWindow()},
+                {"dtmf", main().dtmfWindow()},
+                {"features", main().featuresWindow()},
+                {"calibration", main().calibrationWindow()},
+                {"fm", main().fmWindow()},
+                {"about", main().aboutBox()}};
     }
 
-    Shown texts() const {
+    Shown texts() {
         Shown out;
-        out[key("main", {}, "title")] = window->windowTitle();
-        for (QWidget* bar : {static_cast<QWidget*>(window->menuBar()),
-                             static_cast<QWidget*>(window->findChild<QToolBar*>(QStringLiteral("TopBar"))),
-                             static_cast<QWidget*>(window->statusBar())})
+        out[key("main", {}, "title")] = main().windowTitle();
+        for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()),
+                             static_cast<QWidget*>(main().findChild<QToolBar*>(QStringLiteral("TopBar"))),
+                             static_cast<QWidget*>(main().statusBar())})
             collect(QStringLiteral("main"), bar, out, false);
         for (const auto& [name, w] : editors())
             collect(name, w, out, true);
@@ -176,29 +162,29 @@ class Languages : public ::testing::Test {
         return out;
     }
 
-    Shown allValues() const {
-        Shown out = values(QStringLiteral("main"), window->findChild<QToolBar*>(QStringLiteral("TopBar")));
+    Shown allValues() {
+        Shown out = values(QStringLiteral("main"), main().findChild<QToolBar*>(QStringLiteral("TopBar")));
         for (const auto& [name, w] : editors())
             out.merge(values(name, w));
-        out[QStringLiteral("features|page")] = QString::number(window->featuresWindow()->page());
+        out[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
         return out;
     }
 
     // Every caption table with the window it captions; the main window's entries name controls anywhere in
     // it.
-    std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() const {
-        return {{"main", window.get(), mainWindowCaptions()},
-                {"channel", window->channelWindow(), channelWindowCaptions()},
-                {"dtmf", window->dtmfWindow(), dtmfCaptions()},
-                {"features", window->featuresWindow(), featuresCaptions()},
-                {"calibration", window->calibrationWindow(), calibrationCaptions()},
-                {"fm", window->fmWindow(), fmCaptions()},
-                {"about", window->aboutBox(), aboutCaptions()}};
+    std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() {
+        return {{"main", &main(), mainWindowCaptions()},
+                {"channel", main().channelWindow(), channelWindowCaptions()},
+                {"dtmf", main().dtmfWindow(), dtmfCaptions()},
+                {"features", main().featuresWindow(), featuresCaptions()},
+                {"calibration", main().calibrationWindow(), calibrationCaptions()},
+                {"fm", main().fmWindow(), fmCaptions()},
+                {"about", main().aboutBox(), aboutCaptions()}};
     }
 
-    QObject* controlOf(const QString& name, QObject* root, const Caption& c) const {
+    QObject* controlOf(const QString& name, QObject* root, const Caption& c) {
         if (c.control.empty()) return root;
-        if (name == QLatin1String("main")) return window->control(c.control);
+        if (name == QLatin1String("main")) return main().control(c.control);
         return root->findChild<QObject*>(QString::fromUtf8(c.control.data(), qsizetype(c.control.size())));
     }
 
@@ -211,50 +197,37 @@ class Languages : public ::testing::Test {
         return key(name, QString::fromUtf8(c.control.data(), qsizetype(c.control.size())), props.at(c.prop),
                    c.index);
     }
-
-    void setLanguage(int language) {
-        const char* command = language == kChinese ? "MNChinese" : "MNEnglish";
-        auto* a = qobject_cast<QAction*>(window->control(command));
-        ASSERT_NE(a, nullptr);
-        a->trigger();
-    }
-
-    Session session;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     // Selections away from the defaults, so that a switch that resets one shows.
-    auto* features = window->featuresWindow();
-    features->findChild<QComboBox*>(QStringLiteral("Combo19"))->setCurrentIndex(3);
-    features->findChild<QComboBox*>(QStringLiteral("Combo35"))->setCurrentIndex(5);
-    features->findChild<QComboBox*>(QStringLiteral("Combo33"))->setCurrentIndex(0);
-    features->findChild<QComboBox*>(QStringLiteral("Combo22"))->setCurrentIndex(0);
-    features->findChild<QComboBox*>(QStringLiteral("Combo46"))->setCurrentIndex(60);
-    features->findChild<QLineEdit*>(QStringLiteral("Text31"))->setText(QStringLiteral("AB1"));
+    auto* features = main().featuresWindow();
+    const std::tuple<QWidget*, const char*, int> lists[] = {
+        {features, "Combo19", 3},
+        {features, "Combo35", 5},
+        {features, "Combo33", 0},
+        {features, "Combo22", 0},
+        {features, "Combo46", 60},
+        {main().dtmfWindow(), "Combo17", 2},
+        {main().dtmfWindow(), "Combo16", 1},
+        {main().fmWindow(), "Combo1_1", 0},
+    };
+    for (const auto& [editor, name, index] : lists)
+        ui_test::child<QComboBox>(editor, name)->setCurrentIndex(index);
+    ui_test::child<QLineEdit>(features, "Text31")->setText(QStringLiteral("AB1"));
+    ui_test::child<QComboBox>(main().dtmfWindow(), "Combo1")->setEditText(QStringLiteral("PTT"));  // no item
+    main().dtmfWindow()->refresh();
     features->showPage(2);
-    window->dtmfWindow()->findChild<QComboBox*>(QStringLiteral("Combo17"))->setCurrentIndex(2);
-    window->dtmfWindow()->findChild<QComboBox*>(QStringLiteral("Combo16"))->setCurrentIndex(1);
-    window->calibrationWindow()->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
-    window->fmWindow()->findChild<QComboBox*>(QStringLiteral("Combo1_1"))->setCurrentIndex(0);
-    window->channelWindow()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
-    window->channelWindow()->grid(2)->setCurrentCell(4, 5);
+    ui_test::child<QTabWidget>(main().calibrationWindow(), "SSTab1")->setCurrentIndex(1);
+    ui_test::child<QTabBar>(main().channelWindow(), "TabStrip1")->setCurrentIndex(1);
+    main().channelWindow()->grid(2)->setCurrentCell(4, 5);
     const Shown valuesBefore = allValues();
 
     const Shown atStart = texts();
-    struct Step {
-        const char* name;
-        int language;  // -1: the state at start, before any switch
-    };
-    const Step steps[] = {{"start", -1},
-                          {"to Chinese", kChinese},
-                          {"to English", kEnglish},
-                          {"to Chinese again", kChinese},
-                          {"to English again", kEnglish}};
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        if (step.language >= 0) setLanguage(step.language);
-        const int language = step.language < 0 ? kEnglish : step.language;
+    for (int step : {-1, kChinese, kEnglish, kChinese, kEnglish}) {  // -1: at start, before any switch
+        SCOPED_TRACE(step);
+        if (step >= 0) setLanguage(step);
+        const int language = step < 0 ? kEnglish : step;
         EXPECT_EQ(session.config().languageIndex, language);
         Shown now = texts();
 
@@ -283,9 +256,9 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
 
         // Each editor window's frame carries its title.
         for (EditorWindow* editor :
-             std::initializer_list<EditorWindow*>{window->channelWindow(), window->dtmfWindow(), features,
-                                                  window->calibrationWindow(), window->fmWindow()})
-            EXPECT_EQ(window->subWindowOf(editor)->windowTitle().toStdString(),
+             std::initializer_list<EditorWindow*>{main().channelWindow(), main().dtmfWindow(), features,
+                                                  main().calibrationWindow(), main().fmWindow()})
+            EXPECT_EQ(main().subWindowOf(editor)->windowTitle().toStdString(),
                       editor->windowTitle().toStdString());
 
         const Shown valuesNow = allValues();
@@ -294,70 +267,31 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
             ASSERT_TRUE(it != valuesNow.end()) << k.toStdString();
             EXPECT_EQ(it->second.toStdString(), v.toStdString()) << k.toStdString();
         }
+        EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
     }
-}
-
-TEST_F(Languages, EditorWindowsAreLoadedWithFilledListsBeforeAnyIsOpened) {
-    struct Case {
-        QWidget* (*window)(const MainWindow&);
-        const char* list;
-        int count;
-        int position;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo19", 8, 1, "1 Minute"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo35", 16, 0, "Off"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo5", 10, 4, "4"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo14", 8, 3, "4"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo15", 4, 0, "1"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo22", 265, 0, "Off"},
-        {[](const MainWindow& w) -> QWidget* { return w.featuresWindow(); }, "Combo4", 6, 4, "TONE4"},
-        {[](const MainWindow& w) -> QWidget* { return w.dtmfWindow(); }, "Combo17", 10, 6, "1200MS"},
-        {[](const MainWindow& w) -> QWidget* { return w.dtmfWindow(); }, "Combo18", 7, 0, "Empty"},
-        {[](const MainWindow& w) -> QWidget* { return w.dtmfWindow(); }, "Combo16", 2, 0, "Fast"},
-        {[](const MainWindow& w) -> QWidget* { return w.channelWindow(); }, "Combo1", 265, 0, "Off"},
-        {[](const MainWindow& w) -> QWidget* { return w.channelWindow(); }, "Combo5_8", 2, 1, "wide"},
-        {[](const MainWindow& w) -> QWidget* { return w.fmWindow(); }, "Combo1_0", 25, -1, ""},
-        {[](const MainWindow& w) -> QWidget* { return w.fmWindow(); }, "Combo1_2", 3, 0, "50K"},
-    };
-    for (const Case& c : cases) {
-        QWidget* editor = c.window(*window);
-        SCOPED_TRACE(editor->objectName().toStdString() + " " + c.list);
-        EXPECT_FALSE(editor->isVisible());
-        auto* list = editor->findChild<QComboBox*>(QLatin1String(c.list));
-        ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->count(), c.count);
-        if (c.position >= 0) {
-            EXPECT_EQ(list->currentIndex(), c.position);
-            EXPECT_EQ(list->currentText().toStdString(), c.shown);
-        }
-    }
+    EXPECT_TRUE(asked.empty());  // captions only: no question
 }
 
 TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
     // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
-    session.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
+    edit([](Configuration& c) {
         ChannelStore& store = c.channels;
         store[0].rxFrequency = store[0].txFrequency = "145.00000";
         store[0].name = "ALPHA";
-        store[0].decodeTone.position = 0;   // decode tone Off
-        store[0].encodeTone.position = 12;  // an encode tone
-        store[0].encodeTone.text = "88.5";
+        store[0].decodeTone.position = 0;  // decode tone Off
+        store[0].encodeTone = {12, "88.5"};
         for (int k = 2; k <= 7; ++k)
             store[0].position(static_cast<ChannelList>(k)) = 1;
         store[64].rxFrequency = store[64].txFrequency = "435.00000";
         store[66].rxFrequency = store[66].txFrequency = "436.00000";
         store[65].name = "KEPT";  // a blank channel's name bytes, as a read delivers them
+        // Names the radio keeps as zero bytes show as empty cells.
+        store[64].name = std::string(8, '\0');
+        store[66].name = std::string("AB\0\0\0\0\0\0", 8);
     });
-    window->channelWindow()->refresh();
-
     struct Cell {
-        int group;
-        int row;
-        int column;
-        const char* en;
-        const char* zh;
+        int group, row, column;
+        const char *en, *zh;
     };
     const Cell cells[] = {
         {1, 1, 1, "145.00000", "145.00000"},
@@ -371,45 +305,34 @@ TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
         {1, 1, 10, "Off", "关"},
         {1, 1, 11, "ALPHA", "ALPHA"},
         {2, 2, 1, "", ""},
-        {2, 2, 11, "", ""},
         {2, 2, 5, "", ""},
-        {2, 1, 1, "435.00000", "435.00000"},
+        {2, 2, 11, "", ""},
+        {2, 1, 11, "", ""},
         {2, 3, 1, "436.00000", "436.00000"},
+        {2, 3, 11, "AB", "AB"},
     };
     for (int language : {kChinese, kEnglish, kChinese}) {
         setLanguage(language);
-        for (const Cell& c : cells) {
-            const QTableWidgetItem* item = window->channelWindow()->grid(c.group)->item(c.row - 1, c.column);
-            ASSERT_NE(item, nullptr);
-            EXPECT_EQ(item->text().toStdString(), language == kChinese ? c.zh : c.en)
-                << "group " << c.group << " row " << c.row << " column " << c.column << " language "
-                << language;
-        }
+        for (const Cell& c : cells)
+            EXPECT_EQ(ui_test::cell(main().channelWindow()->grid(c.group), c.row - 1, c.column).toStdString(),
+                      language == kChinese ? c.zh : c.en)
+                << c.group << " " << c.row << " " << c.column << " " << language;
         // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
         EXPECT_EQ(session.config().channels[65].name, "KEPT");
+        EXPECT_EQ(session.config().channels[66].name, std::string("AB\0\0\0\0\0\0", 8));
         EXPECT_EQ(session.config().channels[0].busyLock, 1);
     }
 }
 
-}  // namespace
-}  // namespace zrt
-
-namespace zrt {
-namespace {
-
 TEST_F(Languages, AMessageOnShowFollowsTheSwitch) {
-    FmWindow* fm = window->fmWindow();
-    auto* vfo = fm->findChild<QLineEdit*>(QStringLiteral("Text2"));
-    auto* line = fm->findChild<QLabel*>(QStringLiteral("Label2"));
-    ASSERT_TRUE(vfo && line);
-    vfo->setText(QStringLiteral("120"));
+    FmWindow* fm = main().fmWindow();
+    ui_test::child<QLineEdit>(fm, "Text2")->setText(QStringLiteral("120"));
     fm->commitVfo();
     ASSERT_TRUE(fm->messageShown());
-    EXPECT_EQ(line->text().toStdString(), "Beyond the scope of frequency(87-107.9), please input again.");
-    setLanguage(kChinese);
-    EXPECT_EQ(line->text().toStdString(), "超出频率范围(87-107.9)，请重输。");
-    setLanguage(kEnglish);
-    EXPECT_EQ(line->text().toStdString(), "Beyond the scope of frequency(87-107.9), please input again.");
+    for (int language : {kEnglish, kChinese, kEnglish}) {
+        setLanguage(language);
+        EXPECT_EQ(ui_test::child<QLabel>(fm, "Label2")->text(), qs(msg::kFmOutOfRange, language));
+    }
 }
 
 }  // namespace

@@ -1,418 +1,441 @@
+// The main window as a user meets it: the start, the band question, the port error, the service buttons, the
+// editor windows, the keys, help, and commands that must first take the value still being typed.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMouseEvent>
 #include <QRegularExpression>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
-#include <QWheelEvent>
-#include <memory>
-#include <vector>
+#include <functional>
+#include <map>
 
 #include "app/about_box.h"
-#include "app/help_viewer.h"
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
-#include "i18n/about_captions.h"
-#include "i18n/main_window_captions.h"
-#include "platform/qt_text.h"
 #include "platform/radio_port.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
-// A device no computer has, so entry 1 fails to open with any serial port implementation.
-const QString kMissingDevice = QStringLiteral("/nonexistent/zrt410-test-port");
+using namespace ui_test;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
   protected:
-    void SetUp() override {
-        QApplication::setQuitOnLastWindowClosed(false);
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            asked.push_back(r);
-            return answer;
-        });
-        fresh();
-    }
-    // A new start of the program, for cases of a table.
-    void fresh() {
-        window.reset();
-        session = Session();
+    // The window on screen with the keyboard, after the start's port error was answered.
+    void showActive() {
+        main().show();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        main().openStartPort();
         asked.clear();
-        answer = msg::kResultOk;
-        window = std::make_unique<MainWindow>(session, PortNames(kMissingDevice));
+        answer = msg::kResultCancel;
     }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
-    }
-
-    template <class T>
-    T* find(const char* name) {
-        auto* o = qobject_cast<T*>(window->control(name));
-        EXPECT_NE(o, nullptr) << name;
-        return o;
-    }
-    void trigger(const char* name) { find<QAction>(name)->trigger(); }
-    // What the band list does when the user picks an entry.
-    void chooseBand(int index) {
-        auto* combo = find<QComboBox>("Combo1");
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void setLanguage(int language) { trigger(language == kChinese ? "MNChinese" : "MNEnglish"); }
-    QString shown(const Caption& entry) {
-        Caption self = entry;
-        self.control = {};
-        QString text;
-        QObject* target = window->control(entry.control);
-        EXPECT_TRUE(target && readCaption(target, self, &text)) << entry.control;
-        return text;
-    }
-
-    Session session;
-    std::unique_ptr<MainWindow> window;
-    std::vector<MsgBoxRequest> asked;
-    int answer = msg::kResultOk;
 };
 
-TEST_F(MainWindowTest, StartsInEnglishWithBandZeroAndOnlyTheChannelWindowShown) {
-    window->show();
-    EXPECT_EQ(session.config().languageIndex, kEnglish);
-    EXPECT_EQ(window->windowTitle(), "ZR-T410 Radio Programming Software");
-    auto* band = find<QComboBox>("Combo1");
-    ASSERT_EQ(band->count(), kBandCount);
-    for (int i = 0; i < kBandCount; ++i)
-        EXPECT_EQ(band->itemText(i), qs(kBands[i].text));
-    EXPECT_EQ(band->currentIndex(), 0);
-    EXPECT_EQ(session.config().band.current, 0);
-
-    auto* ports = find<QComboBox>("ComboCom");
-    EXPECT_EQ(ports->count(), 16);
-    EXPECT_FALSE(ports->isVisible());
-
-    EXPECT_TRUE(window->subWindowOf(window->channelWindow())->isVisible());
-    for (EditorWindow* hidden : std::initializer_list<EditorWindow*>{
-             window->dtmfWindow(), window->featuresWindow(), window->calibrationWindow(), window->fmWindow()})
-        EXPECT_FALSE(window->subWindowOf(hidden)->isVisible()) << hidden->objectName().toStdString();
-    EXPECT_FALSE(find<QAction>("MNFMset")->isEnabled());
-    EXPECT_TRUE(asked.empty());
-}
-
-TEST_F(MainWindowTest, ToolbarButtonsInOrderAndMenuShortcuts) {
-    QStringList keys;
-    QStringList captions;
-    for (QAction* a : find<QToolBar>("Toolbar1")->actions()) {
-        keys << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
-        captions << a->text();
-    }
-    EXPECT_EQ(keys,
-              QStringList({"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug", "TFMMa"}));
-    EXPECT_EQ(captions, QStringList({"新建", "打开", "保存", "", "读频", "写频", "", "", ""}));
-    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
-        EXPECT_FALSE(find<QAction>(hidden)->isVisible()) << hidden;
-
-    const std::pair<const char*, const char*> shortcuts[] = {
-        {"MNNew", "Ctrl+N"},  {"MNOpen", "Ctrl+O"},        {"MNSave", "Ctrl+S"},  {"MNModel", "Ctrl+M"},
-        {"MNDTMF", "Ctrl+D"}, {"MNOption", "Ctrl+P"},      {"MNDebug", "Ctrl+B"}, {"MNFMset", "Ctrl+F"},
-        {"MNRead", "Ctrl+R"}, {"MNWrite", "Ctrl+W"},       {"MNF1", "F1"},        {"MNAbout", "Ctrl+A"},
-        {"MNQuit", ""},       {"MNPrint", "Ctrl+Shift+P"}, {"MNCommPort", ""},    {"MNChinese", ""},
-    };
-    for (const auto& [item, key] : shortcuts)
-        EXPECT_EQ(find<QAction>(item)->shortcut().toString(QKeySequence::PortableText), key) << item;
-}
-
-TEST_F(MainWindowTest, BandQuestionAppliesLimitsEitherWayAndClearsOnlyOnOk) {
+TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
     struct Case {
-        const char* name;
-        int language;
-        int answer;
-        bool cleared;
+        int language, answer, band;
+        bool asks, cleared;
     };
     const Case cases[] = {
-        {"cancel, english", kEnglish, msg::kResultCancel, false},
-        {"cancel, chinese", kChinese, msg::kResultCancel, false},
-        {"ok, english", kEnglish, msg::kResultOk, true},
+        {kEnglish, msg::kResultCancel, 2, true, false},
+        {kChinese, msg::kResultCancel, 2, true, false},
+        {kEnglish, msg::kResultOk, 2, true, true},
+        {kEnglish, msg::kResultOk, 0, false, false},  // the same band: nothing asked, nothing changed
     };
     for (const Case& c : cases) {
-        fresh();
+        SCOPED_TRACE(c.language * 100 + c.answer * 10 + c.band);
+        restart();
         setLanguage(c.language);
-        session.edit(Change::everything(),
-                     [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.00000"; });
-        session.edit(Change::everything(),
-                     [&](Configuration& c_) { c_.channels[127].rxFrequency = "435.00000"; });
+        edit([](Configuration& config) {
+            config.channels[0].rxFrequency = "145.00000";
+            config.channels[127].rxFrequency = "435.00000";
+            config.features.vfoAFrequency = "150.12500";
+        });
         answer = c.answer;
-
-        chooseBand(2);
-
-        ASSERT_EQ(asked.size(), 1u) << c.name;
-        EXPECT_EQ(asked[0].title, qs(msg::kBandChangeQuestion.title, c.language)) << c.name;
-        EXPECT_EQ(asked[0].prompt, qs(msg::kBandChangeQuestion.text, c.language)) << c.name;
-        EXPECT_EQ(asked[0].style, 0x1121) << c.name;
-        const BandLimits& limits = session.config().band.limits;
-        EXPECT_EQ((std::array{limits.aLow, limits.aHigh, limits.bLow, limits.bHigh}),
-                  (std::array{144, 148, 430, 440}))
-            << c.name;
-        EXPECT_EQ(session.config().features.vfoAFrequency, "146.000") << c.name;
-        EXPECT_EQ(session.config().features.vfoBFrequency, "435.000") << c.name;
-        EXPECT_EQ(session.config().features[FeatureList::VfoABandwidth], 0) << c.name;
-        EXPECT_EQ(session.config().features[FeatureList::VfoBBandwidth], 0) << c.name;
-        EXPECT_EQ(session.config().band.current, 2) << c.name;
-        EXPECT_EQ(session.config().channels.isEmpty(1), c.cleared) << c.name;
-        EXPECT_EQ(session.config().channels.isEmpty(128), c.cleared) << c.name;
-
-        // Going back asks again.
-        chooseBand(0);
-        EXPECT_EQ(asked.size(), 2u) << c.name;
-        EXPECT_EQ(session.config().band.current, 0) << c.name;
-        EXPECT_EQ(session.config().features.vfoBFrequency, "435.000") << c.name;
-        EXPECT_EQ(session.config().band.limits.bHigh, 470) << c.name;
+        choose(control<QComboBox>("Combo1"), c.band);
+        if (c.asks) {
+            EXPECT_TRUE(askedOnly(msg::kBandChangeQuestion, c.language));
+        }
+        EXPECT_TRUE(asked.empty());
+        const Configuration& config = session.config();
+        EXPECT_EQ(config.band.current, c.band);
+        EXPECT_EQ(config.band.limits.bHigh, kBands[c.band].limits.bHigh);
+        EXPECT_EQ(config.features.vfoAFrequency, c.asks ? kBands[c.band].vfoA : "150.12500");
+        EXPECT_EQ(config.features[FeatureList::VfoBBandwidth], kBands[c.band].vfoBandWidth);
+        EXPECT_EQ(config.channels.isEmpty(1), c.cleared);
+        EXPECT_EQ(config.channels.isEmpty(128), c.cleared);
+        if (!c.asks) continue;
+        choose(control<QComboBox>("Combo1"), 0);  // going back asks again
+        EXPECT_EQ(asked.size(), 1u);
+        EXPECT_EQ(session.config().band.limits.bHigh, kBands[0].limits.bHigh);
     }
-}
-
-TEST_F(MainWindowTest, SameBandAsksNothingAndChangesNothing) {
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[0].rxFrequency = "145.00000"; });
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.features.vfoAFrequency = "150.12500"; });
-    chooseBand(0);
-    EXPECT_TRUE(asked.empty());
-    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.00000");
-    EXPECT_EQ(session.config().features.vfoAFrequency, "150.12500");
 }
 
 TEST_F(MainWindowTest, MouseWheelNeverChangesTheBand) {
-    window->show();
-    auto wheel = [](QComboBox* combo, int delta) {
-        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
-        QWheelEvent event(at, combo->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &event);
-    };
+    main().show();
     // The same wheel does move an ordinary list, so the check below means something.
     QComboBox plain;
     plain.addItems({"a", "b", "c"});
     plain.setCurrentIndex(1);
     wheel(&plain, -120);
     ASSERT_NE(plain.currentIndex(), 1);
-
-    auto* band = find<QComboBox>("Combo1");
     for (int delta : {-120, -120, 120, 240})
-        wheel(band, delta);
-    EXPECT_EQ(band->currentIndex(), 0);
+        wheel(control<QComboBox>("Combo1"), delta);
+    EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), 0);
     EXPECT_EQ(session.config().band.current, 0);
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(MainWindowTest, PortThatCannotBeOpenedLeavesNoSelection) {
-    struct Case {
-        int language;
-        const char* title;
-        const char* text;
-    };
-    const Case cases[] = {
-        {kEnglish, "Mistake",
-         "Serial port1Invalid or has already been used by other procedures, please choose other bunches of "
-         "mouths "
-         "or close its procedure."},
-        {kChinese, "错误", "串行端口1无效或已被其它程序使用，请选择其他串口或关闭其程序."},
-    };
-    for (const Case& c : cases) {
-        fresh();
-        setLanguage(c.language);
-        window->openStartPort();
-        ASSERT_EQ(asked.size(), 1u) << c.language;
-        EXPECT_EQ(asked[0].title, QString::fromUtf8(c.title));
-        EXPECT_EQ(asked[0].prompt, QString::fromUtf8(c.text));
-        EXPECT_EQ(asked[0].style, 0x30);
-        auto* ports = find<QComboBox>("ComboCom");
-        EXPECT_EQ(ports->currentIndex(), -1);
-        EXPECT_FALSE(ports->isVisible());
-        EXPECT_EQ(find<QLabel>("StatusBar1.Port")->text(), "COM: ");
-        EXPECT_FALSE(window->port().isOpen());
+TEST_F(MainWindowTest, PortThatCannotBeOpenedLeavesNoSelectionAndItsListShowsDevices) {
+    for (int language : {kEnglish, kChinese}) {
+        restart();
+        setLanguage(language);
+        main().openStartPort();
+        ASSERT_EQ(asked.size(), 1u) << language;
+        EXPECT_EQ(asked[0].title, qs(msg::kPortErrorTitle, language));
+        EXPECT_EQ(asked[0].prompt,
+                  qs(msg::kPortErrorPrefix, language) + "1" + qs(msg::kPortErrorSuffix, language));
+        EXPECT_EQ(asked[0].style, msg::kStyleExclamation);
+        EXPECT_EQ(control<QComboBox>("ComboCom")->currentIndex(), -1);
+        EXPECT_EQ(control<QLabel>("StatusBar1.Port")->text(), "COM: ");
+        EXPECT_FALSE(main().port().isOpen());
     }
-}
-
-TEST_F(MainWindowTest, PortCommandShowsTheListWithDevicesAsTips) {
-    window->show();
+    main().show();
     trigger("MNCommPort");
-    auto* ports = find<QComboBox>("ComboCom");
+    auto* ports = control<QComboBox>("ComboCom");
     EXPECT_TRUE(ports->isVisible());
     EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(), kMissingDevice);
-    EXPECT_GT(ports->x(), find<QToolBar>("Toolbar1")->geometry().right());  // covers no button
+    EXPECT_GT(ports->x(), control<QToolBar>("Toolbar1")->geometry().right());  // covers no button
     ports->hidePopup();
 }
 
 TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
-    struct Case {
-        const char* key;
-        ServiceMode mode;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, ServiceMode> cases[] = {
         {"TAnMa", ServiceMode::CrossBandWrite},
         {"TDebug", ServiceMode::CalibWrite},
         {"TFMMa", ServiceMode::FeatureUnlock},
     };
-    for (const Case& c : cases) {
-        fresh();
+    for (const auto& [name, mode] : cases) {
+        SCOPED_TRACE(name);
+        restart();
         std::int64_t now = 0;
-        window->setClock([&now] { return now; });
-        const int m = static_cast<int>(c.mode);
-        session.edit(Change::everything(), [&](Configuration& c_) { c_.service = {true, true, true}; });
-        session.edit(Change::everything(), [&](Configuration& c_) { c_.calib.unlocked = true; });
-        session.edit(Change::everything(), [&](Configuration& c_) {
-            c_.service.gestures[m].clicked = {true, true, true};
+        main().setClock([&now] { return now; });
+        edit([mode](Configuration& config) {
+            config.service = {true, true, true};
+            config.calib.unlocked = true;
+            config.service.gestures[static_cast<int>(mode)].clicked = {true, true, true};
         });
-        auto* button = find<QAction>(c.key);
-        EXPECT_TRUE(button->isVisible()) << c.key;
-        EXPECT_TRUE(find<QAction>("MNFMset")->isEnabled()) << c.key;
-
-        for (std::int64_t t : {10'000, 11'500}) {
+        QAction* button = control(name);
+        EXPECT_TRUE(button->isVisible());
+        for (std::int64_t t : {10'000, 11'500, 12'000}) {
             now = t;
             button->trigger();
-            EXPECT_TRUE(button->isVisible()) << c.key << " at " << t;
+            EXPECT_EQ(button->isVisible(), t != 12'000) << t;  // only the last two are within a second
         }
-        now = 12'000;
-        button->trigger();
-        EXPECT_FALSE(button->isVisible()) << c.key;
-        const ServiceFlags& f = session.config().service;
-        EXPECT_EQ(f.crossBandWrite, c.mode != ServiceMode::CrossBandWrite) << c.key;
-        EXPECT_EQ(f.calibWrite, c.mode != ServiceMode::CalibWrite) << c.key;
-        EXPECT_EQ(f.featureUnlock, c.mode != ServiceMode::FeatureUnlock) << c.key;
-        EXPECT_EQ(session.config().calib.unlocked, c.mode != ServiceMode::CalibWrite) << c.key;
+        const Configuration& config = session.config();
+        EXPECT_EQ(config.service.crossBandWrite, mode != ServiceMode::CrossBandWrite);
+        EXPECT_EQ(config.service.calibWrite, mode != ServiceMode::CalibWrite);
+        EXPECT_EQ(config.service.featureUnlock, mode != ServiceMode::FeatureUnlock);
+        EXPECT_EQ(config.calib.unlocked, mode != ServiceMode::CalibWrite);
+        EXPECT_EQ(config.service.gestures[static_cast<int>(mode)].clicked, (std::array<bool, 3>{}));
         // Ending the feature unlock clears its flag and hides its button, nothing more: the FM command stays.
-        EXPECT_TRUE(find<QAction>("MNFMset")->isEnabled()) << c.key;
-        EXPECT_EQ(session.config().service.gestures[m].clicked, (std::array<bool, 3>{})) << c.key;
+        EXPECT_TRUE(control("MNFMset")->isEnabled());
     }
 }
 
 TEST_F(MainWindowTest, QuitAsksEveryTimeAndCancelKeepsTheWindow) {
-    window->show();
+    main().show();
     for (int language : {kEnglish, kChinese}) {
         setLanguage(language);
-        asked.clear();
         answer = msg::kResultCancel;
-        EXPECT_FALSE(window->close());
-        EXPECT_TRUE(window->isVisible());
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].title, qs(msg::kQuitQuestion.title, language));
-        EXPECT_EQ(asked[0].prompt, qs(msg::kQuitQuestion.text, language));
-        EXPECT_EQ(asked[0].style, 0x1121);
+        EXPECT_FALSE(main().close());
+        EXPECT_TRUE(main().isVisible());
+        EXPECT_TRUE(askedOnly(msg::kQuitQuestion, language));
     }
     answer = msg::kResultOk;
-    EXPECT_TRUE(window->close());
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, CaptionsFollowTheLanguageBothWays) {
-    window->show();
-    for (int language : {kChinese, kEnglish, kChinese, kEnglish}) {
-        setLanguage(language);
-        EXPECT_EQ(session.config().languageIndex, language);
-        for (const Caption& entry : mainWindowCaptions())
-            EXPECT_EQ(shown(entry), qs(entry.text, language)) << entry.control << " in " << language;
-        for (const Caption& entry : aboutCaptions()) {
-            QString text;
-            ASSERT_TRUE(readCaption(window->aboutBox(), entry, &text)) << entry.control;
-            EXPECT_EQ(text, qs(entry.text, language)) << entry.control;
-        }
-        EXPECT_EQ(window->channelWindow()->windowTitle(), language == kChinese ? "信道编辑" : "Channel Edit");
-    }
-    // Captions only: the band stays, and no question was asked.
-    EXPECT_EQ(find<QComboBox>("Combo1")->currentIndex(), 0);
-    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(main().close());
+    EXPECT_FALSE(main().isVisible());
 }
 
 // The status bar's date and time read in one format in both languages, the seconds included.
 TEST_F(MainWindowTest, DateAndTimeReadAlikeInBothLanguages) {
-    const QRegularExpression date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    const QRegularExpression time(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$"));
+    const QRegularExpression dateTime(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
     for (int language : {kEnglish, kChinese}) {
         setLanguage(language);
-        EXPECT_TRUE(date.match(find<QLabel>("StatusBar1.Date")->text()).hasMatch())
-            << find<QLabel>("StatusBar1.Date")->text().toStdString();
-        EXPECT_TRUE(time.match(find<QLabel>("StatusBar1.Time")->text()).hasMatch())
-            << find<QLabel>("StatusBar1.Time")->text().toStdString();
-    }
-}
-
-TEST_F(MainWindowTest, CloseBoxOfAnEditorOnlyHidesItAndTheMenuBringsItBack) {
-    window->show();
-    session.edit(Change::everything(), [&](Configuration& c_) {
-        c_.service.featureUnlock = true;
-    });  // the FM command is usable only then
-    struct Case {
-        const char* command;
-        EditorWindow* editor;
-    };
-    const Case cases[] = {
-        {"MNModel", window->channelWindow()},   {"MNDTMF", window->dtmfWindow()},
-        {"MNOption", window->featuresWindow()}, {"MNDebug", window->calibrationWindow()},
-        {"MNFMset", window->fmWindow()},
-    };
-    for (const Case& c : cases) {
-        QMdiSubWindow* sub = window->subWindowOf(c.editor);
-        trigger(c.command);
-        EXPECT_TRUE(sub->isVisible()) << c.command;
-        EXPECT_EQ(sub->mdiArea()->activeSubWindow(), sub) << c.command;
-        EXPECT_FALSE(sub->close()) << c.command;
-        EXPECT_FALSE(sub->isVisible()) << c.command;
-        trigger(c.command);
-        EXPECT_TRUE(sub->isVisible()) << c.command;
-        EXPECT_EQ(window->subWindowOf(c.editor), sub) << c.command;
+        const QString shown =
+            control<QLabel>("StatusBar1.Date")->text() + ' ' + control<QLabel>("StatusBar1.Time")->text();
+        EXPECT_TRUE(dateTime.match(shown).hasMatch()) << shown.toStdString();
     }
 }
 
 TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
-    window->show();
-    const char* commands[] = {"MNRead", "MNWrite", "TRead", "TWrite"};
-    emit window->transfer().commandsEnabled(false);
-    for (const char* c : commands)
-        EXPECT_FALSE(find<QAction>(c)->isEnabled()) << c;
-    EXPECT_TRUE(find<QAction>("MNOpen")->isEnabled());
-    emit window->transfer().commandsEnabled(true);
-    for (const char* c : commands)
-        EXPECT_TRUE(find<QAction>(c)->isEnabled()) << c;
-
+    main().show();
+    for (bool enabled : {false, true}) {
+        emit main().transfer().commandsEnabled(enabled);
+        for (const char* c : {"MNRead", "MNWrite", "TRead", "TWrite"})
+            EXPECT_EQ(control(c)->isEnabled(), enabled) << c;
+        EXPECT_TRUE(control("MNOpen")->isEnabled());
+    }
     // A read delivered band 3: the list follows without a question and the channel window comes up.
-    window->subWindowOf(window->channelWindow())->close();
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.band.current = 3; });
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.band.listIndex = 3; });
-    emit window->transfer().decoded();
-    EXPECT_EQ(find<QComboBox>("Combo1")->currentIndex(), 3);
-    EXPECT_TRUE(window->subWindowOf(window->channelWindow())->isVisible());
+    main().subWindowOf(main().channelWindow())->close();
+    edit([](Configuration& config) { config.band.current = config.band.listIndex = 3; });
+    emit main().transfer().decoded();
+    EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), 3);
+    EXPECT_TRUE(main().subWindowOf(main().channelWindow())->isVisible());
     EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(MainWindowTest, AboutBoxClosesOnAClickOnItsBackground) {
-    AboutBox* about = window->aboutBox();
-    about->show();
-    ASSERT_TRUE(about->isVisible());
-    const QPointF at(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, at, about->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(about, &press);
-    EXPECT_FALSE(about->isVisible());
+    main().aboutBox()->show();
+    click(main().aboutBox());
+    EXPECT_FALSE(main().aboutBox()->isVisible());
 }
 
-TEST(HelpViewer, GuideOfEachLanguageShipsBesideTheProgram) {
-    for (int language : {kEnglish, kChinese}) {
-        QFile guide(helpDocumentPath(language));
-        ASSERT_TRUE(guide.open(QIODevice::ReadOnly)) << guide.fileName().toStdString();
-        const QString html = QString::fromUtf8(guide.readAll());
-        EXPECT_TRUE(html.contains(language == kChinese ? "lang=\"zh-CN\"" : "lang=\"en\"")) << language;
-        EXPECT_TRUE(html.contains(language == kChinese ? "选择串口" : "Choosing the port")) << language;
+// Each command brings its window up active and at the size its content needs; the close box only hides it,
+// and a window dragged mostly out of the area comes back whole.
+TEST_F(MainWindowTest, EditorWindowsOpenWhollyInViewAndTheCloseBoxOnlyHides) {
+    showActive();
+    edit([](Configuration& config) { config.service.featureUnlock = true; });  // the FM command needs it
+    auto* area = qobject_cast<QMdiArea*>(main().centralWidget());
+    ASSERT_NE(area, nullptr);
+    for (const char* command : {"MNOption", "MNDebug", "MNFMset", "MNDTMF", "MNModel"}) {
+        SCOPED_TRACE(command);
+        trigger(command);
+        QMdiSubWindow* sub = area->activeSubWindow();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_TRUE(sub->isVisible());
+        EXPECT_GE(sub->widget()->width(), sub->widget()->minimumSizeHint().width());
+        EXPECT_GE(sub->widget()->height(), sub->widget()->minimumSizeHint().height());
+        const QRect view = area->viewport()->rect();
+        sub->move(view.width() - 40, view.height() - 20);
+        EXPECT_FALSE(sub->close());
+        EXPECT_FALSE(sub->isVisible());
+        trigger(command);
+        ASSERT_EQ(area->activeSubWindow(), sub);
+        if (sub->width() <= view.width() && sub->height() <= view.height()) {
+            EXPECT_TRUE(view.contains(sub->geometry()));
+        }
+        EXPECT_GE(sub->x(), 0);
+        EXPECT_GE(sub->y(), 0);
+    }
+}
+
+TEST_F(MainWindowTest, NoKeyIsClaimedTwiceAndEachReachesItsCommand) {
+    showActive();
+    // Every key of every action in the window, the child windows' own menus included. A child window's keys
+    // count once: only the active child's are in force.
+    std::map<QString, QStringList> owners;
+    std::map<QString, bool> childKeys;
+    for (const QAction* a : main().findChildren<QAction*>()) {
+        bool child = false;
+        for (const QObject* p = a->parent(); p && !child; p = p->parent())
+            child = qobject_cast<const QMdiSubWindow*>(p) != nullptr;
+        for (const QKeySequence& k : a->shortcuts()) {
+            const QString key = k.toString(QKeySequence::PortableText);
+            if (!child)
+                owners[key] << a->objectName();
+            else if (!std::exchange(childKeys[key], true))
+                owners[key] << QStringLiteral("child window: ") + a->text();
+        }
+    }
+    for (const QShortcut* s : main().findChildren<QShortcut*>())
+        owners[s->key().toString(QKeySequence::PortableText)] << QStringLiteral("QShortcut");
+    for (const auto& [key, names] : owners)
+        EXPECT_EQ(names.size(), 1) << key.toStdString() << ": " << names.join(", ").toStdString();
+
+    // The keys themselves, typed while the channel table has the focus: write and read meet the closed port,
+    // New asks first, Ctrl+P opens the features.
+    for (Qt::Key k : {Qt::Key_W, Qt::Key_R, Qt::Key_N}) {
+        asked.clear();
+        QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier);
+        EXPECT_EQ(asked.size(), 1u) << k;
+    }
+    asked.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(main().subWindowOf(main().featuresWindow())->isVisible());
+    EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(MainWindowTest, TheChannelTableInViewHasTheKeyboard) {
+    showActive();
+    ChannelWindow* channels = main().channelWindow();
+    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
+    // Enter opens the editor of the current cell; the window needs no mouse to start with.
+    QTest::keyClick(channels->grid(1), Qt::Key_Return);
+    auto* editor = child<QLineEdit>(channels, "Text1");
+    ASSERT_TRUE(editor && editor->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    QTest::keyClicks(editor, QStringLiteral("145.5"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.50000");
+    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
+
+    // Escape leaves a cell as it was, from a text box and from a list alike.
+    QTest::keyClick(channels->grid(1), Qt::Key_Return);
+    QTest::keyClicks(editor, QStringLiteral("150"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(cell(channels->grid(1), 0, 1), "145.50000");
+    EXPECT_TRUE(asked.empty());  // 150 was never committed, so no out-of-band message
+    channels->grid(1)->setCurrentCell(0, 5);
+    QTest::keyClick(channels->grid(1), Qt::Key_Return);
+    auto* power = child<QComboBox>(channels, "Combo5_5");
+    ASSERT_TRUE(power && power->isVisible());
+    power->hidePopup();
+    QTest::keyClick(power, Qt::Key_Escape);
+    EXPECT_FALSE(power->isVisible());
+    EXPECT_EQ(session.config().channels[0].power, 1);
+    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
+
+    // Group B's table takes over once its tab is chosen, also when the window is activated again.
+    child<QTabBar>(channels, "TabStrip1")->setCurrentIndex(1);
+    trigger("MNDTMF");
+    trigger("MNModel");
+    EXPECT_EQ(QApplication::focusWidget(), channels->grid(2));
+}
+
+TEST_F(MainWindowTest, HelpShowsTheGuideOfTheLanguageInTheProgram) {
+    showActive();
+    const std::pair<const char*, const char*> cases[] = {
+        {"MNEnglish", "/help/en/index.html"},
+        {"MNChinese", "/help/zh/index.html"},
+        {"MNEnglish", "/help/en/index.html"},
+    };
+    for (const auto& [command, page] : cases) {
+        SCOPED_TRACE(command);
+        trigger(command);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        const QList<QDialog*> help = main().findChildren<QDialog*>(QStringLiteral("HelpWindow"));
+        ASSERT_EQ(help.size(), 1);
+        EXPECT_TRUE(help[0]->isVisible());
+        auto* text = help[0]->findChild<QTextBrowser*>();
+        ASSERT_NE(text, nullptr);
+        EXPECT_TRUE(text->source().toLocalFile().endsWith(QLatin1String(page)));
+        EXPECT_TRUE(help[0]->windowTitle().startsWith(main().windowTitle()));
+        EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+R")));
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    }
+    EXPECT_TRUE(asked.empty());
+}
+
+// A cell editor left open while the configuration is replaced must not write its old text into the new one.
+TEST_F(MainWindowTest, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
+    showActive();
+    answer = msg::kResultOk;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"New", [&] { trigger("MNNew"); }},
+        {"band change", [&] { choose(control<QComboBox>("Combo1"), 1); }},
+        {"a read or an open",
+         [&] {
+             edit([](Configuration& c) {
+                 c.channels[0].rxFrequency = c.channels[0].txFrequency = "150.00000";
+             });
+             emit main().transfer().decoded();
+         }},
+    };
+    ChannelGrid* grid = main().channelWindow()->grid(1);
+    auto* editor = child<QLineEdit>(main().channelWindow(), "Text1");
+    for (const auto& [name, replace] : cases) {
+        SCOPED_TRACE(name);
+        grid->setFocus();
+        grid->setCurrentCell(0, 1);
+        QTest::keyClick(grid, Qt::Key_Return);
+        ASSERT_TRUE(editor->isVisible());
+        editor->setText(QStringLiteral("146"));
+        replace();
+        EXPECT_FALSE(editor->isVisible());
+        const std::string after = session.config().channels[0].rxFrequency;
+        EXPECT_NE(after, "146.00000");
+        // Whatever takes the focus next, the dropped text stays out.
+        grid->setFocus();
+        editor->setFocus();
+        grid->setFocus();
+        EXPECT_EQ(session.config().channels[0].rxFrequency, after);
+        EXPECT_EQ(cell(grid, 0, 1).toStdString(), after);
+    }
+}
+
+// A value still being typed is written as its box shows it after its own check, whichever command takes it:
+// the command's dialog or progress window taking the focus must not skip the check. Boxes the user did not
+// enter are not checked.
+TEST_F(MainWindowTest, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
+    showActive();
+    // Closes the file dialog of Save or Export as soon as it shows.
+    auto closeNextDialog = [] {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialog->close();
+                poll->deleteLater();
+            }
+        });
+        poll->start(10);
+    };
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Save",
+         [&] {
+             closeNextDialog();
+             trigger("MNSave");
+         }},
+        {"Export",
+         [&] {
+             closeNextDialog();
+             trigger("MNExport");
+         }},
+        {"Read or Write", [&] { emit main().transfer().aboutToStart(); }},
+    };
+    struct Box {
+        EditorWindow* editor;
+        const char* name;
+        int page;  // of the features window
+        const char* typed;
+        const char* checked;
+        const std::string* value;
+    };
+    const Configuration& c = session.config();
+    const Box boxes[] = {
+        {main().featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.vfoAFrequency},
+        {main().featuresWindow(), "Text6", 1, "007", "7", &c.features.aChannelNumber},
+        {main().fmWindow(), "Text2", 0, "98.17", "98.15", &c.fmWindow.vfo},
+    };
+    for (const auto& [command, run] : commands) {
+        for (const Box& b : boxes) {
+            SCOPED_TRACE(std::string(command) + " " + b.name);
+            edit(
+                [](Configuration& config) { config.features.vfoBFrequency = "250.00000"; });  // never entered
+            QMdiSubWindow* sub = main().subWindowOf(b.editor);
+            sub->show();
+            sub->mdiArea()->setActiveSubWindow(sub);
+            if (b.page) main().featuresWindow()->showPage(b.page);
+            auto* box = child<QLineEdit>(b.editor, b.name);
+            box->setFocus(Qt::MouseFocusReason);
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(b.typed));
+            ASSERT_EQ(QApplication::focusWidget(), box);
+            run();
+            EXPECT_EQ(box->text().toStdString(), b.checked);
+            EXPECT_EQ(*b.value, b.checked);
+            EXPECT_EQ(session.config().features.vfoBFrequency, "250.00000");
+            main().activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        }
     }
 }
 
