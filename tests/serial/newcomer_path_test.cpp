@@ -13,12 +13,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -27,18 +24,13 @@
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "support/serial_fixture.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
 
-template <class Done>
-bool settle(Done done, int rounds = 4000) {
-    for (int i = 0; i < rounds && !done(); ++i) {
-        QApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return done();
-}
+using testing_support::settle;
 
 void press(QWidget* w, int key, const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -101,9 +93,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         Session filled;
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
-        sim::RadioProtocol::Memory memory;
-        std::copy_n(filled.imageOut.bytes().begin(), memory.size(), memory.begin());
-        radio.setMemory(memory);
+        radio.setMemory(testing_support::memoryOf(filled.imageOut));
         ASSERT_TRUE(radio.open()) << radio.error();
         ASSERT_TRUE(radio.start());
 

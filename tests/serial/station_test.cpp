@@ -3,37 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "app/station_window.h"
 #include "i18n/station_captions.h"
-#include "platform/qt_text.h"
 #include "platform/station_driver.h"
-#include "radio-sim/virtual_radio.h"
-#include "session/session.h"
 #include "session/write_verification.h"
-#include "support/radio_memory.h"
+#include "support/serial_fixture.h"
 
 namespace zrt {
 namespace {
 
 constexpr int kTickMs = 40;  // a program request every 400 ms instead of 2 s
 
+using testing_support::settle;
+
 bool runUntil(const std::function<bool()>& condition, int ms = 10000) {
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, [&] {
-        if (condition()) loop.quit();
-    });
-    check.start(5);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-    return condition();
+    return settle(condition, ms);
+}
+
+// Every block a write sends holds the image's bytes.
+void holdsTheImage(const sim::RadioProtocol::Memory& memory, const MemoryImage& image) {
+    for (std::size_t block : writtenBlocks(false))
+        for (std::size_t a = block; a < block + 16 && a < memory.size(); ++a)
+            ASSERT_EQ(memory[a], image[a]) << a;
 }
 
 struct Line {
@@ -58,9 +52,7 @@ struct Line {
 };
 
 TEST(Station, TwoPortsProgramFiveRadiosThatComeAndGoExactlyOnceEach) {
-    MemoryImage image;
-    const auto pattern = testing_support::patterned(77);
-    std::copy(pattern.begin(), pattern.end(), image.bytes().begin());
+    const MemoryImage image = testing_support::patternedImage(77);
     Line lines[2] = {Line(image), Line(image)};
     for (Line& line : lines) {
         ASSERT_TRUE(line.radio.open()) << line.radio.error();
@@ -76,10 +68,7 @@ TEST(Station, TwoPortsProgramFiveRadiosThatComeAndGoExactlyOnceEach) {
     // Each radio written once and holding the image; checked before it is switched off.
     auto programmedOnce = [&](Line& line) {
         EXPECT_EQ(line.writesAtZero() - line.writesBefore, 1);
-        const auto memory = line.radio.memory();
-        for (std::size_t block : writtenBlocks(false))
-            for (std::size_t a = block; a < block + 16 && a < memory.size(); ++a)
-                ASSERT_EQ(memory[a], image[a]) << a;
+        holdsTheImage(line.radio.memory(), image);
     };
     auto switchOffAndWait = [&](std::initializer_list<Line*> which) {
         for (Line* l : which)
@@ -123,16 +112,8 @@ TEST(Station, TwoPortsProgramFiveRadiosThatComeAndGoExactlyOnceEach) {
 // The window runs the same station: per port its state and count, in both languages, and Stop.
 TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
     Session session;
-    MemoryImage expected;
-    {
-        Session copy;
-        copy.edit(Change::everything(), [&](Configuration& c_) { c_ = session.config(); });
-        copy.encode();
-        expected = copy.imageOut;
-    }
-    sim::RadioBehaviour otherBand;
-    otherBand.bandCode = 2;
-    sim::VirtualRadio a, b(otherBand), unchecked;
+    const MemoryImage expected = testing_support::encoded(session.config());
+    sim::VirtualRadio a, b({.bandCode = 2}), unchecked;
     for (sim::VirtualRadio* r : {&a, &b, &unchecked}) {
         ASSERT_TRUE(r->open()) << r->error();
         ASSERT_TRUE(r->start());
@@ -150,10 +131,7 @@ TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
     EXPECT_EQ(window.stateText(3), "port not opened");
     EXPECT_EQ(window.findChild<QLabel*>("lblSummary")->text(), "Programmed: 1    Failed: 1");
     EXPECT_TRUE(unchecked.frames().empty());
-    const auto memory = a.memory();
-    for (std::size_t block : writtenBlocks(false))
-        for (std::size_t at = block; at < block + 16 && at < memory.size(); ++at)
-            ASSERT_EQ(memory[at], expected[at]) << at;
+    holdsTheImage(a.memory(), expected);
 
     session.setLanguage(kChinese);
     window.applyLanguage();
