@@ -24,7 +24,6 @@ class SafetyNets : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         qputenv("ZRT410_BACKUP_DIR", folder().toUtf8());
-        bench_.recordMessages();
         controller_.setWatchdogInterval(40);
         QObject::connect(&controller_, &TransferController::commandsEnabled,
                          [this](bool on) { commands_.push_back(on); });
@@ -34,6 +33,7 @@ class SafetyNets : public ::testing::Test {
     QTemporaryDir dir_;
     Session session_;
     SerialBench bench_;
+    MessageLog log_;
     TransferController controller_{session_, bench_.port, nullptr};
     std::vector<bool> commands_;
 };
@@ -62,8 +62,8 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     QString saved;
     QObject::connect(&controller_, &TransferController::backupSaved, [&](const QString& p) { saved = p; });
     controller_.startRead();
-    EXPECT_EQ(bench_.texts(), QStringList{qs(msg::kReadSucceeded.text, kEnglish)});
-    EXPECT_EQ(bench_.shown[0].title, "Suggestion");
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kReadSucceeded.text, kEnglish)});
+    EXPECT_EQ(log_.shown[0].title, "Suggestion");
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(saved, backups.front());
@@ -75,13 +75,13 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("ZRT410_BACKUP_DIR", blocker.fileName().toUtf8());
-    bench_.shown.clear();
+    log_.shown.clear();
     session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     controller_.startRead();
-    ASSERT_EQ(bench_.shown.size(), 2u);
-    EXPECT_TRUE(bench_.shown[0].text.startsWith("The backup of the radio's memory could not be saved"))
-        << bench_.shown[0].text.toStdString();
-    EXPECT_EQ(bench_.shown[1].text, qs(msg::kReadSucceeded.text, kEnglish));
+    ASSERT_EQ(log_.shown.size(), 2u);
+    EXPECT_TRUE(log_.shown[0].text.startsWith("The backup of the radio's memory could not be saved"))
+        << log_.shown[0].text.toStdString();
+    EXPECT_EQ(log_.shown[1].text, qs(msg::kReadSucceeded.text, kEnglish));
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin()));
     EXPECT_FALSE(session_.config().channels.isEmpty(1) && session_.config().channels.isEmpty(2));
 }
@@ -98,9 +98,9 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     const Configuration before = session_.config();
 
-    bench_.shown.clear();
+    log_.shown.clear();
     controller_.startRestore(backups.front());
-    EXPECT_EQ(bench_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
     const auto after = radio.memory();
     std::vector<bool> written(after.size(), false);
     for (std::size_t block : writtenBlocks(false))
@@ -111,10 +111,10 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     EXPECT_TRUE(compareConfigurations(before, session_.config(), kEnglish).empty());
     EXPECT_EQ(listBackups(folder()).size(), 1);  // the read-back keeps no backup
 
-    bench_.shown.clear();
+    log_.shown.clear();
     controller_.startRestore(dir_.filePath(QStringLiteral("missing.dat")));
-    ASSERT_EQ(bench_.shown.size(), 1u);
-    EXPECT_TRUE(bench_.shown[0].text.startsWith(qs(msg::kFileOpenFailed.text, kEnglish)));
+    ASSERT_EQ(log_.shown.size(), 1u);
+    EXPECT_TRUE(log_.shown[0].text.startsWith(qs(msg::kFileOpenFailed.text, kEnglish)));
 }
 
 // A radio that acknowledges a block without keeping it: the read-back names its address and success is
@@ -123,25 +123,25 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
     bench_.startRadio(memoryOfBand0(44), {.dropBlock = 0x120});
     ASSERT_TRUE(controller_.verifyAfterWrite());
     controller_.startWrite();
-    ASSERT_EQ(bench_.shown.size(), 1u) << bench_.texts().join('|').toStdString();
-    EXPECT_TRUE(bench_.shown[0].text.startsWith(
+    ASSERT_EQ(log_.shown.size(), 1u) << log_.texts().join('|').toStdString();
+    EXPECT_TRUE(log_.shown[0].text.startsWith(
         "Verify after write: the radio does not hold what was written. 1 of the "
         "188 blocks written differ, at the addresses 0x12"))
-        << bench_.shown[0].text.toStdString();
+        << log_.shown[0].text.toStdString();
     EXPECT_EQ(commands_, (std::vector<bool>{false, true}));  // available again at once
 
-    bench_.shown.clear();
+    log_.shown.clear();
     controller_.setVerifyAfterWrite(false);
     controller_.startWrite();
-    EXPECT_EQ(bench_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
 }
 
 TEST_F(SafetyNets, AClosedPortSaysSoAndStartsNothing) {
     sim::VirtualRadio& radio = bench_.startRadio();
     bench_.port.close();
     controller_.startRead();
-    EXPECT_EQ(bench_.texts(), QStringList{qs(msg::kPortInvalid.text, kEnglish)});
-    EXPECT_EQ(bench_.shown[0].title, "ZR-T410");
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kPortInvalid.text, kEnglish)});
+    EXPECT_EQ(log_.shown[0].title, "ZR-T410");
     EXPECT_TRUE(commands_.empty());
     EXPECT_TRUE(radio.frames().empty());
 }

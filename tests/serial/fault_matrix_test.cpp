@@ -147,8 +147,8 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const MemoryImage imageInBefore = session_.imageIn;
 
     sim::VirtualRadio& radio = bench_.startRadio(radios, c.radio, c.line);
-    bench_.answer = c.ends == Ends::Cancelled ? msg::kResultCancel : msg::kResultOk;
-    bench_.recordMessages(progressWindowShown);
+    MessageLog log(progressWindowShown);
+    log.answer = c.ends == Ends::Cancelled ? msg::kResultCancel : msg::kResultOk;
     std::vector<bool> commands;
     QObject::connect(&controller_, &TransferController::commandsEnabled,
                      [&](bool on) { commands.push_back(on); });
@@ -162,7 +162,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     EXPECT_FALSE(controller_.running());
     EXPECT_FALSE(progressWindowShown());
     std::vector<Shown> messages;
-    for (const Shown& s : bench_.shown) {
+    for (const Shown& s : log.shown) {
         if (s.text == qs(msg::kForceBandQuestion.text, kEnglish)) {
             EXPECT_TRUE(c.crossBandWrite);
             continue;

@@ -67,15 +67,9 @@ inline bool endedWithE(const sim::VirtualRadio& radio) {
     });
 }
 
-struct Shown {
-    QString title, text;
-    bool overProgress = false;  // a progress window was up when it was shown
-};
-
 class SerialBench {
   public:
     ~SerialBench() {
-        setMsgBoxResponder({});
         port.close();
         if (radio) radio->stop();
     }
@@ -95,13 +89,28 @@ class SerialBench {
     }
     QString device() const { return qs(radio->devicePath()); }
 
-    // Answers every box with answer() and records it.
-    void recordMessages(std::function<bool()> progressShown = {}) {
+    std::unique_ptr<sim::VirtualRadio> radio;
+    RadioPort port;
+};
+
+struct Shown {
+    QString title, text;
+    bool overProgress = false;  // a progress window was up when it was shown
+};
+
+// Answers every message box with `answer` and records it, for as long as it lives.
+class MessageLog {
+  public:
+    explicit MessageLog(std::function<bool()> progressShown = {}) {
         setMsgBoxResponder([this, progressShown](const MsgBoxRequest& r) {
             shown.push_back({r.title, r.prompt, progressShown && progressShown()});
             return answer;
         });
     }
+    ~MessageLog() { setMsgBoxResponder({}); }
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+
     QStringList texts() const {
         QStringList t;
         for (const Shown& s : shown)
@@ -109,8 +118,6 @@ class SerialBench {
         return t;
     }
 
-    std::unique_ptr<sim::VirtualRadio> radio;
-    RadioPort port;
     std::vector<Shown> shown;
     int answer = msg::kResultOk;
 };
