@@ -25,12 +25,6 @@ TEST(Codecs, FrequencyEncodesAsLittleEndianBcdAndDecodesBack) {
             EXPECT_EQ(image[0x10 + i], c.bytes[i]) << c.text << " byte " << i;
         EXPECT_EQ(decodeFrequency(image, 0x10), c.text);
     }
-    EXPECT_EQ(frequencyText(0x00, 0x25, 0x61, 0x43), "436.12500");
-    EXPECT_EQ(frequencyByte("436.12500", 1), 0x43);
-    EXPECT_EQ(frequencyByte("436.12500", 2), 0x61);
-    EXPECT_EQ(frequencyByte("436.12500", 3), 0x25);
-    EXPECT_EQ(frequencyByte("436.12500", 4), 0x00);
-    EXPECT_EQ(frequencyByte("436.12500", 7), 0);
 }
 
 TEST(Codecs, FrequencyPairThatIsNotHexKeepsThePreviousByte) {
@@ -61,10 +55,6 @@ TEST(Codecs, Tones) {
         EXPECT_EQ(image[0x21], c.high) << c.text;
         EXPECT_EQ(toneText(c.low, c.high), c.text);
     }
-    EXPECT_EQ(toneCode("D023N"), "2380");
-    EXPECT_EQ(toneCode("D023I"), "23C0");
-    EXPECT_EQ(toneCode("67.0"), "7006");
-    EXPECT_EQ(toneCode("254.1"), "4125");
 
     MemoryImage image;
     encodeTone(true, "", image, 0);
@@ -74,9 +64,6 @@ TEST(Codecs, Tones) {
 }
 
 TEST(Codecs, NamesAndCharacterFields) {
-    EXPECT_EQ(channelCode(""), "0000000000000000");
-    EXPECT_EQ(channelCode("AB"), "4142FFFFFFFFFFFF");
-    EXPECT_EQ(channelCode("ABCDEFGHIJ"), "4142434445464748");
     EXPECT_EQ(stripChar255("A\xFF"
                            "B\xFF"),
               "AB");
@@ -128,41 +115,6 @@ TEST(Codecs, FmFrequencies) {
     EXPECT_EQ(decodeFmFrequency(image, 0x760), "");
     encodeFmFrequency("abc", image, 0x760);  // not a number: nothing written
     EXPECT_EQ(image[0x760], 0xFF);
-}
-
-TEST(Codecs, NormaliseAndSnap) {
-    const std::vector<std::pair<std::string, std::string>> fm = {
-        {"98", "98.00"},     {"98.", "98.00"},   {"98.1", "98.10"},  {"100.27", "100.25"},
-        {"99.449", "99.40"}, {"98.17", "98.15"}, {"98.14", "98.10"}, {"98.149", "98.10"},
-    };
-    for (const auto& [in, out] : fm)
-        EXPECT_EQ(normalizeFmFrequency(in), out) << in;
-
-    const std::vector<std::pair<std::string, std::string>> snap = {
-        {"145.01300", "145.01250"}, {"145.01250", "145.01250"}, {"145.00300", "145.00000"},
-        {"173.99990", "173.99500"}, {"145.00625", "145.00625"}, {"145.00500", "145.00500"},
-        {"145.12345", "145.12000"}, {"145.00700", "145.00625"},
-    };
-    for (const auto& [in, out] : snap)
-        EXPECT_EQ(snapFrequencyText(in), out) << in;
-    EXPECT_DOUBLE_EQ(snapFrequency("145.01300"), 145.0125);
-}
-
-TEST(Codecs, NumericText) {
-    EXPECT_EQ(parseNumber("145.1"), 145.1);
-    EXPECT_EQ(parseNumber("1."), 1.0);
-    EXPECT_FALSE(parseNumber("."));
-    EXPECT_FALSE(parseNumber("1.2.3"));
-    EXPECT_FALSE(parseNumber(""));
-    EXPECT_DOUBLE_EQ(leadingValue("12ab"), 12.0);
-    EXPECT_DOUBLE_EQ(leadingValue("ab"), 0.0);
-    const std::vector<std::pair<std::string, std::string>> fixed = {
-        {"145.123", "145.12300"},  {"5", "5.00000"},           {"005.00000", "5.00000"},
-        {"173.9999", "173.99990"}, {"99.999995", "100.00000"}, {"0.000004", "0.00000"},
-    };
-    for (const auto& [in, out] : fixed)
-        EXPECT_EQ(formatFixed5(std::string_view(in)), out) << in;
-    EXPECT_EQ(formatFixed5(99.995), "99.99500");
 }
 
 }  // namespace
