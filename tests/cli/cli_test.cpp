@@ -15,6 +15,7 @@
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "datafile/data_file.h"
+#include "i18n/backup_captions.h"
 #include "image/address_map.h"
 #include "image/tone_list.h"
 #include "session/write_verification.h"
@@ -322,7 +323,7 @@ TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
     writeBytes(path("other.dat"), other);
     const CliRun bad = cli({"diff", path("a.dat"), path("other.dat")});
     EXPECT_EQ(bad.code, 2);
-    EXPECT_EQ(bad.err.trimmed(), "File type is incorrect!");
+    EXPECT_EQ(bad.err.trimmed(), said(msg::kFileTypeIncorrect));
 }
 
 TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
@@ -502,7 +503,7 @@ TEST_F(Cli, ReadSavesWhatTheProgramSavesRawKeepsTheRadiosBytesAndEveryReadABacku
     ASSERT_EQ(backups().size(), 1);
     EXPECT_TRUE(backups().first().endsWith("_band3.dat")) << backups().first().toStdString();
     const QString backup = QDir(backupFolder()).filePath(backups().first());
-    EXPECT_TRUE(r.out.contains("Backup of the radio's memory: " + backup)) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(said(backup_text::kSaved).arg(backup))) << r.out.toStdString();
     EXPECT_EQ(readBytes(backup), radios);
 
     const CliRun raw = cli({"read", "--port", device(), "--raw", "--no-backup", "-o", path("raw.dat")});
@@ -514,7 +515,7 @@ TEST_F(Cli, ReadSavesWhatTheProgramSavesRawKeepsTheRadiosBytesAndEveryReadABacku
     qputenv("ZRT410_BACKUP_DIR", path("blocked").toUtf8());
     const CliRun blocked = cli({"read", "--port", device(), "-o", path("still.dat")});
     EXPECT_EQ(blocked.code, 0);
-    EXPECT_TRUE(blocked.err.startsWith("The backup of the radio's memory could not be saved"))
+    EXPECT_TRUE(blocked.err.startsWith(said(backup_text::kFailed).section("%1", 0, 0)))
         << blocked.err.toStdString();
     EXPECT_EQ(blocked.err.count('\n'), 1);
     EXPECT_TRUE(blocked.out.contains(said(cli::kSaved).arg(path("still.dat"))));
@@ -531,7 +532,7 @@ TEST_F(Cli, WriteAndRawWriteSendTheirBytesWithEveryCheck) {
                   checked188 = said(cli::kVerifyPassed).arg(188);
     const QString forceZh = said(msg::kForceBandQuestion, kChinese),
                   okZh = said(msg::kWriteSucceeded, kChinese);
-    const QString dropped = "Block 0x120: first difference at 0x12",
+    const QString dropped = said(cli::kBlockDiffers).arg("120", "12").section(" (", 0, 0),
                   failed = said(cli::kVerifyFailed).arg(1).arg(188);
     struct Case {
         std::uint8_t fileBand;  // the band list position of the file, or a raw file's band byte

@@ -8,6 +8,7 @@
 
 #include "app/transfer_controller.h"
 #include "datafile/data_file.h"
+#include "i18n/backup_captions.h"
 #include "i18n/config_comparison.h"
 #include "image/address_map.h"
 #include "platform/backups.h"
@@ -79,7 +80,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     controller_.startRead();
     ASSERT_EQ(log_.shown.size(), 2u);
-    EXPECT_TRUE(log_.shown[0].text.startsWith("The backup of the radio's memory could not be saved"))
+    EXPECT_TRUE(log_.shown[0].text.startsWith(qs(backup_text::kFailed, kEnglish).section("%1", 0, 0)))
         << log_.shown[0].text.toStdString();
     EXPECT_EQ(log_.shown[1].text, qs(msg::kReadSucceeded.text, kEnglish));
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin()));
@@ -124,9 +125,8 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
     ASSERT_TRUE(controller_.verifyAfterWrite());
     controller_.startWrite();
     ASSERT_EQ(log_.shown.size(), 1u) << log_.texts().join('|').toStdString();
-    EXPECT_TRUE(log_.shown[0].text.startsWith(
-        "Verify after write: the radio does not hold what was written. 1 of the "
-        "188 blocks written differ, at the addresses 0x12"))
+    const QString differs = qs(backup_text::kVerifyDiffers, kEnglish);
+    EXPECT_TRUE(log_.shown[0].text.startsWith(differs.left(differs.indexOf("%1")).arg("1", "188") + "0x12"))
         << log_.shown[0].text.toStdString();
     EXPECT_EQ(commands_, (std::vector<bool>{false, true}));  // available again at once
 
