@@ -93,25 +93,15 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         Session filled;
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
-        radio.setMemory(testing_support::memoryOf(filled.imageOut));
-        ASSERT_TRUE(radio.open()) << radio.error();
-        ASSERT_TRUE(radio.start());
+        bench.startRadio(testing_support::memoryOf(filled.imageOut), {}, {}, false);
 
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            shown.push_back(r.prompt);
-            return msg::kResultOk;
-        });
-        window = std::make_unique<MainWindow>(session, PortNames(qs(radio.devicePath())));
+        window = std::make_unique<MainWindow>(session, PortNames(bench.device()));
         window->show();
         window->openStartPort();
         ASSERT_TRUE(window->port().isOpen());
-        ASSERT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
+        ASSERT_TRUE(log.shown.empty()) << log.texts().join('|').toStdString();
     }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
-        radio.stop();
-    }
+    void TearDown() override { window.reset(); }
 
     QAction* action(const char* name) const { return qobject_cast<QAction*>(window->control(name)); }
     // A transfer command, once the previous transfer has given the commands back.
@@ -124,10 +114,10 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
     }
 
     QTemporaryDir dir;
-    sim::VirtualRadio radio;
+    testing_support::SerialBench bench;
     Session session;
     std::unique_ptr<MainWindow> window;
-    QStringList shown;
+    testing_support::MessageLog log;
 };
 
 TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
@@ -137,7 +127,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
 
     // Read: the tables fill, the channel window comes up.
     transfer("MNRead");
-    EXPECT_EQ(shown, QStringList{said(msg::kReadSucceeded)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kReadSucceeded)});
     EXPECT_EQ(cell(1, 1, 1), "145.50000");
     EXPECT_EQ(cell(1, 1, 11), "CALL");
     EXPECT_EQ(cell(1, 3, 5), language == kChinese ? "低" : "Low");
@@ -158,12 +148,12 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     type(editor, QStringLiteral("146.0125"));
 
     // Write with the editor open: it commits first, and the radio gets what was typed.
-    shown.clear();
+    log.shown.clear();
     transfer("MNWrite");
-    EXPECT_EQ(shown, QStringList{said(msg::kWriteSucceeded)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kWriteSucceeded)});
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(cell(1, 2, 1), "146.01250");
-    const Configuration written = asConfiguration(radio.memory());
+    const Configuration written = asConfiguration(bench.radio->memory());
     EXPECT_EQ(written.channels[1].rxFrequency, "146.01250");
     EXPECT_EQ(written.channels[1].txFrequency, "145.00000");  // the transmit frequency stays
     EXPECT_EQ(written.channels[0].name, "CALL");
@@ -199,9 +189,9 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");
 
     // New empties the tables; Open brings the file back.
-    shown.clear();
+    log.shown.clear();
     action("MNNew")->trigger();
-    EXPECT_EQ(shown, QStringList{said(msg::kNewQuestion)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kNewQuestion)});
     EXPECT_EQ(cell(1, 2, 1), "");
     answerFileDialog(file);
     action("MNOpen")->trigger();
@@ -213,7 +203,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     answerFileDialog(second);
     action("TOpen")->trigger();
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");
-    EXPECT_EQ(shown, QStringList{said(msg::kNewQuestion)});  // no message on a good open
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kNewQuestion)});  // no message on a good open
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, NewcomerPath, ::testing::Values(kEnglish, kChinese),
