@@ -18,8 +18,9 @@ TEST(FmDecode, ChannelAndVfoBytes) {
         std::uint8_t hi, lo;
         const char* text;
     };
-    // The codec's own cases are in the codec tests: here the store and the window both take the value.
-    const Case cases[] = {{0x00, 0x82, "100.00"}, {0x00, 0xD3, ""}, {0x01, 0x00, ""}};
+    // 87.0 MHz plus the count of 100 kHz steps; past 108.0 MHz or 0xFFFF is empty. The store and the window
+    // both take the value.
+    const Case cases[] = {{0x00, 0x82, "100.00"}, {0x00, 0xD3, ""}, {0xFF, 0xFF, ""}, {0x01, 0x00, ""}};
     for (const Case& c : cases) {
         for (int k : {1, 25}) {
             SCOPED_TRACE(testing::Message() << "channel " << k << " bytes " << int(c.hi) << " " << int(c.lo));
@@ -105,7 +106,11 @@ TEST(FmEncode, SettingsAndVfo) {
         const char* vfo;
         std::uint8_t hi, lo;
     };
-    const Case cases[] = {{"", 0xFF, 0xFF}, {"0", 0xFF, 0xFF}, {"98.10", 0x00, 0x6F}, {"108.00", 0x00, 0xD2}};
+    const Case cases[] = {{"", 0xFF, 0xFF},
+                          {"0", 0xFF, 0xFF},
+                          {"abc", 0xFF, 0xFF},
+                          {"98.10", 0x00, 0x6F},
+                          {"108.00", 0x00, 0xD2}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.vfo);
         Configuration config;
