@@ -2,7 +2,6 @@
 // radio on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -10,37 +9,36 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <csignal>
-#include <functional>
 
+#include "cli/cli_texts.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "datafile/data_file.h"
+#include "i18n/backup_captions.h"
 #include "image/address_map.h"
 #include "image/tone_list.h"
-#include "platform/qt_text.h"
-#include "radio-sim/virtual_radio.h"
-#include "session/session.h"
 #include "session/write_verification.h"
 #include "support/cli_process.h"
+#include "support/serial_fixture.h"
 
 namespace zrt {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
 using testing_support::cli;
 using testing_support::cliPath;
 using testing_support::CliRun;
+using testing_support::fillPattern;
+using testing_support::framesOf;
+using testing_support::SerialBench;
+using testing_support::settle;
 
-// Waits for a condition another thread or process brings about; false if it never comes.
-bool eventually(const std::function<bool()>& condition) {
-    for (int i = 0; i < 6000; ++i) {
-        if (condition()) return true;
-        QThread::msleep(5);
-    }
-    return condition();
+QString said(const Text& text, int language = kEnglish) {
+    return qs(text, language);
+}
+QString said(const msg::Message& message, int language = kEnglish) {
+    return qs(message.text, language);
 }
 
 Bytes readBytes(const QString& path) {
@@ -64,11 +62,7 @@ void writeText(const QString& path, const QString& text) {
 
 Bytes noise(std::size_t size, unsigned seed) {
     Bytes b(size);
-    std::uint32_t x = seed;
-    for (auto& v : b) {
-        x = x * 1664525u + 1013904223u;
-        v = static_cast<std::uint8_t>(x >> 24);
-    }
+    fillPattern(b, seed);
     return b;
 }
 
@@ -84,7 +78,7 @@ Bytes dataFileOf(const Bytes& image) {
 Bytes knownDataFile(int bandIndex = 0) {
     Session s;
     s.chooseBand(bandIndex, [] { return true; });
-    s.edit(Change::channels(1, kChannelCount), [](Configuration& c) {
+    s.edit(Change::everything(), [](Configuration& c) {
         ChannelStore& ch = c.channels;
         const BandState& b = c.band;
         commitFrequency(ch, b, 1, ChannelFrequency::Receive, "145.12");
@@ -97,24 +91,20 @@ Bytes knownDataFile(int bandIndex = 0) {
         commitListChoice(ch, 65, ChannelList::EncodeTone, toneListIndex("D023I"), "D023I");
         commitListChoice(ch, 65, ChannelList::Scan, 0, {});
         commitName(ch, 65, "UHF");
+        c.features[FeatureList::Beep] = 0;  // beep off
+        c.features[FeatureList::TimeOutTimer] = 3;
+        c.features.displayCharacters = "HELLO";
+        c.features.vfoAFrequency = "146.52000";
+        c.features[FeatureList::VfoAEncodeTone] = toneListIndex("100.0");
+        c.fm.channelFreq[0] = c.fmWindow.cells[0] = "88.10";
+        c.fm.channelFreq[24] = c.fmWindow.cells[24] = "107.90";
+        c.fm.currentChannel = 3;
+        c.fm.displayMode = 1;
+        c.fm.step = 2;
+        c.fm.vfoFreq = "99.50";
+        for (int i = 0; i < kCalibValues; ++i)
+            c.calib.values[static_cast<std::size_t>(i)] = 100 + i;
     });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Beep] = 0; });  // beep off
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::TimeOutTimer] = 3; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.displayCharacters = "HELLO"; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.features.vfoAFrequency = "146.52000"; });
-    s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.features[FeatureList::VfoAEncodeTone] = toneListIndex("100.0"); });
-    s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.fm.channelFreq[0] = c_.fmWindow.cells[0] = "88.10"; });
-    s.edit(Change::everything(),
-           [&](Configuration& c_) { c_.fm.channelFreq[24] = c_.fmWindow.cells[24] = "107.90"; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.currentChannel = 3; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.displayMode = 1; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.step = 2; });
-    s.edit(Change::everything(), [&](Configuration& c_) { c_.fm.vfoFreq = "99.50"; });
-    for (int i = 0; i < kCalibValues; ++i)
-        s.edit(Change::everything(),
-               [&](Configuration& c_) { c_.calib.values[static_cast<std::size_t>(i)] = 100 + i; });
     s.encode();
     return datafile::serialize(s.imageOut);
 }
@@ -136,32 +126,23 @@ class Cli : public ::testing::Test {
     }
     QString backupFolder() const { return path("backups"); }
     QStringList backups() const { return QDir(backupFolder()).entryList(QDir::Files); }
-    void TearDown() override {
-        if (radio_) radio_->stop();
-    }
-
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
-    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}, sim::LineFaults faults = {}) {
-        radio_ = std::make_unique<sim::VirtualRadio>(behaviour, faults);
-        EXPECT_TRUE(radio_->open()) << radio_->error();
-        EXPECT_TRUE(radio_->start());
-        return *radio_;
+    sim::VirtualRadio& startRadio(sim::RadioBehaviour behaviour = {}, sim::LineFaults faults = {},
+                                  const sim::RadioProtocol::Memory& memory = {}) {
+        return bench_.startRadio(memory, behaviour, faults, false);
     }
-    QString device() const { return qs(radio_->devicePath()); }
+    QString device() const { return bench_.device(); }
 
     QTemporaryDir dir_;
-    std::unique_ptr<sim::VirtualRadio> radio_;
+    SerialBench bench_;
 };
 
 // ---- Data files ---------------------------------------------------------------------------------------
 
 TEST_F(Cli, ResaveIsTheProgramsOpenAndSaveByteForByte) {
-    Bytes header = noise(datafile::kHeaderSize, 9);  // any header with the identifier is accepted
-    std::copy(datafile::kModelIdentifier.begin(), datafile::kModelIdentifier.end(), header.begin());
-    Bytes noisy = header;
-    const Bytes image = noise(datafile::kImageBytes, 4);
-    noisy.insert(noisy.end(), image.begin(), image.end());
+    Bytes noisy = noise(datafile::kFileSize, 9);  // any header with the identifier is accepted
+    std::copy(datafile::kModelIdentifier.begin(), datafile::kModelIdentifier.end(), noisy.begin());
     Bytes shortFile = knownDataFile(2);
     shortFile.resize(2000);  // the rest reads as 0xFF
 
@@ -180,47 +161,45 @@ TEST_F(Cli, ResaveIsTheProgramsOpenAndSaveByteForByte) {
     }
 }
 
-TEST_F(Cli, AFileOfAnotherTypeIsRefusedWithTheProgramsMessage) {
+// Usage errors exit 2, refusals 1 with the program's message in the language asked for, before or after the
+// command; nothing is written.
+TEST_F(Cli, UsageErrorsHelpAndRefusedFiles) {
     Bytes file = knownDataFile();
     std::copy_n("QMX274", 6, file.begin());
     writeBytes(path("radio.dat"), file);
+    const QString typeZh = said(msg::kFileTypeIncorrect, kChinese), type = said(msg::kFileTypeIncorrect);
+    const QString missing = said(msg::kFileOpenFailed) + path("missing.dat");
     struct Case {
-        QStringList before;  // options in front of the command
-        QStringList extra;
-        const char* message;
+        QStringList args;
+        int code;
+        QString err;  // the whole of it, when given
     };
-    const Case cases[] = {{{}, {}, "File type is incorrect!"},
-                          {{}, {"--lang", "zh"}, "文件类型不正确！"},
-                          {{}, {"--lang=en"}, "File type is incorrect!"},
-                          {{"--lang", "zh"}, {}, "文件类型不正确！"},
-                          {{"--lang=zh"}, {}, "文件类型不正确！"}};
+    const Case cases[] = {
+        {{}, 2, {}},
+        {{"flash"}, 2, {}},
+        {{"resave", path("only-one.dat")}, 2, {}},
+        {{"show", path("x.dat"), "--colour"}, 2, {}},
+        {{"read", "--port", "/dev/null"}, 2, {}},  // no -o
+        {{"resave", path("radio.dat"), path("out.dat")}, 1, type},
+        {{"resave", path("radio.dat"), path("out.dat"), "--lang", "zh"}, 1, typeZh},
+        {{"resave", path("radio.dat"), path("out.dat"), "--lang=en"}, 1, type},
+        {{"--lang=zh", "resave", path("radio.dat"), path("out.dat")}, 1, typeZh},
+        {{"show", path("missing.dat")}, 1, missing},
+    };
     for (const Case& c : cases) {
-        const CliRun r =
-            cli(QStringList(c.before) << "resave" << path("radio.dat") << path("out.dat") << c.extra);
-        EXPECT_EQ(r.code, 1);
-        EXPECT_EQ(r.err.trimmed(), QString::fromUtf8(c.message));
-        EXPECT_TRUE(r.out.isEmpty());
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.code, c.code);
+        EXPECT_TRUE(c.err.isEmpty() || r.err.trimmed() == c.err) << r.err.toStdString();
+        EXPECT_TRUE(c.code != 1 || r.out.isEmpty());
         EXPECT_FALSE(QFile::exists(path("out.dat")));
     }
-    const CliRun missing = cli({"show", path("missing.dat")});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_EQ(missing.err.trimmed(), "The file could not be opened: " + path("missing.dat"));
-}
-
-TEST_F(Cli, UsageErrorsAndHelp) {
-    const CliRun none = cli({});
-    EXPECT_EQ(none.code, 2);
-    EXPECT_TRUE(none.err.contains("Commands:"));
-    const CliRun unknown = cli({"flash"});
-    EXPECT_EQ(unknown.code, 2);
+    EXPECT_TRUE(cli({}).err.contains("Commands:"));
     for (const char* command : {"read", "write", "resave", "show", "print", "export", "import"}) {
         const CliRun help = cli({command, "--help"});
         EXPECT_EQ(help.code, 0) << command;
         EXPECT_TRUE(help.out.contains(command)) << command;
     }
-    EXPECT_EQ(cli({"resave", path("only-one.dat")}).code, 2);
-    EXPECT_EQ(cli({"show", path("x.dat"), "--colour"}).code, 2);
-    EXPECT_EQ(cli({"read", "--port", "/dev/null"}).code, 2);  // no -o
 }
 
 TEST_F(Cli, ShowJsonOfAKnownFile) {
@@ -344,7 +323,7 @@ TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
     writeBytes(path("other.dat"), other);
     const CliRun bad = cli({"diff", path("a.dat"), path("other.dat")});
     EXPECT_EQ(bad.code, 2);
-    EXPECT_EQ(bad.err.trimmed(), "File type is incorrect!");
+    EXPECT_EQ(bad.err.trimmed(), said(msg::kFileTypeIncorrect));
 }
 
 TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
@@ -426,15 +405,13 @@ QStringList pdfPages(const QString& pdf) {
 // All 128 channels used, each with its own frequency and name; and a file with none.
 TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
     Session s;
-    for (int n = 1; n <= kChannelCount; ++n) {
-        const double mhz = n <= 64 ? 144.0 + 0.025 * n : 430.0 + 0.025 * n;
-        s.edit(Change::everything(), [&](Configuration& c_) {
-            commitFrequency(c_.channels, c_.band, n, ChannelFrequency::Receive, std::to_string(mhz));
-        });
-        s.edit(Change::everything(), [&](Configuration& c_) {
-            commitName(c_.channels, n, "N" + std::to_string(1000 + n).substr(1));
-        });
-    }
+    s.edit(Change::everything(), [](Configuration& c) {
+        for (int n = 1; n <= kChannelCount; ++n) {
+            const double mhz = n <= 64 ? 144.0 + 0.025 * n : 430.0 + 0.025 * n;
+            commitFrequency(c.channels, c.band, n, ChannelFrequency::Receive, std::to_string(mhz));
+            commitName(c.channels, n, "N" + std::to_string(1000 + n).substr(1));
+        }
+    });
     s.encode();
     writeBytes(path("full.dat"), datafile::serialize(s.imageOut));
     // A name wider than the page: it wraps, nothing of it is cut.
@@ -502,209 +479,134 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
     // A PDF that cannot be written leaves nothing behind and says so.
     const CliRun refused = cli({"print", path("full.dat"), "-o", path("no/such/folder/x.pdf")});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(
-        refused.err.trimmed().endsWith("The file could not be saved: " + path("no/such/folder/x.pdf")))
+    EXPECT_TRUE(refused.err.trimmed().endsWith(said(msg::kFileSaveFailed) + path("no/such/folder/x.pdf")))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(path("no/such/folder/x.pdf")));
 }
 
 // ---- The radio ----------------------------------------------------------------------------------------
 
-TEST_F(Cli, ReadSavesWhatTheProgramSavesAndRawKeepsTheRadiosBytes) {
-    sim::VirtualRadio& radio = startRadio();
-    const Bytes memory = noise(sim::RadioProtocol::kMemorySize, 21);
+// A read saves what the program's Open and Save make of the radio's memory, --raw the bytes as they came;
+// every read keeps them in the backups folder and names the backup; a backup that cannot be written is a
+// warning, never a failed read.
+TEST_F(Cli, ReadSavesWhatTheProgramSavesRawKeepsTheRadiosBytesAndEveryReadABackup) {
     sim::RadioProtocol::Memory m;
-    std::copy(memory.begin(), memory.end(), m.begin());
-    radio.setMemory(m);
-
-    const CliRun r = cli({"read", "--port", device(), "-o", path("read.dat")});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith("Reading succeeds frequently!"));
-    EXPECT_EQ(readBytes(path("read.dat")), openedAndSaved(dataFileOf(memory)));
-
-    const CliRun raw = cli({"read", "--port", device(), "--raw", "-o", path("raw.dat")});
-    ASSERT_EQ(raw.code, 0) << raw.err.toStdString();
-    EXPECT_EQ(readBytes(path("raw.dat")), dataFileOf(memory));
-}
-
-// Every read keeps the radio's memory as it came in the backups folder and names it; a backup that cannot be
-// written is a warning, never a failed read.
-TEST_F(Cli, ReadKeepsABackupOfTheRadiosMemory) {
-    sim::VirtualRadio& radio = startRadio();
-    const Bytes memory = noise(sim::RadioProtocol::kMemorySize, 23);
-    sim::RadioProtocol::Memory m;
-    std::copy(memory.begin(), memory.end(), m.begin());
+    fillPattern(m, 21);
     m[addr::kBand] = 3;
-    radio.setMemory(m);
+    startRadio({}, {}, m);
+    const Bytes radios = dataFileOf(Bytes(m.begin(), m.end()));
 
     const CliRun r = cli({"read", "--port", device(), "-o", path("read.dat")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(said(msg::kReadSucceeded)));
+    EXPECT_EQ(readBytes(path("read.dat")), openedAndSaved(radios));
     ASSERT_EQ(backups().size(), 1);
     EXPECT_TRUE(backups().first().endsWith("_band3.dat")) << backups().first().toStdString();
     const QString backup = QDir(backupFolder()).filePath(backups().first());
-    EXPECT_TRUE(r.out.contains("Backup of the radio's memory: " + backup)) << r.out.toStdString();
-    EXPECT_EQ(readBytes(backup), dataFileOf(Bytes(m.begin(), m.end())));
+    EXPECT_TRUE(r.out.contains(said(backup_text::kSaved).arg(backup))) << r.out.toStdString();
+    EXPECT_EQ(readBytes(backup), radios);
 
-    EXPECT_EQ(cli({"read", "--port", device(), "--no-backup", "-o", path("read.dat")}).code, 0);
+    const CliRun raw = cli({"read", "--port", device(), "--raw", "--no-backup", "-o", path("raw.dat")});
+    ASSERT_EQ(raw.code, 0) << raw.err.toStdString();
+    EXPECT_EQ(readBytes(path("raw.dat")), radios);
     EXPECT_EQ(backups().size(), 1);
 
     writeBytes(path("blocked"), {});  // a file where the folder should be
     qputenv("ZRT410_BACKUP_DIR", path("blocked").toUtf8());
     const CliRun blocked = cli({"read", "--port", device(), "-o", path("still.dat")});
     EXPECT_EQ(blocked.code, 0);
-    EXPECT_TRUE(blocked.err.startsWith("The backup of the radio's memory could not be saved"))
+    EXPECT_TRUE(blocked.err.startsWith(said(backup_text::kFailed).section("%1", 0, 0)))
         << blocked.err.toStdString();
     EXPECT_EQ(blocked.err.count('\n'), 1);
-    EXPECT_TRUE(blocked.out.contains("Saved"));
+    EXPECT_TRUE(blocked.out.contains(said(cli::kSaved).arg(path("still.dat"))));
     EXPECT_EQ(readBytes(path("still.dat")), readBytes(path("read.dat")));
 }
 
-TEST_F(Cli, WriteSendsTheFileAndVerifyReadsItBack) {
-    sim::VirtualRadio& radio = startRadio();
-    const Bytes file = knownDataFile(0);
-    writeBytes(path("known.dat"), file);
-    const CliRun r = cli({"write", "--port", device(), path("known.dat"), "--calibration", "--verify"});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out.split('\n').first(), "Writing succeeds frequently!");
-    EXPECT_TRUE(r.out.contains("Checked: the radio holds all 190 blocks written."));
-
-    // Every block written holds the program's encode of the file; the two never written keep the radio's.
-    const Bytes expected = openedAndSaved(file);
-    const auto memory = radio.memory();
-    for (std::size_t block : writtenBlocks(true))
-        for (std::size_t a = block; a < block + 16 && a < memory.size(); ++a)
-            ASSERT_EQ(memory[a], expected[datafile::kHeaderSize + a]) << a;
-    for (std::size_t a = 0x7C0; a < 0x7E0; ++a)
-        ASSERT_EQ(memory[a], 0xFF) << a;
-}
-
-// A radio that acknowledges a block without storing it: the check names the block and fails.
-TEST_F(Cli, VerifyCatchesARadioThatDropsABlock) {
-    sim::RadioBehaviour behaviour;
-    behaviour.dropBlock = 0x120;
-    sim::VirtualRadio& radio = startRadio(behaviour);
-    sim::RadioProtocol::Memory m;
-    const Bytes before = noise(m.size(), 5);
-    std::copy(before.begin(), before.end(), m.begin());
-    radio.setMemory(m);
-    writeBytes(path("known.dat"), knownDataFile(0));
-    const CliRun r = cli({"write", "--port", device(), path("known.dat"), "--verify"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.startsWith("Block 0x120: first difference at 0x12")) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("Check failed: 1 of the 188 blocks written differ.")) << r.err.toStdString();
-}
-
-constexpr const char* kChecked190 = "Checked: the radio holds all 190 blocks written.";
-constexpr const char* kChecked188 = "Checked: the radio holds all 188 blocks written.";
-
-// read --raw, then write --raw of that backup, restores every byte the protocol writes, also those the
-// program's encode would change (0x680.., 0x710.., 0x792..0x79F); the band of the file's byte and every
-// option and check of write still apply.
-TEST_F(Cli, WriteRawRestoresAReadRawBackupByteForByte) {
+// write sends the program's encode of a file, write --raw a backup that read --raw made as it is, also the
+// bytes the encode would change (0x680.., 0x710.., 0x792..0x79F); both make the band check (a raw file's
+// band is its band byte), take --force-band, --calibration and --verify, and leave every byte no block
+// carries as the radio had it.
+TEST_F(Cli, WriteAndRawWriteSendTheirBytesWithEveryCheck) {
+    const QString ok = said(msg::kWriteSucceeded), refused = said(msg::kBandRefused);
+    const QString checked190 = said(cli::kVerifyPassed).arg(190),
+                  checked188 = said(cli::kVerifyPassed).arg(188);
+    const QString forceZh = said(msg::kForceBandQuestion, kChinese),
+                  okZh = said(msg::kWriteSucceeded, kChinese);
+    const QString dropped = said(cli::kBlockDiffers).arg("120", "12").section(" (", 0, 0),
+                  failed = said(cli::kVerifyFailed).arg(1).arg(188);
     struct Case {
-        const char* name;
-        std::uint8_t bandByte;
-        std::uint8_t radioBand;
+        std::uint8_t fileBand;  // the band list position of the file, or a raw file's band byte
+        sim::RadioBehaviour radio;
         QStringList options;
         int code;
-        bool calibration;
-        const char* said;
+        QStringList said;  // each somewhere in what the command printed
     };
-    const char* succeeded = "Writing succeeds frequently!";
-    const char* wrongBand = "The frequency band is not accorded with, can't write into!";
     const Case cases[] = {
-        {"with calibration, checked", 2, 2, {"--calibration", "--verify"}, 0, true, kChecked190},
-        {"a band byte past the list is band 0", 7, 0, {}, 0, false, succeeded},
-        {"another band", 1, 3, {}, 1, false, wrongBand},
-        {"another band, forced", 1, 3, {"--force-band", "--verify"}, 0, false, kChecked188},
+        {0, {}, {"--calibration", "--verify"}, 0, {ok, checked190}},
+        {0, {}, {}, 0, {ok}},
+        {0, {.bandCode = 2}, {}, 1, {refused}},
+        {0, {.bandCode = 2}, {"--force-band", "--lang", "zh"}, 0, {forceZh, okZh}},
+        {2, {.bandCode = 2}, {}, 0, {ok}},  // the file's band is the selected band
+        {0, {.dropBlock = 0x120}, {"--verify"}, 1, {dropped, failed}},
+        {2, {.bandCode = 2}, {"--raw", "--calibration", "--verify"}, 0, {checked190}},
+        {7, {}, {"--raw"}, 0, {ok}},  // a band byte past the list is band 0
+        {1, {.bandCode = 3}, {"--raw"}, 1, {refused}},
+        {1, {.bandCode = 3}, {"--raw", "--force-band", "--verify"}, 0, {checked188}},
     };
     unsigned seed = 30;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        sim::RadioBehaviour behaviour;
-        behaviour.bandCode = c.radioBand;
-        sim::VirtualRadio& radio = startRadio(behaviour);
+        SCOPED_TRACE(c.options.join(' ').toStdString() + " band " + std::to_string(c.radio.bandCode));
+        const bool raw = c.options.contains("--raw");
         sim::RadioProtocol::Memory backup, changed;
-        const Bytes a = noise(backup.size(), ++seed), b = noise(changed.size(), ++seed);
-        std::copy(a.begin(), a.end(), backup.begin());
-        std::copy(b.begin(), b.end(), changed.begin());
-        backup[addr::kBand] = c.bandByte;
-        radio.setMemory(backup);
-
-        const CliRun read = cli({"read", "--raw", "--port", device(), "-o", path("backup.dat")});
-        ASSERT_EQ(read.code, 0) << read.err.toStdString();
+        fillPattern(backup, ++seed);
+        fillPattern(changed, ++seed);
+        backup[addr::kBand] = c.fileBand;
+        sim::VirtualRadio& radio = startRadio(c.radio, {}, backup);
+        Bytes expected;
+        QStringList args{"write", "--port", device(), path("file.dat")};
+        if (raw) {
+            const CliRun read = cli({"read", "--raw", "--port", device(), "-o", path("file.dat")});
+            ASSERT_EQ(read.code, 0) << read.err.toStdString();
+            expected = readBytes(path("file.dat"));
+        } else {
+            writeBytes(path("file.dat"), knownDataFile(c.fileBand));
+            expected = openedAndSaved(knownDataFile(c.fileBand));
+        }
         radio.setMemory(changed);
-        const CliRun write =
-            cli(QStringList{"write", "--raw", "--port", device(), path("backup.dat")} << c.options);
+        const CliRun write = cli(args << c.options);
         EXPECT_EQ(write.code, c.code) << write.err.toStdString();
-        EXPECT_TRUE((write.out + write.err).contains(c.said))
-            << write.out.toStdString() << write.err.toStdString();
+        for (const QString& text : c.said)
+            EXPECT_TRUE((write.out + write.err).contains(text))
+                << text.toStdString() << " in " << (write.out + write.err).toStdString();
 
         const auto memory = radio.memory();
+        if (c.radio.dropBlock >= 0) continue;
         if (c.code != 0) {
             EXPECT_EQ(memory, changed);
             continue;
         }
         std::vector<bool> written(memory.size(), false);
-        for (std::size_t block : writtenBlocks(c.calibration))
+        for (std::size_t block : writtenBlocks(c.options.contains("--calibration")))
             for (std::size_t k = 0; k < 16 && block + k < memory.size(); ++k)
                 written[block + k] = true;
         for (std::size_t i = 0; i < memory.size(); ++i)
-            ASSERT_EQ(memory[i], written[i] ? backup[i] : changed[i]) << i;
+            ASSERT_EQ(memory[i], written[i] ? expected[datafile::kHeaderSize + i] : changed[i]) << i;
     }
 
     Bytes other = dataFileOf(noise(datafile::kImageBytes, 3));
     std::copy_n("QMX274", 6, other.begin());
     writeBytes(path("other.dat"), other);
-    const CliRun refused = cli({"write", "--raw", "--port", device(), path("other.dat")});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_EQ(refused.err.trimmed(), "File type is incorrect!");
-}
-
-TEST_F(Cli, WriteWithoutCalibrationLeavesTheRadiosCalibration) {
-    sim::VirtualRadio& radio = startRadio();
-    sim::RadioProtocol::Memory m;
-    m.fill(0x5A);
-    radio.setMemory(m);
-    writeBytes(path("known.dat"), knownDataFile(0));
-    const CliRun r = cli({"write", "--port", device(), path("known.dat")});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    const auto memory = radio.memory();
-    for (std::size_t a = 0x7E0; a < 0x800; ++a)
-        ASSERT_EQ(memory[a], 0x5A) << a;
-}
-
-TEST_F(Cli, ARadioOfAnotherBandIsWrittenOnlyWhenForced) {
-    sim::RadioBehaviour behaviour;
-    behaviour.bandCode = 2;
-    sim::VirtualRadio& radio = startRadio(behaviour);
-    writeBytes(path("band0.dat"), knownDataFile(0));
-    const auto before = radio.memory();
-
-    const CliRun refused = cli({"write", "--port", device(), path("band0.dat")});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_EQ(refused.err.trimmed(), "The frequency band is not accorded with, can't write into!");
-    EXPECT_EQ(radio.memory(), before);
-
-    const CliRun forced =
-        cli({"write", "--port", device(), path("band0.dat"), "--force-band", "--lang", "zh"});
-    EXPECT_EQ(forced.code, 0) << forced.err.toStdString();
-    EXPECT_TRUE(forced.err.contains(QString::fromUtf8("频段不符，是否强制写入？")));
-    EXPECT_EQ(forced.out.trimmed(), QString::fromUtf8("写频成功！"));
-    EXPECT_NE(radio.memory(), before);
-
-    // The file's band is the selected band: a file of band 2 needs no force.
-    writeBytes(path("band2.dat"), knownDataFile(2));
-    EXPECT_EQ(cli({"write", "--port", device(), path("band2.dat")}).code, 0);
+    const CliRun wrongType = cli({"write", "--raw", "--port", device(), path("other.dat")});
+    EXPECT_EQ(wrongType.code, 1);
+    EXPECT_EQ(wrongType.err.trimmed(), said(msg::kFileTypeIncorrect));
 }
 
 // Ctrl+C or a termination request in the middle of a transfer: the radio is told to leave programming mode,
 // the port is let go (the next command can use it), nothing is saved, and the status says which signal.
 TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
-    const QString stopped = "Interrupted: the radio was told to leave programming mode.";
-    const QString partly = "The radio's memory may be only partly written: write it again before use.";
-    const QString stoppedZh = QString::fromUtf8("已中断：已通知对讲机退出编程模式。");
-    const QString partlyZh = QString::fromUtf8("对讲机的存储可能只写入了一部分：使用前请重新写入。");
+    const QString stopped = said(cli::kInterrupted), partly = said(cli::kPartlyWritten);
+    const QString stoppedZh = said(cli::kInterrupted, kChinese),
+                  partlyZh = said(cli::kPartlyWritten, kChinese);
     struct Case {
         const char* name;
         bool write;
@@ -723,10 +625,8 @@ TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         // Slow replies keep the transfer going long enough to be interrupted in its middle.
-        sim::LineFaults faults;
-        faults.splitReplies = true;
-        faults.splitGapMicros = c.write ? 20000 : 200;
-        sim::VirtualRadio& radio = startRadio({}, faults);
+        sim::VirtualRadio& radio =
+            startRadio({}, {.splitReplies = true, .splitGapMicros = c.write ? 20000 : 200});
         QStringList args =
             c.write ? QStringList{"write", path("known.dat")} : QStringList{"read", "-o", path("never.dat")};
         args << "--port" << device() << c.extra;
@@ -734,24 +634,19 @@ TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
         QProcess p;
         p.start(cliPath(), args);
         ASSERT_TRUE(p.waitForStarted());
-        const auto blockFrames = [&] {
-            const auto frames = radio.frames();
-            return std::count_if(frames.begin(), frames.end(), [](const sim::ReceivedFrame& f) {
-                return f.kind == sim::ReceivedFrame::Kind::Read || f.kind == sim::ReceivedFrame::Kind::Write;
-            });
-        };
-        ASSERT_TRUE(eventually([&] { return blockFrames() >= 5; }));
+        using Kind = sim::ReceivedFrame::Kind;
+        const auto blockFrames = [&] { return framesOf(radio, Kind::Read) + framesOf(radio, Kind::Write); };
+        ASSERT_TRUE(settle([&] { return blockFrames() >= 5; }, 30000));
         ASSERT_TRUE(radio.programming());
         ::kill(static_cast<pid_t>(p.processId()), c.signal);
         ASSERT_TRUE(p.waitForFinished(30000));
 
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), 128 + c.signal);
-        const QStringList err = QString::fromUtf8(p.readAllStandardError()).trimmed().split('\n');
-        EXPECT_EQ(err, c.said);
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed().split('\n'), c.said);
         EXPECT_LT(blockFrames(), 190);  // stopped in the middle
-        EXPECT_TRUE(eventually([&] { return !radio.programming(); }));
-        EXPECT_EQ(radio.frames().back().kind, sim::ReceivedFrame::Kind::End);
+        EXPECT_TRUE(settle([&] { return !radio.programming(); }, 30000));
+        EXPECT_EQ(radio.frames().back().kind, Kind::End);
         EXPECT_FALSE(QFile::exists(path("never.dat")));
     }
     // The line was left clean: the last radio can be read at once.
@@ -759,31 +654,43 @@ TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
     EXPECT_EQ(again.code, 0) << again.err.toStdString();
 }
 
-TEST_F(Cli, ASilentRadioEndsWithTheCommunicationError) {
-    sim::RadioBehaviour behaviour;
-    behaviour.silentAfter = 0;
-    startRadio(behaviour);
-    const CliRun r = cli({"read", "--port", device(), "-o", path("never.dat"), "--lang", "zh"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err.trimmed(), QString::fromUtf8("通信出错，请检查对讲机，连线及串口选择！"));
-    EXPECT_FALSE(QFile::exists(path("never.dat")));
-}
-
-TEST_F(Cli, APulledCableEndsWithTheCommunicationError) {
-    sim::LineFaults faults;
-    faults.closeAfter = 40;
-    startRadio({}, faults);
+// A silent radio, a pulled cable and a port that does not open each end the command with their message.
+TEST_F(Cli, ATransferThatCannotCompleteSaysWhy) {
     writeBytes(path("known.dat"), knownDataFile(0));
-    const CliRun r = cli({"write", "--port", device(), path("known.dat")});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err.trimmed(), "Communication error, check the line and the serial connection selection!");
-}
-
-TEST_F(Cli, APortThatCannotBeOpenedIsNamed) {
-    const CliRun r = cli({"read", "--port", path("no-such-tty"), "-o", path("x.dat")});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_TRUE(r.err.startsWith("Serial port" + path("no-such-tty") + "Invalid or has already been used"))
-        << r.err.toStdString();
+    struct Case {
+        const char* name;
+        sim::RadioBehaviour radio;
+        sim::LineFaults line;
+        QStringList args;
+        QString err;
+    };
+    const QString noSuchTty = path("no-such-tty");
+    const Case cases[] = {
+        {"silent, in Chinese",
+         {.silentAfter = 0},
+         {},
+         {"read", "-o", path("never.dat"), "--lang", "zh"},
+         said(msg::kCommunicationError, kChinese)},
+        {"cable pulled",
+         {},
+         {.closeAfter = 40},
+         {"write", path("known.dat")},
+         said(msg::kCommunicationError)},
+        {"no such port",
+         {},
+         {},
+         {"read", "--port", noSuchTty, "-o", path("never.dat")},
+         said(msg::kPortErrorPrefix) + noSuchTty + said(msg::kPortErrorSuffix)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startRadio(c.radio, c.line);
+        const CliRun r =
+            cli(c.args.contains("--port") ? c.args : QStringList(c.args) << "--port" << device());
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.trimmed().startsWith(c.err)) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("never.dat")));
+    }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Several radios from one command line: the built zr-t410-cli beside several virtual radios.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,21 +10,14 @@
 
 #include "datafile/data_file.h"
 #include "platform/backups.h"
-#include "platform/qt_text.h"
-#include "radio-sim/virtual_radio.h"
 #include "session/write_verification.h"
 #include "support/cli_process.h"
-#include "support/radio_memory.h"
+#include "support/serial_fixture.h"
 
 namespace zrt {
 namespace {
 
-using testing_support::asTheProgramKeepsIt;
-using testing_support::patterned;
-
-using testing_support::cli;
-using testing_support::cliPath;
-using testing_support::CliRun;
+using namespace testing_support;
 
 QByteArray fileOf(const sim::RadioProtocol::Memory& memory) {
     MemoryImage image;
@@ -72,9 +64,6 @@ TEST_F(Fleet, WritesAndReadsEveryRadioAtOnceEachWithItsOwnResult) {
     file.write(fileOf(wanted));
     file.close();
 
-    sim::RadioBehaviour silent, otherBand;
-    silent.silentAfter = 0;
-    otherBand.bandCode = 2;
     struct Case {
         const char* name;
         std::vector<sim::RadioBehaviour> radios;
@@ -85,7 +74,7 @@ TEST_F(Fleet, WritesAndReadsEveryRadioAtOnceEachWithItsOwnResult) {
     const Case cases[] = {
         {"three alike", {{}, {}, {}}, true, 0, {"verified", "verified", "verified"}},
         {"one silent, one of another band",
-         {silent, otherBand, {}},
+         {{.silentAfter = 0}, {.bandCode = 2}, {}},
          false,
          1,
          {"no answer", "refused band", "verified"}},

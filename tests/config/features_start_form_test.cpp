@@ -44,36 +44,6 @@ TEST(FeaturesStartForm, ResetsEveryFieldButThePasswordTheVfoFrequenciesAndTheChe
     f.voxOffWhileReceiving = false;
     featuresStartForm(f);
 
-    const std::pair<FL, int> defaults[] = {
-        {FL::ADisplayMode, 1},
-        {FL::KeyLockMode, 2},
-        {FL::AutoPowerOff, 0},
-        {FL::ASelfRegardChannel, 0},
-        {FL::TdrMode, 0},
-        {FL::ReturnChannel, 0},
-        {FL::AStep, 4},
-        {FL::BStep, 4},
-        {FL::ASquelch, 4},
-        {FL::BSquelch, 4},
-        {FL::TimeOutTimer, 1},
-        {FL::MainChannel, 1},
-        {FL::LampMode, 1},
-        {FL::VoxSwitch, 0},
-        {FL::VoxGain, 3},
-        {FL::VoxDelay, 0},
-        {FL::VfoADecodeTone, 0},
-        {FL::VfoBEncodeTone, 0},
-        {FL::VfoAPower, 1},
-        {FL::VfoAOffsetDirection, 2},
-        {FL::VfoBOffsetDirection, 2},
-        {FL::VfoABandwidth, 1},
-        {FL::VfoBBandwidth, 1},
-        {FL::VfoAScramble, 1},
-        {FL::VfoACompanding, 1},
-        {FL::VfoACallTone, 4},
-    };
-    for (auto [list, position] : defaults)
-        EXPECT_EQ(f[list], position) << featureListInfo(list).control;
     for (const auto& info : featureLists())
         EXPECT_EQ(f[info.id], info.defaultPosition) << info.control;
     EXPECT_EQ(f.aChannelNumber, "1");

@@ -38,6 +38,7 @@ TEST(TypingRule, EveryBoxFiltersWhatAnEditInsertsAndStopsAtItsLength) {
          6},
         {"name: Super+e, Super+space", filterNameKey, 6, U"AB", U"ABe ", 4, U"ABE", 3},
         {"name: over a selection", filterNameKey, 6, U"ABCDEF", U"ABxEF", 3, U"ABXEF", 3},
+        {"name: the ends of the range", filterNameKey, 6, U"", U"!\"#_z{~\x7F", 8, U"#_Z", 3},
         {"channel frequency", filterFrequencyKey, 9, U"", U"145.12 MHz", 10, U"145.12", 6},
         {"channel frequency: control characters", filterFrequencyKey, 9, U"", U"1\t4\b5", 5, U"145", 3},
         {"display characters", chars, 6, U"", U"ab 1", 4, U"AB1", 3},

@@ -27,7 +27,6 @@ class ScriptedRadio {
 
     std::string model = "QMX274";
     std::uint8_t bandCode = 0;
-    std::uint8_t lastIdentByte = 0x00;
     int silentAfter = -1;  // replies given before the radio falls silent; -1 never
     // Replaces the reply to the n-th frame (0-based) when it returns a value.
     std::function<std::optional<Bytes>(const Bytes& frame, int index)> overrideReply;
@@ -61,7 +60,7 @@ class ScriptedRadio {
             case link::kIdentifyRequest: {
                 Bytes ident(model.begin(), model.end());
                 ident.push_back(bandCode);
-                ident.push_back(lastIdentByte);
+                ident.push_back(0x00);
                 return ident;
             }
             case link::kAck:
@@ -91,15 +90,8 @@ class ScriptedRadio {
 enum class Split { WholeFrames, SingleBytes, RandomCuts };
 
 inline const char* splitName(Split s) {
-    switch (s) {
-        case Split::WholeFrames:
-            return "WholeFrames";
-        case Split::SingleBytes:
-            return "SingleBytes";
-        case Split::RandomCuts:
-            return "RandomCuts";
-    }
-    return "?";
+    static constexpr const char* kNames[] = {"WholeFrames", "SingleBytes", "RandomCuts"};
+    return kNames[static_cast<int>(s)];
 }
 
 struct RunResult {
@@ -107,16 +99,8 @@ struct RunResult {
     link::Actions actions;    // everything the transfer asked for
     std::optional<link::Outcome> outcome;
     std::vector<const msg::Message*> messages;
-    int questions = 0;
     std::vector<const msg::Message*> asked;  // the questions, in order
     int ticks = 0;
-
-    Bytes wire() const {
-        Bytes all;
-        for (const Bytes& f : sent)
-            all.insert(all.end(), f.begin(), f.end());
-        return all;
-    }
 };
 
 // Drives any transfer-like object (link::Transfer or RadioTransfer) with start/received/tick/answer.
@@ -144,8 +128,6 @@ class LinkRunner {
         return result;
     }
 
-    link::ReceiveBuffer& buffer() { return buffer_; }
-
   private:
     template <class Machine>
     void process(Machine& machine, const link::Actions& actions, RunResult& result) {
@@ -169,7 +151,6 @@ class LinkRunner {
             }
         }
         if (ask) {
-            ++result.questions;
             process(machine, machine.answerForceQuestion(forceAnswer), result);
         }
     }

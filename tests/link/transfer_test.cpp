@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link_harness.h"
+#include "support/generators.h"
 
 namespace zrt {
 namespace {
@@ -14,6 +15,7 @@ using testing::LinkRunner;
 using testing::RunResult;
 using testing::ScriptedRadio;
 using testing::Split;
+using testing_support::patternedImage;
 
 constexpr Split kSplits[] = {Split::WholeFrames, Split::SingleBytes, Split::RandomCuts};
 
@@ -62,14 +64,6 @@ std::vector<Bytes> expectedRead() {
     return v;
 }
 
-MemoryImage patterned(unsigned seed) {
-    MemoryImage image;
-    std::mt19937 rng(seed);
-    for (auto& b : image.bytes())
-        b = static_cast<std::uint8_t>(rng());
-    return image;
-}
-
 void fillRadio(ScriptedRadio& radio, unsigned seed) {
     std::mt19937 rng(seed);
     for (auto& b : radio.memory)
@@ -91,7 +85,7 @@ RunResult runRead(ScriptedRadio& radio, MemoryImage& in, Split split, unsigned s
 }
 
 TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
-    const MemoryImage out = patterned(1);
+    const MemoryImage out = patternedImage(1);
     for (bool calib : {false, true}) {
         for (Split split : kSplits) {
             SCOPED_TRACE(std::string(testing::splitName(split)) + (calib ? " CalibWrite" : ""));
@@ -114,17 +108,6 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
     }
 }
 
-TEST(LinkWrite, ZeroFillsThePastTheImage) {
-    MemoryImage out;
-    out.fill(0xEE);
-    out.set(3072, 0x5A);
-    const Bytes c00 = link::dataBlock(out, 0xC00);
-    EXPECT_EQ(c00, (Bytes{'W', 0x0C, 0x00, 0x10, 0x5A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(link::dataBlock(out, 0xC20),
-              (Bytes{'W', 0x0C, 0x20, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(link::dataBlock(out, 0xBF0)[19], 0xEE);
-}
-
 TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
     for (Split split : kSplits) {
         for (unsigned seed : {1u, 2u, 3u}) {
@@ -144,25 +127,6 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
     }
 }
 
-TEST(LinkRead, BlockPastTheMemoryChangesOnlyTheLastByte) {
-    ScriptedRadio radio;
-    fillRadio(radio, 5);
-    MemoryImage in;
-    std::optional<MemoryImage> beforeLast;
-    const MemoryImage* image = &in;
-    radio.overrideReply = [&](const Bytes& frame, int) -> std::optional<Bytes> {
-        if (frame == block('R', 0xC00)) beforeLast = *image;
-        return std::nullopt;
-    };
-    const RunResult r = runRead(radio, in, Split::WholeFrames);
-    ASSERT_EQ(r.outcome, Outcome::Succeeded);
-    ASSERT_TRUE(beforeLast.has_value());
-    for (std::size_t a = 0; a < 3072; ++a)
-        ASSERT_EQ(in[a], (*beforeLast)[a]);
-    EXPECT_EQ(in[3072], radio.memory[0xC00]);
-    EXPECT_NE((*beforeLast)[3072], in[3072]);
-}
-
 // The acknowledgement test of a write looks for "06" anywhere in the text, a read's step wants exactly "06".
 TEST(LinkAck, StraddlingDigitsPassAWriteButNotARead) {
     auto reply1060 = [](int replyTo) {
@@ -175,7 +139,7 @@ TEST(LinkAck, StraddlingDigitsPassAWriteButNotARead) {
         SCOPED_TRACE(testing::splitName(split));
         ScriptedRadio writeRadio;
         writeRadio.overrideReply = reply1060(10);  // the reply to a data block
-        const RunResult w = runWrite(writeRadio, patterned(2), {}, split);
+        const RunResult w = runWrite(writeRadio, patternedImage(2), {}, split);
         EXPECT_EQ(w.outcome, Outcome::Succeeded);
 
         ScriptedRadio readRadio;
@@ -201,7 +165,8 @@ TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
         SCOPED_TRACE("code " + std::to_string(c.code) + " band " + std::to_string(c.bandIndex));
         ScriptedRadio radio;
         radio.bandCode = c.code;
-        const RunResult r = runWrite(radio, patterned(3), {c.bandIndex, false, false}, Split::WholeFrames);
+        const RunResult r =
+            runWrite(radio, patternedImage(3), {c.bandIndex, false, false}, Split::WholeFrames);
         if (c.accepted) {
             EXPECT_EQ(r.outcome, Outcome::Succeeded);
         } else {
@@ -216,7 +181,7 @@ TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
 TEST(LinkWrite, BandRefusalShowsItsMessageBeforeTheCommandsComeBack) {
     ScriptedRadio radio;
     radio.bandCode = 1;
-    Transfer t = Transfer::write(patterned(4), {0, false, false});
+    Transfer t = Transfer::write(patternedImage(4), {0, false, false});
     LinkRunner runner(radio, Split::WholeFrames);
     const RunResult r = runner.run(t, [&] { return t.start(); });
     const link::Actions tail(r.actions.end() - 5, r.actions.end());
@@ -228,60 +193,48 @@ TEST(LinkWrite, BandRefusalShowsItsMessageBeforeTheCommandsComeBack) {
         EXPECT_TRUE(t.tick().empty());
 }
 
-TEST(LinkWrite, ForceQuestionOnAnotherBand) {
-    for (bool ok : {true, false}) {
-        SCOPED_TRACE(ok ? "OK" : "Cancel");
-        ScriptedRadio radio;
-        radio.bandCode = 2;
-        const MemoryImage out = patterned(5);
-        const RunResult r = runWrite(radio, out, {0, true, false}, Split::SingleBytes, 7, ok);
-        EXPECT_EQ(r.questions, 1);
-        if (ok) {
-            EXPECT_EQ(r.outcome, Outcome::Succeeded);
-            EXPECT_EQ(r.sent, expectedWrite(out, false));
-        } else {
-            EXPECT_EQ(r.outcome, Outcome::Cancelled);
-            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-            EXPECT_TRUE(r.messages.empty());
-            const link::Actions tail(r.actions.end() - 4, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::EnableCommands{}, link::CloseProgress{},
-                                           link::Finished{Outcome::Cancelled}}));
-        }
-    }
-}
-
-// Calibration values that came neither from the radio nor from a file nor from the user are asked about
-// before anything is written, after the band question; No writes nothing and ends with 'E'.
-TEST(LinkWrite, CalibrationValuesNotReadAreAskedAboutFirst) {
+// A radio of another band is written only when the user agrees (CrossBandWrite); calibration values that came
+// neither from the radio nor from a file nor from the user are asked about before anything is written, after
+// the band question. A No writes nothing and ends with 'E', with no message.
+TEST(LinkWrite, QuestionsBeforeTheFirstBlock) {
+    const msg::Message* const force = &msg::kForceBandQuestion;
+    const msg::Message* const calib = &msg::kCalibrationNotReadQuestion;
     struct Case {
         int radioBand;
-        bool answer;
+        bool calibWrite, calibNotRead, answer;
         std::vector<const msg::Message*> asked;
         Outcome outcome;
     };
     const Case cases[] = {
-        {0, true, {&msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
-        {0, false, {&msg::kCalibrationNotReadQuestion}, Outcome::Cancelled},
-        {2, true, {&msg::kForceBandQuestion, &msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
-        {2, false, {&msg::kForceBandQuestion}, Outcome::Cancelled},
+        {2, false, false, true, {force}, Outcome::Succeeded},
+        {2, false, false, false, {force}, Outcome::Cancelled},
+        {0, true, true, true, {calib}, Outcome::Succeeded},
+        {0, true, true, false, {calib}, Outcome::Cancelled},
+        {2, true, true, true, {force, calib}, Outcome::Succeeded},
+        {2, true, true, false, {force}, Outcome::Cancelled},
+        {0, true, false, true, {}, Outcome::Succeeded},  // values that were read are written without a
+                                                         // question
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.radioBand) + (c.answer ? " yes" : " no"));
+        SCOPED_TRACE(std::to_string(c.radioBand) + (c.calibNotRead ? " calibration" : "") +
+                     (c.answer ? " yes" : " no"));
         ScriptedRadio radio;
         radio.bandCode = c.radioBand;
-        const MemoryImage out = patterned(9);
-        const RunResult r = runWrite(radio, out, {0, true, true, true}, Split::RandomCuts, 3, c.answer);
+        const MemoryImage out = patternedImage(9);
+        const RunResult r =
+            runWrite(radio, out, {0, true, c.calibWrite, c.calibNotRead}, Split::RandomCuts, 3, c.answer);
         EXPECT_EQ(r.asked, c.asked);
         EXPECT_EQ(r.outcome, c.outcome);
-        if (c.answer)
-            EXPECT_EQ(r.sent, expectedWrite(out, true));
-        else
-            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
+        if (c.answer) {
+            EXPECT_EQ(r.sent, expectedWrite(out, c.calibWrite));
+            continue;
+        }
+        EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
+        EXPECT_TRUE(r.messages.empty());
+        const link::Actions tail(r.actions.end() - 4, r.actions.end());
+        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::EnableCommands{}, link::CloseProgress{},
+                                       link::Finished{Outcome::Cancelled}}));
     }
-    // Values that were read are written without a question.
-    ScriptedRadio radio;
-    const MemoryImage out = patterned(9);
-    EXPECT_TRUE(runWrite(radio, out, {0, true, true, false}, Split::WholeFrames).asked.empty());
 }
 
 TEST(LinkWrite, WatchdogRestsWhileTheForceQuestionIsOpen) {

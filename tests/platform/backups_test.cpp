@@ -8,16 +8,10 @@
 
 #include "datafile/data_file.h"
 #include "image/memory_image.h"
+#include "support/generators.h"
 
 namespace zrt {
 namespace {
-
-MemoryImage patternedImage() {
-    MemoryImage image;
-    for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
-        image.set(a, static_cast<std::uint8_t>(a * 7 + 3));
-    return image;
-}
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -41,7 +35,7 @@ TEST(Backups, SavedAtomicallyAndPrunedToTheNewestHundred) {
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.close();
 
-    const MemoryImage image = patternedImage();
+    const MemoryImage image = testing_support::patternedImage(5);
     const BackupResult r = saveBackup(image, 2, folder);
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_TRUE(r.path.endsWith(QStringLiteral("_band2.dat")));

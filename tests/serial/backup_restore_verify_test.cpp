@@ -1,64 +1,42 @@
 // The safety nets of the window's transfers against the virtual radio: the backup after every read, the
-// restore of a backup byte for byte, and the read-back after a write.
+// restore of a backup byte for byte, the read-back after a write, and a port that is not open.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "datafile/data_file.h"
+#include "i18n/backup_captions.h"
 #include "i18n/config_comparison.h"
 #include "image/address_map.h"
 #include "platform/backups.h"
-#include "platform/qt_text.h"
-#include "platform/radio_port.h"
-#include "radio-sim/virtual_radio.h"
-#include "session/session.h"
 #include "session/write_verification.h"
-#include "support/radio_memory.h"
+#include "support/serial_fixture.h"
 
 namespace zrt {
 namespace {
 
-using testing_support::patterned;
+using namespace testing_support;
 
 class SafetyNets : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         qputenv("ZRT410_BACKUP_DIR", folder().toUtf8());
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            shown_ << r.prompt;
-            return msg::kResultOk;
-        });
         controller_.setWatchdogInterval(40);
-    }
-    void TearDown() override {
-        setMsgBoxResponder({});
-        port_.close();
-        if (radio_) radio_->stop();
-    }
-
-    sim::VirtualRadio& startRadio(const sim::RadioProtocol::Memory& memory,
-                                  sim::RadioBehaviour behaviour = {}) {
-        radio_ = std::make_unique<sim::VirtualRadio>(behaviour);
-        EXPECT_TRUE(radio_->open()) << radio_->error();
-        radio_->setMemory(memory);
-        EXPECT_TRUE(radio_->start());
-        EXPECT_TRUE(port_.open(qs(radio_->devicePath())));
-        return *radio_;
+        QObject::connect(&controller_, &TransferController::commandsEnabled,
+                         [this](bool on) { commands_.push_back(on); });
     }
     QString folder() const { return dir_.filePath(QStringLiteral("backups")); }
 
     QTemporaryDir dir_;
     Session session_;
-    RadioPort port_;
-    TransferController controller_{session_, port_, nullptr};
-    std::unique_ptr<sim::VirtualRadio> radio_;
-    QStringList shown_;
+    SerialBench bench_;
+    MessageLog log_;
+    TransferController controller_{session_, bench_.port, nullptr};
+    std::vector<bool> commands_;
 };
 
 sim::RadioProtocol::Memory memoryOfBand0(unsigned seed) {
@@ -67,40 +45,44 @@ sim::RadioProtocol::Memory memoryOfBand0(unsigned seed) {
     return m;
 }
 
-std::vector<std::uint8_t> fileBytes(const QString& path) {
+QByteArray fileOf(const MemoryImage& image) {
+    const auto bytes = datafile::serialize(image);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray contents(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray d = f.readAll();
-    return {d.begin(), d.end()};
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // One backup per read, equal to the radio's memory; a folder that cannot be made is one warning, and the
 // read succeeds all the same.
 TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     const auto memory = memoryOfBand0(41);
-    startRadio(memory);
+    bench_.startRadio(memory);
     QString saved;
     QObject::connect(&controller_, &TransferController::backupSaved, [&](const QString& p) { saved = p; });
     controller_.startRead();
-    EXPECT_EQ(shown_, QStringList{"Reading succeeds frequently!"});
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kReadSucceeded.text, kEnglish)});
+    EXPECT_EQ(log_.shown[0].title, "Suggestion");
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(saved, backups.front());
     MemoryImage image;
     std::copy(memory.begin(), memory.end(), image.bytes().begin());
-    EXPECT_EQ(fileBytes(backups.front()), datafile::serialize(image));
+    EXPECT_EQ(contents(backups.front()), fileOf(image));
 
     QFile blocker(dir_.filePath(QStringLiteral("blocked")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     qputenv("ZRT410_BACKUP_DIR", blocker.fileName().toUtf8());
-    shown_.clear();
-    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearAll(); });
+    log_.shown.clear();
+    session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     controller_.startRead();
-    ASSERT_EQ(shown_.size(), 2);
-    EXPECT_TRUE(shown_[0].startsWith("The backup of the radio's memory could not be saved"))
-        << shown_[0].toStdString();
-    EXPECT_EQ(shown_[1], "Reading succeeds frequently!");
+    ASSERT_EQ(log_.shown.size(), 2u);
+    EXPECT_TRUE(log_.shown[0].text.startsWith(qs(backup_text::kFailed, kEnglish).section("%1", 0, 0)))
+        << log_.shown[0].text.toStdString();
+    EXPECT_EQ(log_.shown[1].text, qs(msg::kReadSucceeded.text, kEnglish));
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin()));
     EXPECT_FALSE(session_.config().channels.isEmpty(1) && session_.config().channels.isEmpty(2));
 }
@@ -109,17 +91,17 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
 // and the configuration in the windows stays as it was.
 TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     const auto backup = memoryOfBand0(42), changed = memoryOfBand0(43);
-    sim::VirtualRadio& radio = startRadio(backup);
+    sim::VirtualRadio& radio = bench_.startRadio(backup);
     controller_.startRead();
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     radio.setMemory(changed);
-    session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearAll(); });
+    session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     const Configuration before = session_.config();
 
-    shown_.clear();
+    log_.shown.clear();
     controller_.startRestore(backups.front());
-    EXPECT_EQ(shown_, QStringList{"Writing succeeds frequently!"});
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
     const auto after = radio.memory();
     std::vector<bool> written(after.size(), false);
     for (std::size_t block : writtenBlocks(false))
@@ -130,34 +112,38 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     EXPECT_TRUE(compareConfigurations(before, session_.config(), kEnglish).empty());
     EXPECT_EQ(listBackups(folder()).size(), 1);  // the read-back keeps no backup
 
-    shown_.clear();
+    log_.shown.clear();
     controller_.startRestore(dir_.filePath(QStringLiteral("missing.dat")));
-    ASSERT_EQ(shown_.size(), 1);
-    EXPECT_TRUE(shown_[0].startsWith("The file could not be opened: "));
+    ASSERT_EQ(log_.shown.size(), 1u);
+    EXPECT_TRUE(log_.shown[0].text.startsWith(qs(msg::kFileOpenFailed.text, kEnglish)));
 }
 
 // A radio that acknowledges a block without keeping it: the read-back names its address and success is
 // never claimed. Without the check, the write claims success as the radio acknowledged everything.
 TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
-    sim::RadioBehaviour dropping;
-    dropping.dropBlock = 0x120;
-    startRadio(memoryOfBand0(44), dropping);
-    std::vector<bool> commands;
-    QObject::connect(&controller_, &TransferController::commandsEnabled,
-                     [&](bool on) { commands.push_back(on); });
+    bench_.startRadio(memoryOfBand0(44), {.dropBlock = 0x120});
     ASSERT_TRUE(controller_.verifyAfterWrite());
     controller_.startWrite();
-    ASSERT_EQ(shown_.size(), 1) << shown_.join('|').toStdString();
-    EXPECT_TRUE(
-        shown_[0].startsWith("Verify after write: the radio does not hold what was written. 1 of the "
-                             "188 blocks written differ, at the addresses 0x12"))
-        << shown_[0].toStdString();
-    EXPECT_EQ(commands, (std::vector<bool>{false, true}));  // available again at once
+    ASSERT_EQ(log_.shown.size(), 1u) << log_.texts().join('|').toStdString();
+    const QString differs = qs(backup_text::kVerifyDiffers, kEnglish);
+    EXPECT_TRUE(log_.shown[0].text.startsWith(differs.left(differs.indexOf("%1")).arg("1", "188") + "0x12"))
+        << log_.shown[0].text.toStdString();
+    EXPECT_EQ(commands_, (std::vector<bool>{false, true}));  // available again at once
 
-    shown_.clear();
+    log_.shown.clear();
     controller_.setVerifyAfterWrite(false);
     controller_.startWrite();
-    EXPECT_EQ(shown_, QStringList{"Writing succeeds frequently!"});
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
+}
+
+TEST_F(SafetyNets, AClosedPortSaysSoAndStartsNothing) {
+    sim::VirtualRadio& radio = bench_.startRadio();
+    bench_.port.close();
+    controller_.startRead();
+    EXPECT_EQ(log_.texts(), QStringList{qs(msg::kPortInvalid.text, kEnglish)});
+    EXPECT_EQ(log_.shown[0].title, "ZR-T410");
+    EXPECT_TRUE(commands_.empty());
+    EXPECT_TRUE(radio.frames().empty());
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 // The serial port when the line goes away under it (cable pulled, adapter unplugged) with bytes still
-// waiting to go out.
+// waiting to go out: the fault matrix's pulled cable meets this only now and then, this meets it every time.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
-#include "platform/qt_text.h"
-#include "platform/radio_port.h"
-#include "radio-sim/virtual_radio.h"
+#include "support/serial_fixture.h"
 
 namespace zrt {
 namespace {
@@ -14,14 +10,13 @@ namespace {
 TEST(HungUpLine, ASendToAPulledCableClosesThePortOnceAndSaysItIsLost) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         SCOPED_TRACE(attempt);
-        auto radio = std::make_unique<sim::VirtualRadio>();
-        ASSERT_TRUE(radio->open()) << radio->error();
-        RadioPort port;
-        ASSERT_TRUE(port.open(qs(radio->devicePath())));
+        testing_support::SerialBench bench;
+        bench.startRadio();
+        RadioPort& port = bench.port;
         int lost = 0;
         QObject::connect(&port, &RadioPort::portLost, [&] { ++lost; });
 
-        radio.reset();  // the other end of the line is gone
+        bench.radio.reset();  // the other end of the line is gone
         port.send(std::vector<std::uint8_t>(64, 'R'));
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();

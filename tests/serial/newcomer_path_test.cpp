@@ -13,12 +13,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -27,18 +24,13 @@
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "support/serial_fixture.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
 
-template <class Done>
-bool settle(Done done, int rounds = 4000) {
-    for (int i = 0; i < rounds && !done(); ++i) {
-        QApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return done();
-}
+using testing_support::settle;
 
 void press(QWidget* w, int key, const QString& text = {}) {
     QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -101,27 +93,15 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         Session filled;
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
-        sim::RadioProtocol::Memory memory;
-        std::copy_n(filled.imageOut.bytes().begin(), memory.size(), memory.begin());
-        radio.setMemory(memory);
-        ASSERT_TRUE(radio.open()) << radio.error();
-        ASSERT_TRUE(radio.start());
+        bench.startRadio(testing_support::memoryOf(filled.imageOut), {}, {}, false);
 
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            shown.push_back(r.prompt);
-            return msg::kResultOk;
-        });
-        window = std::make_unique<MainWindow>(session, PortNames(qs(radio.devicePath())));
+        window = std::make_unique<MainWindow>(session, PortNames(bench.device()));
         window->show();
         window->openStartPort();
         ASSERT_TRUE(window->port().isOpen());
-        ASSERT_TRUE(shown.isEmpty()) << shown.join('|').toStdString();
+        ASSERT_TRUE(log.shown.empty()) << log.texts().join('|').toStdString();
     }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
-        radio.stop();
-    }
+    void TearDown() override { window.reset(); }
 
     QAction* action(const char* name) const { return qobject_cast<QAction*>(window->control(name)); }
     // A transfer command, once the previous transfer has given the commands back.
@@ -134,10 +114,10 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
     }
 
     QTemporaryDir dir;
-    sim::VirtualRadio radio;
+    testing_support::SerialBench bench;
     Session session;
     std::unique_ptr<MainWindow> window;
-    QStringList shown;
+    testing_support::MessageLog log;
 };
 
 TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
@@ -147,7 +127,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
 
     // Read: the tables fill, the channel window comes up.
     transfer("MNRead");
-    EXPECT_EQ(shown, QStringList{said(msg::kReadSucceeded)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kReadSucceeded)});
     EXPECT_EQ(cell(1, 1, 1), "145.50000");
     EXPECT_EQ(cell(1, 1, 11), "CALL");
     EXPECT_EQ(cell(1, 3, 5), language == kChinese ? "低" : "Low");
@@ -168,12 +148,12 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     type(editor, QStringLiteral("146.0125"));
 
     // Write with the editor open: it commits first, and the radio gets what was typed.
-    shown.clear();
+    log.shown.clear();
     transfer("MNWrite");
-    EXPECT_EQ(shown, QStringList{said(msg::kWriteSucceeded)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kWriteSucceeded)});
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(cell(1, 2, 1), "146.01250");
-    const Configuration written = asConfiguration(radio.memory());
+    const Configuration written = asConfiguration(bench.radio->memory());
     EXPECT_EQ(written.channels[1].rxFrequency, "146.01250");
     EXPECT_EQ(written.channels[1].txFrequency, "145.00000");  // the transmit frequency stays
     EXPECT_EQ(written.channels[0].name, "CALL");
@@ -209,9 +189,9 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");
 
     // New empties the tables; Open brings the file back.
-    shown.clear();
+    log.shown.clear();
     action("MNNew")->trigger();
-    EXPECT_EQ(shown, QStringList{said(msg::kNewQuestion)});
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kNewQuestion)});
     EXPECT_EQ(cell(1, 2, 1), "");
     answerFileDialog(file);
     action("MNOpen")->trigger();
@@ -223,7 +203,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     answerFileDialog(second);
     action("TOpen")->trigger();
     EXPECT_EQ(cell(1, 3, 11), "LOCAL");
-    EXPECT_EQ(shown, QStringList{said(msg::kNewQuestion)});  // no message on a good open
+    EXPECT_EQ(log.texts(), QStringList{said(msg::kNewQuestion)});  // no message on a good open
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, NewcomerPath, ::testing::Values(kEnglish, kChinese),

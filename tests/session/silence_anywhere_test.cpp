@@ -1,14 +1,15 @@
 // A radio may fall silent after any of its replies. Wherever it does, the transfer ends with the
 // communication error and 'E', a read leaves the configuration and ImageOut as they were (the decode runs
-// only after the radio acknowledged the end), and a write leaves the configuration and ImageIn alone.
+// only after the radio acknowledged the end), and a write leaves the configuration and ImageIn alone, having
+// encoded the configuration into ImageOut before its first block.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "link/link_harness.h"
-#include "mapping/image_transfer.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
+#include "support/generators.h"
 
 namespace zrt {
 namespace {
@@ -19,17 +20,12 @@ using testing::LinkRunner;
 using testing::RunResult;
 using testing::ScriptedRadio;
 using testing::Split;
+using testing_support::encoded;
 
 // Replies of a complete exchange: the program request, the identification and its acknowledgement, then a
 // read's 193 blocks with an acknowledgement each and the acknowledgement of 'E'; a write's 193 frames.
 constexpr int kReadReplies = 3 + 2 * 193 + 1;
 constexpr int kWriteReplies = 3 + 193;
-
-MemoryImage encoded(const Configuration& config) {
-    MemoryImage image;
-    encodeImage(config, image);
-    return image;
-}
 
 // The program holds a configuration of its own before the transfer.
 Session programWithItsOwnConfiguration() {
@@ -101,6 +97,9 @@ TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
                   blocks);
         EXPECT_EQ(session.imageIn, start.imageIn);
         EXPECT_EQ(encoded(session.config()), configBefore);
+        MemoryImage out = start.imageOut;
+        encodeImage(start.config(), out);
+        EXPECT_EQ(session.imageOut, out);
     }
 }
 

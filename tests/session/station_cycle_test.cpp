@@ -9,19 +9,13 @@
 #include "link/link_harness.h"
 #include "link/receive_buffer.h"
 #include "session/write_verification.h"
+#include "support/generators.h"
 
 namespace zrt {
 namespace {
 
 using link::Bytes;
 using testing::ScriptedRadio;
-
-MemoryImage patternImage() {
-    MemoryImage image;
-    for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
-        image.set(a, static_cast<std::uint8_t>(a * 7 + 3));
-    return image;
-}
 
 // One port: the cycle, the line with its receive threshold, and whichever radio is switched on at the
 // other end (none while it is off). The radio's replies arrive frame by frame; the 200 ms tick comes
@@ -77,7 +71,7 @@ int blocksWrittenAt(const ScriptedRadio& radio, std::size_t address) {
 }
 
 TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
-    const MemoryImage image = patternImage();
+    const MemoryImage image = testing_support::patternedImage(7);
     struct Case {
         const char* name;
         StationOptions options;
@@ -148,7 +142,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
 // A station port: radios are switched on and off at the other end. Each is written and checked exactly
 // once, also one left switched on long after its write; a radio that never answers is no failure.
 TEST(StationCycle, AStationWritesEachRadioOnceAsItComesAndGoes) {
-    const MemoryImage image = patternImage();
+    const MemoryImage image = testing_support::patternedImage(7);
     struct Radio {
         int on, off;  // the ticks during which it is switched on
         ScriptedRadio radio;
@@ -188,7 +182,7 @@ TEST(StationCycle, AStationWritesEachRadioOnceAsItComesAndGoes) {
 
 // Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
 TEST(StationCycle, StopFinishesTheRadioInHandAbortCutsItShort) {
-    const MemoryImage image = patternImage();
+    const MemoryImage image = testing_support::patternedImage(7);
     struct Case {
         const char* name;
         StationActions (StationCycle::*call)();

@@ -1,28 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "config/calibration.h"
-#include "config/dtmf.h"
 
 namespace zrt {
 namespace {
-
-TEST(DtmfKey, UpperCasesThenFilters) {
-    struct Case {
-        char32_t key;
-        std::optional<char32_t> result;
-    };
-    const Case cases[] = {
-        {U'0', '0'},           {U'9', '9'},          {U'A', 'A'},           {U'D', 'D'},
-        {U'a', 'A'},           {U'd', 'D'},          {U'*', '*'},           {U'#', '#'},
-        {U'\b', '\b'},         {U'e', std::nullopt}, {U'E', std::nullopt},  {U'z', std::nullopt},
-        {U' ', std::nullopt},  {U'+', std::nullopt}, {U'\r', std::nullopt}, {U'Ａ', std::nullopt},
-        {U'\0', std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<unsigned>(c.key));
-        EXPECT_EQ(dtmfKey(c.key), c.result);
-    }
-}
 
 TEST(CalibSlider, IndexAndValueLimits) {
     struct Case {
