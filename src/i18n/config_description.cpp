@@ -27,23 +27,21 @@ std::string in(const Text& text, int language) {
 
 using Block = FeatureGroup;
 
-// The fields the window shows in one block (hidden fields left out); in the VFO blocks the texts come first,
-// as the window has them on top.
+// The fields the window shows in one block, hidden ones left out.
 std::vector<CaptionedValue> fields(const Features& features, Block block, int language) {
-    std::vector<CaptionedValue> lists, texts;
-    for (const FeatureListInfo& info : featureLists())
-        if (!info.hidden && featureGroupOf(info.id) == block)
-            lists.push_back({std::string(info.caption.in(language)),
-                             featureItemText(info.id, features[info.id], language)});
-    for (const FeatureTextInfo& info : featureTexts())
-        if (featureGroupOf(info.id) == block)
-            texts.push_back({std::string(info.caption.in(language)), latin1ToUtf8(features.*info.value)});
-    if (block == Block::Functions) {
-        lists.insert(lists.end(), texts.begin(), texts.end());
-        return lists;
+    std::vector<CaptionedValue> out;
+    for (const FeatureField& field : featureFieldsOf(block)) {
+        if (field.isText) {
+            const FeatureTextInfo& info = featureTexts()[static_cast<std::size_t>(field.id)];
+            out.push_back({std::string(info.caption.in(language)), latin1ToUtf8(features.*info.value)});
+        } else {
+            const FeatureListInfo& info = featureLists()[static_cast<std::size_t>(field.id)];
+            if (!info.hidden)
+                out.push_back({std::string(info.caption.in(language)),
+                               featureItemText(info.id, features[info.id], language)});
+        }
     }
-    texts.insert(texts.end(), lists.begin(), lists.end());
-    return texts;
+    return out;
 }
 
 // The channel table's columns on paper and on the terminal: all but the hidden one.
