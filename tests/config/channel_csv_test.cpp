@@ -7,6 +7,7 @@
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "config/csv_table.h"
+#include "config/decimal.h"
 #include "image/tone_list.h"
 
 namespace zrt {
@@ -454,6 +455,71 @@ TEST(ChannelCsvImport, OffsetsAreReckonedFromTheStoredReceiveFrequency) {
         {1, "145.00000"}, {2, "146.20000"}, {3, "145.20000"}, {4, ""}, {5, "145.60000"}};
     for (const auto& [n, text] : tx)
         EXPECT_EQ(store[n - 1].txFrequency, text) << n;
+}
+
+// Clipboard rows go through the same checks without touching the channels, and come back as any list.
+TEST(ChannelCsvRows, ReadingChangesNothingAndAnyListOfChannelsExports) {
+    const BandState b = band(0);
+    ChannelStore store;
+    enter(store, b, {3, "146.5", nullptr, nullptr, nullptr});
+    store[2].scramble = 0;
+    const ChannelStore before = store;
+    const CsvRows rows = readChannelRows(kHeader + "3,New,147.0\n9,,\n7,X,999\n", store, b);
+    EXPECT_EQ(store.records, before.records);
+    ASSERT_EQ(rows.accepted.size(), 2u);
+    EXPECT_EQ(rows.accepted[0].line, 2);
+    EXPECT_EQ(rows.accepted[0].location, 3);
+    EXPECT_EQ(rows.accepted[0].channel.rxFrequency, "147.00000");
+    EXPECT_EQ(rows.accepted[0].channel.scramble, 0);  // kept from the channel at that Location
+    EXPECT_EQ(rows.accepted[1].location, 9);
+    EXPECT_TRUE(rows.accepted[1].channel.isEmpty());
+    EXPECT_EQ(notesOf(rows.refused), (std::vector<Note>{{4, CsvIssue::OutOfBand, "999", ""}}));
+    EXPECT_EQ(rows.refused[0].location, 7);
+
+    const std::vector<LocatedChannel> list{{70, rows.accepted[0].channel}, {5, Channel{}}, {2, store[2]}};
+    const CsvExport out = exportChannelsCsv(list, b.limits);
+    EXPECT_EQ(out.channels, 2);
+    const auto written = dataRows(out.text);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ((std::vector<std::string>{written[0][0], written[0][2], written[1][0], written[1][2]}),
+              (std::vector<std::string>{"70", "147.000000", "2", "146.500000"}));
+}
+
+TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
+    const std::pair<const char*, std::optional<long long>> decimals[] = {
+        {"145.5", 145500000},
+        {".6", 600000},
+        {"7", 7000000},
+        {"145.1234565", 145123457},
+        {"145.1234564", 145123456},
+        {"999999.9999995", 999999999999 + 1},
+        {"1234567", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {".", std::nullopt},
+        {"-1", std::nullopt},
+        {"", std::nullopt},
+        {" 1", std::nullopt},
+        {"1e3", std::nullopt},
+    };
+    for (const auto& [text, value] : decimals)
+        EXPECT_EQ(parseMillionths(text), value) << text;
+    EXPECT_EQ(formatMillionths(600000), "0.600000");
+    EXPECT_EQ(formatMillionths(435006250), "435.006250");
+
+    const std::pair<std::string, std::u32string> utf8[] = {
+        {"A\xC3\x9C", U"A\u00DC"},
+        {"\xC3"
+         "A",
+         U"\uFFFDA"},                         // a lead byte without its continuation
+        {"\xE2\x9C", U"\uFFFD\uFFFD"},        // cut short at the end
+        {"\x80x", U"\uFFFDx"},                // a continuation byte alone
+        {"\xF0\x9F\x98\x80", U"\U0001F600"},  // four bytes
+    };
+    for (const auto& [text, characters] : utf8)
+        EXPECT_EQ(utf8Characters(text), characters) << text;
+    EXPECT_EQ(latin1ToUtf8("A\xDC"), "A\xC3\x9C");
+    EXPECT_EQ(trimBlanks(" \tx y\t "), "x y");
+    EXPECT_EQ(fillText("%1-%2-%3", {"a", "b"}), "a-b-");
 }
 
 }  // namespace
