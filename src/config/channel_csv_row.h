@@ -51,13 +51,14 @@ struct Refusal {
     std::string detail, detail2;
 };
 
-// What one column check gives.
+// What one column check gives: the value, or the refusal of the row. Both convert implicitly, so that a check
+// simply returns the one or the other.
 template <class T>
 struct Checked {
     std::optional<T> value;
     Refusal refusal{};
-    Checked(T v) : value(std::move(v)) {}          // NOLINT: a value converts
-    Checked(Refusal r) : refusal(std::move(r)) {}  // NOLINT: so does a refusal
+    Checked(T v) : value(std::move(v)) {}
+    Checked(Refusal r) : refusal(std::move(r)) {}
     explicit operator bool() const { return value.has_value(); }
 };
 
