@@ -376,6 +376,18 @@ FeatureGroup featureGroupOf(FeatureList f) {
     return FeatureGroup::VfoB;
 }
 
+std::vector<FeatureField> featureFieldsOf(FeatureGroup group) {
+    std::vector<FeatureField> lists, texts;
+    for (int i = 0; i < kFeatureListCount; ++i)
+        if (featureGroupOf(static_cast<FeatureList>(i)) == group) lists.push_back({false, i});
+    for (int i = 0; i < kFeatureTextCount; ++i)
+        if (featureGroupOf(static_cast<FeatureText>(i)) == group) texts.push_back({true, i});
+    std::vector<FeatureField>& first = group == FeatureGroup::Functions ? lists : texts;
+    std::vector<FeatureField>& second = group == FeatureGroup::Functions ? texts : lists;
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 FeatureGroup featureGroupOf(FeatureText f) {
     switch (f) {
         case FeatureText::VfoAFrequency:

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/text.h"
 
@@ -146,5 +147,16 @@ enum class FeatureGroup { Functions, VfoA, VfoB };
 FeatureGroup featureGroupOf(FeatureList f);
 FeatureGroup featureGroupOf(FeatureText f);
 const FeatureTextInfo& featureTextInfo(FeatureText f);
+
+// A field of the window: a list (FeatureList) or a text field (FeatureText).
+struct FeatureField {
+    bool isText = false;
+    int id = 0;
+    bool operator==(const FeatureField&) const = default;
+};
+// The fields of a group, hidden ones included, in the order the window and every description show them: a
+// VFO's text fields first (the window has them on top), then its lists; the function settings' lists, then
+// their text fields. The window lays the function settings out in columns of its own.
+std::vector<FeatureField> featureFieldsOf(FeatureGroup group);
 
 }  // namespace zrt
