@@ -96,12 +96,9 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
          {.verify = true},
          [](ScriptedRadio& r) {
              r.overrideReply = [&r](const Bytes& frame, int) -> std::optional<Bytes> {
-                 if (frame[0] != link::kReadCommand || frame[1] != 0x01 || frame[2] != 0x20)
-                     return std::nullopt;
-                 Bytes block{link::kDataCommand, 0x01, 0x20, link::kBlockLength};
-                 for (std::size_t k = 0; k < link::kBlockSize; ++k)
-                     block.push_back(static_cast<std::uint8_t>(r.memory[0x120 + k] ^ (k == 5 ? 0xFF : 0)));
-                 return block;
+                 if (frame[0] == link::kDataCommand && frame[1] == 0x01 && frame[2] == 0x20)
+                     r.memory[0x125] ^= 0xFF;
+                 return std::nullopt;
              };
          },
          RadioResult::VerifyFailed,
