@@ -6,12 +6,10 @@
 #include <QTemporaryDir>
 
 #include "app/transfer_controller.h"
-#include "datafile/data_file.h"
 #include "i18n/backup_captions.h"
 #include "i18n/config_comparison.h"
 #include "image/address_map.h"
 #include "platform/backups.h"
-#include "session/write_verification.h"
 #include "support/serial_fixture.h"
 
 namespace zrt {
@@ -44,11 +42,6 @@ sim::RadioProtocol::Memory memoryOfBand0(unsigned seed) {
     return m;
 }
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A read keeps a backup equal to the radio's memory; Restore sends its bytes as they are, so every byte the
 // protocol writes is the backup's afterwards, and the configuration in the windows stays as it was. A backup
 // folder that cannot be made is one warning, and the read succeeds all the same.
@@ -62,8 +55,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupThatRestoresByteForByte) {
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(saved, backups.front());
-    const auto file = datafile::serialize(session_.imageIn);
-    EXPECT_EQ(contents(saved), QByteArray(reinterpret_cast<const char*>(file.data()), 3120));
+    EXPECT_EQ(fileContents(saved), dataFileOf(backup));
     EXPECT_TRUE(std::equal(backup.begin(), backup.end(), session_.imageIn.bytes().begin()));
 
     radio.setMemory(changed);
@@ -73,12 +65,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupThatRestoresByteForByte) {
     controller_.startRestore(saved);
     EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
     const auto after = radio.memory();
-    std::vector<bool> written(after.size(), false);
-    for (std::size_t block : writtenBlocks(false))
-        std::fill_n(written.begin() + static_cast<long>(block),
-                    std::min<std::size_t>(16, after.size() - block), true);
-    for (std::size_t a = 0; a < after.size(); ++a)
-        ASSERT_EQ(after[a], written[a] ? backup[a] : changed[a]) << a;
+    EXPECT_TRUE(writtenOver(after, backup, changed));
     EXPECT_TRUE(compareConfigurations(before, session_.config(), kEnglish).empty());
     EXPECT_EQ(listBackups(folder()).size(), 1);  // the read-back keeps no backup
 
