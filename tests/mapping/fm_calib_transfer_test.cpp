@@ -8,61 +8,42 @@
 namespace zrt {
 namespace {
 
-void put2(MemoryImage& image, addr::Address at, std::uint8_t hi, std::uint8_t lo) {
-    image.set(at, hi);
-    image.set(at + 1, lo);
-}
-
-TEST(FmDecode, ChannelAndVfoBytes) {
+// FM frequencies are 87.0 MHz plus the count of 100 kHz steps; past 108.0 MHz or 0xFFFF is empty. The store
+// and the window both take what the image holds; list values the window's lists do not have leave its
+// positions alone (1 and 2 before).
+TEST(FmDecode, StoreAndWindow) {
     struct Case {
         std::uint8_t hi, lo;
         const char* text;
-    };
-    // 87.0 MHz plus the count of 100 kHz steps; past 108.0 MHz or 0xFFFF is empty. The store and the window
-    // both take the value.
-    const Case cases[] = {{0x00, 0x82, "100.00"}, {0x00, 0xD3, ""}, {0xFF, 0xFF, ""}, {0x01, 0x00, ""}};
-    for (const Case& c : cases) {
-        for (int k : {1, 25}) {
-            SCOPED_TRACE(testing::Message() << "channel " << k << " bytes " << int(c.hi) << " " << int(c.lo));
-            MemoryImage in;
-            in.fill(0xFF);
-            put2(in, addr::fmChannel(k), c.hi, c.lo);
-            put2(in, addr::kFmVfo, c.hi, c.lo);
-            Configuration config;
-            config.fm.channelFreq[k - 1] = "99.00";
-            config.fmWindow.cells[k - 1] = "99.00";
-            config.fm.vfoFreq = config.fmWindow.vfo = "99.00";
-            decodeFm(in, config);
-            EXPECT_EQ(config.fm.channelFreq[k - 1], c.text);
-            EXPECT_EQ(config.fmWindow.cells[k - 1], c.text);
-            EXPECT_EQ(config.fm.vfoFreq, c.text);
-            EXPECT_EQ(config.fmWindow.vfo, c.text);
-        }
-    }
-}
-
-TEST(FmDecode, SettingsIntoStoreAndWindow) {
-    struct Case {
         std::uint8_t channel, display, step;
-        int displayPosition, stepPosition;  // window positions before: 1 and 2
+        int displayPosition, stepPosition;
     };
     const Case cases[] = {
-        {12, 0, 1, 0, 1},
-        {1, 1, 0, 1, 0},
-        {0xFF, 7, 3, 1, 2},  // values the lists do not have leave the positions alone
-        {0, 2, 0xFF, 1, 2},
+        {0x00, 0x82, "100.00", 12, 0, 1, 0, 1},
+        {0x00, 0xD3, "", 1, 1, 0, 1, 0},
+        {0xFF, 0xFF, "", 0xFF, 7, 3, 1, 2},
+        {0x01, 0x00, "", 0, 2, 0xFF, 1, 2},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.channel));
+        SCOPED_TRACE(testing::Message() << int(c.hi) << " " << int(c.lo));
         MemoryImage in;
         in.fill(0xFF);
+        for (addr::Address at : {addr::fmChannel(1), addr::fmChannel(25), addr::kFmVfo}) {
+            in.set(at, c.hi);
+            in.set(at + 1, c.lo);
+        }
         in.set(addr::kFmStartChannel, c.channel);
         in.set(addr::kFmDisplayMode, c.display);
         in.set(addr::kFmStep, c.step);
         Configuration config;
+        config.fm.channelFreq[0] = config.fmWindow.cells[24] = config.fmWindow.vfo = "99.00";
         config.fmWindow.displayModePosition = 1;
         config.fmWindow.stepPosition = 2;
         decodeFm(in, config);
+        for (const std::string& text :
+             {config.fm.channelFreq[0], config.fm.channelFreq[24], config.fmWindow.cells[0],
+              config.fmWindow.cells[24], config.fm.vfoFreq, config.fmWindow.vfo})
+            EXPECT_EQ(text, c.text);
         EXPECT_EQ(config.fm.currentChannel, c.channel);
         EXPECT_EQ(config.fmWindow.presentChannel, std::to_string(c.channel));
         EXPECT_EQ(config.fm.displayMode, c.display);
