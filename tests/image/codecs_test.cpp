@@ -1,13 +1,18 @@
-// What the field round-trip property cannot make: bytes and texts no editor produces. Its generator works out
-// the frequency and tone bytes on its own, so the layouts of values the editors hold are pinned there.
+// What the field round-trip property cannot make: bytes and texts no editor produces, and tone-list lookups
+// of texts outside the list. Its generator works out the frequency and tone bytes on its own, so the layouts
+// of values the editors hold are pinned there.
 #include "image/codecs.h"
 
 #include <gtest/gtest.h>
 
-namespace zrt::codec {
+#include "config/text.h"
+#include "image/tone_list.h"
+
+namespace zrt {
 namespace {
 
 TEST(Codecs, BytesAndTextsNoEditorMakes) {
+    using namespace codec;
     MemoryImage image;
     for (int i = 0; i < 4; ++i)
         image.set(i, 0xAA);
@@ -24,5 +29,13 @@ TEST(Codecs, BytesAndTextsNoEditorMakes) {
     EXPECT_EQ(decodeCharField(image, 0x740, 4), "2");
 }
 
+TEST(ToneList, EndsAndTextsOutsideTheList) {
+    EXPECT_EQ(toneListItem(0, kChinese), "关闭");
+    EXPECT_EQ(toneListItem(264, kEnglish), "D754I");
+    EXPECT_EQ(toneListItem(265, kEnglish), "");
+    for (const char* text : {"00.0", "FFF.F", "Off", "d023n", ""})
+        EXPECT_EQ(toneListIndex(text), 0) << text;
+}
+
 }  // namespace
-}  // namespace zrt::codec
+}  // namespace zrt
