@@ -77,22 +77,18 @@ TEST(ChannelTransfer, RecordLayoutAndTheDecodesOwnRules) {
     EXPECT_EQ(getRecord(out, 4), empty);
 }
 
-// Which bit is which list; bits 1 and 7 are not carried.
+// Which bit is which of kFlagLists, from power to scramble; bits 1 and 7 (0x82) are not carried.
 TEST(ChannelTransfer, FlagByte) {
-    const std::pair<std::uint8_t, std::array<int, 6>> cases[] = {
-        // the byte, the lists of kFlagLists from power to scramble
-        {0x01, {1, 0, 0, 0, 0, 0}}, {0x04, {0, 1, 0, 0, 0, 0}}, {0x08, {0, 0, 1, 0, 0, 0}},
-        {0x10, {0, 0, 0, 1, 0, 0}}, {0x20, {0, 0, 0, 0, 1, 0}}, {0x40, {0, 0, 0, 0, 0, 1}},
-        {0x82, {0, 0, 0, 0, 0, 0}},
-    };
-    for (const auto& [flags, lists] : cases) {
+    const std::uint8_t bits[] = {0x01, 0x04, 0x08, 0x10, 0x20, 0x40, 0x82};
+    for (std::size_t bit = 0; bit < std::size(bits); ++bit) {
         Record r = kFull;
-        r[12] = flags;
+        r[12] = bits[bit];
         Configuration config = startConfiguration();
         decodeChannelRecords(withRecord(3, r), config);
         for (std::size_t k = 0; k < kFlagLists.size(); ++k)
-            EXPECT_EQ(config.channels[2].position(kFlagLists[k]), lists[k]) << int(flags) << " list " << k;
-        EXPECT_EQ(getRecord(encoded(config), 3)[12], flags & 0x7D) << int(flags);
+            EXPECT_EQ(config.channels[2].position(kFlagLists[k]), k == bit ? 1 : 0)
+                << int(bits[bit]) << " " << k;
+        EXPECT_EQ(getRecord(encoded(config), 3)[12], bits[bit] & 0x7D) << int(bits[bit]);
     }
 }
 
