@@ -29,9 +29,7 @@ TEST(Codecs, BytesAndTextsNoEditorMakes) {
     EXPECT_EQ(decodeCharField(image, 0x740, 4), "2");
 }
 
-TEST(ToneList, EndsAndTextsOutsideTheList) {
-    EXPECT_EQ(toneListItem(0, kChinese), "关闭");
-    EXPECT_EQ(toneListItem(264, kEnglish), "D754I");
+TEST(ToneList, PastTheEndAndTextsOutsideTheList) {
     EXPECT_EQ(toneListItem(265, kEnglish), "");
     for (const char* text : {"00.0", "FFF.F", "Off", "d023n", ""})
         EXPECT_EQ(toneListIndex(text), 0) << text;
