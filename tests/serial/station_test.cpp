@@ -48,6 +48,7 @@ TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
 
     session.setLanguage(kChinese);
     window.applyLanguage();
+    EXPECT_EQ(applyCaptions(&window, stationCaptions(), kChinese), 0);  // every caption reaches its control
     EXPECT_EQ(window.stateText(1), QString::fromUtf8("频段不符 · 完成：请关闭对讲机"));
 
     window.stop();
