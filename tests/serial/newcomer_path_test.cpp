@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTableWidget>
@@ -20,29 +19,15 @@
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/fm/fm_window.h"
-#include "platform/qt_text.h"
-#include "platform/radio_port.h"
-#include "radio-sim/virtual_radio.h"
-#include "session/session.h"
 #include "support/serial_fixture.h"
-#include "ui/msgbox.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
 using testing_support::settle;
-
-void press(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &up);
-}
-
-void type(QWidget* w, const QString& text) {
-    for (const QChar c : text)
-        press(w, c.toUpper().unicode(), QString(c));  // key codes of digits, letters and '.' are their ASCII
-}
+using ui_test::key;
+using ui_test::type;
 
 // Answers the next file dialog with `path` (or cancels it when empty), the way a user would: the folder, then
 // the name typed into the name box. QFileDialog::selectFile leaves the name box alone once it has the focus,
@@ -138,9 +123,9 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     ChannelGrid* grid = window->channelWindow()->grid(1);
     grid->setFocus();
     grid->setCurrentCell(0, 1);
-    press(grid, Qt::Key_Down);
+    key(grid, Qt::Key_Down);
     ASSERT_EQ(grid->currentRow(), 1);
-    press(grid, Qt::Key_Return);
+    key(grid, Qt::Key_Return);
     auto* editor = window->channelWindow()->findChild<QLineEdit*>(QStringLiteral("Text1"));
     ASSERT_TRUE(editor && editor->isVisible());
     EXPECT_EQ(editor->text().toStdString(), "145.60000");
@@ -176,7 +161,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     // Save again with the name editor of A3 open: the second file has the new name.
     grid->setFocus();
     grid->setCurrentCell(2, 11);
-    press(grid, Qt::Key_Return);
+    key(grid, Qt::Key_Return);
     auto* nameEditor = window->channelWindow()->findChild<QLineEdit*>(QStringLiteral("Text2"));
     ASSERT_TRUE(nameEditor && nameEditor->isVisible());
     nameEditor->selectAll();

@@ -43,63 +43,55 @@ void fillRadio(ScriptedRadio& radio) {
         radio.memory[a] = static_cast<std::uint8_t>(a * 13 + 1);
 }
 
-TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
+TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
     const Session start = programWithItsOwnConfiguration();
     const MemoryImage configBefore = encoded(start.config());
-    for (int silentAfter = 0; silentAfter <= kReadReplies; ++silentAfter) {
-        SCOPED_TRACE(silentAfter);
-        Session session = start;
-        ScriptedRadio radio;
-        fillRadio(radio);
-        radio.silentAfter = silentAfter;
-        RadioTransfer& transfer = session.transfer();
-        LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
-        const RunResult r = runner.run(transfer, [&] { return transfer.startRead(); });
+    for (bool write : {false, true}) {
+        const int replies = write ? kWriteReplies : kReadReplies;
+        for (int silentAfter = 0; silentAfter <= replies; ++silentAfter) {
+            SCOPED_TRACE(::testing::Message()
+                         << (write ? "write" : "read") << ", silent after " << silentAfter);
+            Session session = start;
+            ScriptedRadio radio;
+            fillRadio(radio);
+            radio.silentAfter = silentAfter;
+            RadioTransfer& transfer = session.transfer();
+            LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
+            const RunResult r =
+                runner.run(transfer, [&] { return write ? transfer.startWrite() : transfer.startRead(); });
 
-        ASSERT_FALSE(transfer.active());
-        ASSERT_FALSE(r.sent.empty());
-        EXPECT_EQ(r.sent.back(), Bytes{'E'});
-        EXPECT_EQ(session.imageOut, start.imageOut);
-        if (silentAfter < kReadReplies) {
-            ASSERT_EQ(r.outcome, Outcome::TimedOut);
-            ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
-            ASSERT_EQ(encoded(session.config()), configBefore);
-        } else {
-            ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            Session fresh = start;
-            std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
-            fresh.decode();
-            EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
+            const bool completed = silentAfter == replies;
+            ASSERT_FALSE(transfer.active());
+            ASSERT_FALSE(r.sent.empty());
+            EXPECT_EQ(r.sent.back(), Bytes{'E'});
+            ASSERT_EQ(r.outcome, completed ? Outcome::Succeeded : Outcome::TimedOut);
+            if (!completed) {
+                ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
+            }
+            if (write) {
+                // Frames went out only after the identification was accepted, one per acknowledgement; the
+                // 125th and 126th are single acknowledgements in place of the calibration blocks.
+                const int frames = std::clamp(silentAfter - 2, 0, 193);
+                const int blocks = frames - std::clamp(frames - 124, 0, 2);
+                EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(),
+                                        [](const Bytes& f) { return f.size() == 20; }),
+                          blocks);
+                EXPECT_EQ(session.imageIn, start.imageIn);
+                MemoryImage out = start.imageOut;
+                encodeImage(start.config(), out);
+                EXPECT_EQ(session.imageOut, out);
+            } else {
+                EXPECT_EQ(session.imageOut, start.imageOut);
+            }
+            if (write || !completed) {
+                ASSERT_EQ(encoded(session.config()), configBefore);
+            } else {
+                Session fresh = start;
+                std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
+                fresh.decode();
+                EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
+            }
         }
-    }
-}
-
-TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
-    const Session start = programWithItsOwnConfiguration();
-    const MemoryImage configBefore = encoded(start.config());
-    for (int silentAfter = 0; silentAfter <= kWriteReplies; ++silentAfter) {
-        SCOPED_TRACE(silentAfter);
-        Session session = start;
-        ScriptedRadio radio;
-        radio.silentAfter = silentAfter;
-        RadioTransfer& transfer = session.transfer();
-        LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
-        const RunResult r = runner.run(transfer, [&] { return transfer.startWrite(); });
-
-        ASSERT_FALSE(transfer.active());
-        EXPECT_EQ(r.sent.back(), Bytes{'E'});
-        ASSERT_EQ(r.outcome, silentAfter < kWriteReplies ? Outcome::TimedOut : Outcome::Succeeded);
-        // Frames went out only after the identification was accepted, one per acknowledgement; the 125th and
-        // 126th are single acknowledgements in place of the calibration blocks.
-        const int frames = std::clamp(silentAfter - 2, 0, 193);
-        const int blocks = frames - std::clamp(frames - 124, 0, 2);
-        EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(), [](const Bytes& f) { return f.size() == 20; }),
-                  blocks);
-        EXPECT_EQ(session.imageIn, start.imageIn);
-        EXPECT_EQ(encoded(session.config()), configBefore);
-        MemoryImage out = start.imageOut;
-        encodeImage(start.config(), out);
-        EXPECT_EQ(session.imageOut, out);
     }
 }
 
