@@ -5,47 +5,35 @@
 namespace zrt::csv {
 namespace {
 
-struct ParseCase {
-    const char* name;
-    std::string_view text;
-    std::vector<Record> expected;
-};
-
-void PrintTo(const ParseCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class CsvParse : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(CsvParse, GivesRecordsWithTheirLines) {
-    const ParseCase& c = GetParam();
-    const std::vector<Record> got = parse(c.text);
-    ASSERT_EQ(got.size(), c.expected.size());
-    for (std::size_t k = 0; k < got.size(); ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(got[k].line, c.expected[k].line);
-        EXPECT_EQ(got[k].fields, c.expected[k].fields);
-        EXPECT_EQ(got[k].unterminated, c.expected[k].unterminated);
+// Each record as the line it starts on and its fields between bars; "<open>" when it ran to the end of the
+// file.
+std::vector<std::string> recordsOf(std::string_view text) {
+    std::vector<std::string> out;
+    for (const Record& r : parse(text)) {
+        std::string s = std::to_string(r.line) + ":";
+        for (const std::string& f : r.fields)
+            s += f + "|";
+        out.push_back(s + (r.unterminated ? "<open>" : ""));
     }
+    return out;
 }
 
-const ParseCase kParseCases[] = {
-    {"CrLf", "a,b\r\nc,d\r\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
-    {"LfWithoutLastLineEnd", "a,b\nc", {{1, {"a", "b"}}, {2, {"c"}}}},
-    {"BareCr", "a\rb\r", {{1, {"a"}}, {2, {"b"}}}},
-    {"EmptyFieldsKept", ",,x,", {{1, {"", "", "x", ""}}}},
-    {"ByteOrderMarkSkipped", "\xEF\xBB\xBFLocation,Name\r\n", {{1, {"Location", "Name"}}}},
-    {"CommentAndEmptyLinesCountButGiveNothing", "# made by hand\n\nA\n#x,y\nB", {{3, {"A"}}, {5, {"B"}}}},
-    {"QuotedCommaAndQuote", "1,\"a,\"\"b\"\"\",2", {{1, {"1", "a,\"b\"", "2"}}}},
-    {"QuotedLineBreakMovesTheNextLine",
-     "1,\"two\r\nlines\"\r\n2,x",
-     {{1, {"1", "two\r\nlines"}}, {3, {"2", "x"}}}},
-    {"HashInsideAQuotedFieldIsNoComment", "\"#1\",x", {{1, {"#1", "x"}}}},
-    {"UnterminatedQuote", "1,ok\n2,\"never\nclosed", {{1, {"1", "ok"}}, {2, {"2", "never\nclosed"}, true}}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Texts, CsvParse, ::testing::ValuesIn(kParseCases),
-                         [](const ::testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
+TEST(CsvParse, GivesRecordsWithTheirLines) {
+    const std::pair<std::string_view, std::vector<std::string>> cases[] = {
+        {"a,b\r\nc,d\r\n", {"1:a|b|", "2:c|d|"}},
+        {"a,b\nc", {"1:a|b|", "2:c|"}},
+        {"a\rb\r", {"1:a|", "2:b|"}},
+        {",,x,", {"1:||x||"}},
+        {"\xEF\xBB\xBFLocation,Name\r\n", {"1:Location|Name|"}},
+        {"# made by hand\n\nA\n#x,y\nB", {"3:A|", "5:B|"}},  // comment and empty lines count, give nothing
+        {"1,\"a,\"\"b\"\"\",2", {"1:1|a,\"b\"|2|"}},
+        {"1,\"two\r\nlines\"\r\n2,x", {"1:1|two\r\nlines|", "3:2|x|"}},
+        {"\"#1\",x", {"1:#1|x|"}},
+        {"1,ok\n2,\"never\nclosed", {"1:1|ok|", "2:2|never\nclosed|<open>"}},
+    };
+    for (const auto& [text, records] : cases)
+        EXPECT_EQ(recordsOf(text), records) << text;
+}
 
 TEST(CsvWrite, QuotesOnlyWhatAReaderWouldMisread) {
     const std::pair<std::string_view, std::string_view> cases[] = {
