@@ -74,12 +74,13 @@ inline QByteArray dataFileOf(const sim::RadioProtocol::Memory& memory, const QSt
     return file;
 }
 
-// After a write: every byte the write sends holds `wanted`'s value, every other byte `kept`'s.
+// After a write (with the calibration blocks or not): every byte the write sends holds `wanted`'s value,
+// every other byte `kept`'s.
 template <class Wanted, class Kept>
 ::testing::AssertionResult writtenOver(const sim::RadioProtocol::Memory& memory, const Wanted& wanted,
-                                       const Kept& kept) {
+                                       const Kept& kept, bool calibration = false) {
     std::vector<bool> written(memory.size(), false);
-    for (std::size_t block : writtenBlocks(false))
+    for (std::size_t block : writtenBlocks(calibration))
         std::fill_n(written.begin() + static_cast<long>(block),
                     std::min<std::size_t>(16, memory.size() - block), true);
     for (std::size_t a = 0; a < memory.size(); ++a)
