@@ -16,19 +16,16 @@ namespace {
 using enum CsvIssue;
 
 BandState band(int index) {
-    BandState b;
-    b.current = b.listIndex = index;
-    b.limits = kBands[static_cast<std::size_t>(index)].limits;
-    return b;
+    return {index, index, kBands[static_cast<std::size_t>(index)].limits};
 }
 
 // A channel as a user enters it in the table.
 struct Entry {
     int n;
     const char* rx;
-    const char* tx = nullptr;      // nullptr: as the receive frequency; "": none
-    const char* rxTone = nullptr;  // decode tone, column 3; nullptr: Off
-    const char* txTone = nullptr;  // encode tone, column 4
+    // Transmit frequency (nullptr: as the receive frequency; "": none), decode and encode tone (nullptr:
+    // Off).
+    const char *tx = nullptr, *rxTone = nullptr, *txTone = nullptr;
     int power = 1, scan = 1, wide = 1;
     const char* name = "";
 };
@@ -117,34 +114,29 @@ TEST(ChannelCsvExport, EveryShiftAndToneInTheFormatsConventionsAndBackTheSame) {
     }
 }
 
-TEST(ChannelCsvExport, WholeRowsInChannelOrderWithCrLfAndEmptyChannelsLeftOut) {
+// A decoded image may hold anything: BCD digits that are not digits, tone bytes of no tone. Such a channel is
+// left out or written without what the format cannot carry, and reported.
+TEST(ChannelCsvExport, WholeRowsInChannelOrderWithCrLfAndWhatTheFormatCannotCarryReported) {
     const BandState b = band(1);
     ChannelStore store;
     enter(store, b, {70, "500.1", nullptr, nullptr, nullptr, 0, 0, 0, "B,2"});
     enter(store, b, {1, "145.12", "145.72", nullptr, "88.5", 1, 1, 1, "RPT1"});
+    store[1].rxFrequency = "1A5.12000";
+    store[2].rxFrequency = "145.50000";
+    store[2].txFrequency = "14F.00000";
+    store[2].decodeTone = {255, "00.0"};
+    const CsvExport out = exportChannelsCsv(store, b.limits);
     EXPECT_EQ(
-        exportChannelsCsv(store, b.limits).text,
+        out.text,
         std::string(kCsvHeader) +
             "\r\n"
             "1,RPT1,145.120000,+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\r\n"
+            "3,,145.500000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,1.0W,,,,,\r\n"
             "70,\"B,2\",500.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,5.00,S,1.0W,,,,,\r\n");
-}
-
-TEST(ChannelCsvExport, ReportsWhatTheFormatCannotCarry) {
-    ChannelStore store;
-    // A decoded image may hold anything: BCD digits that are not digits, tone bytes of no tone.
-    store[0].rxFrequency = "1A5.12000";
-    store[1].rxFrequency = "145.50000";
-    store[1].txFrequency = "14F.00000";
-    store[1].decodeTone.position = 255;
-    store[1].decodeTone.text = "00.0";
-    const CsvExport out = exportChannelsCsv(store, band(0).limits);
-    EXPECT_EQ(out.channels, 1);
-    EXPECT_EQ(notesOf(out.notes), (std::vector<Note>{{0, 1, ExportBadFrequency, "1A5.12000", ""},
-                                                     {0, 2, ExportBadTxFrequency, "14F.00000", ""},
-                                                     {0, 2, ExportUnknownTone, "00.0", ""}}));
-    EXPECT_EQ(dataRows(out.text)[0][3], "off");
-    EXPECT_EQ(dataRows(out.text)[0][5], "");
+    EXPECT_EQ(out.channels, 3);
+    EXPECT_EQ(notesOf(out.notes), (std::vector<Note>{{0, 2, ExportBadFrequency, "1A5.12000", ""},
+                                                     {0, 3, ExportBadTxFrequency, "14F.00000", ""},
+                                                     {0, 3, ExportUnknownTone, "00.0", ""}}));
 }
 
 // ---- Import ----------------------------------------------------------------------------------------
@@ -226,19 +218,12 @@ TEST(ChannelCsvImport, AcceptedRowsAndTheChangesOnTheWay) {
         {"a b!c,145.5", {NameChanged}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,ABC"},
         {"Ünï,145.5", {NameChanged}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,N"},
         {",145.5,,,,,,,,,,,,P", {PriorityScan}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,"},
-        {",145.6,-,0.6", {}, "145.60000,145.00000,Off,Off,High,Off,On,wide,,Off,"},
         {",145.6,+,.6", {}, "145.60000,146.20000,Off,Off,High,Off,On,wide,,Off,"},
-        {",435.1,split,145.2", {}, "435.10000,145.20000,Off,Off,High,Off,On,wide,,Off,"},
-        {",145.6,off,0", {}, "145.60000,,Off,Off,High,Off,On,wide,,Off,"},
         {",145.6,,7", {}, "145.60000,145.60000,Off,Off,High,Off,On,wide,,Off,"},
         {"H,443.1,+,5,DTCS,,,032,NN,023", {}, "443.10000,448.10000,D032N,D032N,High,Off,On,wide,,Off,H"},
-        {",145.5,,,DTCS,,,754,RN,023", {}, "145.50000,145.50000,D754N,D754I,High,Off,On,wide,,Off,"},
-        {",145.5,,,DTCS,,,025,NN,", {}, "145.50000,145.50000,D025N,D025N,High,Off,On,wide,,Off,"},
-        {",145.5,,,,,,,,,,FM,5.00,,5.0W", {}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,"},
         {",145.5,,,,,,,,,,NFM,5.00,S,1.0W", {}, "145.50000,145.50000,Off,Off,Low,Off,Off,Narrow,,Off,"},
         {",145.5,,,,,,,,,,nfm,12.50,s,2.5", {}, "145.50000,145.50000,Off,Off,High,Off,Off,Narrow,,Off,"},
         {",145.5,,,,,,,,,,FM,,,2.4 W", {}, "145.50000,145.50000,Off,Off,Low,Off,On,wide,,Off,"},
-        {",145.5,,,,,,,,,,FM,,,0.5w", {}, "145.50000,145.50000,Off,Off,Low,Off,On,wide,,Off,"},
     };
     for (const auto& [text, warnings, cells] : cases) {
         SCOPED_TRACE(text);
@@ -275,53 +260,44 @@ TEST(ChannelCsvImport, WholeFileRefusals) {
     EXPECT_FALSE(isChannelCsv("location,Frequency\n"));
 }
 
-// A listed channel keeps what the format has no column for; a new one has the channel editor's defaults.
-TEST(ChannelCsvImport, ListedChannelsKeepWhatTheFormatHasNoColumnFor) {
-    const BandState b = band(0);
-    ChannelStore store;
-    enter(store, b, {3, "146.5"});
-    store[2].busyLock = 0;  // busy-channel lock: Carry
-    store[2].scramble = 0;  // scramble: On
-    EXPECT_EQ(importChannelsCsv(kHeader + "3,New,147.0\n4,Fresh,147.5\n", store, b).imported, 2);
-    EXPECT_EQ(row(store, 3), "147.00000,147.00000,Off,Off,High,Carry,On,wide,,On,NEW");
-    EXPECT_EQ(row(store, 4), "147.50000,147.50000,Off,Off,High,Off,On,wide,,Off,FRESH");
-    EXPECT_EQ(store[3].hidden, 1);
-}
-
-TEST(ChannelCsvImport, EmptyFrequencyEmptiesAndReplaceEmptiesTheUnlisted) {
+// A listed channel keeps what the format has no column for, a new one has the channel editor's defaults; an
+// empty Frequency empties the channel, and a replacing import every channel the list does not name.
+TEST(ChannelCsvImport, ListedChannelsKeepWhatTheFormatHasNoColumnForAndEmptyOnesEmpty) {
     for (const bool replace : {false, true}) {
         SCOPED_TRACE(replace);
         ChannelStore store;
         for (int n : {1, 2, 3})
-            enter(store, band(0), {n, "145.5"});
-        const CsvImport result = importChannelsCsv(kHeader + "2,,\n5,F,146.0\n", store, band(0), {replace});
-        EXPECT_EQ(result.imported, 1);
-        EXPECT_EQ(result.emptied, replace ? 3 : 1);
+            enter(store, band(0), {n, "146.5"});
+        store[2].busyLock = 0;  // busy-channel lock: Carry
+        store[2].scramble = 0;  // scramble: On
+        const CsvImport result =
+            importChannelsCsv(kHeader + "2,,\n3,New,147.0\n4,Fresh,147.5\n", store, band(0), {replace});
+        EXPECT_EQ(result.imported, 2);
+        EXPECT_EQ(result.emptied, replace ? 2 : 1);  // channel 1 is the only other one set
+        EXPECT_EQ(row(store, 3), "147.00000,147.00000,Off,Off,High,Carry,On,wide,,On,NEW");
+        EXPECT_EQ(row(store, 4), "147.50000,147.50000,Off,Off,High,Off,On,wide,,Off,FRESH");
+        EXPECT_EQ(store[3].hidden, 1);
         for (int n = 1; n <= kChannelCount; ++n)
-            EXPECT_EQ(store.isEmpty(n), replace ? n != 5 : n != 1 && n != 3 && n != 5) << n;
+            EXPECT_EQ(store.isEmpty(n), n == 2 || n > 4 || (replace && n == 1)) << n;
     }
 }
 
 // Clipboard rows go through the same checks without touching the channels, and come back as any list.
 TEST(ChannelCsvRows, ReadingChangesNothingAndAnyListOfChannelsExports) {
-    const BandState b = band(0);
     ChannelStore store;
-    enter(store, b, {3, "146.5"});
+    enter(store, band(0), {3, "146.5"});
     store[2].scramble = 0;
     const ChannelStore before = store;
-    const CsvRows rows = readChannelRows(kHeader + "3,New,147.0\n9,,\n7,X,999\n", store, b);
+    const CsvRows rows = readChannelRows(kHeader + "3,New,147.0\n9,,\n7,X,999\n", store, band(0));
     EXPECT_EQ(store.records, before.records);
     ASSERT_EQ(rows.accepted.size(), 2u);
-    EXPECT_EQ(rows.accepted[0].line, 2);
-    EXPECT_EQ(rows.accepted[0].location, 3);
-    EXPECT_EQ(rows.accepted[0].channel.rxFrequency, "147.00000");
-    EXPECT_EQ(rows.accepted[0].channel.scramble, 0);  // kept from the channel at that Location
-    EXPECT_EQ(rows.accepted[1].location, 9);
-    EXPECT_TRUE(rows.accepted[1].channel.isEmpty());
+    const CsvRow& first = rows.accepted[0];
+    EXPECT_EQ(std::tuple(first.line, first.location, first.channel.scramble), std::tuple(2, 3, 0));  // kept
+    EXPECT_TRUE(rows.accepted[1].location == 9 && rows.accepted[1].channel.isEmpty());
     EXPECT_EQ(notesOf(rows.refused), (std::vector<Note>{{4, 7, OutOfBand, "999", ""}}));
 
-    const std::vector<LocatedChannel> list{{70, rows.accepted[0].channel}, {5, Channel{}}, {2, store[2]}};
-    const auto written = dataRows(exportChannelsCsv(list, b.limits).text);
+    const std::vector<LocatedChannel> list{{70, first.channel}, {5, Channel{}}, {2, store[2]}};
+    const auto written = dataRows(exportChannelsCsv(list, band(0).limits).text);
     ASSERT_EQ(written.size(), 2u);
     EXPECT_EQ(csv::join({written[0][0], written[0][2], written[1][0], written[1][2]}),
               "70,147.000000,2,146.500000");
@@ -329,7 +305,6 @@ TEST(ChannelCsvRows, ReadingChangesNothingAndAnyListOfChannelsExports) {
 
 TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
     const std::pair<const char*, std::optional<long long>> decimals[] = {
-        {"145.5", 145500000},
         {".6", 600000},
         {"145.1234565", 145123457},
         {"145.1234564", 145123456},
@@ -338,7 +313,6 @@ TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
         {"1.2.3", std::nullopt},
         {".", std::nullopt},
         {"-1", std::nullopt},
-        {"", std::nullopt},
         {" 1", std::nullopt},
         {"1e3", std::nullopt},
     };
@@ -347,9 +321,7 @@ TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
     EXPECT_EQ(formatMillionths(435006250), "435.006250");
 
     const std::pair<std::string, std::u32string> utf8[] = {
-        {"\xC3"
-         "A",
-         U"\uFFFDA"},                         // a lead byte without its continuation
+        {"\xC3!", U"\uFFFD!"},                // a lead byte without its continuation
         {"\xE2\x9C", U"\uFFFD\uFFFD"},        // cut short at the end
         {"\x80x", U"\uFFFDx"},                // a continuation byte alone
         {"\xF0\x9F\x98\x80", U"\U0001F600"},  // four bytes

@@ -44,12 +44,5 @@ TEST(CsvWrite, QuotesOnlyWhatAReaderWouldMisread) {
         EXPECT_EQ(quote(field), written) << field;
 }
 
-TEST(CsvWrite, WhatIsJoinedParsesBackTheSame) {
-    const std::vector<std::string> fields{"1", "A,B", "\"q\"", "", " pad ", "#x", "two\r\nlines"};
-    const std::vector<Record> back = parse(join(fields) + "\r\n");
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0].fields, fields);
-}
-
 }  // namespace
 }  // namespace zrt::csv
