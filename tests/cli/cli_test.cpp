@@ -116,17 +116,14 @@ TEST_F(Cli, UsageErrorsHelpAndRefusedFiles) {
     const QString missing = said(msg::kFileOpenFailed) + path("missing.dat"), tty = path("no-such-tty");
     const QString unwritable = said(msg::kFileSaveFailed) + path("no/out.dat");
     const QString noPort = said(msg::kPortErrorPrefix) + tty + said(msg::kPortErrorSuffix);
-    struct Case {
-        QStringList args;
-        int code;
-        QString err;  // how it ends, when given (print may have Qt warn about the environment first)
-    };
-    const Case cases[] = {
-        {{}, 2, {}},
-        {{"flash"}, 2, {}},
-        {{"resave", path("only-one.dat")}, 2, {}},
-        {{"show", path("x.dat"), "--colour"}, 2, {}},
-        {{"read", "--port", "/dev/null"}, 2, {}},  // no -o
+    // Arguments, exit status and how standard error ends (print may have Qt warn about its environment
+    // first).
+    const std::tuple<QStringList, int, QString> cases[] = {
+        {QStringList(), 2, ""},
+        {{"flash"}, 2, ""},
+        {{"resave", path("only-one.dat")}, 2, ""},
+        {{"show", path("x.dat"), "--colour"}, 2, ""},
+        {{"read", "--port", "/dev/null"}, 2, ""},  // no -o
         {{"resave", path("radio.dat"), path("out.dat")}, 1, type},
         {{"resave", path("radio.dat"), path("out.dat"), "--lang", "zh"}, 1, typeZh},
         {{"--lang=zh", "resave", path("radio.dat"), path("out.dat")}, 1, typeZh},
@@ -135,12 +132,12 @@ TEST_F(Cli, UsageErrorsHelpAndRefusedFiles) {
         {{"read", "--port", tty, "-o", path("out.dat")}, 1, noPort},
         {{"print", path("known.dat"), "-o", path("no/out.dat")}, 1, unwritable},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CliRun r = cli(c.args);
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_TRUE(r.err.trimmed().endsWith(c.err)) << r.err.toStdString();
-        EXPECT_TRUE(c.code != 1 || r.out.isEmpty());
+    for (const auto& [args, code, err] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.code, code);
+        EXPECT_TRUE(r.err.trimmed().endsWith(err)) << r.err.toStdString();
+        EXPECT_TRUE(code != 1 || r.out.isEmpty());
         EXPECT_FALSE(QFile::exists(path("out.dat")));
     }
     EXPECT_TRUE(cli({}).err.contains("Commands:"));
@@ -402,28 +399,23 @@ TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
     const QString stopped = said(cli::kInterrupted), partly = said(cli::kPartlyWritten);
     const QString stoppedZh = said(cli::kInterrupted, kChinese),
                   partlyZh = said(cli::kPartlyWritten, kChinese);
-    struct Case {
-        bool write;
-        int signal;
-        QStringList extra;
-        QStringList said;
-    };
-    // The reads come last: the read after the loop needs a radio that answers at a read's pace.
-    const Case cases[] = {
+    // Write or read, the signal, options, and standard error. The reads come last: the read after the loop
+    // needs a radio that answers at a read's pace.
+    const std::tuple<bool, int, QStringList, QStringList> cases[] = {
         {true, SIGINT, {"--verify"}, {stopped, partly}},
         {true, SIGINT, {"--raw", "--lang", "zh"}, {stoppedZh, partlyZh}},
         {false, SIGINT, {}, {stopped}},
         {false, SIGTERM, {"--lang", "zh"}, {stoppedZh}},
     };
     dataFileOf(knownMemory(), path("known.dat"));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.extra.join(' ').toStdString() + (c.write ? " write" : " read"));
+    for (const auto& [writing, signal, extra, reported] : cases) {
+        SCOPED_TRACE(extra.join(' ').toStdString() + (writing ? " write" : " read"));
         // Slow replies keep the transfer going long enough to be interrupted in its middle.
         sim::VirtualRadio& radio =
-            startRadio({}, {.splitReplies = true, .splitGapMicros = c.write ? 20000 : 200});
+            startRadio({}, {.splitReplies = true, .splitGapMicros = writing ? 20000 : 200});
         QStringList args =
-            c.write ? QStringList{"write", path("known.dat")} : QStringList{"read", "-o", path("never.dat")};
-        args << "--port" << device() << c.extra;
+            writing ? QStringList{"write", path("known.dat")} : QStringList{"read", "-o", path("never.dat")};
+        args << "--port" << device() << extra;
 
         QProcess p;
         p.start(cliPath(), args);
@@ -432,12 +424,12 @@ TEST_F(Cli, AnInterruptedTransferEndsTheRadiosProgrammingMode) {
         const auto blockFrames = [&] { return framesOf(radio, Kind::Read) + framesOf(radio, Kind::Write); };
         ASSERT_TRUE(settle([&] { return blockFrames() >= 5; }, 30000));
         ASSERT_TRUE(radio.programming());
-        ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        ::kill(static_cast<pid_t>(p.processId()), signal);
         ASSERT_TRUE(p.waitForFinished(30000));
 
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p.exitCode(), 128 + c.signal);
-        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed().split('\n'), c.said);
+        EXPECT_EQ(p.exitCode(), 128 + signal);
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed().split('\n'), reported);
         EXPECT_LT(blockFrames(), 190);  // stopped in the middle
         EXPECT_TRUE(settle([&] { return !radio.programming(); }, 30000));
         EXPECT_EQ(radio.frames().back().kind, Kind::End);
