@@ -7,7 +7,6 @@
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "config/csv_table.h"
-#include "config/decimal.h"
 #include "image/tone_list.h"
 
 namespace zrt {
@@ -140,7 +139,11 @@ TEST(ChannelCsvImport, ARefusedRowNamesItsLineAndLeavesTheChannelAsItWas) {
         {"0,X,145.5", BadLocation, "0"},
         {"129,X,145.5", BadLocation, "129"},
         {"5,X,abc", BadFrequency, "abc"},
-        {"5,X,174.000000", OutOfBand, "174.000000"},  // the upper limit is outside
+        {"5,X,-145.5", BadFrequency, "-145.5"},
+        {"5,X,1e3", BadFrequency, "1e3"},
+        {"5,X,1.2.3", BadFrequency, "1.2.3"},
+        {"5,X,145.5,+,1234567", BadOffset, "1234567"},  // a seventh whole digit
+        {"5,X,174.000000", OutOfBand, "174.000000"},    // the upper limit is outside
         {"5,X,135.99999", OutOfBand, "135.99999"},
         {"5,X,173.5,+,0.600000", TxOutOfBand, "174.100000"},
         {"5,X,145.5,x,0", BadDuplex, "x"},
@@ -209,6 +212,7 @@ TEST(ChannelCsvImport, AcceptedRowsAndTheChangesOnTheWay) {
         {"abc,145.123456", {FrequencySnapped}, "145.12000,145.12000,Off,Off,High,Off,On,wide,,Off,ABC"},
         {"a b!c,145.5", {NameChanged}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,ABC"},
         {"Ünï,145.5", {NameChanged}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,N"},
+        {"\x80x\xE2\x9C,145.5", {NameChanged}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,X"},
         {",145.5,,,,,,,,,,,,P", {PriorityScan}, "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,"},
         {",145.6,+,.6", {}, "145.60000,146.20000,Off,Off,High,Off,On,wide,,Off,"},
         {",145.6,,7", {}, "145.60000,145.60000,Off,Off,High,Off,On,wide,,Off,"},
@@ -216,6 +220,10 @@ TEST(ChannelCsvImport, AcceptedRowsAndTheChangesOnTheWay) {
         {",145.5,,,,,,,,,,NFM,5.00,S,1.0W", {}, "145.50000,145.50000,Off,Off,Low,Off,Off,Narrow,,Off,"},
         {",145.5,,,,,,,,,,nfm,12.50,s,2.5", {}, "145.50000,145.50000,Off,Off,High,Off,Off,Narrow,,Off,"},
         {",145.5,,,,,,,,,,FM,,,2.4 W", {}, "145.50000,145.50000,Off,Off,Low,Off,On,wide,,Off,"},
+        {",145.5,,,,,,,,,,FM,,,2.4999995",
+         {},
+         "145.50000,145.50000,Off,Off,High,Off,On,wide,,Off,"},  // rounded
+        {",145.5,,,,,,,,,,FM,,,2.4999994", {}, "145.50000,145.50000,Off,Off,Low,Off,On,wide,,Off,"},
     };
     for (const auto& [text, warnings, cells] : cases) {
         SCOPED_TRACE(text);
@@ -270,33 +278,6 @@ TEST(ChannelCsvImport, ListedChannelsKeepWhatTheFormatHasNoColumnForAndEmptyOnes
         for (int n = 1; n <= kChannelCount; ++n)
             EXPECT_EQ(store.isEmpty(n), n == 2 || n > 4 || (replace && n == 1)) << n;
     }
-}
-
-// Rounded half up at the sixth decimal; no sign, blanks, exponent or seventh whole digit. A byte that starts
-// no complete UTF-8 sequence is one replacement character.
-TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
-    const std::pair<const char*, std::optional<long long>> decimals[] = {
-        {".6", 600000},
-        {"145.1234565", 145123457},
-        {"145.1234564", 145123456},
-        {"999999.9999995", 999999999999 + 1},
-        {"1234567", std::nullopt},
-        {"1.2.3", std::nullopt},
-        {".", std::nullopt},
-        {"-1", std::nullopt},
-        {" 1", std::nullopt},
-        {"1e3", std::nullopt},
-    };
-    for (const auto& [text, value] : decimals)
-        EXPECT_EQ(parseMillionths(text), value) << text;
-    const std::pair<std::string, std::u32string> utf8[] = {
-        {"\xC3!", U"\uFFFD!"},
-        {"\xE2\x9C", U"\uFFFD\uFFFD"},
-        {"\x80x", U"\uFFFDx"},
-        {"\xF0\x9F\x98\x80", U"\U0001F600"},
-    };
-    for (const auto& [text, characters] : utf8)
-        EXPECT_EQ(utf8Characters(text), characters) << text;
 }
 
 }  // namespace
