@@ -187,13 +187,9 @@ TEST_F(Cli, FileCommandsExitStatusAndWhatTheyPrint) {
         R"({"a":"Off","b":"On","field":"Beep","place":"Optional Features"}])");
     EXPECT_EQ(json({"show", path("back.dat"), "--json"})["channels"],
               json({"show", path("a.dat"), "--json"})["channels"]);
-}
 
-TEST_F(Cli, ShowPrintsTheConfigurationAsJsonOrAsTablesInTheWindowsWords) {
-    dataFileOf(knownMemory(), path("known.dat"));
-    const CliRun r = cli({"show", path("known.dat"), "--json"});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    // show: JSON in English whatever the language, tables in the windows' words of the language asked for.
+    const QJsonObject o = json({"show", path("a.dat"), "--json"}).object();
     EXPECT_EQ(o["band"].toString(), "A:136-174MHz B:400-470MHz");
     EXPECT_EQ(
         compact(o["channels"]),
@@ -212,7 +208,7 @@ TEST_F(Cli, ShowPrintsTheConfigurationAsJsonOrAsTablesInTheWindowsWords) {
     EXPECT_EQ(compact(o["calibration"]),
               "[100,101,102,103,104,105,106,107,108,109,110,111,112,113,114,115,116,117]");
 
-    const QString zh = cli({"show", path("known.dat"), "--lang", "zh"}).out;
+    const QString zh = cli({"show", path("a.dat"), "--lang", "zh"}).out;
     for (const char* text : {"频段: A:136-174MHz", "信道编辑", "RPT1", "提示音:", "调试信息"})
         EXPECT_TRUE(zh.contains(QString::fromUtf8(text))) << text;
 }
