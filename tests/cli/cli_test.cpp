@@ -199,6 +199,7 @@ TEST_F(Cli, FileCommandsExitStatusAndWhatTheyPrint) {
         R"("rx":"435.50000","rx_tone":"D023I","scan":"Off","scramble":"Off","tx":"435.50000","tx_tone":"D023I"}])");
     const QJsonObject features = o["features"].toObject();
     EXPECT_EQ(features["vox_delay_time_s"].toString(), "1");
+    EXPECT_EQ(features["key_lock_mode"].toString(), "KEY");
     EXPECT_TRUE(features.size() == 34 && !features.contains("companding"));  // hidden in the window
     EXPECT_EQ(o["vfo_a"]["qt_dqt_enc"].toString(), "100.0");
     EXPECT_FALSE(o["vfo_b"].toObject().contains("scramble"));
@@ -312,7 +313,10 @@ TEST_F(Cli, ReadSavesWhatTheProgramSavesRawKeepsTheRadiosBytesAndEveryReadABacku
 // --force-band, --calibration and --verify, and leave every byte no block carries as the radio had it.
 TEST_F(Cli, WriteAndRawWriteSendTheirBytesWithEveryCheck) {
     const QString ok = said(msg::kWriteSucceeded), refused = said(msg::kBandRefused);
-    const QString forceZh = said(msg::kForceBandQuestion, kChinese);
+    const QString okZh = said(msg::kWriteSucceeded, kChinese),
+                  forceZh = said(msg::kForceBandQuestion, kChinese);
+    const QString checked = said(cli::kVerifyPassed).arg(190),
+                  failed = said(cli::kVerifyFailed).arg(1).arg(188);
     const QString dropped = said(cli::kBlockDiffers).arg("120", "12").section(" (", 0, 0);
     struct Case {
         std::uint8_t fileBand;  // the band list position of the file, or a raw file's band byte
@@ -322,15 +326,11 @@ TEST_F(Cli, WriteAndRawWriteSendTheirBytesWithEveryCheck) {
         QStringList said;  // each somewhere in what the command printed
     };
     const Case cases[] = {
-        {0, {}, {"--calibration", "--verify"}, 0, {ok, said(cli::kVerifyPassed).arg(190)}},
+        {0, {}, {"--calibration", "--verify"}, 0, {ok, checked}},
         {0, {.bandCode = 2}, {}, 1, {refused}},
-        {0,
-         {.bandCode = 2},
-         {"--force-band", "--lang", "zh"},
-         0,
-         {forceZh, said(msg::kWriteSucceeded, kChinese)}},
-        {0, {.dropBlock = 0x120}, {"--verify"}, 1, {dropped, said(cli::kVerifyFailed).arg(1).arg(188)}},
-        {2, {.bandCode = 2}, {"--raw", "--calibration", "--verify"}, 0, {said(cli::kVerifyPassed).arg(190)}},
+        {0, {.bandCode = 2}, {"--force-band", "--lang", "zh"}, 0, {forceZh, okZh}},
+        {0, {.dropBlock = 0x120}, {"--verify"}, 1, {dropped, failed}},
+        {2, {.bandCode = 2}, {"--raw", "--calibration", "--verify"}, 0, {checked}},
         {7, {}, {"--raw"}, 0, {ok}},  // a band byte past the list is band 0
         {1, {.bandCode = 3}, {"--raw"}, 1, {refused}},
     };
