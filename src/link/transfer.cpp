@@ -1,7 +1,7 @@
 #include "link/transfer.h"
 
-#include "image/address_map.h"
 #include "link/frames.h"
+#include "link/write_blocks.h"
 
 namespace zrt::link {
 
@@ -63,19 +63,12 @@ void Transfer::writeStep(Actions& out) {
     if (step_ == 1) {
         out.push_back(Send{{kIdentifyRequest}});
         step_ = 2;
-    } else if (step_ <= 126) {
-        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 3))});
-        ++step_;
-    } else if (step_ <= 128) {
-        // The two calibration blocks go out only in the calibration service mode; otherwise a lone
-        // acknowledgement keeps the radio's exchange going without touching its calibration.
-        if (options_.calibWrite)
-            out.push_back(Send{dataBlock(*imageOut_, step_ == 127 ? addr::kCalibB : addr::kCalibA)});
-        else
-            out.push_back(Send{{kAck}});
-        ++step_;
     } else if (step_ < kLastStep) {
-        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 1))});
+        const WriteBlock& block = writeBlocks()[static_cast<std::size_t>(step_ - 3)];
+        if (block.calibration && !options_.calibWrite)
+            out.push_back(Send{{kAck}});
+        else
+            out.push_back(Send{dataBlock(*imageOut_, block.address)});
         ++step_;
     } else {
         out.push_back(Send{{kEnd}});
