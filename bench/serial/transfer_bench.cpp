@@ -83,6 +83,7 @@ class Bench {
             controller_ = std::make_unique<zrt::TransferController>(session_, port_, nullptr);
             // A write is timed alone, without the read that checks it.
             controller_->setVerifyAfterWrite(false);
+            QObject::connect(controller_.get(), &zrt::TransferController::finished, &loop_, &QEventLoop::quit);
         } else {
             driver_ = std::make_unique<zrt::LinkDriver>(session_, port_);
             zrt::LinkDriver::Handlers h;
@@ -121,8 +122,9 @@ class Bench {
         QElapsedTimer timer;
         timer.start();
         if (controller_) {
-            // Returns once the progress window has closed and the success message was answered.
+            // Ends once the progress window has closed and the success message was answered.
             write ? controller_->startWrite() : controller_->startRead();
+            if (controller_->running()) loop_.exec();
             outcome_ = zrt::link::Outcome::Succeeded;
         } else {
             write ? driver_->startWrite() : driver_->startRead();

@@ -81,25 +81,22 @@ void Transfer::bandCheck(Actions& out) {
         bandAccepted(out);
     } else if (options_.crossBandWrite) {
         awaitingAnswer_ = true;
-        question_ = &msg::kForceBandQuestion;
-        out.push_back(AskForceQuestion{question_});
+        question_ = Question::ForceBand;
+        out.push_back(AskForceQuestion{Question::ForceBand});
     } else {
         out.push_back(Send{{kEnd}});
         accept();
-        active_ = false;
-        out.push_back(ShowMessage{&msg::kBandRefused});
-        cancel(out, Outcome::BandRefused);
+        end(out, Outcome::BandRefused);
     }
 }
 
 // The radio's band is accepted: unless calibration values nobody read are about to replace the radio's own,
 // the blocks follow.
 void Transfer::bandAccepted(Actions& out) {
-    if (options_.calibWrite && options_.confirmCalibration &&
-        question_ != &msg::kCalibrationNotReadQuestion) {
+    if (options_.calibWrite && options_.confirmCalibration && question_ != Question::CalibrationNotRead) {
         awaitingAnswer_ = true;
-        question_ = &msg::kCalibrationNotReadQuestion;
-        out.push_back(AskForceQuestion{question_});
+        question_ = Question::CalibrationNotRead;
+        out.push_back(AskForceQuestion{Question::CalibrationNotRead});
         return;
     }
     accept();
@@ -116,7 +113,7 @@ Actions Transfer::answerForceQuestion(bool ok) {
     } else {
         out.push_back(Send{{kEnd}});
         accept();
-        cancel(out, Outcome::Cancelled);
+        end(out, Outcome::Cancelled);
     }
     return out;
 }
@@ -171,20 +168,13 @@ void Transfer::storeBlock() {
 }
 
 void Transfer::succeed(Actions& out) {
-    active_ = false;
-    outcome_ = Outcome::Succeeded;
-    out.push_back(CloseProgress{});
     if (direction_ == Direction::Read) out.push_back(DecodeImageIn{});
-    out.push_back(ShowMessage{direction_ == Direction::Read ? &msg::kReadSucceeded : &msg::kWriteSucceeded});
-    out.push_back(StartReenableTimer{});
-    out.push_back(Finished{Outcome::Succeeded});
+    end(out, Outcome::Succeeded);
 }
 
-void Transfer::cancel(Actions& out, Outcome outcome) {
+void Transfer::end(Actions& out, Outcome outcome) {
     active_ = false;
     outcome_ = outcome;
-    out.push_back(EnableCommands{});
-    out.push_back(CloseProgress{});
     out.push_back(Finished{outcome});
 }
 
@@ -195,11 +185,9 @@ Actions Transfer::tick() {
         return {};
     }
     timeoutCount_ = 0;
-    active_ = false;
-    outcome_ = Outcome::TimedOut;
-    return {CloseProgress{},  Send{{kEnd}},
-            SetThreshold{1},  ShowMessage{&msg::kCommunicationError},
-            EnableCommands{}, Finished{Outcome::TimedOut}};
+    Actions out{Send{{kEnd}}, SetThreshold{1}};
+    end(out, Outcome::TimedOut);
+    return out;
 }
 
 }  // namespace zrt::link

@@ -251,13 +251,13 @@ class Run {
             } else if (auto* progress = std::get_if<link::SetProgress>(&a)) {
                 ZRT_FUZZ_CHECK(progress->value >= 1 && progress->value <= 196);
             } else if (auto* question = std::get_if<link::AskForceQuestion>(&a)) {
-                if (question->question == &msg::kForceBandQuestion) {
+                if (question->question == link::Question::ForceBand) {
                     ZRT_FUZZ_CHECK(write_ && session_.config().service.crossBandWrite && !asked_ &&
                                    !askedCalib_);
                     asked_ = true;
                 } else {
                     // Calibration values nobody read: asked once, after the band was accepted or forced.
-                    ZRT_FUZZ_CHECK(question->question == &msg::kCalibrationNotReadQuestion);
+                    ZRT_FUZZ_CHECK(question->question == link::Question::CalibrationNotRead);
                     ZRT_FUZZ_CHECK(write_ && calibrationAsked() && !askedCalib_ && (!asked_ || forcedOk_));
                     askedCalib_ = true;
                 }

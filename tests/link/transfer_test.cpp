@@ -9,6 +9,7 @@ namespace {
 
 using link::Bytes;
 using link::Outcome;
+using link::Question;
 using link::Transfer;
 using testing::LinkRunner;
 using testing::RunResult;
@@ -101,8 +102,7 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
             EXPECT_EQ(r.sent, expectedWrite(out, calib));
             EXPECT_EQ(r.sent.size(), calib ? 3u + 193 + 1 : 3u + 191 + 2 + 1);
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kWriteSucceeded);
+            EXPECT_EQ(r.actions.back(), link::Action{link::Finished{Outcome::Succeeded}});
             EXPECT_EQ(r.ticks, 0);
             // What the radio holds afterwards: ImageOut wherever a block went, its own bytes elsewhere.
             for (std::size_t a = 0; a < 0xC00; ++a) {
@@ -136,8 +136,10 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
             const RunResult r = runRead(radio, in, split, seed);
             EXPECT_EQ(r.sent, expectedRead());
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kReadSucceeded);
+            // The decode comes once, after the last reply and before the end.
+            const link::Actions tail(r.actions.end() - 3, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::DecodeImageIn{},
+                                           link::Finished{Outcome::Succeeded}}));
             for (std::size_t a = 0; a <= 3072; ++a)
                 ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
         }
@@ -207,22 +209,18 @@ TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
         } else {
             EXPECT_EQ(r.outcome, Outcome::BandRefused);
             EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kBandRefused);
         }
     }
 }
 
-TEST(LinkWrite, BandRefusalShowsItsMessageBeforeTheCommandsComeBack) {
+TEST(LinkWrite, BandRefusalEndsWithE) {
     ScriptedRadio radio;
     radio.bandCode = 1;
     Transfer t = Transfer::write(patterned(4), {0, false, false});
     LinkRunner runner(radio, Split::WholeFrames);
     const RunResult r = runner.run(t, [&] { return t.start(); });
-    const link::Actions tail(r.actions.end() - 5, r.actions.end());
-    EXPECT_EQ(tail,
-              (link::Actions{link::Send{{'E'}}, link::ShowMessage{&msg::kBandRefused}, link::EnableCommands{},
-                             link::CloseProgress{}, link::Finished{Outcome::BandRefused}}));
+    const link::Actions tail(r.actions.end() - 2, r.actions.end());
+    EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::BandRefused}}));
     // Ended: the watchdog no longer runs, however long the message stays open.
     for (int i = 0; i < 30; ++i)
         EXPECT_TRUE(t.tick().empty());
@@ -242,10 +240,8 @@ TEST(LinkWrite, ForceQuestionOnAnotherBand) {
         } else {
             EXPECT_EQ(r.outcome, Outcome::Cancelled);
             EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-            EXPECT_TRUE(r.messages.empty());
-            const link::Actions tail(r.actions.end() - 4, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::EnableCommands{}, link::CloseProgress{},
-                                           link::Finished{Outcome::Cancelled}}));
+            const link::Actions tail(r.actions.end() - 2, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::Cancelled}}));
         }
     }
 }
@@ -256,14 +252,14 @@ TEST(LinkWrite, CalibrationValuesNotReadAreAskedAboutFirst) {
     struct Case {
         int radioBand;
         bool answer;
-        std::vector<const msg::Message*> asked;
+        std::vector<link::Question> asked;
         Outcome outcome;
     };
     const Case cases[] = {
-        {0, true, {&msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
-        {0, false, {&msg::kCalibrationNotReadQuestion}, Outcome::Cancelled},
-        {2, true, {&msg::kForceBandQuestion, &msg::kCalibrationNotReadQuestion}, Outcome::Succeeded},
-        {2, false, {&msg::kForceBandQuestion}, Outcome::Cancelled},
+        {0, true, {Question::CalibrationNotRead}, Outcome::Succeeded},
+        {0, false, {Question::CalibrationNotRead}, Outcome::Cancelled},
+        {2, true, {Question::ForceBand, Question::CalibrationNotRead}, Outcome::Succeeded},
+        {2, false, {Question::ForceBand}, Outcome::Cancelled},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.radioBand) + (c.answer ? " yes" : " no"));
@@ -313,10 +309,9 @@ TEST(LinkWatchdog, AbortsOnTheEleventhTickWithoutAnAcceptedReply) {
             EXPECT_EQ(r.ticks, 11);
             EXPECT_EQ(r.outcome, Outcome::TimedOut);
             EXPECT_EQ(r.sent.back(), Bytes{'E'});
-            const link::Actions tail(r.actions.end() - 6, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::CloseProgress{}, link::Send{{'E'}}, link::SetThreshold{1},
-                                           link::ShowMessage{&msg::kCommunicationError},
-                                           link::EnableCommands{}, link::Finished{Outcome::TimedOut}}));
+            const link::Actions tail(r.actions.end() - 3, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::SetThreshold{1},
+                                           link::Finished{Outcome::TimedOut}}));
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include "ui/msgbox.h"
 #include "app/transfer_controller.h"
+#include "support/transfer_wait.h"
 #include "datafile/data_file.h"
 #include "i18n/config_comparison.h"
 #include "image/address_map.h"
@@ -82,6 +83,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     QString saved;
     QObject::connect(&controller_, &TransferController::backupSaved, [&](const QString& p) { saved = p; });
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(shown_, QStringList{"Reading succeeds frequently!"});
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
@@ -97,6 +99,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     shown_.clear();
     session_.edit(Change::everything(), [&](Configuration& c_) { c_.channels.clearAll(); });
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(shown_.size(), 2);
     EXPECT_TRUE(shown_[0].startsWith("The backup of the radio's memory could not be saved"))
         << shown_[0].toStdString();
@@ -111,6 +114,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
     const auto backup = memoryOfBand0(42), changed = memoryOfBand0(43);
     sim::VirtualRadio& radio = startRadio(backup);
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     radio.setMemory(changed);
@@ -119,6 +123,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
 
     shown_.clear();
     controller_.startRestore(backups.front());
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(shown_, QStringList{"Writing succeeds frequently!"});
     const auto after = radio.memory();
     std::vector<bool> written(after.size(), false);
@@ -132,6 +137,7 @@ TEST_F(SafetyNets, RestoreWritesTheBackupByteForByte) {
 
     shown_.clear();
     controller_.startRestore(dir_.filePath(QStringLiteral("missing.dat")));
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(shown_.size(), 1);
     EXPECT_TRUE(shown_[0].startsWith("The file could not be opened: "));
 }
@@ -147,6 +153,7 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
                      [&](bool on) { commands.push_back(on); });
     ASSERT_TRUE(controller_.verifyAfterWrite());
     controller_.startWrite();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(shown_.size(), 1) << shown_.join('|').toStdString();
     EXPECT_TRUE(
         shown_[0].startsWith("Verify after write: the radio does not hold what was written. 1 of the "
@@ -157,6 +164,7 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
     shown_.clear();
     controller_.setVerifyAfterWrite(false);
     controller_.startWrite();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(shown_, QStringList{"Writing succeeds frequently!"});
 }
 

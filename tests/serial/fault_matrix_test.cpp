@@ -22,6 +22,7 @@
 #include "app/file_commands.h"
 #include "ui/msgbox.h"
 #include "app/transfer_controller.h"
+#include "support/transfer_wait.h"
 #include "image/address_map.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
@@ -238,6 +239,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
         controller_.startWrite();
     else
         controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
 
     // The documented message, after the progress window closed.
     EXPECT_FALSE(controller_.running());

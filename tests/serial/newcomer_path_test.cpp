@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/main_window.h"
+#include "support/transfer_wait.h"
 #include "ui/msgbox.h"
 #include "app/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
@@ -128,6 +129,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
     void transfer(const char* name) {
         ASSERT_TRUE(settle([&] { return action(name)->isEnabled(); })) << name;
         action(name)->trigger();
+        ASSERT_TRUE(testing::waitForTransfer(window->transfer())) << name;
     }
     std::string cell(int group, int row, int column) const {
         return window->channelWindow()->grid(group)->item(row - 1, column)->text().toStdString();

@@ -8,6 +8,7 @@
 
 #include "ui/msgbox.h"
 #include "app/transfer_controller.h"
+#include "support/transfer_wait.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
@@ -90,11 +91,13 @@ TEST_F(SerialTransfer, ReadThenWriteGivesTheRadioBackItsMemory) {
     QObject::connect(&controller_, &TransferController::decoded, [&] { decoded = true; });
 
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_TRUE(decoded);
     for (std::size_t a = 0; a < memory.size(); ++a)
         ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
 
     controller_.startWrite();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(texts(), (QStringList{"Reading succeeds frequently!", "Writing succeeds frequently!"}));
     EXPECT_EQ(shown_[0].title, "Suggestion");
     const auto after = radio.memory();
@@ -111,6 +114,7 @@ TEST_F(SerialTransfer, ClosedPortSaysSoAndStartsNothing) {
     startRadio();
     port_.close();
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(texts(), QStringList{"The serial port is invalid"});
     EXPECT_EQ(shown_[0].title, "ZR-T410");
     EXPECT_TRUE(commands_.empty());

@@ -66,7 +66,6 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
         EXPECT_EQ(session.imageOut, start.imageOut);
         if (silentAfter < kReadReplies) {
             ASSERT_EQ(r.outcome, Outcome::TimedOut);
-            ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
             ASSERT_EQ(encoded(session.config()), configBefore);
         } else {
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
