@@ -12,13 +12,13 @@
 #include <memory>
 #include <optional>
 
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "platform/link_driver.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace {
 
@@ -83,7 +83,8 @@ class Bench {
             controller_ = std::make_unique<zrt::TransferController>(session_, port_, nullptr);
             // A write is timed alone, without the read that checks it.
             controller_->setVerifyAfterWrite(false);
-            QObject::connect(controller_.get(), &zrt::TransferController::finished, &loop_, &QEventLoop::quit);
+            QObject::connect(controller_.get(), &zrt::TransferController::finished, &loop_,
+                             &QEventLoop::quit);
         } else {
             driver_ = std::make_unique<zrt::LinkDriver>(session_, port_);
             zrt::LinkDriver::Handlers h;
@@ -143,7 +144,7 @@ class Bench {
         r.ok = outcome_ == zrt::link::Outcome::Succeeded;
         if (!write) {
             const auto memory = radio_->memory();
-            r.ok = r.ok && std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin());
+            r.ok = r.ok && std::equal(memory.begin(), memory.end(), session_.imageIn().bytes().begin());
         }
         return r;
     }

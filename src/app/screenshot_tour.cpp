@@ -61,7 +61,7 @@ QStringList sampleBackups(const QString& folder) {
             if (i == 0) config.channels.clearChannel(66);
         });
         s.encode();
-        const BackupResult r = saveBackup(s.imageOut, 0, folder);
+        const BackupResult r = saveBackup(s.imageOut(), 0, folder);
         const QString path = QDir(folder).filePath(QLatin1String(names[i]));
         if (!r.path.isEmpty() && QFile::rename(r.path, path)) paths << path;
     }

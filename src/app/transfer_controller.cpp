@@ -226,7 +226,7 @@ void TransferController::transferEnded(link::Outcome outcome) {
 // The radio's memory as it came, whatever becomes of the configuration; a failing backup is told once and
 // never fails the read.
 void TransferController::keepBackup() {
-    const BackupResult backup = saveBackup(d_->session.imageIn, d_->session.config().band.listIndex);
+    const BackupResult backup = saveBackup(d_->session.imageIn(), d_->session.config().band.listIndex);
     if (!backup.path.isEmpty()) {
         emit backupSaved(backup.path);
         return;
@@ -258,8 +258,8 @@ void TransferController::checkEnded(link::Outcome outcome) {
         return;
     }
     d_->closeWindow();
-    const WriteCheck check =
-        checkWrite(d_->written->imageOut, d_->readBack->imageIn, d_->written->config().service.calibWrite);
+    const WriteCheck check = checkWrite(d_->written->imageOut(), d_->readBack->imageIn(),
+                                        d_->written->config().service.calibWrite);
     if (check.differences.empty()) {
         msgBoxEx(language, msg::kWriteSucceeded, d_->parent);
         d_->reenable.start();

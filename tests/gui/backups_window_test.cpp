@@ -12,12 +12,12 @@
 #include "app/backups_window.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "config/channel_edit.h"
 #include "datafile/data_file.h"
 #include "platform/backups.h"
 #include "platform/data_file_io.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -31,7 +31,7 @@ MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
         s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, n, name); });
     }
     s.encode();
-    return s.imageOut;
+    return s.imageOut();
 }
 
 template <class Done>

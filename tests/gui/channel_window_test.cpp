@@ -13,13 +13,13 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "ui/msgbox.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
 #include "i18n/channel_captions.h"
 #include "image/address_map.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 #include "ui/wheel/grid_wheel_hook.h"
 
 namespace zrt {
@@ -286,8 +286,7 @@ TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
         in.set(addr::channelName(n), 'N');
     }
     in.set(addr::channelName(1), 'X');  // a blank channel's name stays out of sight
-    session.imageIn = in;
-    session.decode();
+    session.decode(in);
     window->refresh();
     const QStringList row = {"145.12500", "", "00.0", "Off", "High", "Carry", "Off", "Narrow", "", "On", "N"};
     for (int c = 1; c <= 11; ++c) {

@@ -167,8 +167,9 @@ TEST(CalibrationWindow, SlidersFollowTheLockAndTheDecode) {
     window.refresh();
     EXPECT_TRUE(slider->isEnabled());
 
-    session.imageIn.set(0x7E2, 77);  // index 16: group B, low grade, middle section
-    session.decode();
+    MemoryImage in = session.imageIn();
+    in.set(0x7E2, 77);  // index 16: group B, low grade, middle section
+    session.decode(in);
     window.refresh();
     EXPECT_EQ(slider->value(), 77);
     EXPECT_EQ(window.findChild<QLabel*>("Label2_16")->text(), "77");

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "ui/msgbox.h"
 #include "datafile/data_file.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -63,21 +63,26 @@ Bytes dataFile(const char* identifier, unsigned seed) {
 TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
     const Bytes original = dataFile("QMV274", 1);  // every other header byte is noise
     writeFile(path("in.dat"), original);
-    session_.imageIn.set(3072, 0x3C);
+    // A byte past what a file holds, left in ImageIn by an earlier read, under a fresh configuration.
+    MemoryImage before;
+    before.set(3072, 0x3C);
+    session_.decode(before);
+    session_.replaceConfiguration(Session().config());
 
     ASSERT_TRUE(commands_.openPath(path("in.dat")));
     EXPECT_TRUE(shown_.empty());
-    EXPECT_EQ(session_.imageIn[3072], 0x3C);
+    EXPECT_EQ(session_.imageIn()[3072], 0x3C);
     ASSERT_TRUE(commands_.savePath(path("out.dat")));
     EXPECT_TRUE(shown_.empty());
 
     // What a fresh program makes of the same image.
     Session expected;
-    ASSERT_TRUE(datafile::load(original, expected.imageIn));
-    expected.decode();
+    MemoryImage expectedIn = expected.imageIn();
+    ASSERT_TRUE(datafile::load(original, expectedIn));
+    expected.decode(expectedIn);
     expected.encode();
     const Bytes saved = readFile(path("out.dat"));
-    EXPECT_EQ(saved, datafile::serialize(expected.imageOut));
+    EXPECT_EQ(saved, datafile::serialize(expected.imageOut()));
     ASSERT_EQ(saved.size(), 3120u);
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 48), datafile::header());
     // Bytes the encode leaves alone come from ImageOut, not from the opened file.
@@ -102,13 +107,15 @@ TEST_F(FileCommandsTest, OpenRefusesOtherIdentifiersInTheCurrentLanguage) {
         shown_.clear();
         session_.setLanguage(c.language);
         writeFile(path("other.dat"), dataFile(c.identifier, 2));
-        session_.imageIn.fill(0x21);
+        MemoryImage before;
+        before.fill(0x21);
+        session_.decode(before);
         EXPECT_FALSE(commands_.openPath(path("other.dat")));
         ASSERT_EQ(shown_.size(), 1u);
         EXPECT_EQ(shown_[0].title, c.title);
         EXPECT_EQ(shown_[0].prompt, c.text);
         EXPECT_EQ(shown_[0].style, msg::kStyleCritical);
-        for (std::uint8_t b : session_.imageIn.bytes())
+        for (std::uint8_t b : session_.imageIn().bytes())
             ASSERT_EQ(b, 0x21);
     }
 }

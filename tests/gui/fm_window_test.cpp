@@ -168,18 +168,19 @@ TEST(FmWindow, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
 // VFO outside the range that nobody touched goes back to the radio unchanged.
 TEST(FmWindow, OkKeepsADecodedVfoThatNobodyTouched) {
     FmFixture f;
-    f.session.imageIn.fill(0xFF);
-    f.session.imageIn.set(addr::kFmVfo, 0x00);
-    f.session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
-    f.session.decode();
+    MemoryImage in;
+    in.fill(0xFF);
+    in.set(addr::kFmVfo, 0x00);
+    in.set(addr::kFmVfo + 1, 0xD2);  // 108.00
+    f.session.decode(in);
     f.window.refresh();
     f.window.show();
     f.window.ok();
     EXPECT_FALSE(f.window.messageShown());
     EXPECT_EQ(f.text2->text(), "108.00");
     f.session.encode();
-    EXPECT_EQ(f.session.imageOut[addr::kFmVfo], 0x00);
-    EXPECT_EQ(f.session.imageOut[addr::kFmVfo + 1], 0xD2);
+    EXPECT_EQ(f.session.imageOut()[addr::kFmVfo], 0x00);
+    EXPECT_EQ(f.session.imageOut()[addr::kFmVfo + 1], 0xD2);
 }
 
 // Only the channel tables follow the wheel; the FM grid stays where it is.
@@ -209,15 +210,16 @@ TEST(FmWindow, ShowsADecodedImage) {
     FmFixture f;
     f.display->setCurrentIndex(1);
     f.step->setCurrentIndex(2);
-    f.session.imageIn.fill(0xFF);
-    f.session.imageIn.set(addr::fmChannel(1), 0x00);
-    f.session.imageIn.set(addr::fmChannel(1) + 1, 0x82);
-    f.session.imageIn.set(addr::kFmStartChannel, 12);
-    f.session.imageIn.set(addr::kFmDisplayMode, 0);
-    f.session.imageIn.set(addr::kFmStep, 9);  // a step the list does not have
-    f.session.imageIn.set(addr::kFmVfo, 0x00);
-    f.session.imageIn.set(addr::kFmVfo + 1, 0x6F);
-    f.session.decode();
+    MemoryImage in;
+    in.fill(0xFF);
+    in.set(addr::fmChannel(1), 0x00);
+    in.set(addr::fmChannel(1) + 1, 0x82);
+    in.set(addr::kFmStartChannel, 12);
+    in.set(addr::kFmDisplayMode, 0);
+    in.set(addr::kFmStep, 9);  // a step the list does not have
+    in.set(addr::kFmVfo, 0x00);
+    in.set(addr::kFmVfo + 1, 0x6F);
+    f.session.decode(in);
     f.window.refresh();
     EXPECT_EQ(f.cell(1), "100.00");
     EXPECT_EQ(f.cell(2), "");

@@ -21,7 +21,6 @@
 #include <utility>
 
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
@@ -31,6 +30,7 @@
 #include "editors/fm/fm_window.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -193,12 +193,12 @@ TEST_F(MainWindowUse, NamesOfZeroBytesShowEmptyAndGoBackUnchanged) {
         session.encode();
         std::string bytes;
         for (int i = 0; i < 8; ++i)
-            bytes += static_cast<char>(session.imageOut[0x800 + i]);
+            bytes += static_cast<char>(session.imageOut()[0x800 + i]);
         Session fresh;
         fresh.edit(Change::everything(), [&](Configuration& c_) { c_.channels[0].name = c.stored; });
         fresh.encode();
         for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(session.imageOut[0x800 + i], fresh.imageOut[0x800 + i]) << i;
+            EXPECT_EQ(session.imageOut()[0x800 + i], fresh.imageOut()[0x800 + i]) << i;
     }
 }
 

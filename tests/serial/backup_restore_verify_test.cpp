@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
-#include "support/transfer_wait.h"
 #include "datafile/data_file.h"
 #include "i18n/config_comparison.h"
 #include "image/address_map.h"
@@ -20,6 +18,8 @@
 #include "session/session.h"
 #include "session/write_verification.h"
 #include "support/radio_memory.h"
+#include "support/transfer_wait.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -104,7 +104,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupAndAFailingFolderOnlyWarns) {
     EXPECT_TRUE(shown_[0].startsWith("The backup of the radio's memory could not be saved"))
         << shown_[0].toStdString();
     EXPECT_EQ(shown_[1], "Reading succeeds frequently!");
-    EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin()));
+    EXPECT_TRUE(std::equal(memory.begin(), memory.end(), session_.imageIn().bytes().begin()));
     EXPECT_FALSE(session_.config().channels.isEmpty(1) && session_.config().channels.isEmpty(2));
 }
 

@@ -20,16 +20,16 @@
 #include <thread>
 
 #include "app/file_commands.h"
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
-#include "support/transfer_wait.h"
 #include "image/address_map.h"
+#include "mapping/image_transfer.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
 #include "support/radio_memory.h"
-#include "mapping/image_transfer.h"
+#include "support/transfer_wait.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -202,8 +202,9 @@ TEST_P(FaultMatrix, EndsCleanly) {
     auto radiosRaw = patterned(22);
     radiosRaw[addr::kBand] = 1;
     const auto programs = asTheProgramKeepsIt(programsRaw);
-    std::copy(programs.begin(), programs.end(), session_.imageIn.bytes().begin());
-    session_.decode();
+    MemoryImage programsImage;
+    std::copy(programs.begin(), programs.end(), programsImage.bytes().begin());
+    session_.decode(programsImage);
     session_.edit(Change::everything(),
                   [&](Configuration& c_) { c_.service.crossBandWrite = c.crossBandWrite; });
     const auto radios = asTheProgramKeepsIt(radiosRaw);
@@ -211,7 +212,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const BandState bandBefore = session_.config().band;
     const QString before = dir_.filePath("before.dat");
     ASSERT_TRUE(files_.savePath(before));
-    const MemoryImage imageInBefore = session_.imageIn;
+    const MemoryImage imageInBefore = session_.imageIn();
 
     radio_ = std::make_unique<sim::VirtualRadio>(c.radio, c.line);
     ASSERT_TRUE(radio_->open()) << radio_->error();
@@ -307,10 +308,11 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const bool readCompleted = !c.write && c.ends == Ends::Success;
     if (readCompleted) {
         for (std::size_t a = 0; a < radios.size(); ++a)
-            ASSERT_EQ(session_.imageIn[a], radios[a]) << a;
+            ASSERT_EQ(session_.imageIn()[a], radios[a]) << a;
         Session fresh;
-        std::copy(radios.begin(), radios.end(), fresh.imageIn.bytes().begin());
-        fresh.decode();
+        MemoryImage radiosImage;
+        std::copy(radios.begin(), radios.end(), radiosImage.bytes().begin());
+        fresh.decode(radiosImage);
         EXPECT_EQ(encoded(session_.config()), encoded(fresh.config()));
     } else {
         EXPECT_EQ(encoded(session_.config()), configBefore);
@@ -318,7 +320,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
         EXPECT_EQ(session_.config().band.listIndex, bandBefore.listIndex);
     }
     if (c.write) {
-        EXPECT_EQ(session_.imageIn, imageInBefore);
+        EXPECT_EQ(session_.imageIn(), imageInBefore);
     }
     const bool blocksWritten = std::any_of(frames.begin(), frames.end(),
                                            [](const ReceivedFrame& f) { return f.kind == Kind::Write; });

@@ -18,8 +18,6 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "support/transfer_wait.h"
-#include "ui/msgbox.h"
 #include "app/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -28,6 +26,8 @@
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "support/transfer_wait.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -88,8 +88,9 @@ void answerFileDialog(const QString& path) {
 // The radio's memory as a configuration, through the program's own decode.
 Configuration asConfiguration(const sim::RadioProtocol::Memory& memory) {
     Session s;
-    std::copy(memory.begin(), memory.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(memory.begin(), memory.end(), in.bytes().begin());
+    s.decode(in);
     return s.config();
 }
 
@@ -103,7 +104,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
         sim::RadioProtocol::Memory memory;
-        std::copy_n(filled.imageOut.bytes().begin(), memory.size(), memory.begin());
+        std::copy_n(filled.imageOut().bytes().begin(), memory.size(), memory.begin());
         radio.setMemory(memory);
         ASSERT_TRUE(radio.open()) << radio.error();
         ASSERT_TRUE(radio.start());

@@ -6,14 +6,14 @@
 #include <chrono>
 #include <thread>
 
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
-#include "support/transfer_wait.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
 #include "support/radio_memory.h"
+#include "support/transfer_wait.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -94,7 +94,7 @@ TEST_F(SerialTransfer, ReadThenWriteGivesTheRadioBackItsMemory) {
     ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_TRUE(decoded);
     for (std::size_t a = 0; a < memory.size(); ++a)
-        ASSERT_EQ(session_.imageIn[a], memory[a]) << a;
+        ASSERT_EQ(session_.imageIn()[a], memory[a]) << a;
 
     controller_.startWrite();
     ASSERT_TRUE(testing::waitForTransfer(controller_));

@@ -128,7 +128,7 @@ TEST(Station, TheWindowProgramsEveryCheckedPortAndShowsEachOnesState) {
         Session copy;
         copy.edit(Change::everything(), [&](Configuration& c_) { c_ = session.config(); });
         copy.encode();
-        expected = copy.imageOut;
+        expected = copy.imageOut();
     }
     sim::RadioBehaviour otherBand;
     otherBand.bandCode = 2;

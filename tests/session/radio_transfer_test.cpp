@@ -27,14 +27,14 @@ RunResult run(RadioTransfer& transfer, ScriptedRadio& radio, bool write,
 
 TEST(RadioTransfer, WriteEncodesTheConfigurationBeforeTheFirstBlock) {
     Session session;
-    session.imageOut.fill(0x00);
+    session.setImageOut(MemoryImage{});
     MemoryImage expected;
     encodeImage(session.config(), expected);
 
     RadioTransfer& transfer = session.transfer();
     const link::Actions first = transfer.startWrite();
     EXPECT_EQ(first, (link::Actions{link::Send{link::programRequest()}}));
-    EXPECT_EQ(session.imageOut, expected);
+    EXPECT_EQ(session.imageOut(), expected);
 
     ScriptedRadio radio;
     const RunResult r = run(transfer, radio, true);
@@ -103,9 +103,11 @@ TEST(RadioTransfer, AWriteAsItIsSendsImageOutWithoutTheEncode) {
         Session session;
         session.chooseBand(1, [] { return true; });
         session.edit(Change::everything(), [&](Configuration& c_) { c_.service.calibWrite = c.calib; });
+        MemoryImage out;
         for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
-            session.imageOut.set(a, static_cast<std::uint8_t>(a * 7 + 3));
-        MemoryImage expected = session.imageOut;
+            out.set(a, static_cast<std::uint8_t>(a * 7 + 3));
+        session.setImageOut(out);
+        MemoryImage expected = out;
         if (c.image == WriteImage::Encoded) encodeImage(session.config(), expected);
 
         ScriptedRadio radio;
@@ -114,7 +116,7 @@ TEST(RadioTransfer, AWriteAsItIsSendsImageOutWithoutTheEncode) {
         RadioTransfer& transfer = session.transfer();
         const RunResult r = run(transfer, radio, true, c.image);
         EXPECT_EQ(r.outcome, c.outcome);
-        EXPECT_EQ(session.imageOut, expected);
+        EXPECT_EQ(session.imageOut(), expected);
         if (c.outcome != Outcome::Succeeded) {
             EXPECT_TRUE(
                 std::all_of(radio.memory.begin(), radio.memory.end(), [](auto b) { return b == 0xAA; }));
@@ -153,7 +155,7 @@ TEST(RadioTransfer, OnlyACompleteReadReachesTheConfiguration) {
             EXPECT_EQ(r.outcome, Outcome::Succeeded);
             EXPECT_TRUE(decoded);
             for (std::size_t a = 0; a <= 3072; ++a)
-                ASSERT_EQ(session.imageIn[a], radio.memory[a]);
+                ASSERT_EQ(session.imageIn()[a], radio.memory[a]);
         } else {
             EXPECT_EQ(r.outcome, Outcome::TimedOut);
             EXPECT_FALSE(decoded);

@@ -34,11 +34,13 @@ MemoryImage encoded(const Configuration& config) {
 // The program holds a configuration of its own before the transfer.
 Session programWithItsOwnConfiguration() {
     Session s;
+    MemoryImage in, out;
     for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
-        s.imageIn.set(a, static_cast<std::uint8_t>(a * 7 + 3));
-    s.imageIn.set(0x716, 0);  // the band of the scripted radio's identification
-    s.decode();
-    s.imageOut.fill(0x3C);
+        in.set(a, static_cast<std::uint8_t>(a * 7 + 3));
+    in.set(0x716, 0);  // the band of the scripted radio's identification
+    s.decode(in);
+    out.fill(0x3C);
+    s.setImageOut(out);
     return s;
 }
 
@@ -63,15 +65,16 @@ TEST(SilenceAnywhere, AReadChangesTheConfigurationOnlyWhenItCompletes) {
         ASSERT_FALSE(transfer.active());
         ASSERT_FALSE(r.sent.empty());
         EXPECT_EQ(r.sent.back(), Bytes{'E'});
-        EXPECT_EQ(session.imageOut, start.imageOut);
+        EXPECT_EQ(session.imageOut(), start.imageOut());
         if (silentAfter < kReadReplies) {
             ASSERT_EQ(r.outcome, Outcome::TimedOut);
             ASSERT_EQ(encoded(session.config()), configBefore);
         } else {
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
             Session fresh = start;
-            std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
-            fresh.decode();
+            MemoryImage in;
+            std::copy_n(radio.memory.begin(), MemoryImage::kSize, in.bytes().begin());
+            fresh.decode(in);
             EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
         }
     }
@@ -98,7 +101,7 @@ TEST(SilenceAnywhere, AWriteLeavesTheProgramAsItWas) {
         const int blocks = frames - std::clamp(frames - 124, 0, 2);
         EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(), [](const Bytes& f) { return f.size() == 20; }),
                   blocks);
-        EXPECT_EQ(session.imageIn, start.imageIn);
+        EXPECT_EQ(session.imageIn(), start.imageIn());
         EXPECT_EQ(encoded(session.config()), configBefore);
     }
 }

@@ -22,11 +22,12 @@ inline sim::RadioProtocol::Memory patterned(unsigned seed) {
 // A radio's memory as the program keeps it: its decode and encode in a fresh program (a fixed point of both).
 inline sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
     Session s;
-    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(raw.begin(), raw.end(), in.bytes().begin());
+    s.decode(in);
     s.encode();
     sim::RadioProtocol::Memory m;
-    std::copy_n(s.imageOut.bytes().begin(), m.size(), m.begin());
+    std::copy_n(s.imageOut().bytes().begin(), m.size(), m.begin());
     return m;
 }
 
