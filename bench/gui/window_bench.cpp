@@ -12,7 +12,7 @@
 
 #include "app/main_window.h"
 #include "app/progress_window.h"
-#include "app/startup_probe.h"
+#include "devtools/startup_probe.h"
 #include "datafile/data_file.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"

@@ -18,7 +18,7 @@
 #include <thread>
 
 #include "app/main_window.h"
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/fm/fm_window.h"

@@ -1,4 +1,4 @@
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -14,7 +14,7 @@
 
 #include "app/about_box.h"
 #include "app/backups_window.h"
-#include "app/caption_fit.h"
+#include "devtools/caption_fit.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
