@@ -412,7 +412,9 @@ TEST(LinkRecvHex, TextTests) {
         EXPECT_EQ(link::isIdentification(c.text), c.isIdent);
         EXPECT_EQ(link::isDataBlock(c.text), c.isData);
     }
-    EXPECT_EQ(link::hexText(Bytes{0x00, 0x0A, 0xFF, 0x57}), "000AFF57");
+    std::string text = "06";
+    link::appendHex(text, Bytes{0x00, 0x0A, 0xFF, 0x57});
+    EXPECT_EQ(text, "06000AFF57");
 }
 
 TEST(LinkReceiveBuffer, HandsOverAllWaitingBytesOnceTheThresholdIsReached) {
