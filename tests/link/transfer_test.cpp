@@ -213,19 +213,6 @@ TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
     }
 }
 
-TEST(LinkWrite, BandRefusalEndsWithE) {
-    ScriptedRadio radio;
-    radio.bandCode = 1;
-    Transfer t = Transfer::write(patterned(4), {0, false, false});
-    LinkRunner runner(radio, Split::WholeFrames);
-    const RunResult r = runner.run(t, [&] { return t.start(); });
-    const link::Actions tail(r.actions.end() - 2, r.actions.end());
-    EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::BandRefused}}));
-    // Ended: the watchdog no longer runs, however long the message stays open.
-    for (int i = 0; i < 30; ++i)
-        EXPECT_TRUE(t.tick().empty());
-}
-
 TEST(LinkWrite, ForceQuestionOnAnotherBand) {
     for (bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
