@@ -55,8 +55,6 @@ void LinkDriver::execute(const link::Actions& actions) {
             call(handlers_.progress, progress->value);
         } else if (auto* question = std::get_if<link::AskForceQuestion>(&action)) {
             ask = question->question;
-        } else if (std::holds_alternative<link::DecodeImageIn>(action)) {
-            call(handlers_.decoded);  // the session has decoded already
         } else if (auto* finished = std::get_if<link::Finished>(&action)) {
             watchdog_.stop();
             call(handlers_.finished, finished->outcome);

@@ -25,8 +25,8 @@ class LinkDriver : public QObject {
         std::function<void(int)> progress;  // the progress bar's value, 1..196
         // A question before anything is written (see questionMessage); true for OK or Yes.
         std::function<bool(link::Question)> forceQuestion;
-        std::function<void()> decoded;                // a read's decode has run
-        std::function<void(link::Outcome)> finished;  // always the last
+        // Always the last; a read that succeeded has been decoded into the session by then.
+        std::function<void(link::Outcome)> finished;
     };
 
     LinkDriver(Session& session, RadioPort& port, QObject* parent = nullptr);
