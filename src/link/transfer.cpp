@@ -174,7 +174,6 @@ void Transfer::succeed(Actions& out) {
 
 void Transfer::end(Actions& out, Outcome outcome) {
     active_ = false;
-    outcome_ = outcome;
     out.push_back(Finished{outcome});
 }
 

@@ -52,7 +52,6 @@ class Transfer {
     int step() const { return step_; }                  // ReadStep or WriteStep
     int timeoutCount() const { return timeoutCount_; }  // TimeoutCount
     const std::string& recvHex() const { return recvHex_; }
-    std::optional<Outcome> outcome() const { return outcome_; }
 
   private:
     Transfer(Direction direction, MemoryImage* imageIn, const MemoryImage* imageOut, WriteOptions options);
@@ -77,7 +76,6 @@ class Transfer {
     int step_ = kFirstStep;
     int timeoutCount_ = 0;
     std::string recvHex_;
-    std::optional<Outcome> outcome_;
 };
 
 }  // namespace zrt::link
