@@ -12,8 +12,8 @@
 
 #include "app/main_window.h"
 #include "app/progress_window.h"
-#include "devtools/startup_probe.h"
 #include "datafile/data_file.h"
+#include "devtools/startup_probe.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"

@@ -14,12 +14,12 @@
 
 #include "app/about_box.h"
 #include "app/backups_window.h"
-#include "devtools/caption_fit.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "config/channel_edit.h"
 #include "config/configuration.h"
+#include "devtools/caption_fit.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
