@@ -111,15 +111,15 @@ bool TransferController::running() const {
     return d_->busy;
 }
 
-LinkDriver::Handlers TransferController::handlers(Role role) {
+LinkDriver::Handlers TransferController::handlers(bool readBack) {
     Impl* d = d_.get();
     LinkDriver::Handlers h;
     h.progress = [d](int value) {
         if (d->window) d->window->setValue(value);
     };
     h.forceQuestion = [d](link::Question question) { return d->asked(question); };
-    h.finished = [this, role](link::Outcome outcome) {
-        if (role == Role::Check)
+    h.finished = [this, readBack](link::Outcome outcome) {
+        if (readBack)
             checkEnded(outcome);
         else
             transferEnded(outcome);
@@ -153,11 +153,11 @@ void TransferController::start(Kind kind, const QString& path) {
         d_->other = std::move(restore);
         d_->otherDriver = std::make_unique<LinkDriver>(*d_->other, d_->port);
         d_->otherDriver->setWatchdogInterval(d_->watchdogMs);
-        d_->otherDriver->setHandlers(handlers(Role::Restore));
+        d_->otherDriver->setHandlers(handlers(false));
         driver = d_->otherDriver.get();
         d_->written = d_->other.get();
     } else {
-        d_->driver.setHandlers(handlers(Role::Main));
+        d_->driver.setHandlers(handlers(false));
     }
 
     d_->busy = true;
@@ -241,7 +241,7 @@ void TransferController::startCheck() {
     d_->readBack = std::make_unique<Session>();
     d_->checkDriver = std::make_unique<LinkDriver>(*d_->readBack, d_->port);
     d_->checkDriver->setWatchdogInterval(d_->watchdogMs);
-    d_->checkDriver->setHandlers(handlers(Role::Check));
+    d_->checkDriver->setHandlers(handlers(true));
     d_->openWindow(ProgressWindow::Kind::Reading);
     d_->checkDriver->startRead();
     if (d_->window) d_->window->show();

@@ -54,10 +54,9 @@ class TransferController : public QObject {
 
   private:
     enum class Kind { Read, Write, Restore };
-    // The session's own read or write, a backup written as it is, or the read that checks a write.
-    enum class Role { Main, Restore, Check };
     void start(Kind kind, const QString& path = {});
-    LinkDriver::Handlers handlers(Role role);
+    // The handlers of the transfer a command started, or of the read that checks a write.
+    LinkDriver::Handlers handlers(bool readBack);
     void tellEnd(link::Transfer::Direction direction, link::Outcome outcome);
     void transferEnded(link::Outcome outcome);
     void keepBackup();
