@@ -29,7 +29,7 @@ MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
         s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, n, name); });
     }
     s.encode();
-    return s.imageOut;
+    return s.imageOut();
 }
 
 QString cell(const BackupsWindow& w, int row, int column) {

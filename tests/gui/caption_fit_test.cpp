@@ -1,6 +1,6 @@
 // The finder of captions that do not fit their controls, on made-up controls; the windows themselves are
 // checked by the screenshot run on a real display.
-#include "app/caption_fit.h"
+#include "devtools/caption_fit.h"
 
 #include <gtest/gtest.h>
 

@@ -79,8 +79,9 @@ TEST_F(CalibrationWindowTest, SlidersFollowTheLockAndTheDecode) {
     EXPECT_FALSE(slider->isEnabled());
     edit([](Configuration& c) { c.calib.unlocked = true; });
     EXPECT_TRUE(slider->isEnabled());
-    session.imageIn.set(0x7E2, 77);  // index 16: group B, low grade, middle section
-    session.decode();
+    MemoryImage in = session.imageIn();
+    in.set(0x7E2, 77);  // index 16: group B, low grade, middle section
+    session.decode(in);
     EXPECT_EQ(slider->value(), 77);
     EXPECT_EQ(shown(window, 16), "77");
     EXPECT_EQ(session.config().calib.values[16], 77);

@@ -128,17 +128,18 @@ TEST_F(FmWindowTest, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
 // OK stores what the boxes show: the checks run when the user leaves a box, not again on OK, so a decoded
 // VFO outside the range that nobody touched goes back to the radio unchanged.
 TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
-    session.imageIn.fill(0xFF);
-    session.imageIn.set(addr::kFmVfo, 0x00);
-    session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
-    session.decode();
+    MemoryImage in;
+    in.fill(0xFF);
+    in.set(addr::kFmVfo, 0x00);
+    in.set(addr::kFmVfo + 1, 0xD2);  // 108.00
+    session.decode(in);
     window.show();
     window.ok();
     EXPECT_FALSE(window.messageShown());
     EXPECT_EQ(vfo->text(), "108.00");
     session.encode();
-    EXPECT_EQ(session.imageOut[addr::kFmVfo], 0x00);
-    EXPECT_EQ(session.imageOut[addr::kFmVfo + 1], 0xD2);
+    EXPECT_EQ(session.imageOut()[addr::kFmVfo], 0x00);
+    EXPECT_EQ(session.imageOut()[addr::kFmVfo + 1], 0xD2);
 }
 
 // Only the channel tables follow the wheel; the FM grid stays where it is.
@@ -155,7 +156,8 @@ TEST_F(FmWindowTest, ShowsADecodedImage) {
     EXPECT_EQ(step->currentIndex(), 0);  // filled and placed at load
     display->setCurrentIndex(1);
     step->setCurrentIndex(2);
-    session.imageIn.fill(0xFF);
+    MemoryImage in;
+    in.fill(0xFF);
     const std::pair<std::size_t, std::uint8_t> bytes[] = {
         {addr::fmChannel(1), 0x00},  {addr::fmChannel(1) + 1, 0x82},
         {addr::kFmStartChannel, 12}, {addr::kFmDisplayMode, 0},
@@ -163,8 +165,8 @@ TEST_F(FmWindowTest, ShowsADecodedImage) {
         {addr::kFmVfo, 0x00},        {addr::kFmVfo + 1, 0x6F},
     };
     for (const auto& [address, value] : bytes)
-        session.imageIn.set(address, value);
-    session.decode();
+        in.set(address, value);
+    session.decode(in);
     EXPECT_EQ(cell(grid, 0, 1), "100.00");
     EXPECT_EQ(cell(grid, 1, 1), "");
     EXPECT_EQ(present->currentText(), "12");
