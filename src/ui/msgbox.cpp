@@ -18,14 +18,14 @@ MsgBoxResponder& responder() {
 }
 
 // The buttons a box can have, by the identifier that the box returns for them.
-enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };  // 3..5 belong to button sets nobody uses
+enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7, kSave = 8, kDiscard = 9 };  // 3..5: sets nobody uses
 
 struct ButtonKind {
     QMessageBox::ButtonRole role;
     Text caption;
 };
 
-constexpr std::array<ButtonKind, 8> kButtons{{
+constexpr std::array<ButtonKind, 10> kButtons{{
     {QMessageBox::InvalidRole, {"", ""}},
     {QMessageBox::AcceptRole, {"OK", "确定"}},
     {QMessageBox::RejectRole, {"Cancel", "取消"}},
@@ -34,6 +34,8 @@ constexpr std::array<ButtonKind, 8> kButtons{{
     {QMessageBox::InvalidRole, {"", ""}},
     {QMessageBox::YesRole, {"Yes", "是"}},
     {QMessageBox::NoRole, {"No", "否"}},
+    {QMessageBox::AcceptRole, {"Save", "保存"}},
+    {QMessageBox::DestructiveRole, {"Discard", "不保存"}},
 }};
 
 // The style word: buttons in the low four bits, the icon in the next four, the default button in the next.
@@ -43,6 +45,8 @@ std::vector<int> buttonsOf(int style) {
             return {kOk, kCancel};
         case 4:
             return {kYes, kNo};
+        case 6:
+            return {kSave, kDiscard, kCancel};
         default:  // the program's messages use no other button set
             return {kOk};
     }

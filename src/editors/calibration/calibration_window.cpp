@@ -50,6 +50,9 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
                 sliders_[static_cast<std::size_t>(i)] = slider;
                 values_[static_cast<std::size_t>(i)] = value;
                 connect(slider, &QSlider::valueChanged, this, [this, i](int v) { sliderChanged(i, v); });
+                // One drag is one undo step, however many values it passes.
+                connect(slider, &QSlider::sliderPressed, this, [this] { session_.journal().begin({}); });
+                connect(slider, &QSlider::sliderReleased, this, [this] { session_.journal().end(); });
             }
             pageLayout->addWidget(frame);
         }
