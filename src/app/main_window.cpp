@@ -192,14 +192,8 @@ void MainWindow::buildMenu() {
     };
 
     QMenu* file = menu("MNFile");
-    item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (settleChanges() && files_.newFile()) showEditor(channel_);
-    });
-    item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (!settleChanges() || !files_.open()) return;
-        history_->setClean();
-        showEditor(channel_);
-    });
+    item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { newFile(); });
+    item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openChosenFile(); });
     item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
     item(file, "MNImport", QKeySequence(), [this] {
         commitEditors();
@@ -316,12 +310,8 @@ void MainWindow::buildTopBar() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    button("TNew", QStyle::SP_FileIcon, kToolNew, [this] {
-        if (files_.newFile()) showEditor(channel_);
-    });
-    button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
-        if (files_.open()) showEditor(channel_);
-    });
+    button("TNew", QStyle::SP_FileIcon, kToolNew, [this] { newFile(); });
+    button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] { openChosenFile(); });
     button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { save(); });
     tools->addSeparator();
     button("TRead", QStyle::SP_ArrowDown, kToolRead, [this] { transfer_->startRead(); });
@@ -473,11 +463,25 @@ void MainWindow::save() {
     if (files_.save()) history_->setClean();
 }
 
+void MainWindow::newFile() {
+    if (!settleChanges() || !files_.newFile()) return;
+    // A new configuration holds nothing of the user's yet: nothing to save (its step can still be undone).
+    history_->setClean();
+    showEditor(channel_);
+}
+
+void MainWindow::openChosenFile() {
+    if (!settleChanges() || !files_.open()) return;
+    history_->setClean();
+    showEditor(channel_);
+}
+
 bool MainWindow::settleChanges() {
-    commitEditors();
+    // An open cell editor is not looked at: New and Open drop what it holds, as they always did.
     if (history_->isClean()) return true;
     switch (msgBoxEx(session_.config().languageIndex, msg::kSaveChangesQuestion, this)) {
         case msg::kResultSave: {
+            commitEditors();
             const bool saved = files_.path().isEmpty() ? files_.save() : files_.savePath(files_.path());
             if (saved) history_->setClean();
             return saved;

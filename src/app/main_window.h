@@ -115,7 +115,9 @@ class MainWindow : public QMainWindow {
     // With unsaved changes, asks "Save the changes?": true to go on (saved or discarded), false on Cancel or
     // a save that did not happen.
     bool settleChanges();
-    void updateTitle();  // the caption, with "*" while there are unsaved changes
+    void newFile();         // File › New
+    void openChosenFile();  // File › Open
+    void updateTitle();     // the caption, with "*" while there are unsaved changes
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();

@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,7 +31,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "ui/msgbox.h"
+#include "app/undo_history.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -41,12 +42,14 @@
 #include "i18n/calibration_captions.h"
 #include "i18n/channel_captions.h"
 #include "i18n/dtmf_captions.h"
+#include "i18n/edit_captions.h"
 #include "i18n/features_captions.h"
 #include "i18n/fm_captions.h"
 #include "i18n/main_window_captions.h"
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -189,6 +192,7 @@ class Languages : public ::testing::Test {
     std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() const {
         return {{"main", window.get(), mainWindowCaptions()},
                 {"channel", window->channelWindow(), channelWindowCaptions()},
+                {"channel", window->channelWindow(), channelCommandCaptions()},
                 {"dtmf", window->dtmfWindow(), dtmfCaptions()},
                 {"features", window->featuresWindow(), featuresCaptions()},
                 {"calibration", window->calibrationWindow(), calibrationCaptions()},
@@ -239,6 +243,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     window->fmWindow()->findChild<QComboBox*>(QStringLiteral("Combo1_1"))->setCurrentIndex(0);
     window->channelWindow()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(1);
     window->channelWindow()->grid(2)->setCurrentCell(4, 5);
+    window->history().stack().clear();  // those edits are no unsaved changes: the title has no "*"
     const Shown valuesBefore = allValues();
 
     const Shown atStart = texts();
