@@ -507,17 +507,17 @@ void ChannelWindow::buildCommands() {
     add(kMoveDownName, {QKeySequence(Qt::ALT | Qt::Key_Down)}, [this] { moveSelection(1); });
     add(kFillName, {}, [this] { askFill(); });
     add(kSortName, {}, [this] { sortSelection(); });
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("ChannelMenu"));
+    for (QAction* a : commands_) {
+        menu_->addAction(a);
+        if (a->objectName() == qs(kPasteName) || a->objectName() == qs(kMoveDownName)) menu_->addSeparator();
+    }
 }
 
 void ChannelWindow::showContextMenu(const QPoint& at) {
-    ChannelGrid* g = currentGrid();
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("ChannelMenu"));
-    for (QAction* a : commands_) {
-        menu.addAction(a);
-        if (a->objectName() == qs(kPasteName) || a->objectName() == qs(kMoveDownName)) menu.addSeparator();
-    }
-    menu.exec(g->viewport()->mapToGlobal(at));
+    menu_->exec(currentGrid()->viewport()->mapToGlobal(at));
 }
 
 std::vector<int> ChannelWindow::selectedChannels() const {

@@ -11,6 +11,7 @@
 class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QTabBar;
 
 namespace zrt {
@@ -50,6 +51,7 @@ class ChannelWindow : public EditorWindow {
     // The row commands (cut, copy, paste, delete, insert, move up and down, fill, sort), for the Edit menu
     // and the table's context menu.
     const std::vector<QAction*>& commandActions() const { return commands_; }
+    QMenu* contextMenu() const { return menu_; }  // the table's context menu (objectName "ChannelMenu")
     void copySelection();
     void cutSelection();
     void paste();
@@ -97,6 +99,7 @@ class ChannelWindow : public EditorWindow {
     std::array<QComboBox*, 6> flagLists_{};  // Combo5(5) .. Combo5(10), in kFlagLists order
     GridWheelHook* wheel_ = nullptr;
     std::vector<QAction*> commands_;
+    QMenu* menu_ = nullptr;
 
     int currentGroup_ = 1;
     int editRow_ = 0;
