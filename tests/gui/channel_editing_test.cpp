@@ -20,6 +20,7 @@
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
+#include "editors/dtmf/dtmf_window.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 #include "support/key_input.h"
@@ -215,6 +216,16 @@ TEST_F(ChannelEditing, UnsavedChangesShowAndAreAskedAbout) {
     EXPECT_EQ(rx(3), "");
     window->history().undoAction()->trigger();
     EXPECT_EQ(rx(3), "147.00000") << "New is a step too";
+
+    // Typing into one box of another window is one step until the focus moves on.
+    auto* code = window->dtmfWindow()->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    code->setFocus();
+    const int steps = window->history().stack().index();
+    testing_support::typeKeys(code, QStringLiteral("123"));
+    EXPECT_EQ(window->history().stack().index(), steps + 1);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Edit DTMF"));
+    window->history().undoAction()->trigger();
+    EXPECT_EQ(session.config().dtmf.ownCode, "");
 }
 
 }  // namespace
