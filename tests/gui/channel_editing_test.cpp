@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QSlider>
+#include <QTableView>
 #include <QTest>
 #include <QUndoStack>
 #include <memory>
@@ -18,6 +20,7 @@
 #include "config/channel_clipboard.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
+#include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -127,6 +130,20 @@ TEST_F(ChannelEditing, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
         EXPECT_TRUE(asked.isEmpty()) << c.what << ": " << asked.join(QLatin1Char('|')).toStdString();
     }
 
+    // Rows by the keyboard and by their labels.
+    channels->selectChannels(1, 1);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(channels->selectedChannels(), (std::vector<int>{1, 2, 3}));
+    QTableView* labels = grid()->findChild<QTableView*>(QStringLiteral("RowLabels"));
+    const auto labelOf = [&](int row) { return labels->visualRect(labels->model()->index(row, 0)).center(); };
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::NoModifier, labelOf(5));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ShiftModifier, labelOf(7));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ControlModifier, labelOf(9));
+    EXPECT_EQ(channels->selectedChannels(), (std::vector<int>{6, 7, 8, 10}));
+    EXPECT_FALSE(channels->findChild<QLineEdit*>(QStringLiteral("Text1"))->isVisible())
+        << "a label opens nothing";
+
     // A typed cell is one step named after its cell; undone, the cell shows what it held, in both languages.
     grid()->setCurrentCell(11, kRxColumn);
     key(Qt::Key_Return);
@@ -216,6 +233,16 @@ TEST_F(ChannelEditing, UnsavedChangesShowAndAreAskedAbout) {
     EXPECT_EQ(rx(3), "");
     window->history().undoAction()->trigger();
     EXPECT_EQ(rx(3), "147.00000") << "New is a step too";
+
+    // One drag of a calibration slider is one step, however many values it passes.
+    auto* slider = window->calibrationWindow()->findChild<QSlider*>(QStringLiteral("Slider1_0"));
+    const int before = window->history().stack().index();
+    emit slider->sliderPressed();
+    for (int v : {10, 20, 30})
+        slider->setValue(v);
+    emit slider->sliderReleased();
+    EXPECT_EQ(window->history().stack().index(), before + 1);
+    EXPECT_EQ(session.config().calib.values[0], 30);
 
     // Typing into one box of another window is one step until the focus moves on.
     auto* code = window->dtmfWindow()->findChild<QLineEdit*>(QStringLiteral("Text3"));

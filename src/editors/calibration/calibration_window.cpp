@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "editors/hide_on_close.h"
 #include "i18n/calibration_captions.h"
@@ -51,8 +52,12 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
                 values_[static_cast<std::size_t>(i)] = value;
                 connect(slider, &QSlider::valueChanged, this, [this, i](int v) { sliderChanged(i, v); });
                 // One drag is one undo step, however many values it passes.
-                connect(slider, &QSlider::sliderPressed, this, [this] { session_.journal().begin({}); });
-                connect(slider, &QSlider::sliderReleased, this, [this] { session_.journal().end(); });
+                connect(slider, &QSlider::sliderPressed, this, [this] {
+                    if (!std::exchange(dragging_, true)) session_.journal().begin({});
+                });
+                connect(slider, &QSlider::sliderReleased, this, [this] {
+                    if (std::exchange(dragging_, false)) session_.journal().end();
+                });
             }
             pageLayout->addWidget(frame);
         }

@@ -629,7 +629,7 @@ void ChannelWindow::insertChannel() {
         const int last = groupLastChannel(n);
         const QString prompt =
             qs(fillText(kInsertDropsQuestion.in(lang), {rowLabel(groupOf(last), rowOf(last))}));
-        if (msgBoxEx(lang, prompt, msg::kStyleQuestion, qs(msg::kBandChangeQuestion.title, lang), this) !=
+        if (msgBoxEx(lang, prompt, msg::kStyleQuestion, qs(msg::kQuitQuestion.title, lang), this) !=
             msg::kResultOk)
             return;
     }
