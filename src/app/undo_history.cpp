@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QWidget>
@@ -20,15 +22,18 @@ constexpr int kTypingId = 1;
 
 class StepCommand : public QUndoCommand {
   public:
-    StepCommand(Session& session, Step step)
-        : session_(session), step_(std::move(step)), focus_(QApplication::focusWidget()) {}
+    StepCommand(Session& session, Step step) : session_(session), step_(std::move(step)) {
+        QWidget* focus = QApplication::focusWidget();
+        const auto* list = qobject_cast<QComboBox*>(focus);
+        if (qobject_cast<QLineEdit*>(focus) || (list && list->isEditable())) typingIn_ = focus;
+    }
 
     int id() const override {
-        return step_.name.kind == StepKind::Automatic && step_.origin && focus_ ? kTypingId : -1;
+        return step_.name.kind == StepKind::Automatic && step_.origin && typingIn_ ? kTypingId : -1;
     }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const StepCommand*>(other);
-        if (next->focus_ != focus_ || next->step_.origin != step_.origin ||
+        if (next->typingIn_ != typingIn_ || next->step_.origin != step_.origin ||
             next->step_.before.parts != step_.before.parts || next->step_.before.channels.size() != 0 ||
             step_.before.channels.size() != 0)
             return false;
@@ -50,7 +55,7 @@ class StepCommand : public QUndoCommand {
   private:
     Session& session_;
     Step step_;
-    QPointer<QWidget> focus_;
+    QPointer<QWidget> typingIn_;  // the text box typed in, if the step was typing
     bool done_ = false;
 };
 

@@ -245,14 +245,17 @@ TEST_F(ChannelEditing, UnsavedChangesShowAndAreAskedAbout) {
     EXPECT_EQ(session.config().calib.values[0], 30);
 
     // Typing into one box of another window is one step until the focus moves on.
-    auto* code = window->dtmfWindow()->findChild<QLineEdit*>(QStringLiteral("Text3"));
+    qobject_cast<QAction*>(window->control("MNDTMF"))->trigger();
+    QApplication::processEvents();
+    auto* code = window->dtmfWindow()->findChild<QLineEdit*>(QStringLiteral("Text2"));
     code->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), code);
     const int steps = window->history().stack().index();
     testing_support::typeKeys(code, QStringLiteral("123"));
     EXPECT_EQ(window->history().stack().index(), steps + 1);
     EXPECT_EQ(undoText(), QStringLiteral("Undo Edit DTMF"));
     window->history().undoAction()->trigger();
-    EXPECT_EQ(session.config().dtmf.ownCode, "");
+    EXPECT_EQ(session.config().dtmf.aniStart, "");
 }
 
 }  // namespace
