@@ -48,9 +48,11 @@ void EditJournal::open(StepName name, const void* origin) {
     pending_->before.imageOut = shared(session_.imageOut, lastOut_);
 }
 
-void EditJournal::begin(StepName name) {
+void EditJournal::begin(StepName name, const MemoryImage* imageInBefore) {
     if (!recording() || restoring_) return;
-    if (depth_++ == 0) open(name, nullptr);
+    if (depth_++ != 0) return;
+    open(name, nullptr);
+    if (imageInBefore) pending_->before.imageIn = std::make_shared<const MemoryImage>(*imageInBefore);
 }
 
 void EditJournal::end() {

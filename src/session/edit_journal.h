@@ -56,8 +56,9 @@ class EditJournal : public EditHook {
     bool recording() const { return static_cast<bool>(listener_); }
 
     // Several edits as one step (a paste, a fill, one drag of a slider, an Open): every edit until the
-    // matching end() belongs to it. Groups nest; the outermost name wins.
-    void begin(StepName name);
+    // matching end() belongs to it. Groups nest; the outermost name wins. imageInBefore: what the step gives
+    // back as the kept image when it was replaced before the step began (a read fills it byte by byte).
+    void begin(StepName name, const MemoryImage* imageInBefore = nullptr);
     void end();
 
     // Puts the values of a snapshot back, through the document (every observer redraws what it names);

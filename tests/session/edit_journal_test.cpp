@@ -154,6 +154,16 @@ TEST(EditJournal, GroupsNestingUnchangedEditsAndRestores) {
     EXPECT_EQ(s.config().channels.records, start.channels.records);
     EXPECT_EQ(s.config().dtmf, start.dtmf);
     EXPECT_EQ(s.config().languageIndex, kChinese);
+
+    // A read replaced the kept image before its step began: undoing it gives that image back as well.
+    const MemoryImage earlier = s.imageIn;
+    s.imageIn.fill(0x5A);
+    s.journal().begin({StepKind::Read}, &earlier);
+    s.decode();
+    s.journal().end();
+    ASSERT_EQ(steps.back().name.kind, StepKind::Read);
+    s.journal().restore(steps.back().before);
+    EXPECT_EQ(s.imageIn, earlier);
 }
 
 }  // namespace
