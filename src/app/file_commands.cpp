@@ -5,10 +5,10 @@
 #include <QFileDialog>
 
 #include "app/app_settings.h"
-#include "ui/msgbox.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 
@@ -64,7 +64,11 @@ bool FileCommands::open() {
 }
 
 bool FileCommands::openPath(const QString& path) {
-    if (!report(openDataFile(session_, path), path)) return false;
+    // The file's image and configuration are one step: undoing it gives back both.
+    session_.journal().begin({StepKind::Open});
+    const FileResult opened = openDataFile(session_, path);
+    session_.journal().end();
+    if (!report(opened, path)) return false;
     path_ = path;
     if (settings_) settings_->addRecentFile(path);
     return true;

@@ -87,6 +87,7 @@ struct Features {
 
     int& operator[](FeatureList f) { return list[static_cast<int>(f)]; }
     int operator[](FeatureList f) const { return list[static_cast<int>(f)]; }
+    bool operator==(const Features&) const = default;
 };
 
 // One list field of the window.

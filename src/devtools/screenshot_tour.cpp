@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -18,9 +19,11 @@
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "config/channel_edit.h"
+#include "config/channel_table.h"
 #include "config/configuration.h"
 #include "devtools/caption_fit.h"
 #include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
@@ -186,6 +189,16 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         showEditor(window.channelWindow());
         shot(&window, "main");
         shot(window.subWindowOf(window.channelWindow()), "channel");
+
+        // Several rows selected, with the table's context menu open over them.
+        ChannelWindow* channels = window.channelWindow();
+        channels->selectChannels(1, 4);
+        ChannelGrid* grid = channels->grid(kGroupA);
+        const QRect cell = grid->visualItemRect(grid->item(2, kRxColumn));
+        channels->contextMenu()->popup(grid->viewport()->mapToGlobal(cell.center()));
+        shot(&window, "channel-rows", channels->contextMenu());
+        channels->contextMenu()->hide();
+        channels->selectChannels(1, 1);
 
         // The port list open, each entry with its device.
         auto* portCommand = qobject_cast<QAction*>(window.control("MNCommPort"));

@@ -7,6 +7,7 @@ namespace zrt {
 RadioTransfer::RadioTransfer(Session& session) : session_(session) {}
 
 link::Actions RadioTransfer::startRead() {
+    imageBeforeRead_ = session_.imageIn_;
     transfer_.emplace(link::Transfer::read(session_.imageIn_));
     return transfer_->start();
 }
@@ -37,7 +38,12 @@ link::Actions RadioTransfer::answerForceQuestion(bool ok) {
 
 link::Actions RadioTransfer::apply(link::Actions actions) {
     for (const link::Action& a : actions) {
-        if (std::holds_alternative<link::DecodeImageIn>(a)) session_.decode();
+        if (std::holds_alternative<link::DecodeImageIn>(a)) {
+            // The read is one undo step from before its first byte: the image it replaced comes back too.
+            session_.journal().begin({StepKind::Read}, &imageBeforeRead_);
+            session_.decode();
+            session_.journal().end();
+        }
     }
     return actions;
 }

@@ -4,10 +4,14 @@
 
 namespace zrt {
 
-Session::Session() : document_(startConfiguration()) {}
+Session::Session() : document_(startConfiguration()) {
+    document_.setHook(&journal_);
+}
 
 Session::Session(const Session& other)
-    : imageIn_(other.imageIn_), imageOut_(other.imageOut_), document_(other.document_) {}
+    : imageIn_(other.imageIn_), imageOut_(other.imageOut_), document_(other.document_) {
+    document_.setHook(&journal_);
+}
 
 Session& Session::operator=(const Session& other) {
     imageIn_ = other.imageIn_;
@@ -17,7 +21,8 @@ Session& Session::operator=(const Session& other) {
 }
 
 void Session::decode() {
-    document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn_, config); });
+    document_.edit(Change::everything().named({StepKind::Read}),
+                   [this](Configuration& config) { decodeImage(imageIn_, config); });
 }
 
 void Session::decode(const MemoryImage& delivered) {
@@ -44,8 +49,9 @@ bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
             cleared = true;
         }
         config.band.current = index;
-        return cleared ? Change::of({Part::Band, Part::Vfos, Part::Channels})
-                       : Change::of({Part::Band, Part::Vfos});
+        return (cleared ? Change::of({Part::Band, Part::Vfos, Part::Channels})
+                        : Change::of({Part::Band, Part::Vfos}))
+            .named({StepKind::BandChange});
     });
     return cleared;
 }
@@ -53,7 +59,7 @@ bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
 void Session::newConfiguration() {
     // New stands for a new document: every window shows it afresh (and drops what an open editor held),
     // although only the channels, DTMF and the features are reset.
-    document_.edit(Change::everything(), [](Configuration& config) {
+    document_.edit(Change::everything().named({StepKind::New}), [](Configuration& config) {
         config.channels.clearAll();
         dtmfStartForm(config.dtmf);
         featuresStartForm(config.features);

@@ -9,6 +9,7 @@
 #include "config/configuration.h"
 #include "image/memory_image.h"
 #include "session/document.h"
+#include "session/edit_journal.h"
 #include "session/radio_transfer.h"
 
 namespace zrt {
@@ -23,6 +24,8 @@ class Session {
 
     const Configuration& config() const { return document_.config(); }
     Document& document() { return document_; }
+    // Turns edits into undo steps for whoever listens; a copy of the session has a journal of its own.
+    EditJournal& journal() { return journal_; }
 
     // The one write path (see Document::edit): apply() changes the configuration, then the observers hear
     // the change.
@@ -60,10 +63,12 @@ class Session {
 
   private:
     friend class RadioTransfer;  // a read fills ImageIn block by block; a write sends ImageOut
+    friend class EditJournal;    // an undo puts back the images of its step
 
     MemoryImage imageIn_;
     MemoryImage imageOut_;
     Document document_;
+    EditJournal journal_{*this};
     RadioTransfer transfer_{*this};
 };
 

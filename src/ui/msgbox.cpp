@@ -18,7 +18,7 @@ MsgBoxResponder& responder() {
 }
 
 // The buttons a box can have, by the identifier that the box returns for them.
-enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7, kSave = 8, kDiscard = 9 };
 
 struct ButtonKind {
     int id;
@@ -26,11 +26,13 @@ struct ButtonKind {
     Text caption;
 };
 
-constexpr std::array<ButtonKind, 4> kButtons{{
+constexpr std::array<ButtonKind, 6> kButtons{{
     {kOk, QMessageBox::AcceptRole, {"OK", "确定"}},
     {kCancel, QMessageBox::RejectRole, {"Cancel", "取消"}},
     {kYes, QMessageBox::YesRole, {"Yes", "是"}},
     {kNo, QMessageBox::NoRole, {"No", "否"}},
+    {kSave, QMessageBox::AcceptRole, {"Save", "保存"}},
+    {kDiscard, QMessageBox::DestructiveRole, {"Discard", "不保存"}},
 }};
 
 const ButtonKind& buttonKind(int id) {
@@ -46,6 +48,8 @@ std::vector<int> buttonsOf(int style) {
             return {kOk, kCancel};
         case 4:
             return {kYes, kNo};
+        case 6:
+            return {kSave, kDiscard, kCancel};
         default:  // the program's messages use no other button set
             return {kOk};
     }

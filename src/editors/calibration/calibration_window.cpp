@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
@@ -49,6 +50,13 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
                 sliders_[static_cast<std::size_t>(i)] = slider;
                 values_[static_cast<std::size_t>(i)] = value;
                 connect(slider, &QSlider::valueChanged, this, [this, i](int v) { sliderChanged(i, v); });
+                // One drag is one undo step, however many values it passes.
+                connect(slider, &QSlider::sliderPressed, this, [this] {
+                    if (!std::exchange(dragging_, true)) session_.journal().begin({});
+                });
+                connect(slider, &QSlider::sliderReleased, this, [this] {
+                    if (std::exchange(dragging_, false)) session_.journal().end();
+                });
             }
             pageLayout->addWidget(frame);
         }
