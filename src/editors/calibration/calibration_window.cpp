@@ -12,6 +12,7 @@
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -68,6 +69,7 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
     resize(twipsToPixels(5865), twipsToPixels(7650));
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void CalibrationWindow::applyLanguage() {

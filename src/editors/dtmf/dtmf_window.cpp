@@ -15,6 +15,7 @@
 #include "platform/qt_text.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -134,6 +135,7 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     resize(twipsToPixels(5750), twipsToPixels(3600));
     applyLanguage();
     refresh();
+    ignoreWheelOnValueControls(this);
 }
 
 QLineEdit* DtmfWindow::codeField(QWidget* parent, const QString& name, std::size_t maxLength,

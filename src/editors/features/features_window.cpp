@@ -21,6 +21,7 @@
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -87,6 +88,7 @@ FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow
     showPage(1);
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void FeaturesWindow::build() {

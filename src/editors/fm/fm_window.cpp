@@ -18,6 +18,7 @@
 #include "platform/qt_text.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -29,6 +30,7 @@ FmWindow::FmWindow(Session& session, QWidget* parent) : EditorWindow(session, pa
     resize(twipsToPixels(8205), twipsToPixels(4800));
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void FmWindow::buildControls() {
