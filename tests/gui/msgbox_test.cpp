@@ -55,7 +55,6 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
     };
     const Case cases[] = {
         {kChinese, 0x1121, "注意", "", "注意|取消|取消,确定|4", 2},
-        {kEnglish, 0x1121, "Be careful", "", "Be careful|Cancel|Cancel,OK|4", 2},
         {kEnglish, 0x1121, "Be careful", "OK", "Be careful|Cancel|Cancel,OK|4", 1},
         {kEnglish, 0, "", "", "ZR-T410|OK|OK|0", 1},
         {kChinese, 0x30, "错误", "确定", "错误|确定|确定|2", 1},
@@ -70,21 +69,6 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
             c.result);
         EXPECT_EQ(seen, QString::fromUtf8(c.seen));
     }
-}
-
-TEST(MsgBoxEx, ResponderSeesTheRequestAfterTheEmptyTitleRule) {
-    std::vector<MsgBoxRequest> asked;
-    setMsgBoxResponder([&](const MsgBoxRequest& r) {
-        asked.push_back(r);
-        return 2;
-    });
-    EXPECT_EQ(msgBoxEx(kChinese, msg::kPortInvalid), 2);
-    setMsgBoxResponder({});
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, qs(msg::kAppTitle));
-    EXPECT_EQ(asked[0].prompt, qs(msg::kPortInvalid.text, kChinese));
-    EXPECT_EQ(asked[0].style, msg::kPortInvalid.style);
-    EXPECT_EQ(asked[0].languageIndex, kChinese);
 }
 
 }  // namespace
