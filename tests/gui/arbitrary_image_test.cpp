@@ -7,17 +7,13 @@
 
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
-#include "mapping/image_transfer.h"
+#include "support/generators.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
-MemoryImage encoded(const Configuration& config) {
-    MemoryImage image;
-    encodeImage(config, image);
-    return image;
-}
+using testing_support::encoded;
 
 // The first address where two images differ, for the failure message.
 std::string firstDifference(const MemoryImage& a, const MemoryImage& b) {

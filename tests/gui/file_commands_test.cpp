@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "datafile/data_file.h"
+#include "support/generators.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
@@ -35,11 +36,7 @@ class FileCommandsTest : public ui_test::WindowTest {
     // A data file of noise behind the identifier.
     static Bytes dataFile(const char* identifier, unsigned seed) {
         Bytes file(3120);
-        std::uint32_t x = seed;
-        for (auto& b : file) {
-            x = x * 1664525u + 1013904223u;
-            b = static_cast<std::uint8_t>(x >> 24);
-        }
+        testing_support::fillPattern(file, seed);
         std::copy(identifier, identifier + 6, file.begin());
         return file;
     }
