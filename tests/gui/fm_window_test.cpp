@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 
 #include "image/address_map.h"
 #include "support/ui_driver.h"
@@ -133,16 +132,6 @@ TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
     session.encode();
     EXPECT_EQ(session.imageOut[addr::kFmVfo], 0x00);
     EXPECT_EQ(session.imageOut[addr::kFmVfo + 1], 0xD2);
-}
-
-// Only the channel tables follow the wheel; the FM grid stays where it is.
-TEST_F(FmWindowTest, TheGridIgnoresTheWheel) {
-    window.show();
-    ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
-    for (int delta : {-120, -360, 120}) {
-        wheel(grid->viewport(), delta);
-        EXPECT_EQ(grid->verticalScrollBar()->value(), 0) << delta;
-    }
 }
 
 // What the decode makes of the bytes is the mapping's; here, that the window redraws it.
