@@ -29,16 +29,6 @@ TEST_F(DtmfWindowTest, NewResetsEveryFieldTheListsToTheirFirstStartItems) {
     EXPECT_EQ(shown, (QStringList{"", "Start Send", "Fast", "1200MS", "Empty"}));
 }
 
-// Nothing here reaches the radio or a file: only the five fields that mean something can be reached, and the
-// window says so where the user types (its text is checked with the captions).
-TEST_F(DtmfWindowTest, OnlyTheFiveFieldsAreReachableAndANoteSaysTheyGoNowhere) {
-    for (const char* name : {"Text2", "Text4", "Combo1", "Combo16", "Combo17", "LabelNotStored"})
-        EXPECT_TRUE(child(&window, name)->isVisibleTo(&window)) << name;
-    for (const char* name : {"Text3", "Combo18", "Text1_0", "Option1", "Option2", "Frame1"})
-        EXPECT_FALSE(child(&window, name)->isVisibleTo(&window)) << name;
-    EXPECT_FALSE(child<QLabel>(&window, "LabelNotStored")->text().isEmpty());
-}
-
 class CalibrationWindowTest : public WindowTest {
   protected:
     QString shown(const CalibrationWindow& w, int i) {

@@ -131,15 +131,5 @@ TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});  // no leftovers
 }
 
-TEST_F(FileCommandsTest, NewAsksFirst) {
-    for (int reply : {msg::kResultCancel, msg::kResultOk}) {
-        answer = reply;
-        edit([](Configuration& c) { c.channels[0].rxFrequency = "145.50000"; });
-        EXPECT_EQ(commands.newFile(), reply == msg::kResultOk);
-        EXPECT_TRUE(askedOnly(msg::kNewQuestion, kEnglish));
-        EXPECT_EQ(session.config().channels.isEmpty(1), reply == msg::kResultOk);
-    }
-}
-
 }  // namespace
 }  // namespace zrt

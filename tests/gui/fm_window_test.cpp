@@ -77,6 +77,7 @@ TEST_F(FmWindowTest, TheMessageLineHidesAfterItsFourthTick) {
     EXPECT_FALSE(window.messageShown());
 }
 
+// OK with a present channel that is no channel applies nothing and stays open for its message.
 TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     window.show();
     window.editCell(4);
@@ -87,9 +88,14 @@ TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     EXPECT_EQ(session.config().fm.channelFreq[3], "");
 
     window.show();
-    present->setEditText("12");
+    present->setEditText("30");
     display->setCurrentIndex(1);
     vfo->setText("98.15");
+    window.ok();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(message->text(), qs(msg::kFmChannelOutOfRange, kEnglish));
+    EXPECT_EQ(session.config().fm.displayMode, 0);
+    present->setEditText("12");
     window.ok();
     EXPECT_FALSE(window.isVisible());
     const FmStore& fm = session.config().fm;
@@ -99,32 +105,17 @@ TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     EXPECT_EQ(fm.vfoFreq, "98.15");
 }
 
-TEST_F(FmWindowTest, OkKeepsThePreviousChannelWhenTheTextIsNoChannel) {
-    edit([](Configuration& c) {
-        c.fm.currentChannel = 7;
-        c.fmWindow.presentChannel = "7";
-    });
-    window.show();
-    present->setEditText("30");
-    display->setCurrentIndex(1);
-    window.ok();
-    EXPECT_EQ(session.config().fm.currentChannel, 7);
-    EXPECT_EQ(session.config().fm.displayMode, 0);  // a refused OK applies nothing
-    EXPECT_TRUE(window.isVisible());                // stays open so the message can be read
-    EXPECT_EQ(message->text(), qs(msg::kFmChannelOutOfRange, kEnglish));
-    present->setEditText("25");
-    window.ok();
-    EXPECT_EQ(session.config().fm.currentChannel, 25);
-    EXPECT_FALSE(window.isVisible());
-}
-
-// OK stores what the boxes show: the checks run when the user leaves a box, not again on OK, so a decoded
-// VFO outside the range that nobody touched goes back to the radio unchanged.
+// The window shows what the decode made. OK stores what the boxes show: the checks run when the user leaves a
+// box, not again on OK, so a decoded VFO outside the range that nobody touched goes back to the radio
+// unchanged.
 TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
     session.imageIn.fill(0xFF);
+    session.imageIn.set(addr::fmChannel(1) + 1, 0x82);
+    session.imageIn.set(addr::fmChannel(1), 0x00);  // 100.00
     session.imageIn.set(addr::kFmVfo, 0x00);
     session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
     session.decode();
+    EXPECT_EQ(cell(grid, 0, 1), "100.00");
     window.show();
     window.ok();
     EXPECT_FALSE(window.messageShown());
@@ -132,24 +123,6 @@ TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
     session.encode();
     EXPECT_EQ(session.imageOut[addr::kFmVfo], 0x00);
     EXPECT_EQ(session.imageOut[addr::kFmVfo + 1], 0xD2);
-}
-
-// What the decode makes of the bytes is the mapping's; here, that the window redraws it.
-TEST_F(FmWindowTest, ShowsADecodedImage) {
-    display->setCurrentIndex(1);
-    session.imageIn.fill(0xFF);
-    const std::pair<std::size_t, std::uint8_t> bytes[] = {
-        {addr::fmChannel(1), 0x00}, {addr::fmChannel(1) + 1, 0x82}, {addr::kFmStartChannel, 12},
-        {addr::kFmDisplayMode, 0},  {addr::kFmVfo, 0x00},           {addr::kFmVfo + 1, 0x6F},
-    };
-    for (const auto& [address, value] : bytes)
-        session.imageIn.set(address, value);
-    session.decode();
-    EXPECT_EQ(cell(grid, 0, 1), "100.00");
-    EXPECT_EQ(cell(grid, 1, 1), "");
-    EXPECT_EQ(present->currentText(), "12");
-    EXPECT_EQ(display->currentIndex(), 0);
-    EXPECT_EQ(vfo->text(), "98.10");
 }
 
 }  // namespace
