@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -139,38 +138,8 @@ Shown values(const QString& window, QObject* root) {
 
 class Languages : public ui_test::WindowTest {
   protected:
-    std::vector<std::pair<QString, QWidget*>> editors() {
-        return {{"channel", main().channelWindow()},
-                {"dtmf", main().dtmfWindow()},
-                {"features", main().featuresWindow()},
-                {"calibration", main().calibrationWindow()},
-                {"fm", main().fmWindow()},
-                {"about", main().aboutBox()}};
-    }
-
-    Shown texts() {
-        Shown out;
-        out[key("main", {}, "title")] = main().windowTitle();
-        for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()),
-                             static_cast<QWidget*>(main().findChild<QToolBar*>(QStringLiteral("TopBar"))),
-                             static_cast<QWidget*>(main().statusBar())})
-            collect(QStringLiteral("main"), bar, out, false);
-        for (const auto& [name, w] : editors())
-            collect(name, w, out, true);
-        return out;
-    }
-
-    Shown allValues() {
-        Shown out = values(QStringLiteral("main"), main().findChild<QToolBar*>(QStringLiteral("TopBar")));
-        for (const auto& [name, w] : editors())
-            out.merge(values(name, w));
-        out[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
-        return out;
-    }
-
-    // Every caption table with the window it captions; the main window's entries name controls anywhere in
-    // it.
-    std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() {
+    // Every window with its caption table; the main window's entries name controls anywhere in it.
+    std::vector<std::tuple<QString, QWidget*, std::span<const Caption>>> windows() {
         return {{"main", &main(), mainWindowCaptions()},
                 {"channel", main().channelWindow(), channelWindowCaptions()},
                 {"dtmf", main().dtmfWindow(), dtmfCaptions()},
@@ -178,6 +147,28 @@ class Languages : public ui_test::WindowTest {
                 {"calibration", main().calibrationWindow(), calibrationCaptions()},
                 {"fm", main().fmWindow(), fmCaptions()},
                 {"about", main().aboutBox(), aboutCaptions()}};
+    }
+    // Of the main window, its bars: the editor windows inside it are collected on their own.
+    std::vector<QWidget*> bars() {
+        return {main().menuBar(), main().findChild<QToolBar*>(QStringLiteral("TopBar")), main().statusBar()};
+    }
+
+    Shown texts() {
+        Shown out;
+        out[key("main", {}, "title")] = main().windowTitle();
+        for (QWidget* bar : bars())
+            collect(QStringLiteral("main"), bar, out, false);
+        for (const auto& [name, w, table] : windows())
+            if (w != &main()) collect(name, w, out, true);
+        return out;
+    }
+
+    Shown allValues() {
+        Shown out = values(QStringLiteral("main"), bars()[1]);
+        for (const auto& [name, w, table] : windows())
+            if (w != &main()) out.merge(values(name, w));
+        out[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
+        return out;
     }
 
     QObject* controlOf(const QString& name, QObject* root, const Caption& c) {
@@ -223,7 +214,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     main().fmWindow()->commitVfo();  // a message on show follows the switch
     const Shown valuesBefore = allValues();
 
-    const Shown atStart = texts();
+    Shown notCaptions;  // what no table names, as the windows show it at start
     for (int step : {-1, kChinese, kEnglish, kChinese, kEnglish}) {  // -1: at start, before any switch
         SCOPED_TRACE(step);
         if (step >= 0) setLanguage(step);
@@ -231,7 +222,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
         EXPECT_EQ(session.config().languageIndex, language);
         Shown now = texts();
 
-        for (const auto& [name, root, table] : tables()) {
+        for (const auto& [name, root, table] : windows()) {
             for (const Caption& c : table) {
                 QObject* control = controlOf(name, root, c);
                 ASSERT_NE(control, nullptr) << name.toStdString() << " " << c.control;
@@ -257,12 +248,8 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
                                         "main|StatusBar1.Date|text|0", "main|StatusBar1.Time|text|0"})
             now.erase(QLatin1String(shownAnyway));
         // Whatever is left is not a caption of either language: it reads as it did at start.
-        for (const auto& [k, text] : now) {
-            const auto it = atStart.find(k);
-            ASSERT_TRUE(it != atStart.end()) << "new text " << k.toStdString();
-            EXPECT_EQ(text.toStdString(), it->second.toStdString())
-                << k.toStdString() << " follows the language but is not a caption";
-        }
+        if (step < 0) notCaptions = now;
+        EXPECT_EQ(now, notCaptions);
 
         // Each editor window's frame carries its title.
         for (EditorWindow* editor :
@@ -271,12 +258,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
             EXPECT_EQ(main().subWindowOf(editor)->windowTitle().toStdString(),
                       editor->windowTitle().toStdString());
 
-        const Shown valuesNow = allValues();
-        for (const auto& [k, v] : valuesBefore) {
-            const auto it = valuesNow.find(k);
-            ASSERT_TRUE(it != valuesNow.end()) << k.toStdString();
-            EXPECT_EQ(it->second.toStdString(), v.toStdString()) << k.toStdString();
-        }
+        EXPECT_EQ(allValues(), valuesBefore);
         EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
     }
     EXPECT_TRUE(asked.empty());  // captions only: no question
