@@ -56,7 +56,7 @@ TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
 
     // A read meanwhile: its backup comes first, selected.
     const BackupResult newer = saveBackup(imageWith({}), 0, folder);
-    ASSERT_TRUE(ui_test::eventually([&] { return window.paths().size() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.paths().size() == 2; }));
     EXPECT_EQ(window.paths().front(), newer.path);
     EXPECT_EQ(cell(window, 0, 2), "0");
     window.selectPath(window.paths().back());

@@ -88,11 +88,11 @@ TEST_F(FeaturesWindowTest, BoxesRunTheirCheckWhenLeft) {
         QLineEdit* b = box(c.box);
         b->setFocus();
         b->clear();
-        type(b, QString::fromLatin1(c.typed));
+        QTest::keyClicks(b, QString::fromLatin1(c.typed));
         if (c.how == Left) leave(b);
         if (c.how == OtherWindow) leave(b, Qt::ActiveWindowFocusReason);
         if (c.how == Entered) {
-            enter(b);
+            QTest::keyClick(b, Qt::Key_Return);
             EXPECT_EQ(QApplication::focusWidget(), b);
         }
         if (c.how == OtherPage) {
@@ -118,8 +118,8 @@ TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
     // They stay editable: a backspace shortens them, a further character is refused.
     QLineEdit* chars = box(FT::DisplayCharacters);
     chars->end(false);
-    backspace(chars);
-    type(chars, "x");
+    QTest::keyClick(chars, Qt::Key_Backspace);
+    QTest::keyClicks(chars, "x");
     EXPECT_EQ(chars->text(), "ABCDEFG");
     EXPECT_EQ(session.config().features.displayCharacters, "ABCDEFG");
 }
@@ -132,7 +132,7 @@ TEST_F(FeaturesWindowTest, ServiceGesturesOnTheLabels) {
     EXPECT_FALSE(label(FL::Roger)->isEnabled());
     for (ServiceMode mode : {ServiceMode::FeatureUnlock, ServiceMode::CalibWrite})
         for (int i : {2, 0, 1})
-            click(label(kGestureFields[static_cast<int>(mode)][i]));
+            QTest::mouseClick(label(kGestureFields[static_cast<int>(mode)][i]), Qt::LeftButton);
     const ServiceFlags& service = session.config().service;
     EXPECT_TRUE(service.featureUnlock);
     EXPECT_TRUE(service.calibWrite);

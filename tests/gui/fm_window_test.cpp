@@ -49,12 +49,12 @@ TEST_F(FmWindowTest, GridAndVfoCommitThroughTheRules) {
         QLineEdit* box = child<QLineEdit>(&w, c.vfo ? "Text2" : "Text1");
         if (!c.vfo) w.editCell(3);
         box->clear();
-        type(box, QString::fromLatin1(c.typed));
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
         if (c.vfo) {
             w.commitVfo();
             EXPECT_EQ(box->text(), c.result);
         } else {
-            enter(box);  // Enter hands the focus to the grid, which commits
+            QTest::keyClick(box, Qt::Key_Return);  // Enter hands the focus to the grid, which commits
             EXPECT_FALSE(box->isVisibleTo(&w));
             EXPECT_EQ(cell(child<QTableWidget>(&w, "MSFGrid"), 2, 1), c.result);
         }
@@ -67,7 +67,7 @@ TEST_F(FmWindowTest, GridAndVfoCommitThroughTheRules) {
 
 TEST_F(FmWindowTest, TheMessageLineHidesAfterItsFourthTick) {
     window.editCell(1);
-    type(cellEditor, "200");
+    QTest::keyClicks(cellEditor, "200");
     window.commitCellEditor();
     for (int tick = 1; tick <= 4; ++tick) {
         EXPECT_TRUE(message->isVisibleTo(&window)) << tick;
@@ -81,7 +81,7 @@ TEST_F(FmWindowTest, TheMessageLineHidesAfterItsFourthTick) {
 TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     window.show();
     window.editCell(4);
-    type(cellEditor, "100.27");
+    QTest::keyClicks(cellEditor, "100.27");
     window.cancel();  // commits the open editor, then hides without storing
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(cell(grid, 3, 1), "100.25");
