@@ -30,16 +30,10 @@ MemoryImage imageWith(const std::vector<std::pair<int, const char*>>& named) {
     return testing_support::encoded(c);
 }
 
-QString cell(const BackupsWindow& w, int row, int column) {
-    const auto* grid = w.findChild<QTableWidget*>(QStringLiteral("GridBackups"));
-    return grid && grid->item(row, column) ? grid->item(row, column)->text() : QString();
-}
-
 class BackupsWindowTest : public ui_test::WindowTest {};
 
 TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("backups"));
     const BackupResult older = saveBackup(imageWith({{1, "RPT1"}, {2, ""}, {65, "UHF"}}), 0, folder);
     ASSERT_TRUE(older.error.isEmpty());
@@ -48,17 +42,18 @@ TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     BackupsWindow window(kEnglish);
     window.setFolder(folder);
     window.show();
+    const auto* grid = window.findChild<QTableWidget*>(QStringLiteral("GridBackups"));
     ASSERT_EQ(window.paths().size(), 1);
-    EXPECT_EQ(cell(window, 0, 0), "2026-01-02 03:04:05");
-    EXPECT_EQ(cell(window, 0, 1), "A:136-174MHz B:400-470MHz");
-    EXPECT_EQ(cell(window, 0, 2), "3");
-    EXPECT_EQ(cell(window, 0, 3), "RPT1, UHF");
+    EXPECT_EQ(ui_test::cell(grid, 0, 0), "2026-01-02 03:04:05");
+    EXPECT_EQ(ui_test::cell(grid, 0, 1), "A:136-174MHz B:400-470MHz");
+    EXPECT_EQ(ui_test::cell(grid, 0, 2), "3");
+    EXPECT_EQ(ui_test::cell(grid, 0, 3), "RPT1, UHF");
 
     // A read meanwhile: its backup comes first, selected.
     const BackupResult newer = saveBackup(imageWith({}), 0, folder);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.paths().size() == 2; }));
     EXPECT_EQ(window.paths().front(), newer.path);
-    EXPECT_EQ(cell(window, 0, 2), "0");
+    EXPECT_EQ(ui_test::cell(grid, 0, 2), "0");
     window.selectPath(window.paths().back());
 
     answer = msg::kResultCancel;

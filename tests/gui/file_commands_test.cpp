@@ -11,6 +11,7 @@
 #include <csignal>
 
 #include "datafile/data_file.h"
+#include "platform/data_file_io.h"
 #include "support/generators.h"
 #include "support/ui_driver.h"
 
@@ -22,11 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 class FileCommandsTest : public ui_test::WindowTest {
   protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    static void writeFile(const QString& p, const Bytes& bytes) {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    }
+    static void writeFile(const QString& p, const Bytes& bytes) { ASSERT_TRUE(writeFileSafely(p, bytes)); }
     static Bytes readFile(const QString& p) {
         QFile f(p);
         if (!f.open(QIODevice::ReadOnly)) return {};
