@@ -7,10 +7,8 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -109,33 +107,8 @@ class RememberedStart : public ui_test::WindowTest {
             if (a->property("recentFile").isValid()) texts << a->text();
         return texts;
     }
-    // What a user sees right after a start.
-    QStringList firstLook() {
-        return {main().windowTitle(), control<QComboBox>("Combo1")->currentText(),
-                control<QLabel>("StatusBar1.Port")->text(), asked.empty() ? QString() : asked.front().prompt,
-                main().verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
-    }
-    QString portError(int entry, int language) {
-        return qs(msg::kPortErrorPrefix, language) + QString::number(entry) +
-               qs(msg::kPortErrorSuffix, language);
-    }
-
     QTemporaryDir dir;
 };
-
-TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
-    start(nullptr);
-    const QStringList today = firstLook();
-    AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
-    start(&empty);
-    EXPECT_EQ(firstLook(), today);
-    // In English, on band 0, asking about port entry 1.
-    EXPECT_EQ(session.config().languageIndex, kEnglish);
-    EXPECT_EQ(session.config().band.current, 0);
-    EXPECT_TRUE(asked.front().prompt.startsWith(portError(1, kEnglish)))
-        << asked.front().prompt.toStdString();
-    EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
-}
 
 TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
@@ -152,7 +125,7 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     start(&settings);
     EXPECT_EQ(session.config().languageIndex, kChinese);
     ASSERT_FALSE(asked.empty());
-    EXPECT_TRUE(asked.front().prompt.startsWith(portError(3, kChinese)))
+    EXPECT_TRUE(asked.front().prompt.startsWith(qs(msg::kPortErrorPrefix, kChinese) + "3"))
         << asked.front().prompt.toStdString();
     EXPECT_EQ(main().size(), QSize(900, 700));
     EXPECT_FALSE(main().verifyAfterWriteAction()->isChecked());

@@ -65,18 +65,6 @@ TEST_F(FmWindowTest, GridAndVfoCommitThroughTheRules) {
     }
 }
 
-TEST_F(FmWindowTest, TheMessageLineHidesAfterItsFourthTick) {
-    window.editCell(1);
-    QTest::keyClicks(cellEditor, "200");
-    window.commitCellEditor();
-    for (int tick = 1; tick <= 4; ++tick) {
-        EXPECT_TRUE(message->isVisibleTo(&window)) << tick;
-        window.tickMessage();
-    }
-    EXPECT_FALSE(message->isVisibleTo(&window));
-    EXPECT_FALSE(window.messageShown());
-}
-
 // OK with a present channel that is no channel applies nothing and stays open for its message.
 TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
     window.show();

@@ -1,33 +1,17 @@
-// The DTMF and calibration windows: what they let the user reach and type, and where their values go.
+// The calibration window: its sliders, the lock, and where their values go.
+#include "editors/calibration/calibration_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QSlider>
 
-#include "editors/calibration/calibration_window.h"
-#include "editors/dtmf/dtmf_window.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
 using namespace ui_test;
-
-class DtmfWindowTest : public WindowTest {
-  protected:
-    DtmfWindow window{session};
-};
-
-TEST_F(DtmfWindowTest, NewResetsEveryFieldTheListsToTheirFirstStartItems) {
-    edit([](Configuration& c) { c.dtmf = {{}, "1", "2", "3", 2, "", 1, 9, 3}; });
-    EXPECT_EQ(child<QLineEdit>(&window, "Text2")->text(), "1");
-    session.newConfiguration();
-    QStringList shown{child<QLineEdit>(&window, "Text2")->text()};
-    for (const char* list : {"Combo1", "Combo16", "Combo17", "Combo18"})
-        shown << child<QComboBox>(&window, list)->currentText();
-    EXPECT_EQ(shown, (QStringList{"", "Start Send", "Fast", "1200MS", "Empty"}));
-}
 
 class CalibrationWindowTest : public WindowTest {
   protected:
