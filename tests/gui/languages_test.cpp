@@ -48,9 +48,9 @@ namespace zrt {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// What the windows show, as "window|control|property|index" -> text.
+// What the windows show, as "window|control|property|index" -> text or value.
 
-using Shown = std::map<QString, QString>;
+using Texts = std::map<QString, QString>;
 
 QString key(const QString& window, const QString& control, const char* prop, int index = 0) {
     return window + '|' + control + '|' + QLatin1String(prop) + '|' + QString::number(index);
@@ -65,73 +65,65 @@ QString nameOf(const QObject* o) {
            QString::number(place);
 }
 
-// The texts of one window: titles, labels, buttons, frames, tabs, list items, grid headers, actions, tool
-// tips. Cell contents and box contents are values, not captions, and are left to the value snapshot.
+// What one window shows. Its texts: titles, labels, buttons, frames, tabs, list items, grid headers, actions,
+// tool tips. Its values, which a language switch must leave alone: list positions, typed texts, tabs, grid
+// cursor, sliders, check boxes, visibility.
+struct Shown {
+    Texts texts, values;
+};
 void collect(const QString& window, QObject* root, Shown& out, bool withTitle) {
     auto put = [&](const QObject* o, const char* prop, int index, const QString& text) {
-        if (!text.isEmpty()) out[key(window, nameOf(o), prop, index)] = text;
+        if (!text.isEmpty()) out.texts[key(window, nameOf(o), prop, index)] = text;
+    };
+    auto value = [&](const QObject* o, const char* what, const QString& v) {
+        out.values[key(window, nameOf(o), what)] = v;
     };
     if (auto* w = qobject_cast<QWidget*>(root); w && withTitle)
-        out[key(window, {}, "title")] = w->windowTitle();
+        out.texts[key(window, {}, "title")] = w->windowTitle();
     QList<QObject*> objects = root->findChildren<QObject*>();
     objects.prepend(root);
     for (QObject* o : objects) {
-        if (auto* w = qobject_cast<QWidget*>(o); w && o != root) {
+        if (auto* w = qobject_cast<QWidget*>(o)) {
+            value(o, "visible", w->isVisibleTo(qobject_cast<QWidget*>(root)) ? "1" : "0");
             // A toolbar's buttons show their actions' tips, which are collected with the actions.
             auto* button = qobject_cast<QToolButton*>(o);
-            if (!button || !button->defaultAction()) put(o, "tip", 0, w->toolTip());
-            if (w->isWindow() && !qobject_cast<QMenu*>(w)) put(o, "title", 0, w->windowTitle());
+            if (o != root && (!button || !button->defaultAction())) put(o, "tip", 0, w->toolTip());
+            if (o != root && w->isWindow() && !qobject_cast<QMenu*>(w)) put(o, "title", 0, w->windowTitle());
         }
         if (auto* l = qobject_cast<QLabel*>(o)) put(o, "text", 0, l->text());
         if (auto* b = qobject_cast<QAbstractButton*>(o)) put(o, "text", 0, b->text());
+        if (auto* b = qobject_cast<QCheckBox*>(o)) value(o, "checked", b->isChecked() ? "1" : "0");
         if (auto* g = qobject_cast<QGroupBox*>(o)) put(o, "title", 0, g->title());
         if (auto* m = qobject_cast<QMenu*>(o)) put(o, "title", 0, m->title());
-        if (auto* c = qobject_cast<QComboBox*>(o))
+        if (auto* c = qobject_cast<QComboBox*>(o)) {
             for (int i = 0; i < c->count(); ++i)
                 put(o, "item", i, c->itemText(i));
+            value(o, "position", QString::number(c->currentIndex()));
+            value(o, "count", QString::number(c->count()));
+            if (c->isEditable() && c->currentIndex() < 0) value(o, "typed", c->currentText());
+        }
+        if (auto* e = qobject_cast<QLineEdit*>(o); e && !qobject_cast<QComboBox*>(e->parent()))
+            value(o, "text", e->text());
+        if (auto* s = qobject_cast<QSlider*>(o)) value(o, "value", QString::number(s->value()));
         if (auto* t = qobject_cast<QTabWidget*>(o))
             for (int i = 0; i < t->count(); ++i)
                 put(o, "tab", i, t->tabText(i));
-        if (auto* t = qobject_cast<QTabBar*>(o); t && !qobject_cast<QTabWidget*>(t->parent()))
-            for (int i = 0; i < t->count(); ++i)
+        if (auto* t = qobject_cast<QTabBar*>(o)) {
+            value(o, "tab", QString::number(t->currentIndex()));
+            for (int i = 0; i < t->count() && !qobject_cast<QTabWidget*>(t->parent()); ++i)
                 put(o, "tab", i, t->tabText(i));
-        if (auto* t = qobject_cast<QTableWidget*>(o))
+        }
+        if (auto* t = qobject_cast<QTableWidget*>(o)) {
+            value(o, "cursor", QStringLiteral("%1,%2").arg(t->currentRow()).arg(t->currentColumn()));
             for (int i = 0; i < t->columnCount(); ++i)
                 if (QTableWidgetItem* h = t->horizontalHeaderItem(i)) put(o, "header", i, h->text());
+        }
         if (auto* a = qobject_cast<QAction*>(o); a && !a->isSeparator() && !a->objectName().isEmpty()) {
             put(o, "text", 0, a->text());
             // A tool tip of its own only on the toolbar; a menu item's tip is its text.
             if (qobject_cast<QToolBar*>(a->parent())) put(o, "tip", 0, a->toolTip());
         }
     }
-}
-
-// Values that a language switch must leave alone: list positions, typed texts, tabs, grid cursor, sliders,
-// check boxes, visibility.
-Shown values(const QString& window, QObject* root) {
-    Shown out;
-    auto put = [&](const QObject* o, const char* what, const QString& v) {
-        out[key(window, nameOf(o), what)] = v;
-    };
-    QList<QObject*> objects = root->findChildren<QObject*>();
-    objects.prepend(root);
-    for (QObject* o : objects) {
-        if (auto* w = qobject_cast<QWidget*>(o))
-            put(o, "visible", w->isVisibleTo(qobject_cast<QWidget*>(root)) ? "1" : "0");
-        if (auto* c = qobject_cast<QComboBox*>(o)) {
-            put(o, "position", QString::number(c->currentIndex()));
-            put(o, "count", QString::number(c->count()));
-            if (c->isEditable() && c->currentIndex() < 0) put(o, "typed", c->currentText());
-        }
-        if (auto* e = qobject_cast<QLineEdit*>(o); e && !qobject_cast<QComboBox*>(e->parent()))
-            put(o, "text", e->text());
-        if (auto* t = qobject_cast<QTabBar*>(o)) put(o, "tab", QString::number(t->currentIndex()));
-        if (auto* s = qobject_cast<QSlider*>(o)) put(o, "value", QString::number(s->value()));
-        if (auto* b = qobject_cast<QCheckBox*>(o)) put(o, "checked", b->isChecked() ? "1" : "0");
-        if (auto* t = qobject_cast<QTableWidget*>(o))
-            put(o, "cursor", QStringLiteral("%1,%2").arg(t->currentRow()).arg(t->currentColumn()));
-    }
-    return out;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -148,26 +140,16 @@ class Languages : public ui_test::WindowTest {
                 {"fm", main().fmWindow(), fmCaptions()},
                 {"about", main().aboutBox(), aboutCaptions()}};
     }
-    // Of the main window, its bars: the editor windows inside it are collected on their own.
-    std::vector<QWidget*> bars() {
-        return {main().menuBar(), main().findChild<QToolBar*>(QStringLiteral("TopBar")), main().statusBar()};
-    }
-
-    Shown texts() {
+    // Of the main window, its title and bars: the editor windows inside it are collected on their own.
+    Shown shown() {
         Shown out;
-        out[key("main", {}, "title")] = main().windowTitle();
-        for (QWidget* bar : bars())
+        out.texts[key("main", {}, "title")] = main().windowTitle();
+        for (QWidget* bar : std::initializer_list<QWidget*>{
+                 main().menuBar(), main().findChild<QToolBar*>(QStringLiteral("TopBar")), main().statusBar()})
             collect(QStringLiteral("main"), bar, out, false);
         for (const auto& [name, w, table] : windows())
             if (w != &main()) collect(name, w, out, true);
-        return out;
-    }
-
-    Shown allValues() {
-        Shown out = values(QStringLiteral("main"), bars()[1]);
-        for (const auto& [name, w, table] : windows())
-            if (w != &main()) out.merge(values(name, w));
-        out[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
+        out.values[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
         return out;
     }
 
@@ -212,15 +194,16 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     main().channelWindow()->grid(2)->setCurrentCell(4, 5);
     ui_test::child<QLineEdit>(main().fmWindow(), "Text2")->setText(QStringLiteral("120"));
     main().fmWindow()->commitVfo();  // a message on show follows the switch
-    const Shown valuesBefore = allValues();
+    const Texts valuesBefore = shown().values;
 
-    Shown notCaptions;  // what no table names, as the windows show it at start
+    Texts notCaptions;  // what no table names, as the windows show it at start
     for (int step : {-1, kChinese, kEnglish, kChinese, kEnglish}) {  // -1: at start, before any switch
         SCOPED_TRACE(step);
         if (step >= 0) setLanguage(step);
         const int language = step < 0 ? kEnglish : step;
         EXPECT_EQ(session.config().languageIndex, language);
-        Shown now = texts();
+        const Shown all = shown();
+        Texts now = all.texts;
 
         for (const auto& [name, root, table] : windows()) {
             for (const Caption& c : table) {
@@ -258,7 +241,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
             EXPECT_EQ(main().subWindowOf(editor)->windowTitle().toStdString(),
                       editor->windowTitle().toStdString());
 
-        EXPECT_EQ(allValues(), valuesBefore);
+        EXPECT_EQ(all.values, valuesBefore);
         EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
     }
     EXPECT_TRUE(asked.empty());  // captions only: no question
