@@ -1,13 +1,15 @@
 // Every caption and item text of every window, in both languages, through a run of language switches of the
 // real main window: every entry of the caption tables reaches its control and shows its text, and everything
 // a window shows that no table names reads the same in both languages. Positions, selections, values and
-// visibility must not move with the language.
+// visibility must not move with the language; the channel table's lists, the guide and a message on show
+// follow.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
@@ -192,6 +195,11 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     ui_test::child<QTabWidget>(main().calibrationWindow(), "SSTab1")->setCurrentIndex(1);
     ui_test::child<QTabBar>(main().channelWindow(), "TabStrip1")->setCurrentIndex(1);
     main().channelWindow()->grid(2)->setCurrentCell(4, 5);
+    edit([](Configuration& c) {  // channel 1 with every flag list away from its first item
+        c.channels[0].rxFrequency = c.channels[0].txFrequency = "145.00000";
+        for (int k = 2; k <= 7; ++k)
+            c.channels[0].position(static_cast<ChannelList>(k)) = 1;
+    });
     ui_test::child<QLineEdit>(main().fmWindow(), "Text2")->setText(QStringLiteral("120"));
     main().fmWindow()->commitVfo();  // a message on show follows the switch
     const Texts valuesBefore = shown().values;
@@ -217,6 +225,18 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
                 now.erase(keyOf(name, c));
             }
         }
+        // The channel table's list columns show their lists' items; the guide is the language's.
+        for (int column : {5, 6, 7, 8, 10}) {
+            const auto* list = ui_test::child<QComboBox>(
+                main().channelWindow(), QStringLiteral("Combo5_%1").arg(column).toLatin1().constData());
+            EXPECT_EQ(ui_test::cell(main().channelWindow()->grid(1), 0, column), list->itemText(1)) << column;
+        }
+        trigger("MNF1");
+        const auto* guide =
+            main().findChild<QDialog*>(QStringLiteral("HelpWindow"))->findChild<QTextBrowser*>();
+        EXPECT_TRUE(
+            guide->source().toLocalFile().endsWith(language == kChinese ? "zh/index.html" : "en/index.html"));
+        EXPECT_TRUE(guide->toPlainText().contains(QLatin1String("Ctrl+R")));
         // The channel window's tone list takes its Off item from the tone list itself.
         EXPECT_EQ(now[key("channel", "Combo1", "item", 0)].toStdString(), toneListItem(0, language));
         EXPECT_EQ(now[key("fm", "Label2", "text")], qs(msg::kFmOutOfRange, language));
@@ -245,42 +265,6 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
         EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
     }
     EXPECT_TRUE(asked.empty());  // captions only: no question
-}
-
-TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
-    // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
-    edit([](Configuration& c) {
-        ChannelStore& store = c.channels;
-        store[0].rxFrequency = store[0].txFrequency = "145.00000";
-        store[0].decodeTone.position = 0;  // decode tone Off
-        for (int k = 2; k <= 7; ++k)
-            store[0].position(static_cast<ChannelList>(k)) = 1;
-        store[64].rxFrequency = store[64].txFrequency = "435.00000";
-        store[66].rxFrequency = store[66].txFrequency = "436.00000";
-        store[65].name = "KEPT";  // a blank channel's name bytes, as a read delivers them
-        // Names the radio keeps as zero bytes show as empty cells.
-        store[64].name = std::string(8, '\0');
-        store[66].name = std::string("AB\0\0\0\0\0\0", 8);
-    });
-    struct Cell {
-        int group, row, column;
-        const char *en, *zh;
-    };
-    const Cell cells[] = {
-        {1, 1, 3, "Off", "关闭"}, {1, 1, 5, "High", "高"},   {1, 1, 6, "Off", "关"},
-        {1, 1, 7, "On", "使能"},  {1, 1, 8, "wide", "宽带"}, {1, 1, 10, "Off", "关"},
-        {2, 2, 5, "", ""},        {2, 1, 11, "", ""},        {2, 3, 11, "AB", "AB"},
-    };
-    for (int language : {kChinese, kEnglish, kChinese}) {
-        setLanguage(language);
-        for (const Cell& c : cells)
-            EXPECT_EQ(ui_test::cell(main().channelWindow()->grid(c.group), c.row - 1, c.column).toStdString(),
-                      language == kChinese ? c.zh : c.en)
-                << c.group << " " << c.row << " " << c.column << " " << language;
-        // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
-        EXPECT_EQ(session.config().channels[65].name, "KEPT");
-        EXPECT_EQ(session.config().channels[66].name, std::string("AB\0\0\0\0\0\0", 8));
-    }
 }
 
 }  // namespace

@@ -1,17 +1,15 @@
-// The main window as a user meets it: the start, the band question, the port error, the service buttons, the
-// editor windows, the keys, help, and commands that must first take the value still being typed.
+// The main window as a user meets it: the band question, the port error, the service buttons, the editor
+// windows, the keys, and commands that must first take the value still being typed.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QShortcut>
 #include <QTabBar>
-#include <QTextBrowser>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -255,29 +253,6 @@ TEST_F(MainWindowTest, TheChannelTableInViewHasTheKeyboard) {
     trigger("MNDTMF");
     trigger("MNModel");
     EXPECT_EQ(QApplication::focusWidget(), channels->grid(2));
-}
-
-TEST_F(MainWindowTest, HelpShowsTheGuideOfTheLanguageInTheProgram) {
-    showActive();
-    const std::pair<const char*, const char*> cases[] = {
-        {"MNChinese", "/help/zh/index.html"},
-        {"MNEnglish", "/help/en/index.html"},  // the same window, now in English
-    };
-    for (const auto& [command, page] : cases) {
-        SCOPED_TRACE(command);
-        trigger(command);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        const QList<QDialog*> help = main().findChildren<QDialog*>(QStringLiteral("HelpWindow"));
-        ASSERT_EQ(help.size(), 1);
-        EXPECT_TRUE(help[0]->isVisible());
-        auto* text = help[0]->findChild<QTextBrowser*>();
-        ASSERT_NE(text, nullptr);
-        EXPECT_TRUE(text->source().toLocalFile().endsWith(QLatin1String(page)));
-        EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+R")));
-        main().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    }
-    EXPECT_TRUE(asked.empty());
 }
 
 // A cell editor left open while the configuration is replaced must not write its old text into the new one.
