@@ -56,7 +56,6 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
     const Case cases[] = {
         {kChinese, 0x1121, "注意", "", "注意|取消|取消,确定|4", 2},
         {kEnglish, 0x1121, "Be careful", "OK", "Be careful|Cancel|Cancel,OK|4", 1},
-        {kEnglish, 0, "", "", "ZR-T410|OK|OK|0", 1},
         {kChinese, 0x30, "错误", "确定", "错误|确定|确定|2", 1},
         {kEnglish, 0x10, "Mistake", "", "Mistake|OK|OK|3", 1},
         {kChinese, 4, "", "是", "ZR-T410|是|否,是|0", 6},
