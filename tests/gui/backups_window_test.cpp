@@ -1,4 +1,4 @@
-// File › Backups… and File › Compare with File…: what the windows list and what their commands do.
+// File › Backups…: what the window lists and what its commands do.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,12 +9,10 @@
 #include <QTemporaryDir>
 
 #include "app/backups_window.h"
-#include "app/compare_window.h"
 #include "config/channel_edit.h"
 #include "datafile/data_file.h"
 #include "i18n/backup_captions.h"
 #include "platform/backups.h"
-#include "platform/data_file_io.h"
 #include "support/generators.h"
 #include "support/ui_driver.h"
 
@@ -77,27 +75,6 @@ TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     answer = msg::kResultOk;
     remove->click();
     EXPECT_EQ(window.paths(), QStringList{newer.path});
-}
-
-// What differs is the comparison's (the command line's diff shows the same); here, that the window lists it
-// under the file's name and follows the language.
-TEST_F(BackupsWindowTest, CompareShowsTheFieldsThatDiffer) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("other.dat"));
-    ASSERT_EQ(saveDataFile(session, path), FileResult::Done);
-    ASSERT_TRUE(main().compareWithPath(path));
-    CompareWindow* compare = main().compareWindow();
-    ASSERT_NE(compare, nullptr);
-    EXPECT_EQ(compare->differenceCount(), 0);
-
-    edit([](Configuration& c) { c.features[FeatureList::Beep] = 0; });
-    ASSERT_TRUE(main().compareWithPath(path));
-    const auto* grid = compare->findChild<QTableWidget*>(QStringLiteral("GridCompare"));
-    ASSERT_EQ(compare->differenceCount(), 1);
-    EXPECT_EQ(ui_test::cell(grid, 0, 2), "Off");
-    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), "other.dat");
-    setLanguage(kChinese);
-    EXPECT_EQ(ui_test::cell(grid, 0, 1), "提示音");
 }
 
 }  // namespace
