@@ -13,15 +13,10 @@ namespace {
 
 using namespace ui_test;
 
-class CalibrationWindowTest : public WindowTest {
-  protected:
-    QString shown(const CalibrationWindow& w, int i) {
-        return child<QLabel>(&w, QStringLiteral("Label2_%1").arg(i).toLatin1().constData())->text();
-    }
-};
+using CalibrationWindowTest = WindowTest;
 
 // The sliders always show the values that a calibration write would send; showing them makes them no values
-// the user chose, moving one does. They follow the lock and the decode.
+// the user chose, moving one does. They follow the lock.
 TEST_F(CalibrationWindowTest, SlidersShowTheValuesAndAMoveSetsItsEntryOnly) {
     CalibrationWindow window(session);
     auto* slider = child<QSlider>(&window, "Slider1_10");
@@ -36,12 +31,10 @@ TEST_F(CalibrationWindowTest, SlidersShowTheValuesAndAMoveSetsItsEntryOnly) {
         const int value = i == 10 ? 200 : before.values[i];
         EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("Slider1_%1").arg(i))->value(), value) << i;
         EXPECT_EQ(session.config().calib.values[i], value) << i;
-        EXPECT_EQ(shown(window, i), QString::number(value)) << i;
+        EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label2_%1").arg(i))->text(),
+                  QString::number(value))
+            << i;
     }
-    session.imageIn.set(0x7E2, 77);  // index 16: group B, low grade, middle section
-    session.decode();
-    EXPECT_EQ(child<QSlider>(&window, "Slider1_16")->value(), 77);
-    EXPECT_EQ(shown(window, 16), "77");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The FM window: its boxes wired to the FM rules, its message line, and OK and Cancel.
+// The FM window: its boxes wired to the FM rules, its message, and OK and Cancel.
 #include "editors/fm/fm_window.h"
 
 #include <gtest/gtest.h>
