@@ -27,7 +27,7 @@ class FeaturesWindowTest : public WindowTest {
     QLabel* label(FeatureList f) { return window.findChild<QLabel*>(qs(featureListInfo(f).label)); }
 };
 
-TEST_F(FeaturesWindowTest, EveryListShowsItsFieldAndHiddenFieldsStayHidden) {
+TEST_F(FeaturesWindowTest, EveryFieldShowsItsValueUncutAndHiddenFieldsStayHidden) {
     edit([](Configuration& c) {
         c.features[FL::MainChannel] = 0;
         c.features[FL::VfoAEncodeTone] = 200;
@@ -35,6 +35,9 @@ TEST_F(FeaturesWindowTest, EveryListShowsItsFieldAndHiddenFieldsStayHidden) {
         c.features.aChannelNumber = "12";
         c.features.vfoBOffset = "7.60000";
         c.features.voxOffWhileReceiving = false;
+        c.features.displayCharacters =
+            "ABCDEFGH";  // texts the program sets are never cut to the typing limit
+        c.features.vfoAFrequency = "FFF.FFFFF";
     });
     const Features& f = session.config().features;
     for (const FeatureListInfo& info : featureLists()) {
@@ -45,12 +48,21 @@ TEST_F(FeaturesWindowTest, EveryListShowsItsFieldAndHiddenFieldsStayHidden) {
     }
     EXPECT_EQ(box(FT::AChannelNumber)->text(), "12");
     EXPECT_EQ(box(FT::VfoBOffset)->text(), "7.60000");
+    EXPECT_EQ(box(FT::DisplayCharacters)->text(), "ABCDEFGH");
+    EXPECT_EQ(box(FT::VfoAFrequency)->text(), "FFF.FFFFF");
     EXPECT_FALSE(child<QCheckBox>(&window, "Check13")->isChecked());
 
     list(FL::LampMode)->setCurrentIndex(2);
     EXPECT_EQ(f[FL::LampMode], 2);
     list(FL::VfoACompanding)->setCurrentIndex(0);  // hidden, still a field
     EXPECT_EQ(f[FL::VfoACompanding], 0);
+    // Such a text stays editable: a backspace shortens it, a further character is refused.
+    QLineEdit* chars = box(FT::DisplayCharacters);
+    chars->end(false);
+    QTest::keyClick(chars, Qt::Key_Backspace);
+    QTest::keyClicks(chars, "x");
+    EXPECT_EQ(chars->text(), "ABCDEFG");
+    EXPECT_EQ(f.displayCharacters, "ABCDEFG");
 }
 
 // The VFO and channel-number boxes run their check when the user leaves them (for another page too) or
@@ -106,22 +118,6 @@ TEST_F(FeaturesWindowTest, BoxesRunTheirCheckWhenLeft) {
             EXPECT_EQ(session.config().features.*featureTextInfo(c.box).value, c.shown);
         }
     }
-}
-
-TEST_F(FeaturesWindowTest, TextsThatTheProgramSetsAreNeverCut) {
-    edit([](Configuration& c) {
-        c.features.displayCharacters = "ABCDEFGH";
-        c.features.vfoAFrequency = "FFF.FFFFF";
-    });
-    EXPECT_EQ(box(FT::DisplayCharacters)->text(), "ABCDEFGH");
-    EXPECT_EQ(box(FT::VfoAFrequency)->text(), "FFF.FFFFF");
-    // They stay editable: a backspace shortens them, a further character is refused.
-    QLineEdit* chars = box(FT::DisplayCharacters);
-    chars->end(false);
-    QTest::keyClick(chars, Qt::Key_Backspace);
-    QTest::keyClicks(chars, "x");
-    EXPECT_EQ(chars->text(), "ABCDEFG");
-    EXPECT_EQ(session.config().features.displayCharacters, "ABCDEFG");
 }
 
 // The timing is the configuration's; here, that the labels are the gestures' and the locked lists follow.
