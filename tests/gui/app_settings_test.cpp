@@ -22,7 +22,7 @@
 namespace zrt {
 namespace {
 
-TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
+TEST(AppSettings, ChoicesRoundTripAndUnusableValuesAndFoldersGiveTheFirstStart) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("s.ini"));
     QDir(dir.path()).mkpath(QStringLiteral("csv"));
@@ -66,12 +66,9 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     AppSettings forgotten(file);
     EXPECT_TRUE(forgotten.recentFiles().isEmpty());
     EXPECT_TRUE(forgotten.portDevice().isEmpty());
-}
 
-// Dialogs start in the program's folder only where the user can write; the guides are found beside the
-// program or below its prefix.
-TEST(AppSettings, FoldersTheProgramLooksIn) {
-    QTemporaryDir dir;
+    // Dialogs start in the program's folder only where the user can write; the guides are found beside the
+    // program or below its prefix.
     EXPECT_EQ(defaultDialogFolder(dir.path()), dir.path());
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString fallback = QFileInfo(documents).isDir() ? documents : QDir::homePath();
@@ -80,6 +77,7 @@ TEST(AppSettings, FoldersTheProgramLooksIn) {
     if (::geteuid() != 0) {
         EXPECT_EQ(defaultDialogFolder(QStringLiteral("/usr/bin")), fallback);
     }
+
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QDir(dir.path()).mkpath(QStringLiteral("bin"));
     EXPECT_EQ(findHelpFolder(bin), bin + "/help");  // neither: the first, for the message

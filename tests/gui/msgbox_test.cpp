@@ -4,9 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/qt_text.h"
@@ -33,8 +33,7 @@ int runRealBox(int language, int style, const QString& title, const QString& pre
         *seen = box->windowTitle() + '|' + (box->defaultButton() ? box->defaultButton()->text() : QString()) +
                 '|' + buttons.join(',') + '|' + QString::number(box->icon());
         if (press.isEmpty()) {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(box, &escape);
+            QTest::keyClick(box, Qt::Key_Escape);
         } else {
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == press) b->click();
