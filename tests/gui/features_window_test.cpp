@@ -33,7 +33,6 @@ TEST_F(FeaturesWindowTest, EveryFieldShowsItsValueUncutAndHiddenFieldsStayHidden
         c.features[FL::VfoAEncodeTone] = 200;
         c.features[FL::VfoACallTone] = 2;
         c.features.aChannelNumber = "12";
-        c.features.vfoBOffset = "7.60000";
         c.features.voxOffWhileReceiving = false;
         c.features.displayCharacters =
             "ABCDEFGH";  // texts the program sets are never cut to the typing limit
@@ -47,7 +46,6 @@ TEST_F(FeaturesWindowTest, EveryFieldShowsItsValueUncutAndHiddenFieldsStayHidden
         EXPECT_EQ(list(info.id)->currentIndex(), f[info.id]) << info.control;
     }
     EXPECT_EQ(box(FT::AChannelNumber)->text(), "12");
-    EXPECT_EQ(box(FT::VfoBOffset)->text(), "7.60000");
     EXPECT_EQ(box(FT::DisplayCharacters)->text(), "ABCDEFGH");
     EXPECT_EQ(box(FT::VfoAFrequency)->text(), "FFF.FFFFF");
     EXPECT_FALSE(child<QCheckBox>(&window, "Check13")->isChecked());

@@ -89,9 +89,13 @@ TEST_F(FileCommandsTest, OpenRefusesOtherFilesAndChangesNothing) {
     }
 }
 
-TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
+// A save that fails is reported and leaves what was there: a folder in the way, a file where its folder
+// should be, and a disk that fills up half-way through the file, after which the old file must survive whole.
+TEST_F(FileCommandsTest, AFailedSaveOrAFullDiskKeepsWhatWasThere) {
     writeFile(path("plain"), {1, 2, 3});
     QDir(dir.path()).mkdir("taken.dat");
+    const Bytes old = dataFile("QMV274", 3);
+    writeFile(path("keep.dat"), old);
     const std::pair<QString, int> cases[] = {
         {path("plain/inside.dat"), kEnglish},  // the folder is a file
         {path("taken.dat"), kChinese},         // a folder has the name
@@ -102,14 +106,6 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
         EXPECT_FALSE(commands.savePath(target));
         EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, language, QDir::toNativeSeparators(target)));
     }
-    EXPECT_EQ(readFile(path("plain")), (Bytes{1, 2, 3}));
-    EXPECT_TRUE(QFileInfo(path("taken.dat")).isDir());
-}
-
-// A disk that fills up half-way through the file: the old file must survive whole.
-TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
-    const Bytes old = dataFile("QMV274", 3);
-    writeFile(path("keep.dat"), old);
 
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
@@ -122,9 +118,11 @@ TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(saved);
-    EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kEnglish, QDir::toNativeSeparators(path("keep.dat"))));
+    EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kChinese, QDir::toNativeSeparators(path("keep.dat"))));
     EXPECT_EQ(readFile(path("keep.dat")), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});  // no leftovers
+    EXPECT_EQ(readFile(path("plain")), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(QFileInfo(path("taken.dat")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"keep.dat", "plain"}));  // no leftovers
 }
 
 }  // namespace

@@ -142,7 +142,6 @@ TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
         emit main().transfer().commandsEnabled(enabled);
         for (const char* c : {"MNRead", "MNWrite", "TRead", "TWrite"})
             EXPECT_EQ(control(c)->isEnabled(), enabled) << c;
-        EXPECT_TRUE(control("MNOpen")->isEnabled());
     }
     // A read delivered band 3: the list follows without a question.
     edit([](Configuration& config) { config.band.current = config.band.listIndex = 3; });
@@ -170,11 +169,8 @@ TEST_F(MainWindowTest, EditorWindowsOpenWhollyInViewAndTheCloseBoxOnlyHides) {
         EXPECT_FALSE(sub->isVisible());
         trigger(command);
         ASSERT_EQ(area->activeSubWindow(), sub);
-        if (sub->width() <= view.width() && sub->height() <= view.height()) {
-            EXPECT_TRUE(view.contains(sub->geometry()));
-        }
-        EXPECT_GE(sub->x(), 0);
-        EXPECT_GE(sub->y(), 0);
+        const bool fits = sub->width() <= view.width() && sub->height() <= view.height();
+        EXPECT_TRUE(sub->x() >= 0 && sub->y() >= 0 && (!fits || view.contains(sub->geometry())));
     }
 }
 
