@@ -1,6 +1,6 @@
 // Drives the program's windows as a user would, for the widget tests: a session with the main window built on
 // demand, message boxes answered and recorded instead of shown, and the gestures (trigger a command, choose
-// in a list, type, leave a box, turn the wheel); clicks and waits are QTest's.
+// in a list, type, leave a box); clicks and waits are QTest's.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -46,12 +46,6 @@ inline void type(QWidget* w, const QString& text) {
 inline void leave(QWidget* w, Qt::FocusReason why = Qt::TabFocusReason) {
     QFocusEvent out(QEvent::FocusOut, why);
     QApplication::sendEvent(w, &out);
-}
-inline void wheel(QWidget* w, int delta) {
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &event);
 }
 // What a list does when the user picks an entry.
 inline void choose(QComboBox* list, int index) {
