@@ -1,7 +1,6 @@
 // File › Backups…: what the window lists and what its commands do.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -10,7 +9,6 @@
 
 #include "app/backups_window.h"
 #include "config/channel_edit.h"
-#include "datafile/data_file.h"
 #include "i18n/backup_captions.h"
 #include "platform/backups.h"
 #include "support/generators.h"
