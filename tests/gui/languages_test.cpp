@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
@@ -200,7 +201,8 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
             c.channels[0].position(static_cast<ChannelList>(k)) = 1;
     });
     ui_test::child<QLineEdit>(main().fmWindow(), "Text2")->setText(QStringLiteral("120"));
-    main().fmWindow()->commitVfo();  // a message on show follows the switch
+    main().fmWindow()->commitVfo();  // a message on show follows the switch, and stays for the run
+    ui_test::child<QTimer>(main().fmWindow(), "Timer1")->stop();
     const Texts valuesBefore = shown().values;
 
     Texts notCaptions;  // what no table names, as the windows show it at start
