@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/progress_window.h"
-#include "app/startup_probe.h"
 #include "datafile/data_file.h"
+#include "devtools/startup_probe.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -23,6 +22,7 @@
 #include "editors/fm/fm_window.h"
 #include "session/session.h"
 #include "support/full_configuration.h"
+#include "ui/msgbox.h"
 
 namespace {
 
@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
                                                   window->featuresWindow(), window->calibrationWindow(),
                                                   window->fmWindow()};
     auto openFile = [&](const std::vector<std::uint8_t>& bytes) {
-        zrt::datafile::load(bytes, session.imageIn);
-        session.decode();
+        zrt::MemoryImage sessionImage;
+        zrt::datafile::load(bytes, sessionImage);
+        session.decode(sessionImage);
         for (zrt::EditorWindow* e : editors)
             e->refresh();
         settle();

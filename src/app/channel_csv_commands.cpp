@@ -5,19 +5,19 @@
 #include <QFileDialog>
 
 #include "app/app_settings.h"
-#include "ui/msgbox.h"
 #include "config/channel_csv.h"
+#include "i18n/channel_csv_texts.h"
+#include "platform/channel_list_import.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 
 namespace {
 
 const QString kFilter = QStringLiteral("CSV(*.csv);;AllFiles(*.*)");
-// A channel list larger than this is not one (128 rows of a few hundred bytes).
-constexpr qint64 kMaxCsvBytes = 4 * 1024 * 1024;
 // A report box lists at most this many lines of one kind.
 constexpr std::size_t kListedLines = 15;
 
@@ -71,24 +71,26 @@ bool ChannelCsvCommands::importChannels() {
 
 bool ChannelCsvCommands::importPath(const QString& path) {
     const int language = session_.config().languageIndex;
-    const std::optional<QByteArray> data = readFileBytes(path, kMaxCsvBytes + 1);
-    if (!data || data->size() > kMaxCsvBytes) {
-        fileMessage(language, msg::kFileOpenFailed, path, parent_);
-        return false;
-    }
     // Into a copy first: the user decides about a partly refused list before anything changes.
-    ChannelStore channels = session_.config().channels;
-    const CsvImport result = importChannelsCsv(data->toStdString(), channels, session_.config().band);
+    ChannelListImport import = importChannelList(session_, path);
+    switch (import.failure) {
+        case ChannelListImport::Failure::Unreadable:
+            fileMessage(language, msg::kFileOpenFailed, path, parent_);
+            return false;
+        case ChannelListImport::Failure::TooLarge:
+            msgBoxEx(language, qs(kCsvTooLarge, language) + QDir::toNativeSeparators(path),
+                     msg::kStyleCritical, qs(kCsvErrorTitle, language), parent_);
+            return false;
+        case ChannelListImport::Failure::None:
+            break;
+    }
+    const CsvImport& result = import.result;
     if (result.fileRefused) {
-        msgBoxEx(language, noteLines(result.refused, language).mid(1), msg::kStyleCritical,
+        msgBoxEx(language, noteLines(import.notes, language).mid(1), msg::kStyleCritical,
                  qs(kCsvErrorTitle, language), parent_);
         return false;
     }
-    QString report = qs(fillText(kCsvImportSummary.in(language),
-                                 {std::to_string(result.imported), std::to_string(result.emptied),
-                                  std::to_string(result.refused.size())}));
-    report += noteLines(result.refused, language);
-    report += noteLines(result.warnings, language);
+    QString report = qs(csvImportSummary(result, language)) + noteLines(import.notes, language);
     if (!result.refused.empty()) {
         report += QStringLiteral("\n\n") + qs(kCsvImportTheRest, language);
         if (msgBoxEx(language, report, msg::kStyleQuestion, qs(kCsvQuestionTitle, language), parent_) !=
@@ -97,8 +99,7 @@ bool ChannelCsvCommands::importPath(const QString& path) {
     } else {
         msgBoxEx(language, report, msg::kStyleOk, qs(kCsvReportTitle, language), parent_);
     }
-    session_.edit(Change::channels(1, kChannelCount),
-                  [&](Configuration& config) { config.channels = std::move(channels); });
+    applyChannelList(session_, std::move(import));
     return true;
 }
 

@@ -386,7 +386,6 @@ QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName)
         }
     }
     sub->setWindowIcon(windowIcon());
-    sub->installEventFilter(this);
     return sub;
 }
 
@@ -703,13 +702,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool intoList = now && (now == popup || popup->isAncestorOf(now));
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !intoList)
             portList_->hide();
-    }
-    if (event->type() == QEvent::Close) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_) {
-            event->ignore();  // the editor windows live as long as the program; their close box hides them
-            sub->hide();
-            return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

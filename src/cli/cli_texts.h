@@ -22,7 +22,6 @@ inline constexpr Text kInterrupted{"Interrupted: the radio was told to leave pro
 inline constexpr Text kPartlyWritten{
     "The radio's memory may be only partly written: write it again before use.",
     "对讲机的存储可能只写入了一部分：使用前请重新写入。"};
-inline constexpr Text kCsvTooLarge{"The file is too large for a channel list: ", "文件太大，不是信道列表："};
 
 // Headings of `show` that no window has.
 inline constexpr Text kChannelsNone{"No channel is set.", "没有已设置的信道。"};

@@ -1,22 +1,15 @@
 // resave, export and import: data files and channel lists, without a radio.
-#include <algorithm>
-
 #include "cli/cli_texts.h"
 #include "cli/command_parser.h"
 #include "cli/commands.h"
 #include "cli/console.h"
 #include "config/channel_csv.h"
+#include "i18n/channel_csv_texts.h"
+#include "platform/channel_list_import.h"
 #include "platform/data_file_io.h"
 #include "session/session.h"
 
 namespace zrt::cli {
-
-namespace {
-
-// A channel list larger than this is not one (128 rows of a few hundred bytes).
-constexpr qint64 kMaxCsvBytes = 4 * 1024 * 1024;
-
-}  // namespace
 
 int resaveCommand(const QStringList& args, Console& console) {
     CommandParser p(QStringLiteral("resave"),
@@ -83,35 +76,25 @@ int importCommand(const QStringList& args, Console& console) {
 
     Session session;
     if (!console.fileDone(openDataFile(session, in), in)) return kExitFailed;
-    const std::optional<QByteArray> csv = readFileBytes(csvPath, kMaxCsvBytes + 1);
-    if (!csv) {
+    ChannelListImport import = importChannelList(session, csvPath, {p.options().isSet(replace)});
+    if (import.failure == ChannelListImport::Failure::Unreadable) {
         console.message(msg::kFileOpenFailed, csvPath);
         return kExitFailed;
     }
-    if (csv->size() > kMaxCsvBytes) {
+    if (import.failure == ChannelListImport::Failure::TooLarge) {
         console.err(console.text(kCsvTooLarge) + csvPath.toStdString());
         return kExitFailed;
     }
-    const CsvImport result = session.edit(Change::channels(1, kChannelCount), [&](Configuration& config) {
-        return importChannelsCsv(csv->toStdString(), config.channels, config.band,
-                                 {p.options().isSet(replace)});
-    });
     const int language = console.language();
-    // In the order of the file's lines, whatever their kind.
-    std::vector<CsvNote> notes = result.refused;
-    notes.insert(notes.end(), result.warnings.begin(), result.warnings.end());
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const CsvNote& a, const CsvNote& b) { return a.line < b.line; });
-    for (const CsvNote& note : notes)
+    for (const CsvNote& note : import.notes)
         console.err(csvNoteText(note, language));
-    if (result.fileRefused) return kExitFailed;
-    console.out(fillText(console.text(kCsvImportSummary),
-                         {std::to_string(result.imported), std::to_string(result.emptied),
-                          std::to_string(result.refused.size())}));
-    if (!result.refused.empty() && !p.options().isSet(skipBad)) {
+    if (import.result.fileRefused) return kExitFailed;
+    console.out(csvImportSummary(import.result, language));
+    if (!import.result.refused.empty() && !p.options().isSet(skipBad)) {
         console.err(console.text(kCsvNothingWritten));
         return kExitFailed;
     }
+    applyChannelList(session, std::move(import));
     if (!console.fileDone(saveDataFile(session, out), out)) return kExitFailed;
     return kExitOk;
 }

@@ -1,8 +1,11 @@
 // The channel list as the generic comma-separated memory format of the open-source multi-radio programming
-// tools: export of the channel store, and import row by row through the channel editor's commit rules,
-// with every refused row and every change reported by its line.
+// tools: export of channels, and import row by row through the channel editor's commit rules, with every
+// refused row and every change reported by its line. The reports are identifiers with their details; the
+// shell words them (i18n/channel_csv_texts.h).
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +19,10 @@ namespace zrt {
 inline constexpr std::string_view kCsvHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
     "CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
+
+// A channel list larger than this is not one (128 rows of a few hundred bytes): the window and the command
+// line refuse it before reading it.
+inline constexpr std::size_t kMaxChannelCsvBytes = 4 * 1024 * 1024;
 
 // Why a file or a row was refused, what an import changed on the way, or what an export could not carry.
 enum class CsvIssue {
@@ -52,16 +59,13 @@ enum class CsvIssue {
 
 struct CsvNote {
     int line = 0;      // the file's line (import); 0 when the note is about the whole file
-    int location = 0;  // the channel (export)
+    int location = 0;  // the channel: of an export, and of an import row once its Location is known
     CsvIssue issue{};
     std::string detail;   // fills %1 of the issue's text
     std::string detail2;  // fills %2
 };
 
-// The issue's text in a language with its details filled in.
-std::string csvIssueText(const CsvNote& note, int languageIndex);
-// The note as one line of a report: "Line 7: ..." for an import, "Channel 5: ..." for an export.
-std::string csvNoteText(const CsvNote& note, int languageIndex);
+// ---- Export -----------------------------------------------------------------------------------------
 
 struct CsvExport {
     std::string text;  // UTF-8, CR LF line ends, the header first
@@ -69,10 +73,43 @@ struct CsvExport {
     std::vector<CsvNote> notes;
 };
 
-// Every channel that has a receive frequency, in channel order. The band decides where a transmit
-// frequency is a plain offset ("+" or "-": both frequencies in the same range of the band) and where it
-// is written as "split".
+// A channel with the Location it is written at.
+struct LocatedChannel {
+    int location = 0;
+    Channel channel;
+};
+
+// The channels in the order given, each that has a receive frequency. The band decides where a transmit
+// frequency is a plain offset ("+" or "-": both frequencies in the same range of the band) and where it is
+// written as "split".
+CsvExport exportChannelsCsv(std::span<const LocatedChannel> channels, const BandLimits& band);
+// Every channel of the store that has a receive frequency, in channel order.
 CsvExport exportChannelsCsv(const ChannelStore& store, const BandLimits& band);
+
+// ---- Import -----------------------------------------------------------------------------------------
+
+// Whether a text is one of these files: after a byte-order mark and any comment lines it starts with
+// "Location,".
+bool isChannelCsv(std::string_view text);
+
+// An accepted row: the channel it makes at its Location (an empty channel for a row with an empty Frequency).
+struct CsvRow {
+    int line = 0;
+    int location = 0;
+    Channel channel;
+};
+
+struct CsvRows {
+    bool fileRefused = false;      // nothing was looked at past the header; the note is in `refused`
+    std::vector<CsvRow> accepted;  // in the file's order, each Location once
+    std::vector<CsvNote> refused;
+    std::vector<CsvNote> warnings;
+};
+
+// Every row of a list checked as the channel editor checks a typed value for the band in force. What the
+// format has no column for comes from the channel of `current` at the row's Location (defaults for a blank
+// one). Nothing is changed: the caller puts the accepted rows where it wants them.
+CsvRows readChannelRows(std::string_view text, const ChannelStore& current, const BandState& band);
 
 struct CsvImportOptions {
     bool replace = false;  // channels the file does not list are emptied; otherwise they keep their values
@@ -84,33 +121,15 @@ struct CsvImport {
     int emptied = 0;           // rows with an empty Frequency, and with `replace` the unlisted channels
     std::vector<CsvNote> refused;
     std::vector<CsvNote> warnings;
+
+    // The refusals and the warnings together in the order of the file's lines, a refusal before a warning
+    // of the same line: what the window and the command line report.
+    std::vector<CsvNote> notes() const;
 };
 
-// Whether a text is one of these files: after a byte-order mark and any comment lines it starts with
-// "Location,".
-bool isChannelCsv(std::string_view text);
-
-// Puts every acceptable row into the store at its Location, each checked as the channel editor checks a
-// typed value for the band in force. A refused row leaves its channel as it was; the caller decides
-// whether the store of a partly refused file is kept.
+// Puts every accepted row into the store at its Location. A refused row leaves its channel as it was; the
+// caller decides whether the store of a partly refused file is kept.
 CsvImport importChannelsCsv(std::string_view text, ChannelStore& store, const BandState& band,
                             CsvImportOptions options = {});
-
-// Report texts shared by the window and the command line. %1 .. %3 are numbers.
-inline constexpr Text kCsvImportSummary{"%1 channels imported, %2 emptied, %3 rows refused.",
-                                        "已导入 %1 个信道，清空 %2 个，拒绝 %3 行。"};
-inline constexpr Text kCsvExportSummary{"%1 channels exported.", "已导出 %1 个信道。"};
-inline constexpr Text kCsvNothingWritten{
-    "Nothing was written: correct the refused rows, or import without them.",
-    "未写入任何内容：请修改被拒绝的行，或不导入这些行。"};
-
-inline constexpr Text kCsvImportTheRest{"Import the other rows?", "是否导入其他行？"};
-inline constexpr Text kCsvMoreLines{"… and %1 more", "……另有 %1 行"};
-inline constexpr Text kCsvReportTitle{"Suggestion", "提示"};
-inline constexpr Text kCsvQuestionTitle{"Be careful", "注意"};
-inline constexpr Text kCsvErrorTitle{"Mistake", "错误"};
-
-// Fills %1, %2, ... of a text.
-std::string fillText(std::string_view text, const std::vector<std::string>& values);
 
 }  // namespace zrt

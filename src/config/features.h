@@ -7,8 +7,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/text.h"
+#include "config/typing_rule.h"
 
 namespace zrt {
 
@@ -121,20 +123,13 @@ enum class FeatureText : int {
 };
 inline constexpr int kFeatureTextCount = static_cast<int>(FeatureText::Count);
 
-// Which keys a text box admits.
-enum class KeyFilter {
-    Digits,        // "0".."9"
-    Frequency,     // "0".."9" and "."
-    DisplayChars,  // "0".."9", "A".."Z" (lower case is raised), "*", "#", "-"
-};
-
 struct FeatureTextInfo {
     FeatureText id;
     std::string_view control;
     std::string_view label;
     Text caption;
     std::string Features::*value;
-    KeyFilter filter;
+    KeyRule key;            // which keys the box admits (config/feature_rules.h)
     std::size_t maxLength;  // what the user may type; 0 for no limit
 };
 
@@ -146,5 +141,16 @@ enum class FeatureGroup { Functions, VfoA, VfoB };
 FeatureGroup featureGroupOf(FeatureList f);
 FeatureGroup featureGroupOf(FeatureText f);
 const FeatureTextInfo& featureTextInfo(FeatureText f);
+
+// A field of the window: a list (FeatureList) or a text field (FeatureText).
+struct FeatureField {
+    bool isText = false;
+    int id = 0;
+    bool operator==(const FeatureField&) const = default;
+};
+// The fields of a group, hidden ones included, in the order the window and every description show them: a
+// VFO's text fields first (the window has them on top), then its lists; the function settings' lists, then
+// their text fields. The window lays the function settings out in columns of its own.
+std::vector<FeatureField> featureFieldsOf(FeatureGroup group);
 
 }  // namespace zrt

@@ -8,41 +8,26 @@ namespace zrt {
 
 namespace {
 
-constexpr std::array<Text, 12> kHeaders{{
-    {"Fre", "频道"},
-    {"RX Fre", "接收频率"},
-    {"TX Fre", "发射频率"},
-    {"QT/DQT Dec", "接收亚音频"},
-    {"QT/DQT Enc", "发射亚音频"},
-    {"Power", "功率"},
-    {"Channel lock", "繁忙信道锁定"},
-    {"Add scan", "扫描添加"},
-    {"Band", "宽/窄带"},
-    {"", ""},
-    {"Scramble", "倒频"},
-    {"Channel Name", "频道名称"},
-}};
-
 constexpr std::array<std::string_view, 6> kListNames{"Combo5_5", "Combo5_6", "Combo5_7",
                                                      "Combo5_8", "Combo5_9", "Combo5_10"};
 
-constexpr std::size_t kCaptionCount = 1 + 2 + 2 * (kListNames.size() + 1) + 2 * kHeaders.size();
+constexpr std::size_t kCaptionCount = 1 + 2 + 2 * (kListNames.size() + 1) + 2 * kChannelColumnHeaders.size();
 
 // Item 0 of the tone list Combo1 is written with the tone list's own Off text (see the window).
 constexpr std::array<Caption, kCaptionCount> makeCaptions() {
     std::array<Caption, kCaptionCount> t{};
     std::size_t i = 0;
-    t[i++] = {"", CaptionProp::WindowTitle, 0, {"Channel Edit", "信道编辑"}};
-    t[i++] = {kTabStripName, CaptionProp::Tab, 0, {"Group A", "A组频段"}};
-    t[i++] = {kTabStripName, CaptionProp::Tab, 1, {"Group B", "B组频段"}};
+    t[i++] = {"", CaptionProp::WindowTitle, 0, kChannelWindowTitle};
+    t[i++] = {kTabStripName, CaptionProp::Tab, 0, kChannelGroupTabs[0]};
+    t[i++] = {kTabStripName, CaptionProp::Tab, 1, kChannelGroupTabs[1]};
     for (std::size_t k = 0; k < kListNames.size(); ++k)
         for (int item = 0; item < 2; ++item)
             t[i++] = {kListNames[k], CaptionProp::Item, item, kChannelListItems[k][item]};
     for (int item = 0; item < 2; ++item)
         t[i++] = {kUnusedListName, CaptionProp::Item, item, kUnusedListItems[static_cast<std::size_t>(item)]};
     for (std::string_view grid : {kGrid1Name, kGrid2Name})
-        for (std::size_t c = 0; c < kHeaders.size(); ++c)
-            t[i++] = {grid, CaptionProp::Header, static_cast<int>(c), kHeaders[c]};
+        for (std::size_t c = 0; c < kChannelColumnHeaders.size(); ++c)
+            t[i++] = {grid, CaptionProp::Header, static_cast<int>(c), kChannelColumnHeaders[c]};
     return t;
 }
 

@@ -18,6 +18,25 @@ inline constexpr std::string_view kTabStripName = "TabStrip1";
 inline constexpr std::string_view kUnusedListName = "Combo5_11";
 inline constexpr std::array<Text, 2> kUnusedListItems{{{"On", "开"}, {"Off", "关"}}};
 
+inline constexpr Text kChannelWindowTitle{"Channel Edit", "信道编辑"};
+// The tabs of group A and group B.
+inline constexpr std::array<Text, 2> kChannelGroupTabs{{{"Group A", "A组频段"}, {"Group B", "B组频段"}}};
+// The headers of the table's columns 0 ("Fre", the row label) to 11 (the name); column 9 is the hidden one.
+inline constexpr std::array<Text, 12> kChannelColumnHeaders{{
+    {"Fre", "频道"},
+    {"RX Fre", "接收频率"},
+    {"TX Fre", "发射频率"},
+    {"QT/DQT Dec", "接收亚音频"},
+    {"QT/DQT Enc", "发射亚音频"},
+    {"Power", "功率"},
+    {"Channel lock", "繁忙信道锁定"},
+    {"Add scan", "扫描添加"},
+    {"Band", "宽/窄带"},
+    {"", ""},
+    {"Scramble", "倒频"},
+    {"Channel Name", "频道名称"},
+}};
+
 std::span<const Caption> channelWindowCaptions();
 
 }  // namespace zrt

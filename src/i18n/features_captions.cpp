@@ -9,12 +9,12 @@ namespace zrt {
 namespace {
 
 constexpr Caption kWindow[] = {
-    {"", CaptionProp::WindowTitle, 0, {"Optional Features", "可选功能"}},
+    {"", CaptionProp::WindowTitle, 0, kFeaturesWindowTitle},
     {"TabStrip1", CaptionProp::Tab, 0, {"FunctionSet", "功能设置"}},
     {"TabStrip1", CaptionProp::Tab, 1, {"VFO Set", "全频模式设置"}},
     {"Frame2", CaptionProp::Title, 0, {"Function Set", "功能设置"}},
-    {"Frame3", CaptionProp::Title, 0, {"A Group VFO", "A组全频频率"}},
-    {"Frame5", CaptionProp::Title, 0, {"B Group VFO", "B组全频频率"}},
+    {"Frame3", CaptionProp::Title, 0, featureGroupTitle(FeatureGroup::VfoA)},
+    {"Frame5", CaptionProp::Title, 0, featureGroupTitle(FeatureGroup::VfoB)},
     {"Frame1", CaptionProp::Title, 0, {"VOX", "VOX(声控发射)"}},
     {"Check12", CaptionProp::Text, 0, {"Allow to Cancel Operating", "允许取消操作"}},
     {"Check13", CaptionProp::Text, 0, {"Prohibit VOX in the receiving", "接收时禁止VOX"}},

@@ -43,7 +43,7 @@ constexpr std::array kMainWindow{
     Caption{"MNHelp", P::Title, 0, {"Help(&H)", "帮助(&H)"}},
     Caption{"MNF1", P::Text, 0, {"Help Theme", "帮助主题(F1)"}},
     Caption{"MNAbout", P::Text, 0, {"Software Information", "软件信息"}},
-    Caption{"Label1", P::Text, 0, {"Range:", "频段:"}},
+    Caption{"Label1", P::Text, 0, kBandLabelCaption},
     Caption{"TNew", P::ToolTip, 0, {"New", "新建"}},
     Caption{"TOpen", P::ToolTip, 0, {"Open", "打开"}},
     Caption{"TSave", P::ToolTip, 0, {"Save", "保存"}},

@@ -12,6 +12,9 @@ namespace zrt {
 // TNew .. TWrite, and "StatusBar1.Maker" for the maker panel.
 std::span<const Caption> mainWindowCaptions();
 
+// Label1, before the band list; also the band's caption where the configuration is described.
+inline constexpr Text kBandLabelCaption{"Range:", "频段:"};
+
 // The status bar's port panel: this prefix followed by the port list's text.
 inline constexpr std::string_view kPortPanelPrefix = "COM: ";
 

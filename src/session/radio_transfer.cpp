@@ -7,7 +7,7 @@ namespace zrt {
 RadioTransfer::RadioTransfer(Session& session) : session_(session) {}
 
 link::Actions RadioTransfer::startRead() {
-    transfer_.emplace(link::Transfer::read(session_.imageIn));
+    transfer_.emplace(link::Transfer::read(session_.imageIn_));
     return transfer_->start();
 }
 
@@ -16,8 +16,8 @@ link::Actions RadioTransfer::startWrite(WriteImage image) {
     // A backup goes out as it is; the encode's calibration values are asked about when nobody read or chose
     // them.
     const bool confirmCalibration = image == WriteImage::Encoded && !c.calib.known;
-    transfer_.emplace(link::Transfer::write(session_.imageOut, {c.band.listIndex, c.service.crossBandWrite,
-                                                                c.service.calibWrite, confirmCalibration}));
+    transfer_.emplace(link::Transfer::write(session_.imageOut_, {c.band.listIndex, c.service.crossBandWrite,
+                                                                 c.service.calibWrite, confirmCalibration}));
     link::Actions actions = transfer_->start();
     if (image == WriteImage::Encoded) session_.encode();
     return actions;

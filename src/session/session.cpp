@@ -7,21 +7,30 @@ namespace zrt {
 Session::Session() : document_(startConfiguration()) {}
 
 Session::Session(const Session& other)
-    : imageIn(other.imageIn), imageOut(other.imageOut), document_(other.document_) {}
+    : imageIn_(other.imageIn_), imageOut_(other.imageOut_), document_(other.document_) {}
 
 Session& Session::operator=(const Session& other) {
-    imageIn = other.imageIn;
-    imageOut = other.imageOut;
+    imageIn_ = other.imageIn_;
+    imageOut_ = other.imageOut_;
     document_ = other.document_;
     return *this;
 }
 
 void Session::decode() {
-    document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn, config); });
+    document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn_, config); });
+}
+
+void Session::decode(const MemoryImage& delivered) {
+    imageIn_ = delivered;
+    decode();
 }
 
 void Session::encode() {
-    encodeImage(config(), imageOut);
+    encodeImage(config(), imageOut_);
+}
+
+void Session::setImageOut(const MemoryImage& image) {
+    imageOut_ = image;
 }
 
 bool Session::chooseBand(int index, const std::function<bool()>& confirm) {

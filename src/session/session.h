@@ -31,14 +31,18 @@ class Session {
         return document_.edit(change, std::forward<Apply>(apply));
     }
 
-    MemoryImage imageIn;   // what a read or an opened file delivered
-    MemoryImage imageOut;  // what the last encode built
+    const MemoryImage& imageIn() const { return imageIn_; }    // what a read or an opened file delivered
+    const MemoryImage& imageOut() const { return imageOut_; }  // what the last encode built
 
     // The read or write of this session's radio; the link driver that runs it on a port only feeds it.
     RadioTransfer& transfer() { return transfer_; }
 
     void decode();  // DecodeImage: every part changes
     void encode();  // EncodeImage
+    // An image delivered from elsewhere (a data file, another radio's read) becomes ImageIn and is decoded.
+    void decode(const MemoryImage& delivered);
+    // ImageOut as a write is to send it without the encode (a backup restored byte for byte).
+    void setImageOut(const MemoryImage& image);
 
     // The band list's click: applies the band's limits and VFO defaults, and when the position differs from
     // CurrentBand asks confirm(); on consent applies the band again and empties both channel tables.
@@ -55,6 +59,10 @@ class Session {
     void setLanguage(int languageIndex);
 
   private:
+    friend class RadioTransfer;  // a read fills ImageIn block by block; a write sends ImageOut
+
+    MemoryImage imageIn_;
+    MemoryImage imageOut_;
     Document document_;
     RadioTransfer transfer_{*this};
 };

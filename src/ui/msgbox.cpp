@@ -18,23 +18,26 @@ MsgBoxResponder& responder() {
 }
 
 // The buttons a box can have, by the identifier that the box returns for them.
-enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };  // 3..5 belong to button sets nobody uses
+enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
 
 struct ButtonKind {
+    int id;
     QMessageBox::ButtonRole role;
     Text caption;
 };
 
-constexpr std::array<ButtonKind, 8> kButtons{{
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::AcceptRole, {"OK", "确定"}},
-    {QMessageBox::RejectRole, {"Cancel", "取消"}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::YesRole, {"Yes", "是"}},
-    {QMessageBox::NoRole, {"No", "否"}},
+constexpr std::array<ButtonKind, 4> kButtons{{
+    {kOk, QMessageBox::AcceptRole, {"OK", "确定"}},
+    {kCancel, QMessageBox::RejectRole, {"Cancel", "取消"}},
+    {kYes, QMessageBox::YesRole, {"Yes", "是"}},
+    {kNo, QMessageBox::NoRole, {"No", "否"}},
 }};
+
+const ButtonKind& buttonKind(int id) {
+    for (const ButtonKind& kind : kButtons)
+        if (kind.id == id) return kind;
+    return kButtons.front();
+}
 
 // The style word: buttons in the low four bits, the icon in the next four, the default button in the next.
 std::vector<int> buttonsOf(int style) {
@@ -85,7 +88,7 @@ int showBox(const MsgBoxRequest& request, QWidget* owner) {
     const int language = request.languageIndex == kChinese ? kChinese : kEnglish;
     std::vector<QPushButton*> buttons;
     for (int id : ids) {
-        const ButtonKind& kind = kButtons[static_cast<std::size_t>(id)];
+        const ButtonKind& kind = buttonKind(id);
         buttons.push_back(box.addButton(qs(kind.caption, language), kind.role));
     }
     const std::size_t defaultIndex =

@@ -106,16 +106,17 @@ Bytes knownDataFile(int bandIndex = 0) {
             c.calib.values[static_cast<std::size_t>(i)] = 100 + i;
     });
     s.encode();
-    return datafile::serialize(s.imageOut);
+    return datafile::serialize(s.imageOut());
 }
 
 // What the program's Open and Save make of a data file.
 Bytes openedAndSaved(const Bytes& file) {
     Session s;
-    EXPECT_TRUE(datafile::load(file, s.imageIn));
-    s.decode();
+    MemoryImage sImage;
+    EXPECT_TRUE(datafile::load(file, sImage));
+    s.decode(sImage);
     s.encode();
-    return datafile::serialize(s.imageOut);
+    return datafile::serialize(s.imageOut());
 }
 
 class Cli : public ::testing::Test {
@@ -286,12 +287,13 @@ TEST_F(Cli, DiffListsTheFieldsThatDiffer) {
     writeBytes(path("a.dat"), known);
     writeBytes(path("resaved.dat"), openedAndSaved(known));
     Session s;
-    ASSERT_TRUE(datafile::load(known, s.imageIn));
-    s.decode();
+    MemoryImage sImage;
+    ASSERT_TRUE(datafile::load(known, sImage));
+    s.decode(sImage);
     s.edit(Change::everything(), [&](Configuration& c_) { commitName(c_.channels, 65, "DX"); });
     s.edit(Change::everything(), [&](Configuration& c_) { c_.features[FeatureList::Beep] = 1; });  // beep on
     s.encode();
-    writeBytes(path("b.dat"), datafile::serialize(s.imageOut));
+    writeBytes(path("b.dat"), datafile::serialize(s.imageOut()));
 
     for (const char* same : {"a.dat", "resaved.dat"}) {
         const CliRun r = cli({"diff", path("a.dat"), path(same)});
@@ -337,10 +339,12 @@ TEST_F(Cli, ExportThenImportGivesTheSameChannels) {
     EXPECT_EQ(in.out.trimmed(), "2 channels imported, 0 emptied, 0 rows refused.");
 
     Session original, back;
-    ASSERT_TRUE(datafile::load(readBytes(path("known.dat")), original.imageIn));
-    ASSERT_TRUE(datafile::load(readBytes(path("back.dat")), back.imageIn));
-    original.decode();
-    back.decode();
+    MemoryImage originalImage;
+    ASSERT_TRUE(datafile::load(readBytes(path("known.dat")), originalImage));
+    MemoryImage backImage;
+    ASSERT_TRUE(datafile::load(readBytes(path("back.dat")), backImage));
+    original.decode(originalImage);
+    back.decode(backImage);
     for (int n = 1; n <= kChannelCount; ++n)
         for (int c = 1; c < kTableColumns; ++c)
             ASSERT_EQ(channelCellText(back.config().channels, n, c, kEnglish),
@@ -375,8 +379,9 @@ TEST_F(Cli, ImportNamesEveryRefusedLineAndWritesNothingUnlessTold) {
     EXPECT_EQ(skipped.code, 0);
     EXPECT_TRUE(skipped.err.contains(QString::fromUtf8("第 3 行：频率 175.5 MHz：超出频段范围")));
     Session s;
-    ASSERT_TRUE(datafile::load(readBytes(path("out.dat")), s.imageIn));
-    s.decode();
+    MemoryImage sImage;
+    ASSERT_TRUE(datafile::load(readBytes(path("out.dat")), sImage));
+    s.decode(sImage);
     EXPECT_EQ(s.config().channels[1].name, "CLUB");
     EXPECT_TRUE(s.config().channels.isEmpty(3));
     EXPECT_EQ(s.config().channels[4].name, "SEVEN7");
@@ -413,7 +418,7 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
         }
     });
     s.encode();
-    writeBytes(path("full.dat"), datafile::serialize(s.imageOut));
+    writeBytes(path("full.dat"), datafile::serialize(s.imageOut()));
     // A name wider than the page: it wraps, nothing of it is cut.
     const QString blankName = QString(200, u'W') + ".dat";
     const QString blankPath = dir_.filePath(blankName);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
 #include "config/csv_table.h"
+#include "config/decimal.h"
 #include "image/tone_list.h"
 
 namespace zrt {
@@ -57,6 +60,15 @@ std::vector<std::string> row(const ChannelStore& store, int n) {
     for (int c = 1; c < kTableColumns; ++c)
         cells.push_back(channelCellText(store, n, c, kEnglish));
     return cells;
+}
+
+// A note as the report words it, without the words: the line, the issue and what the report quotes.
+using Note = std::tuple<int, CsvIssue, std::string, std::string>;
+std::vector<Note> notesOf(const std::vector<CsvNote>& notes) {
+    std::vector<Note> out;
+    for (const CsvNote& n : notes)
+        out.emplace_back(n.line ? n.line : n.location, n.issue, n.detail, n.detail2);
+    return out;
 }
 
 std::vector<std::vector<std::string>> dataRows(const std::string& text) {
@@ -148,7 +160,7 @@ TEST_P(ChannelCsvExport, WritesTheFormatsConventionsAndImportsBackTheSame) {
 
     ChannelStore back;
     const CsvImport in = importChannelsCsv(out.text, back, b);
-    EXPECT_TRUE(in.refused.empty()) << csvNoteText(in.refused.front(), kEnglish);
+    EXPECT_TRUE(in.refused.empty()) << in.refused.front().detail;
     EXPECT_TRUE(in.warnings.empty());
     EXPECT_EQ(in.imported, 1);
     EXPECT_EQ(row(back, c.entry.n), row(store, c.entry.n));
@@ -181,11 +193,9 @@ TEST(ChannelCsvExport, ReportsWhatTheFormatCannotCarry) {
     store[1].decodeTone.text = "00.0";
     const CsvExport out = exportChannelsCsv(store, band(0).limits);
     EXPECT_EQ(out.channels, 1);
-    ASSERT_EQ(out.notes.size(), 3u);
-    EXPECT_EQ(csvNoteText(out.notes[0], kEnglish),
-              "Channel 1: Receive frequency 1A5.12000 is not a frequency; the channel is not exported");
-    EXPECT_EQ(out.notes[1].issue, CsvIssue::ExportBadTxFrequency);
-    EXPECT_EQ(out.notes[2].issue, CsvIssue::ExportUnknownTone);
+    EXPECT_EQ(notesOf(out.notes), (std::vector<Note>{{1, CsvIssue::ExportBadFrequency, "1A5.12000", ""},
+                                                     {2, CsvIssue::ExportBadTxFrequency, "14F.00000", ""},
+                                                     {2, CsvIssue::ExportUnknownTone, "00.0", ""}}));
     EXPECT_EQ(dataRows(out.text)[0][3], "off");
     EXPECT_EQ(dataRows(out.text)[0][5], "");
 }
@@ -198,7 +208,7 @@ struct RefusedCase {
     const char* name;
     std::string row;  // after the header, on line 2
     CsvIssue issue;
-    const char* text;  // English report
+    const char* detail;  // what the report quotes of the row
 };
 
 void PrintTo(const RefusedCase& c, std::ostream* os) {
@@ -206,46 +216,34 @@ void PrintTo(const RefusedCase& c, std::ostream* os) {
 }
 
 const RefusedCase kRefused[] = {
-    {"LocationNotANumber", "A1,X,145.5", CsvIssue::BadLocation,
-     "Line 2: Location A1 is not a channel number from 1 to 128"},
-    {"LocationZero", "0,X,145.5", CsvIssue::BadLocation,
-     "Line 2: Location 0 is not a channel number from 1 to 128"},
-    {"LocationPastTheLast", "129,X,145.5", CsvIssue::BadLocation,
-     "Line 2: Location 129 is not a channel number from 1 to 128"},
-    {"FrequencyText", "5,X,abc", CsvIssue::BadFrequency, "Line 2: Frequency abc is not a number"},
-    {"FrequencyNegative", "5,X,-145.5", CsvIssue::BadFrequency, "Line 2: Frequency -145.5 is not a number"},
-    {"UpperLimitIsOutside", "5,X,174.000000", CsvIssue::OutOfBand,
-     "Line 2: Frequency 174.000000 MHz: Beyond the scope of frequency band"},
-    {"BelowTheBand", "5,X,135.99999", CsvIssue::OutOfBand,
-     "Line 2: Frequency 135.99999 MHz: Beyond the scope of frequency band"},
-    {"ShiftLeavesTheBand", "5,X,173.5,+,0.600000", CsvIssue::TxOutOfBand,
-     "Line 2: Transmit frequency 174.100000 MHz: Beyond the scope of frequency band"},
-    {"DuplexUnknown", "5,X,145.5,x,0", CsvIssue::BadDuplex,
-     "Line 2: Duplex x is not one of \"\", +, -, split, off"},
-    {"OffsetNotANumber", "5,X,145.5,-,six", CsvIssue::BadOffset, "Line 2: Offset six is not a frequency"},
-    {"ReverseToneSquelch", "5,X,145.5,,0,TSQL-R,88.5,88.5", CsvIssue::ReverseToneMode,
-     "Line 2: Tone mode TSQL-R (reverse tone squelch) is not available on this radio"},
-    {"ReverseCodeSquelch", "5,X,145.5,,0,DTCS-R", CsvIssue::ReverseToneMode,
-     "Line 2: Tone mode DTCS-R (reverse tone squelch) is not available on this radio"},
-    {"ToneModeUnknown", "5,X,145.5,,0,Tones", CsvIssue::BadToneMode, "Line 2: Tone mode Tones is not known"},
+    {"LocationNotANumber", "A1,X,145.5", CsvIssue::BadLocation, "A1"},
+    {"LocationZero", "0,X,145.5", CsvIssue::BadLocation, "0"},
+    {"LocationPastTheLast", "129,X,145.5", CsvIssue::BadLocation, "129"},
+    {"FrequencyText", "5,X,abc", CsvIssue::BadFrequency, "abc"},
+    {"FrequencyNegative", "5,X,-145.5", CsvIssue::BadFrequency, "-145.5"},
+    {"UpperLimitIsOutside", "5,X,174.000000", CsvIssue::OutOfBand, "174.000000"},
+    {"BelowTheBand", "5,X,135.99999", CsvIssue::OutOfBand, "135.99999"},
+    {"ShiftLeavesTheBand", "5,X,173.5,+,0.600000", CsvIssue::TxOutOfBand, "174.100000"},
+    {"DuplexUnknown", "5,X,145.5,x,0", CsvIssue::BadDuplex, "x"},
+    {"OffsetNotANumber", "5,X,145.5,-,six", CsvIssue::BadOffset, "six"},
+    {"ShiftBelowZero", "5,X,145.5,-,146", CsvIssue::BadOffset, "146"},
+    {"ReverseToneSquelch", "5,X,145.5,,0,TSQL-R,88.5,88.5", CsvIssue::ReverseToneMode, "TSQL-R"},
+    {"ReverseCodeSquelch", "5,X,145.5,,0,DTCS-R", CsvIssue::ReverseToneMode, "DTCS-R"},
+    {"ToneModeUnknown", "5,X,145.5,,0,Tones", CsvIssue::BadToneMode, "Tones"},
     {"CrossModeUnknown", "5,X,145.5,,0,Cross,88.5,88.5,023,NN,023,Tone->DCS", CsvIssue::BadCrossMode,
-     "Line 2: Cross mode Tone->DCS is not known"},
-    {"ToneNotInTheList", "5,X,145.5,,0,Tone,89.0", CsvIssue::UnknownCtcss,
-     "Line 2: Tone 89.0 is not in the tone list"},
-    {"CodeNotInTheList", "5,X,145.5,,0,DTCS,88.5,88.5,024,NN,024", CsvIssue::UnknownDcs,
-     "Line 2: DCS code 024 is not in the tone list"},
-    {"PolarityUnknown", "5,X,145.5,,0,DTCS,88.5,88.5,023,NI,023", CsvIssue::BadPolarity,
-     "Line 2: DTCS polarity NI is not two letters N or R"},
-    {"AmplitudeModulation", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,AM", CsvIssue::BadMode,
-     "Line 2: Mode AM is not available on this radio (FM or NFM only)"},
-    {"BroadcastFm", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,WFM", CsvIssue::BadMode,
-     "Line 2: Mode WFM is not available on this radio (FM or NFM only)"},
-    {"PowerWords", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,high", CsvIssue::BadPower,
-     "Line 2: Power high is not a number of watts"},
-    {"SkipUnknown", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,Y", CsvIssue::BadSkip,
-     "Line 2: Skip Y is not one of \"\", S, P"},
-    {"QuoteNeverClosed", "5,\"X,145.5", CsvIssue::UnterminatedQuote,
-     "Line 2: A quoted field is never closed"},
+     "Tone->DCS"},
+    {"CrossModeWithoutTones", "5,X,145.5,,0,Cross,88.5,88.5,023,NN,023,->", CsvIssue::BadCrossMode, "->"},
+    {"ToneNotInTheList", "5,X,145.5,,0,Tone,89.0", CsvIssue::UnknownCtcss, "89.0"},
+    {"ToneWithTwoDecimals", "5,X,145.5,,0,TSQL,,88.55", CsvIssue::UnknownCtcss, "88.55"},
+    {"CodeNotInTheList", "5,X,145.5,,0,DTCS,88.5,88.5,024,NN,024", CsvIssue::UnknownDcs, "024"},
+    {"CrossCodeNotInTheList", "5,X,145.5,,0,Cross,88.5,88.5,023,NN,1234,Tone->DTCS", CsvIssue::UnknownDcs,
+     "1234"},
+    {"PolarityUnknown", "5,X,145.5,,0,DTCS,88.5,88.5,023,NI,023", CsvIssue::BadPolarity, "NI"},
+    {"AmplitudeModulation", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,AM", CsvIssue::BadMode, "AM"},
+    {"BroadcastFm", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,WFM", CsvIssue::BadMode, "WFM"},
+    {"PowerWords", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,high", CsvIssue::BadPower, "high"},
+    {"SkipUnknown", "5,X,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,y", CsvIssue::BadSkip, "y"},
+    {"QuoteNeverClosed", "5,\"X,145.5", CsvIssue::UnterminatedQuote, ""},
 };
 
 class ChannelCsvRefused : public ::testing::TestWithParam<RefusedCase> {};
@@ -262,8 +260,9 @@ TEST_P(ChannelCsvRefused, NamesTheLineAndLeavesTheChannelAsItWas) {
     ASSERT_EQ(result.refused.size(), 1u);
     EXPECT_EQ(result.refused[0].issue, c.issue);
     EXPECT_EQ(result.refused[0].line, 2);
-    EXPECT_EQ(csvNoteText(result.refused[0], kEnglish), c.text);
-    EXPECT_FALSE(csvIssueText(result.refused[0], kChinese).empty());
+    EXPECT_EQ(result.refused[0].detail, c.detail);
+    EXPECT_EQ(result.refused[0].location,
+              c.issue == CsvIssue::BadLocation || c.issue == CsvIssue::UnterminatedQuote ? 0 : 5);
     EXPECT_EQ(row(store, 5), row(before, 5));
 }
 
@@ -282,21 +281,16 @@ TEST(ChannelCsvImport, AHandWrittenListNamesEveryRefusedLineAndKeepsTheGoodRows)
     ChannelStore store;
     const CsvImport result = importChannelsCsv(text, store, band(0));
     EXPECT_EQ(result.imported, 2);
-    std::vector<std::string> refused;
-    for (const CsvNote& n : result.refused)
-        refused.push_back(csvNoteText(n, kEnglish));
-    EXPECT_EQ(refused, (std::vector<std::string>{
-                           "Line 4: Frequency 175.0 MHz: Beyond the scope of frequency band",
-                           "Line 6: Tone 89.0 is not in the tone list",
-                           "Line 8: Location 2 was already given on line 4",
-                       }));
-    // Lower case is raised as the name editor raises it, without a word; a cut name is reported.
-    ASSERT_EQ(result.warnings.size(), 1u);
-    EXPECT_EQ(csvNoteText(result.warnings[0], kEnglish),
-              "Line 7: Name \"Repeatr\" became \"REPEAT\" (at most six characters, no spaces or signs the "
-              "radio cannot show)");
-    EXPECT_EQ(csvNoteText(result.warnings[0], kChinese),
-              "第 7 行：名称“Repeatr”改为“REPEAT”（最多六个字符，不能有空格或本机无法显示的符号）");
+    EXPECT_EQ(result.refused.size(), 3u);
+    // Lower case is raised as the name editor raises it, without a word; a cut name is reported. The report
+    // gives refusals and changes in the order of the file's lines.
+    EXPECT_EQ(result.warnings.size(), 1u);
+    EXPECT_EQ(notesOf(result.notes()), (std::vector<Note>{
+                                           {4, CsvIssue::OutOfBand, "175.0", ""},
+                                           {6, CsvIssue::UnknownCtcss, "89.0", ""},
+                                           {7, CsvIssue::NameChanged, "Repeatr", "REPEAT"},
+                                           {8, CsvIssue::DuplicateLocation, "2", "4"},
+                                       }));
     EXPECT_EQ(store[0].name, "HOME");
     EXPECT_TRUE(store.isEmpty(2));
     EXPECT_TRUE(store.isEmpty(3));
@@ -368,7 +362,7 @@ TEST(ChannelCsvImport, ValuesOfPowerModeAndSkip) {
         ChannelStore store;
         const std::string text = std::string("Location,Frequency,Mode,TStep,Skip,Power\n9,145.5,") + c.fields;
         const CsvImport result = importChannelsCsv(text, store, band(2));
-        ASSERT_TRUE(result.refused.empty()) << csvNoteText(result.refused.front(), kEnglish);
+        ASSERT_TRUE(result.refused.empty()) << result.refused.front().detail;
         const std::vector<std::string> cells = row(store, 9);
         EXPECT_EQ((std::vector<std::string>{cells[4], cells[6], cells[7]}), c.cells);
     }
@@ -390,21 +384,20 @@ TEST(ChannelCsvImport, ColumnsByNameInAnyOrderAndUnknownOnesIgnored) {
 }
 
 TEST(ChannelCsvImport, WholeFileRefusals) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Channel,Frequency\n1,145.5\n",
-         "The file is not a channel list: its first line must start with Location,"},
-        {"", "The file is not a channel list: its first line must start with Location,"},
-        {"Location,Name\n1,A\n", "Line 1: The column Frequency is missing"},
-        {"# note\nLocation,Freq\n", "Line 2: The column Frequency is missing"},
+    const std::pair<std::string, Note> cases[] = {
+        {"Channel,Frequency\n1,145.5\n", {0, CsvIssue::NotAChannelList, "", ""}},
+        {"", {0, CsvIssue::NotAChannelList, "", ""}},
+        {"Location,Name\n1,A\n", {1, CsvIssue::MissingColumn, "Frequency", ""}},
+        {"# note\nLocation,Freq\n", {2, CsvIssue::MissingColumn, "Frequency", ""}},
     };
-    for (const auto& [text, report] : cases) {
+    for (const auto& [text, note] : cases) {
         SCOPED_TRACE(text);
         ChannelStore store;
         const CsvImport result = importChannelsCsv(text, store, band(0));
         EXPECT_TRUE(result.fileRefused);
         EXPECT_EQ(result.imported, 0);
         ASSERT_EQ(result.refused.size(), 1u);
-        EXPECT_EQ(csvNoteText(result.refused[0], kEnglish), report);
+        EXPECT_EQ(notesOf(result.refused), std::vector<Note>{note});
     }
     EXPECT_TRUE(isChannelCsv("\xEF\xBB\xBF#x\r\n\r\nLocation,Frequency\r\n"));
     EXPECT_FALSE(isChannelCsv("location,Frequency\n"));
@@ -457,11 +450,76 @@ TEST(ChannelCsvImport, OffsetsAreReckonedFromTheStoredReceiveFrequency) {
     const CsvImport result = importChannelsCsv(
         kHeader + "1,,145.6,-,0.6\n2,,145.6,+,.6\n3,,435.1,split,145.2\n4,,145.6,off,0\n5,,145.6,,7\n", store,
         band(0));
-    ASSERT_TRUE(result.refused.empty()) << csvNoteText(result.refused.front(), kEnglish);
+    ASSERT_TRUE(result.refused.empty()) << result.refused.front().detail;
     const std::pair<int, const char*> tx[] = {
         {1, "145.00000"}, {2, "146.20000"}, {3, "145.20000"}, {4, ""}, {5, "145.60000"}};
     for (const auto& [n, text] : tx)
         EXPECT_EQ(store[n - 1].txFrequency, text) << n;
+}
+
+// Clipboard rows go through the same checks without touching the channels, and come back as any list.
+TEST(ChannelCsvRows, ReadingChangesNothingAndAnyListOfChannelsExports) {
+    const BandState b = band(0);
+    ChannelStore store;
+    enter(store, b, {3, "146.5", nullptr, nullptr, nullptr});
+    store[2].scramble = 0;
+    const ChannelStore before = store;
+    const CsvRows rows = readChannelRows(kHeader + "3,New,147.0\n9,,\n7,X,999\n", store, b);
+    EXPECT_EQ(store.records, before.records);
+    ASSERT_EQ(rows.accepted.size(), 2u);
+    EXPECT_EQ(rows.accepted[0].line, 2);
+    EXPECT_EQ(rows.accepted[0].location, 3);
+    EXPECT_EQ(rows.accepted[0].channel.rxFrequency, "147.00000");
+    EXPECT_EQ(rows.accepted[0].channel.scramble, 0);  // kept from the channel at that Location
+    EXPECT_EQ(rows.accepted[1].location, 9);
+    EXPECT_TRUE(rows.accepted[1].channel.isEmpty());
+    EXPECT_EQ(notesOf(rows.refused), (std::vector<Note>{{4, CsvIssue::OutOfBand, "999", ""}}));
+    EXPECT_EQ(rows.refused[0].location, 7);
+
+    const std::vector<LocatedChannel> list{{70, rows.accepted[0].channel}, {5, Channel{}}, {2, store[2]}};
+    const CsvExport out = exportChannelsCsv(list, b.limits);
+    EXPECT_EQ(out.channels, 2);
+    const auto written = dataRows(out.text);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ((std::vector<std::string>{written[0][0], written[0][2], written[1][0], written[1][2]}),
+              (std::vector<std::string>{"70", "147.000000", "2", "146.500000"}));
+}
+
+TEST(ChannelCsvText, DecimalsAndUtf8AsListsWriteThem) {
+    const std::pair<const char*, std::optional<long long>> decimals[] = {
+        {"145.5", 145500000},
+        {".6", 600000},
+        {"7", 7000000},
+        {"145.1234565", 145123457},
+        {"145.1234564", 145123456},
+        {"999999.9999995", 999999999999 + 1},
+        {"1234567", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {".", std::nullopt},
+        {"-1", std::nullopt},
+        {"", std::nullopt},
+        {" 1", std::nullopt},
+        {"1e3", std::nullopt},
+    };
+    for (const auto& [text, value] : decimals)
+        EXPECT_EQ(parseMillionths(text), value) << text;
+    EXPECT_EQ(formatMillionths(600000), "0.600000");
+    EXPECT_EQ(formatMillionths(435006250), "435.006250");
+
+    const std::pair<std::string, std::u32string> utf8[] = {
+        {"A\xC3\x9C", U"A\u00DC"},
+        {"\xC3"
+         "A",
+         U"\uFFFDA"},                         // a lead byte without its continuation
+        {"\xE2\x9C", U"\uFFFD\uFFFD"},        // cut short at the end
+        {"\x80x", U"\uFFFDx"},                // a continuation byte alone
+        {"\xF0\x9F\x98\x80", U"\U0001F600"},  // four bytes
+    };
+    for (const auto& [text, characters] : utf8)
+        EXPECT_EQ(utf8Characters(text), characters) << text;
+    EXPECT_EQ(latin1ToUtf8("A\xDC"), "A\xC3\x9C");
+    EXPECT_EQ(trimBlanks(" \tx y\t "), "x y");
+    EXPECT_EQ(fillText("%1-%2-%3", {"a", "b"}), "a-b-");
 }
 
 }  // namespace

@@ -31,92 +31,70 @@ bool sameStore(const ChannelStore& a, const ChannelStore& b) {
     return a.records == b.records;
 }
 
-// The raster itself is the optional features' VFO check's too (feature_rules_test); here what a channel adds.
+// On a channel that holds values in every slot: the edited frequency alone changes, and only when it is
+// stored. The raster itself is the optional features' VFO check's too (feature_rules_test).
 TEST(ChannelFrequencyCommit, BandCheckAndRaster) {
     struct Case {
         int band;
         int n;
-        int column;  // 1 receive, 2 transmit
+        ChannelFrequency which;
         std::string typed;
         FrequencyOutcome outcome;
         std::string stored;
     };
     using O = FrequencyOutcome;
+    constexpr ChannelFrequency rx = ChannelFrequency::Receive, tx = ChannelFrequency::Transmit;
     const std::vector<Case> cases = {
-        {0, 1, 1, "145.123", O::Stored, "145.12000"},
-        {0, 1, 1, "145.013", O::Stored, "145.01250"},
-        {0, 1, 1, "136", O::Stored, "136.00000"},
-        {0, 1, 1, "145.", O::Stored, "145.00000"},
-        {0, 70, 1, "469.99", O::Stored, "469.99000"},
-        {0, 1, 1, "174", O::OutOfBand, ""},
-        {0, 1, 1, "135.99999", O::OutOfBand, ""},
-        {0, 1, 1, "470", O::OutOfBand, ""},
-        {0, 1, 1, "200", O::OutOfBand, ""},
-        {1, 1, 1, "470", O::Stored, "470.00000"},
-        {1, 1, 1, "520", O::OutOfBand, ""},
-        {2, 1, 1, "146", O::Stored, "146.00000"},
-        {2, 1, 1, "150", O::OutOfBand, ""},
-        {2, 5, 1, "435", O::Stored, "435.00000"},   // group A takes the B range too
-        {2, 69, 1, "435", O::Stored, "435.00000"},  // and group B the A range
-        {2, 69, 1, "146", O::Stored, "146.00000"},
-        {3, 1, 1, "247.5", O::Stored, "247.50000"},
-        {3, 1, 1, "250", O::OutOfBand, ""},
-        {0, 1, 1, ".", O::Unchanged, ""},
-        {0, 1, 1, "145.1.2", O::Unchanged, ""},
-        {0, 1, 2, "", O::Unchanged, ""},
+        {0, 1, rx, "145.013", O::Stored, "145.01250"},
+        {0, 1, tx, "136", O::Stored, "136.00000"},
+        {0, 1, rx, "145.", O::Stored, "145.00000"},
+        {0, 70, rx, "469.99", O::Stored, "469.99000"},
+        {0, 1, rx, "174", O::OutOfBand, ""},
+        {0, 1, tx, "135.99999", O::OutOfBand, ""},
+        {0, 1, rx, "470", O::OutOfBand, ""},
+        {1, 1, rx, "470", O::Stored, "470.00000"},
+        {1, 1, rx, "520", O::OutOfBand, ""},
+        {2, 1, rx, "150", O::OutOfBand, ""},
+        {2, 5, rx, "435", O::Stored, "435.00000"},   // group A takes the B range too
+        {2, 69, tx, "146", O::Stored, "146.00000"},  // and group B the A range
+        {3, 1, rx, "247.5", O::Stored, "247.50000"},
+        {3, 1, rx, "250", O::OutOfBand, ""},
+        {0, 1, rx, ".", O::Unchanged, ""},
+        {0, 1, tx, "1..2", O::Unchanged, ""},
+        {0, 1, tx, "", O::Unchanged, ""},  // an empty transmit frequency keeps the one the channel has
     };
     for (const Case& c : cases) {
-        ChannelStore store;
-        const FrequencyCommit r =
-            commitFrequency(store, bandAt(c.band), c.n,
-                            c.column == 1 ? ChannelFrequency::Receive : ChannelFrequency::Transmit, c.typed);
         SCOPED_TRACE("band " + std::to_string(c.band) + " channel " + std::to_string(c.n) + " " + c.typed);
+        ChannelStore store;
+        fillChannel(store, c.n);
+        ChannelStore expected = store;
+        if (c.outcome == O::Stored) {
+            Channel& channel = expected[static_cast<std::size_t>(c.n - 1)];
+            (c.which == rx ? channel.rxFrequency : channel.txFrequency) = c.stored;
+        }
+        const FrequencyCommit r = commitFrequency(store, bandAt(c.band), c.n, c.which, c.typed);
         EXPECT_EQ(r.outcome, c.outcome);
         EXPECT_EQ(r.text, c.stored);
-        const Channel& channel = store[static_cast<std::size_t>(c.n - 1)];
-        EXPECT_EQ(c.column == 1 ? channel.rxFrequency : channel.txFrequency, c.stored);
+        EXPECT_FALSE(r.newChannel);
+        EXPECT_TRUE(sameStore(store, expected));
     }
 }
 
-TEST(ChannelFrequencyCommit, RefusalsLeaveTheWholeStoreAlone) {
-    for (const char* typed : {"174", "135.99999", ".", "1..2"}) {
-        for (ChannelFrequency which : {ChannelFrequency::Receive, ChannelFrequency::Transmit}) {
-            ChannelStore store;
-            fillChannel(store, 3);
-            const ChannelStore before = store;
-            commitFrequency(store, bandAt(0), 3, which, typed);
-            EXPECT_TRUE(sameStore(store, before)) << typed;
-        }
-    }
-    // An empty transmit frequency keeps the one the channel has.
-    ChannelStore store;
-    fillChannel(store, 3);
-    const ChannelStore before = store;
-    EXPECT_EQ(commitFrequency(store, bandAt(0), 3, ChannelFrequency::Transmit, "").outcome,
-              FrequencyOutcome::Unchanged);
-    EXPECT_TRUE(sameStore(store, before));
-    // Nor does an empty receive frequency on a channel that is blank already (Escape or a click elsewhere on
-    // a blank row): what a blank channel kept from an image, such as its name, stays for the next write.
-    ChannelStore blank;
-    blank[4].name = "KEEP";
-    blank[4].power = 1;
-    const ChannelStore blankBefore = blank;
-    EXPECT_EQ(commitFrequency(blank, bandAt(0), 5, ChannelFrequency::Receive, "").outcome,
-              FrequencyOutcome::Unchanged);
-    EXPECT_TRUE(sameStore(blank, blankBefore));
-}
-
-TEST(ChannelFrequencyCommit, EmptyReceiveFrequencyEmptiesTheChannelAndItsName) {
+// An empty receive frequency empties the channel and its name; on a channel that is blank already (Escape or
+// a click elsewhere on a blank row) it changes nothing, so what a blank channel kept from an image stays.
+TEST(ChannelFrequencyCommit, EmptyReceiveFrequency) {
     ChannelStore store;
     fillChannel(store, 66);
     fillChannel(store, 67);
+    store[4].name = "KEEP";
+    const ChannelStore before = store;
     EXPECT_EQ(commitFrequency(store, bandAt(0), 66, ChannelFrequency::Receive, "").outcome,
               FrequencyOutcome::Emptied);
-    EXPECT_TRUE(store.isEmpty(66));
-    EXPECT_EQ(store[65].txFrequency, "");
-    EXPECT_EQ(store[65].name, "");
     EXPECT_EQ(store[65], Channel{});
-    EXPECT_EQ(store[66].name, "OLD");  // the neighbour is untouched
+    EXPECT_EQ(store[66], before[66]);
+    EXPECT_EQ(commitFrequency(store, bandAt(0), 5, ChannelFrequency::Receive, "").outcome,
+              FrequencyOutcome::Unchanged);
+    EXPECT_EQ(store[4], before[4]);
 }
 
 TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
@@ -136,28 +114,13 @@ TEST(ChannelFrequencyCommit, NewChannelGetsTheDefaultsOfItsBand) {
                 << "band " << band;
         EXPECT_EQ(store[9].name, "KEPT");
     }
-    // What the new row shows right after the commit: "Wide" with a capital, unlike the list item.
-    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 0), "Wide");
-    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kChinese, 1), "宽带");
-    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 3), "Narrow");
-}
-
-TEST(ChannelFrequencyCommit, ExistingChannelChangesOnlyTheEditedFrequency) {
-    for (ChannelFrequency which : {ChannelFrequency::Receive, ChannelFrequency::Transmit}) {
-        ChannelStore store;
-        fillChannel(store, 5);
-        ChannelStore expected = store;
-        (which == ChannelFrequency::Receive ? expected[4].rxFrequency : expected[4].txFrequency) =
-            "146.52500";
-        const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, which, "146.525");
-        EXPECT_FALSE(r.newChannel);
-        EXPECT_TRUE(sameStore(store, expected));
-    }
     // A transmit frequency given to a blank channel is stored but makes no new channel.
     ChannelStore store;
-    const FrequencyCommit r = commitFrequency(store, bandAt(0), 5, ChannelFrequency::Transmit, "146");
-    EXPECT_FALSE(r.newChannel);
+    EXPECT_FALSE(commitFrequency(store, bandAt(0), 5, ChannelFrequency::Transmit, "146").newChannel);
     EXPECT_EQ(store[4].power, 0);
+    // What the new row shows right after the commit: "Wide" with a capital, unlike the list item.
+    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 0), "Wide");
+    EXPECT_EQ(newChannelItemText(ChannelList::Bandwidth, kEnglish, 3), "Narrow");
 }
 
 TEST(ChannelNameCommit, StripsCode255AndKeepsEverythingElse) {

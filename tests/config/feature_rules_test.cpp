@@ -1,7 +1,10 @@
-// What the optional-features boxes accept as keys and what their checks make of a text.
+// What the optional-features boxes' checks make of a text, the items the lists make, and what StartForm
+// resets and keeps.
 #include "config/feature_rules.h"
 
 #include <gtest/gtest.h>
+
+#include "config/configuration.h"
 
 namespace zrt {
 namespace {
@@ -21,7 +24,6 @@ TEST(FeatureChecks, VfoFrequencyAgainstTheBand) {
         {band0, "145.00625", "145.00625"},  // on the 6.25 kHz raster
         {band0, "145.005", "145.00500"},    // on the 5 kHz raster
         {band0, "145.003", "145.00000"},    // a tie goes to 6.25 kHz
-        {band0, "145.12345", "145.12000"},
         {band0, "469.019", "469.01875"},
         {band0, "470", "136.00000"},
         {band0, "", "136.00000"},
@@ -56,6 +58,52 @@ TEST(FeatureChecks, ChannelNumbers) {
     };
     for (const auto& [text, result] : change)
         EXPECT_EQ(channelNumberChange(text), result) << text;
+}
+
+// Items the table makes rather than lists, and positions a list does not have.
+TEST(FeaturesItems, MadeItemsAndPositionsOutsideTheList) {
+    struct Case {
+        FeatureList list;
+        int position;
+        std::string en, zh;
+    };
+    const Case cases[] = {
+        {FeatureList::TimeOutTimer, 7, "7 Minute", "7 分钟"},
+        {FeatureList::AutoPowerOff, 15, "15 Hour", "15 小时"},
+        {FeatureList::VfoBEncodeTone, 264, "D754I", "D754I"},
+        {FeatureList::ADisplayMode, -1, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(featureItemText(c.list, c.position, kEnglish), c.en) << featureListInfo(c.list).control;
+        EXPECT_EQ(featureItemText(c.list, c.position, kChinese), c.zh) << featureListInfo(c.list).control;
+    }
+}
+
+TEST(FeaturesStartForm, ResetsEveryFieldButThePasswordTheVfoFrequenciesAndTheCheckBoxes) {
+    Features f;
+    f.list.fill(99);
+    f.aChannelNumber = f.bChannelNumber = "12";
+    f.vfoAOffset = f.vfoBOffset = "5.00000";
+    f.displayCharacters = "HELLO";
+    f.password = "1234";
+    f.vfoAFrequency = "150.00000";
+    f.vfoBFrequency = "440.00000";
+    f.allowCancel = true;
+    f.voxOffWhileReceiving = false;
+    featuresStartForm(f);
+
+    for (const auto& info : featureLists())
+        EXPECT_EQ(f[info.id], info.defaultPosition) << info.control;
+    EXPECT_EQ(f.aChannelNumber, "1");
+    EXPECT_EQ(f.bChannelNumber, "1");
+    EXPECT_EQ(f.vfoAOffset, "0.00000");
+    EXPECT_EQ(f.vfoBOffset, "0.00000");
+    EXPECT_EQ(f.displayCharacters, "");
+    EXPECT_EQ(f.password, "1234");
+    EXPECT_EQ(f.vfoAFrequency, "150.00000");
+    EXPECT_EQ(f.vfoBFrequency, "440.00000");
+    EXPECT_TRUE(f.allowCancel);
+    EXPECT_FALSE(f.voxOffWhileReceiving);
 }
 
 }  // namespace

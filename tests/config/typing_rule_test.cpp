@@ -28,9 +28,9 @@ TEST(TypingRule, EveryBoxFiltersWhatAnEditInsertsAndStopsAtItsLength) {
         std::u32string text;
         std::size_t cursorAfter;
     };
-    const KeyRule digits = keyRuleOf(KeyFilter::Digits);
-    const KeyRule frequency = keyRuleOf(KeyFilter::Frequency);
-    const KeyRule chars = keyRuleOf(KeyFilter::DisplayChars);
+    const KeyRule digits = digitKey;
+    const KeyRule frequency = frequencyKey;
+    const KeyRule chars = displayCharKey;
     const Case cases[] = {
         // Typing and pasting: each character as if typed, changed or dropped, up to the length.
         {"name", filterNameKey, 6, U"", U"abcdefgh", 8, U"ABCDEF", 6},

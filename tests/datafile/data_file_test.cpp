@@ -30,6 +30,8 @@ TEST(DataFile, SerializeWritesHeaderThenImageBytes0To3071) {
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 48), header);
     for (std::size_t i = 0; i < 3072; ++i)
         ASSERT_EQ(file[48 + i], out[i]) << i;
+    EXPECT_FALSE(out.set(3073, 1));  // one past the image: refused, not written
+    EXPECT_FALSE(out.get(3073).has_value());
 }
 
 }  // namespace

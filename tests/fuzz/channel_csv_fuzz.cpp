@@ -6,6 +6,7 @@
 
 #include "config/channel_csv.h"
 #include "config/channel_table.h"
+#include "i18n/channel_csv_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

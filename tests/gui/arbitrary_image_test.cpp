@@ -33,11 +33,12 @@ TEST_F(ArbitraryImage, WindowsRedrawItWithoutChangingTheConfiguration) {
     for (int i = 0; i < 60; ++i) {
         SCOPED_TRACE(i);
         // Arbitrary bytes, erased memory, or arbitrary bytes over a mostly erased image.
-        for (auto& b : session.imageIn.bytes())
+        MemoryImage in;
+        for (auto& b : in.bytes())
             b = i % 3 == 1 || (i % 3 == 2 && rng() % 4 != 0) ? 0xFF : static_cast<std::uint8_t>(rng());
         session.setLanguage(i % 2 == 0 ? kEnglish : kChinese);
         window.applyLanguage();
-        session.decode();
+        session.decode(in);
         const MemoryImage decoded = encoded(session.config());
 
         emit window.transfer().decoded();  // as at the end of a read: every window redraws

@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <set>
 
 #include "config/channel_csv.h"
 #include "config/channel_edit.h"
 #include "config/channel_table.h"
+#include "i18n/channel_csv_texts.h"
 #include "session/session.h"
 #include "ui/msgbox.h"
 
@@ -47,7 +49,8 @@ class ChannelCsvCommandsTest : public ::testing::Test {
 const QByteArray kPartlyBad =
     "Location,Name,Frequency\r\n"
     "1,One,145.5\r\n"
-    "2,Two,180\r\n";
+    "2,T wo,145.6\r\n"
+    "3,Three,180\r\n";
 
 TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
     const QString file = write("list.csv", kPartlyBad);
@@ -58,8 +61,10 @@ TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
     EXPECT_EQ(shown_[0].style, msg::kStyleQuestion);
     EXPECT_EQ(shown_[0].title, "Be careful");
     EXPECT_EQ(shown_[0].prompt,
-              "1 channels imported, 0 emptied, 1 rows refused.\n"
-              "Line 3: Frequency 180 MHz: Beyond the scope of frequency band\n\n"
+              "2 channels imported, 0 emptied, 1 rows refused.\n"
+              "Line 3: Name \"T wo\" became \"TWO\" (at most six characters, no spaces or signs the radio "
+              "cannot show)\n"
+              "Line 4: Frequency 180 MHz: Beyond the scope of frequency band\n\n"
               "Import the other rows?");
     EXPECT_EQ(session_.config().channels.records, before.records);
 
@@ -67,7 +72,7 @@ TEST_F(ChannelCsvCommandsTest, APartlyRefusedListAsksBeforeAnythingChanges) {
     EXPECT_TRUE(commands_.importPath(file));
     EXPECT_EQ(session_.config().channels[0].name, "ONE");
     EXPECT_EQ(session_.config().channels[0].rxFrequency, "145.50000");
-    EXPECT_TRUE(session_.config().channels.isEmpty(2));
+    EXPECT_TRUE(session_.config().channels.isEmpty(3));
 }
 
 TEST_F(ChannelCsvCommandsTest, AGoodListIsImportedWithASummaryInTheLanguage) {
@@ -88,6 +93,10 @@ TEST_F(ChannelCsvCommandsTest, OtherFilesChangeNothing) {
     EXPECT_EQ(shown_[0].prompt, "The file is not a channel list: its first line must start with Location,");
     EXPECT_FALSE(commands_.importPath(dir_.filePath("missing.csv")));
     EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be opened: "));
+    const QByteArray huge =
+        "Location,Frequency\n" + QByteArray(static_cast<qsizetype>(kMaxChannelCsvBytes), '#');
+    EXPECT_FALSE(commands_.importPath(write("huge.csv", huge)));
+    EXPECT_TRUE(shown_.back().prompt.startsWith("The file is too large for a channel list: "));
     EXPECT_EQ(session_.config().channels.records, before.records);
 }
 
@@ -108,6 +117,61 @@ TEST_F(ChannelCsvCommandsTest, ExportWritesTheListAndSaysNothingWhenItIsComplete
     EXPECT_TRUE(shown_[0].prompt.contains("Channel 6: Receive frequency 1A5.00000 is not a frequency"));
     EXPECT_FALSE(commands_.exportPath(dir_.filePath("no-such-folder/out.csv")));
     EXPECT_TRUE(shown_.back().prompt.startsWith("The file could not be saved: "));
+}
+
+TEST(ChannelCsvTexts, EveryNoteIsWordedInBothLanguagesWithItsPlace) {
+    struct Case {
+        CsvNote note;
+        const char* english;
+        const char* chinese;  // nullptr: only checked to be there
+    };
+    const Case cases[] = {
+        {{0, 0, CsvIssue::NotAChannelList, {}, {}},
+         "The file is not a channel list: its first line must start with Location,",
+         "文件不是信道列表：第一行必须以 Location, 开头"},
+        {{1, 0, CsvIssue::MissingColumn, "Frequency", {}},
+         "Line 1: The column Frequency is missing",
+         nullptr},
+        {{8, 2, CsvIssue::DuplicateLocation, "2", "4"},
+         "Line 8: Location 2 was already given on line 4",
+         "第 8 行：位置 2 已在第 4 行出现"},
+        {{2, 5, CsvIssue::TxOutOfBand, "174.100000", {}},
+         "Line 2: Transmit frequency 174.100000 MHz: Beyond the scope of frequency band",
+         nullptr},
+        {{2, 5, CsvIssue::BadDuplex, "x", {}},
+         "Line 2: Duplex x is not one of \"\", +, -, split, off",
+         nullptr},
+        {{2, 5, CsvIssue::ReverseToneMode, "TSQL-R", {}},
+         "Line 2: Tone mode TSQL-R (reverse tone squelch) is not available on this radio",
+         nullptr},
+        {{2, 5, CsvIssue::BadMode, "AM", {}},
+         "Line 2: Mode AM is not available on this radio (FM or NFM only)",
+         nullptr},
+        {{7, 4, CsvIssue::NameChanged, "Repeatr", "REPEAT"},
+         "Line 7: Name \"Repeatr\" became \"REPEAT\" (at most six characters, no spaces or signs the radio "
+         "cannot show)",
+         "第 7 行：名称“Repeatr”改为“REPEAT”（最多六个字符，不能有空格或本机无法显示的符号）"},
+        {{0, 1, CsvIssue::ExportBadFrequency, "1A5.12000", {}},
+         "Channel 1: Receive frequency 1A5.12000 is not a frequency; the channel is not exported",
+         "信道 1：接收频率 1A5.12000 不是有效频率；该信道未导出"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(csvNoteText(c.note, kEnglish), c.english);
+        if (c.chinese) {
+            EXPECT_EQ(csvNoteText(c.note, kChinese), c.chinese);
+        }
+    }
+    std::set<std::string> seen;
+    for (int k = 0; k <= static_cast<int>(CsvIssue::ExportUnknownTone); ++k)
+        for (int language : {kChinese, kEnglish}) {
+            const std::string text = csvIssueText({0, 0, static_cast<CsvIssue>(k), "%", {}}, language);
+            EXPECT_TRUE(seen.insert(text).second) << k << " " << text;
+        }
+    CsvImport summary;
+    summary.imported = 3;
+    summary.emptied = 1;
+    summary.refused.resize(2);
+    EXPECT_EQ(csvImportSummary(summary, kEnglish), "3 channels imported, 1 emptied, 2 rows refused.");
 }
 
 }  // namespace

@@ -46,20 +46,25 @@ TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
     const Bytes original = dataFile("QMV274", 1);  // every other header byte is noise
     writeFile(path("in.dat"), original);
     writeFile(path("out.dat"), Bytes(10000, 0x77));  // a longer file is replaced by exactly one data file
-    session.imageIn.set(3072, 0x3C);
+    // A byte past what a file holds, left in ImageIn by an earlier read, under a fresh configuration.
+    MemoryImage earlier;
+    earlier.set(3072, 0x3C);
+    session.decode(earlier);
+    session.replaceConfiguration(Session().config());
 
     ASSERT_TRUE(commands.openPath(path("in.dat")));
-    EXPECT_EQ(session.imageIn[3072], 0x3C);
+    EXPECT_EQ(session.imageIn()[3072], 0x3C);
     ASSERT_TRUE(commands.savePath(path("out.dat")));
     EXPECT_TRUE(asked.empty());
 
     // What a fresh program makes of the same image.
     Session expected;
-    ASSERT_TRUE(datafile::load(original, expected.imageIn));
-    expected.decode();
+    MemoryImage expectedIn = expected.imageIn();
+    ASSERT_TRUE(datafile::load(original, expectedIn));
+    expected.decode(expectedIn);
     expected.encode();
     const Bytes saved = readFile(path("out.dat"));
-    EXPECT_EQ(saved, datafile::serialize(expected.imageOut));
+    EXPECT_EQ(saved, datafile::serialize(expected.imageOut()));
     ASSERT_EQ(saved.size(), 3120u);
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 48), datafile::header());
     // Bytes the encode leaves alone come from ImageOut, not from the opened file.
@@ -80,11 +85,13 @@ TEST_F(FileCommandsTest, OpenRefusesOtherFilesAndChangesNothing) {
     for (const auto& [name, language, message, withPath] : cases) {
         SCOPED_TRACE(name);
         session.setLanguage(language);
-        session.imageIn.fill(0x21);
+        MemoryImage before;
+        before.fill(0x21);
+        session.decode(before);
         EXPECT_FALSE(commands.openPath(path(name)));
         EXPECT_TRUE(
             askedOnly(*message, language, withPath ? QDir::toNativeSeparators(path(name)) : QString()));
-        for (std::uint8_t b : session.imageIn.bytes())
+        for (std::uint8_t b : session.imageIn().bytes())
             ASSERT_EQ(b, 0x21);
     }
 }

@@ -94,20 +94,21 @@ TEST_F(FmWindowTest, CancelKeepsTheWorkingCopyAndALaterOkStoresIt) {
 // box, not again on OK, so a decoded VFO outside the range that nobody touched goes back to the radio
 // unchanged.
 TEST_F(FmWindowTest, OkKeepsADecodedVfoThatNobodyTouched) {
-    session.imageIn.fill(0xFF);
-    session.imageIn.set(addr::fmChannel(1) + 1, 0x82);
-    session.imageIn.set(addr::fmChannel(1), 0x00);  // 100.00
-    session.imageIn.set(addr::kFmVfo, 0x00);
-    session.imageIn.set(addr::kFmVfo + 1, 0xD2);  // 108.00
-    session.decode();
+    MemoryImage in;
+    in.fill(0xFF);
+    in.set(addr::fmChannel(1) + 1, 0x82);
+    in.set(addr::fmChannel(1), 0x00);  // 100.00
+    in.set(addr::kFmVfo, 0x00);
+    in.set(addr::kFmVfo + 1, 0xD2);  // 108.00
+    session.decode(in);
     EXPECT_EQ(cell(grid, 0, 1), "100.00");
     window.show();
     window.ok();
     EXPECT_FALSE(window.messageShown());
     EXPECT_EQ(vfo->text(), "108.00");
     session.encode();
-    EXPECT_EQ(session.imageOut[addr::kFmVfo], 0x00);
-    EXPECT_EQ(session.imageOut[addr::kFmVfo + 1], 0xD2);
+    EXPECT_EQ(session.imageOut()[addr::kFmVfo], 0x00);
+    EXPECT_EQ(session.imageOut()[addr::kFmVfo + 1], 0xD2);
 }
 
 }  // namespace

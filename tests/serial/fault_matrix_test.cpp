@@ -1,26 +1,21 @@
 // The fault matrix: reads and writes through the window's path (TransferController, RadioPort, message
-// boxes) against the virtual radio on a pseudo-terminal, with one fault per case: silence after each stage,
-// replies split byte by byte, garbage before a reply, another model, another band, the cable pulled. Every
-// case must end in its documented message with the progress window closed and Read and Write available
-// again, tell the radio 'E' while the line works, leave the configuration as it was unless a read completed,
-// and leave no stray or half-written file behind.
-//
-// The cases that end by the watchdog run with a 40 ms tick instead of 200 ms (11 ticks: 0.44 s instead of
-// 2.2 s), so the whole matrix takes a few seconds; the radio answers each frame within a millisecond, so the
-// shorter tick never cuts off a radio that is still talking. Cases that end in success keep the real tick.
+// boxes) against the virtual radio on a pseudo-terminal, one fault per case. Every case must end in its
+// documented message with the progress window closed and Read and Write available again, tell the radio 'E'
+// while the line works, leave the configuration as it was unless a read completed, and leave no stray or
+// half-written file behind. Cases that end by the watchdog tick every 40 ms instead of 200 ms: the radio
+// answers within a millisecond, so the shorter tick never cuts off a radio that is still talking.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include "app/file_commands.h"
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
-#include "session/write_verification.h"
 #include "support/serial_fixture.h"
+#include "support/transfer_wait.h"
 
 namespace zrt {
 namespace {
@@ -103,11 +98,6 @@ bool progressWindowShown() {
     return false;
 }
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class FaultMatrix : public ::testing::TestWithParam<FaultCase> {
   protected:
     void SetUp() override {
@@ -135,8 +125,9 @@ TEST_P(FaultMatrix, EndsCleanly) {
     programsRaw[addr::kBand] = 0;
     radiosRaw[addr::kBand] = 1;
     const auto programs = asTheProgramKeepsIt(programsRaw);
-    std::copy(programs.begin(), programs.end(), session_.imageIn.bytes().begin());
-    session_.decode();
+    MemoryImage programsImage;
+    std::copy(programs.begin(), programs.end(), programsImage.bytes().begin());
+    session_.decode(programsImage);
     session_.edit(Change::everything(),
                   [&](Configuration& k) { k.service.crossBandWrite = c.crossBandWrite; });
     const auto radios = asTheProgramKeepsIt(radiosRaw);
@@ -144,7 +135,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const BandState bandBefore = session_.config().band;
     const QString before = dir_.filePath("before.dat");
     ASSERT_TRUE(files_.savePath(before));
-    const MemoryImage imageInBefore = session_.imageIn;
+    const MemoryImage imageInBefore = session_.imageIn();
 
     sim::VirtualRadio& radio = bench_.startRadio(radios, c.radio, c.line);
     MessageLog log(progressWindowShown);
@@ -157,6 +148,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     if (c.ends != Ends::Success) controller_.setWatchdogInterval(40);
 
     c.write ? controller_.startWrite() : controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
 
     // The documented message, after the progress window closed.
     EXPECT_FALSE(controller_.running());
@@ -200,28 +192,22 @@ TEST_P(FaultMatrix, EndsCleanly) {
     // What the program and the radio hold afterwards.
     const bool readCompleted = !c.write && c.ends == Ends::Success;
     if (readCompleted) {
-        ASSERT_TRUE(std::equal(radios.begin(), radios.end(), session_.imageIn.bytes().begin()));
+        ASSERT_TRUE(std::equal(radios.begin(), radios.end(), session_.imageIn().bytes().begin()));
         Session fresh;
-        std::copy(radios.begin(), radios.end(), fresh.imageIn.bytes().begin());
-        fresh.decode();
+        MemoryImage radiosImage;
+        std::copy(radios.begin(), radios.end(), radiosImage.bytes().begin());
+        fresh.decode(radiosImage);
         EXPECT_EQ(encoded(session_.config()), encoded(fresh.config()));
     } else {
         EXPECT_EQ(encoded(session_.config()), configBefore);
         EXPECT_EQ(session_.config().band.current, bandBefore.current);
         EXPECT_EQ(session_.config().band.listIndex, bandBefore.listIndex);
     }
-    EXPECT_TRUE(!c.write || session_.imageIn == imageInBefore);
+    EXPECT_TRUE(!c.write || session_.imageIn() == imageInBefore);
     const auto memory = radio.memory();
     EXPECT_TRUE(c.blocksBefore > 0 || memory == radios);
-    if (c.write && c.ends == Ends::Success) {
-        // A written radio holds the program's configuration in every block written, its own bytes elsewhere.
-        std::vector<bool> written(memory.size(), false);
-        for (std::size_t block : writtenBlocks(false))
-            std::fill_n(written.begin() + static_cast<long>(block),
-                        std::min<std::size_t>(16, memory.size() - block), true);
-        for (std::size_t a = 0; a < memory.size(); ++a)
-            ASSERT_EQ(memory[a], written[a] ? configBefore[a] : radios[a]) << a;
-    }
+    // A written radio holds the program's configuration in every block written, its own bytes elsewhere.
+    EXPECT_TRUE(!c.write || c.ends != Ends::Success || writtenOver(memory, configBefore, radios));
 
     // Nothing was written to disk by the transfer, and a Save now writes a whole file: the configuration as
     // it was before, unless a read completed.
@@ -229,16 +215,39 @@ TEST_P(FaultMatrix, EndsCleanly) {
     ASSERT_TRUE(files_.savePath(after));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{"after.dat", "before.dat"}));
-    const QByteArray saved = contents(after);
+    const QByteArray saved = fileContents(after);
     EXPECT_EQ(saved.size(), 3120);
     if (readCompleted)
         EXPECT_EQ(saved.mid(48), QByteArray(reinterpret_cast<const char*>(radios.data()), 3072));
     else
-        EXPECT_EQ(saved, contents(before));
+        EXPECT_EQ(saved, fileContents(before));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultMatrix, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+// The line goes away under the port (cable pulled, adapter unplugged) with bytes still waiting to go out:
+// the pulled cable above meets this only now and then, this meets it every time.
+TEST(HungUpLine, ASendToAPulledCableClosesThePortOnceAndSaysItIsLost) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SCOPED_TRACE(attempt);
+        testing_support::SerialBench bench;
+        bench.startRadio();
+        RadioPort& port = bench.port;
+        int lost = 0;
+        QObject::connect(&port, &RadioPort::portLost, [&] { ++lost; });
+
+        bench.radio.reset();  // the other end of the line is gone
+        port.send(std::vector<std::uint8_t>(64, 'R'));
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(lost, 1);
+        port.send({0x45});  // harmless once closed
+        port.close();
+    }
+}
 
 }  // namespace
 }  // namespace zrt

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTableWidget>
@@ -16,33 +15,20 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/fm/fm_window.h"
-#include "platform/qt_text.h"
-#include "platform/radio_port.h"
-#include "radio-sim/virtual_radio.h"
-#include "session/session.h"
 #include "support/serial_fixture.h"
-#include "ui/msgbox.h"
+#include "support/transfer_wait.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
 using testing_support::settle;
-
-void press(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &up);
-}
-
-void type(QWidget* w, const QString& text) {
-    for (const QChar c : text)
-        press(w, c.toUpper().unicode(), QString(c));  // key codes of digits, letters and '.' are their ASCII
-}
+using ui_test::key;
+using ui_test::type;
 
 // Answers the next file dialog with `path` (or cancels it when empty), the way a user would: the folder, then
 // the name typed into the name box. QFileDialog::selectFile leaves the name box alone once it has the focus,
@@ -79,8 +65,9 @@ void answerFileDialog(const QString& path) {
 // The radio's memory as a configuration, through the program's own decode.
 Configuration asConfiguration(const sim::RadioProtocol::Memory& memory) {
     Session s;
-    std::copy(memory.begin(), memory.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(memory.begin(), memory.end(), in.bytes().begin());
+    s.decode(in);
     return s.config();
 }
 
@@ -93,7 +80,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         Session filled;
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
-        bench.startRadio(testing_support::memoryOf(filled.imageOut), {}, {}, false);
+        bench.startRadio(testing_support::memoryOf(filled.imageOut()), {}, {}, false);
 
         window = std::make_unique<MainWindow>(session, PortNames(bench.device()));
         window->show();
@@ -108,6 +95,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
     void transfer(const char* name) {
         ASSERT_TRUE(settle([&] { return action(name)->isEnabled(); })) << name;
         action(name)->trigger();
+        ASSERT_TRUE(testing::waitForTransfer(window->transfer())) << name;
     }
     std::string cell(int group, int row, int column) const {
         return window->channelWindow()->grid(group)->item(row - 1, column)->text().toStdString();
@@ -138,9 +126,9 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     ChannelGrid* grid = window->channelWindow()->grid(1);
     grid->setFocus();
     grid->setCurrentCell(0, 1);
-    press(grid, Qt::Key_Down);
+    key(grid, Qt::Key_Down);
     ASSERT_EQ(grid->currentRow(), 1);
-    press(grid, Qt::Key_Return);
+    key(grid, Qt::Key_Return);
     auto* editor = window->channelWindow()->findChild<QLineEdit*>(QStringLiteral("Text1"));
     ASSERT_TRUE(editor && editor->isVisible());
     EXPECT_EQ(editor->text().toStdString(), "145.60000");
@@ -176,7 +164,7 @@ TEST_P(NewcomerPath, ReadEditWriteSaveNewOpen) {
     // Save again with the name editor of A3 open: the second file has the new name.
     grid->setFocus();
     grid->setCurrentCell(2, 11);
-    press(grid, Qt::Key_Return);
+    key(grid, Qt::Key_Return);
     auto* nameEditor = window->channelWindow()->findChild<QLineEdit*>(QStringLiteral("Text2"));
     ASSERT_TRUE(nameEditor && nameEditor->isVisible());
     nameEditor->selectAll();

@@ -78,6 +78,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         std::function<void(ScriptedRadio&)> radio;
         RadioResult result;
         std::optional<std::size_t> difference = std::nullopt;
+        StationActions (StationCycle::*atFrame60)() = nullptr;  // stop, abort or the line lost mid-write
     };
     auto band2 = [](ScriptedRadio& r) { r.bandCode = 2; };
     const Case cases[] = {
@@ -96,16 +97,27 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
          {.verify = true},
          [](ScriptedRadio& r) {
              r.overrideReply = [&r](const Bytes& frame, int) -> std::optional<Bytes> {
-                 if (frame[0] != link::kReadCommand || frame[1] != 0x01 || frame[2] != 0x20)
-                     return std::nullopt;
-                 Bytes block{link::kDataCommand, 0x01, 0x20, link::kBlockLength};
-                 for (std::size_t k = 0; k < link::kBlockSize; ++k)
-                     block.push_back(static_cast<std::uint8_t>(r.memory[0x120 + k] ^ (k == 5 ? 0xFF : 0)));
-                 return block;
+                 if (frame[0] == link::kDataCommand && frame[1] == 0x01 && frame[2] == 0x20)
+                     r.memory[0x125] ^= 0xFF;
+                 return std::nullopt;
              };
          },
          RadioResult::VerifyFailed,
          0x125},
+        // Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
+        {"stopped", {.verify = true, .station = true}, {}, RadioResult::Verified, {}, &StationCycle::stop},
+        {"aborted",
+         {.verify = true, .station = true},
+         {},
+         RadioResult::Interrupted,
+         {},
+         &StationCycle::abort},
+        {"line lost",
+         {.verify = true, .station = true},
+         {},
+         RadioResult::CablePulled,
+         {},
+         &StationCycle::lineLost},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -116,6 +128,10 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         if (c.radio) c.radio(radio);
         Port port(image, c.options);
         port.radio = &radio;
+        if (c.atFrame60)
+            port.afterSend = [&](Port& p) {
+                if (p.sent.size() == 60) p.carry((p.cycle.*c.atFrame60)());
+            };
         port.carry(port.cycle.start());
         port.tickUntilEnded();
         ASSERT_TRUE(port.cycle.ended());
@@ -123,7 +139,9 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         EXPECT_EQ(port.done[0].result, c.result);
         EXPECT_EQ(port.done[0].firstDifference, c.difference);
         EXPECT_EQ(port.cycle.succeededCount() + port.cycle.failedCount(), 1);
-        EXPECT_EQ(port.sent.back(), Bytes{link::kEnd});  // every end leaves the radio's programming mode
+        // Every end leaves the radio's programming mode while the line is there; no new radio is looked for.
+        EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.atFrame60 != &StationCycle::lineLost);
+        EXPECT_NE(port.sent.back(), link::programRequest());
         if (c.result == RadioResult::BandRefused || c.result == RadioResult::CalibrationRefused) {
             EXPECT_EQ(radio.memory, before);
         }
@@ -180,41 +198,9 @@ TEST(StationCycle, AStationWritesEachRadioOnceAsItComesAndGoes) {
     EXPECT_LE(requests, 200 / StationCycle::kProbeTicks + 3 * 2 + 2);
 }
 
-// Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
-TEST(StationCycle, StopFinishesTheRadioInHandAbortCutsItShort) {
-    const MemoryImage image = testing_support::patternedImage(7);
-    struct Case {
-        const char* name;
-        StationActions (StationCycle::*call)();
-        RadioResult result;
-        bool endSent;
-    };
-    const Case cases[] = {
-        {"stop", &StationCycle::stop, RadioResult::Verified, true},
-        {"abort", &StationCycle::abort, RadioResult::Interrupted, true},
-        {"line lost", &StationCycle::lineLost, RadioResult::CablePulled, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ScriptedRadio radio;
-        Port port(image, {.verify = true, .station = true});
-        port.radio = &radio;
-        bool called = false;
-        port.afterSend = [&](Port& p) {
-            if (p.sent.size() != 60 || called) return;
-            called = true;
-            p.carry((p.cycle.*c.call)());
-        };
-        port.carry(port.cycle.start());
-        port.tickUntilEnded(100);
-        EXPECT_TRUE(port.cycle.ended());
-        ASSERT_EQ(port.done.size(), 1u);
-        EXPECT_EQ(port.done[0].result, c.result);
-        EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.endSent);
-        EXPECT_NE(port.sent.back(), link::programRequest());  // no new radio is looked for
-    }
-    // A waiting station ends at once, telling a radio that may just have taken the request to leave.
-    Port idle(image, {.station = true});
+// A waiting station ends at once, telling a radio that may just have taken the request to leave.
+TEST(StationCycle, AWaitingStationStopsAtOnce) {
+    Port idle(testing_support::patternedImage(7), {.station = true});
     idle.carry(idle.cycle.start());
     idle.carry(idle.cycle.stop());
     EXPECT_TRUE(idle.cycle.ended());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QString>
 #include <QThread>
 #include <algorithm>
@@ -12,10 +13,12 @@
 #include <memory>
 #include <vector>
 
+#include "datafile/data_file.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "session/write_verification.h"
 #include "support/generators.h"
 #include "ui/msgbox.h"
 
@@ -47,10 +50,43 @@ inline sim::RadioProtocol::Memory memoryOf(const MemoryImage& image) {
 // A radio's memory as the program keeps it: its decode and encode in a fresh program (a fixed point of both).
 inline sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
     Session s;
-    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(raw.begin(), raw.end(), in.bytes().begin());
+    s.decode(in);
     s.encode();
-    return memoryOf(s.imageOut);
+    return memoryOf(s.imageOut());
+}
+
+// A file's bytes; empty when it cannot be read.
+inline QByteArray fileContents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A data file as the program saves it, of a radio's memory; written to `path` when one is given.
+inline QByteArray dataFileOf(const sim::RadioProtocol::Memory& memory, const QString& path = {}) {
+    MemoryImage image;
+    std::copy(memory.begin(), memory.end(), image.bytes().begin());
+    const auto bytes = datafile::serialize(image);
+    const QByteArray file(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    QFile out(path);
+    if (!path.isEmpty() && (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size()))
+        ADD_FAILURE() << "could not write " << path.toStdString();
+    return file;
+}
+
+// After a write: every byte the write sends holds `wanted`'s value, every other byte `kept`'s.
+template <class Wanted, class Kept>
+::testing::AssertionResult writtenOver(const sim::RadioProtocol::Memory& memory, const Wanted& wanted,
+                                       const Kept& kept) {
+    std::vector<bool> written(memory.size(), false);
+    for (std::size_t block : writtenBlocks(false))
+        std::fill_n(written.begin() + static_cast<long>(block),
+                    std::min<std::size_t>(16, memory.size() - block), true);
+    for (std::size_t a = 0; a < memory.size(); ++a)
+        if (memory[a] != (written[a] ? wanted[a] : kept[a]))
+            return ::testing::AssertionFailure() << "at " << a;
+    return ::testing::AssertionSuccess();
 }
 
 // How many frames of a kind the radio has taken in.

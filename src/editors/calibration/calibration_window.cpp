@@ -8,7 +8,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "editors/hide_on_close.h"
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
 #include "ui/twips.h"
@@ -87,10 +86,6 @@ void CalibrationWindow::sliderChanged(int index, int value) {
     if (!edit({Part::Calibration}, [&](Configuration& c) { return setCalibSlider(c.calib, index, value); }))
         return;
     values_[static_cast<std::size_t>(index)]->setNum(value);
-}
-
-void CalibrationWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

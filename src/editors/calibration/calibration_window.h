@@ -23,7 +23,6 @@ class CalibrationWindow : public EditorWindow {
 
   protected:
     void documentChanged(const Change& change) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void sliderChanged(int index, int value);

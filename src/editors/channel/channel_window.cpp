@@ -19,7 +19,6 @@
 #include "config/channel_lists.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/channel_captions.h"
 #include "image/tone_list.h"
@@ -435,11 +434,6 @@ void ChannelWindow::mousePressEvent(QMouseEvent* event) {
     leaveFrequencyEditor();
     leaveNameEditor();
     EditorWindow::mousePressEvent(event);
-}
-
-void ChannelWindow::closeEvent(QCloseEvent* event) {
-    // The tables and the store keep their contents.
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

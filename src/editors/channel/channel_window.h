@@ -44,7 +44,6 @@ class ChannelWindow : public EditorWindow {
     void applyLanguageChange() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void changeTab(int index);

@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "config/dtmf.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/dtmf_captions.h"
 #include "platform/qt_text.h"
@@ -202,10 +201,6 @@ void DtmfWindow::showPage(bool autodial) {
         autodialCodes_[0]->setFocus();
     else
         rate_->setFocus();
-}
-
-void DtmfWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -15,10 +15,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "config/feature_rules.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
@@ -39,10 +37,7 @@ constexpr int idx(FeatureText f) {
 }
 
 // A place in one of the window's columns: a list field or a text field.
-struct Slot {
-    bool isText;
-    int id;
-};
+using Slot = FeatureField;
 constexpr Slot L(FeatureList f) {
     return {false, idx(f)};
 }
@@ -50,7 +45,8 @@ constexpr Slot T(FeatureText f) {
     return {true, idx(f)};
 }
 
-// Screen order: page 1 in two columns, the VOX frame, then the two VFO blocks.
+// Screen order: page 1 in two columns and the VOX frame; the VFO blocks show their fields as
+// featureFieldsOf() orders them.
 constexpr Slot kPage1Left[] = {L(FL::ADisplayMode),
                                L(FL::BDisplayMode),
                                L(FL::Beep),
@@ -73,16 +69,6 @@ constexpr Slot kPage1Right[] = {T(FT::AChannelNumber), T(FT::BChannelNumber),   
                                 L(FL::MainChannel),    L(FL::LampMode),          L(FL::MemoryDisplayMode),
                                 L(FL::StandbyMode),    T(FT::DisplayCharacters), T(FT::Password)};
 constexpr Slot kVox[] = {L(FL::VoxSwitch), L(FL::VoxGain), L(FL::VoxDelay)};
-constexpr Slot kVfoA[] = {T(FT::VfoAFrequency),  T(FT::VfoAOffset),   L(FL::VfoADecodeTone),
-                          L(FL::VfoAEncodeTone), L(FL::VfoAPower),    L(FL::VfoAOffsetDirection),
-                          L(FL::VfoABandwidth),  L(FL::VfoABusyLock), L(FL::VfoAAddScan),
-                          L(FL::VfoATxStop),     L(FL::VfoAScramble), L(FL::VfoACompanding),
-                          L(FL::VfoACallTone)};
-constexpr Slot kVfoB[] = {T(FT::VfoBFrequency),  T(FT::VfoBOffset),   L(FL::VfoBDecodeTone),
-                          L(FL::VfoBEncodeTone), L(FL::VfoBPower),    L(FL::VfoBOffsetDirection),
-                          L(FL::VfoBBandwidth),  L(FL::VfoBBusyLock), L(FL::VfoBAddScan),
-                          L(FL::VfoBTxStop)};
-
 // The fields that the feature unlock makes usable.
 constexpr FeatureList kUnlockedFields[] = {FL::PowerOnPassword, FL::FmSearchMode, FL::Roger};
 
@@ -118,7 +104,7 @@ void FeaturesWindow::build() {
                 edit->setObjectName(qs(info.control));
                 const auto check = [this, f = info.id] { lostFocusCheck(f); };
                 // Enter normalises in place; the focus stays.
-                TextBox::install(edit, keyRuleOf(info.filter), info.maxLength, check, check);
+                TextBox::install(edit, info.key, info.maxLength, check, check);
                 connect(edit, &QLineEdit::textChanged, this, [this, f = info.id] { onTextChanged(f); });
                 label = new QLabel(qs(info.caption, language), frame);
                 label->setObjectName(qs(info.label));
@@ -177,11 +163,11 @@ void FeaturesWindow::build() {
 
     vfoAFrame_ = frame("Frame3");
     auto* vfoA = new QGridLayout(vfoAFrame_);
-    addSlots(vfoAFrame_, kVfoA, vfoA, 0);
+    addSlots(vfoAFrame_, featureFieldsOf(FeatureGroup::VfoA), vfoA, 0);
     vfoA->setRowStretch(13, 1);
     vfoBFrame_ = frame("Frame5");
     auto* vfoB = new QGridLayout(vfoBFrame_);
-    addSlots(vfoBFrame_, kVfoB, vfoB, 0);
+    addSlots(vfoBFrame_, featureFieldsOf(FeatureGroup::VfoB), vfoB, 0);
     vfoB->setRowStretch(13, 1);
 
     voxFrame_ = frame("Frame1");
@@ -248,10 +234,6 @@ void FeaturesWindow::refresh() {
     allowCancelBox_->setChecked(f.allowCancel);
     voxOffWhileReceivingBox_->setChecked(f.voxOffWhileReceiving);
     applyServiceState();
-}
-
-void FeaturesWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 void FeaturesWindow::showPage(int page) {

@@ -13,7 +13,6 @@
 #include <QTimer>
 
 #include "config/messages.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
@@ -279,12 +278,12 @@ void FmWindow::ok() {
         combo_[0]->setFocus();
         return;
     }
-    hideEditor(this);
+    hideWindow();
 }
 
 void FmWindow::cancel() {
     commitCellEditor();
-    hideEditor(this);
+    hideWindow();
 }
 
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -300,10 +299,6 @@ bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return EditorWindow::eventFilter(watched, event);
-}
-
-void FmWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -1,4 +1,4 @@
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -14,12 +14,12 @@
 
 #include "app/about_box.h"
 #include "app/backups_window.h"
-#include "app/caption_fit.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "config/channel_edit.h"
 #include "config/configuration.h"
+#include "devtools/caption_fit.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -61,7 +61,7 @@ QStringList sampleBackups(const QString& folder) {
             if (i == 0) config.channels.clearChannel(66);
         });
         s.encode();
-        const BackupResult r = saveBackup(s.imageOut, 0, folder);
+        const BackupResult r = saveBackup(s.imageOut(), 0, folder);
         const QString path = QDir(folder).filePath(QLatin1String(names[i]));
         if (!r.path.isEmpty() && QFile::rename(r.path, path)) paths << path;
     }
