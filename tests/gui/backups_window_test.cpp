@@ -48,7 +48,6 @@ TEST_F(BackupsWindowTest, ListsFollowsTheFolderAndAsksBeforeRestoreAndDelete) {
     const BackupResult newer = saveBackup(imageWith({}), 0, folder);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.paths().size() == 2; }));
     EXPECT_EQ(window.paths().front(), newer.path);
-    EXPECT_EQ(ui_test::cell(grid, 0, 2), "0");
     window.selectPath(window.paths().back());
 
     answer = msg::kResultCancel;

@@ -9,13 +9,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabBar>
@@ -243,9 +243,7 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
         // The calendar reads alike in both languages, the seconds included.
         const QString clock =
             now[key("main", "StatusBar1.Date", "text")] + ' ' + now[key("main", "StatusBar1.Time", "text")];
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
-                        .match(clock)
-                        .hasMatch())
+        EXPECT_TRUE(clock.size() == 19 && QDateTime::fromString(clock, "yyyy-MM-dd HH:mm:ss").isValid())
             << clock.toStdString();
         for (const char* shownAnyway : {"channel|Combo1|item|0", "fm|Label2|text|0",
                                         "main|StatusBar1.Date|text|0", "main|StatusBar1.Time|text|0"})

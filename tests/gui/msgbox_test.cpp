@@ -40,7 +40,6 @@ int runRealBox(int language, int style, const QString& title, const QString& pre
 }
 
 TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
-    setMsgBoxResponder({});
     struct Case {
         int language, style;
         const char* title;

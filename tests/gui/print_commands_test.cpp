@@ -32,7 +32,6 @@ TEST_F(PrintCommandsTest, PreviewInTheWindowsLanguageAndAPdfThatCannotBeWritten)
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/list.pdf"));
     EXPECT_FALSE(commands.exportPdfPath(missing));
     EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kChinese, missing));
-    EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(commands.exportPdfPath(dir.filePath(QStringLiteral("list.pdf"))));
     QFile written(dir.filePath(QStringLiteral("list.pdf")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
