@@ -6,9 +6,9 @@
 
 #include "config/configuration.h"
 #include "datafile/data_file.h"
+#include "mapping/image_transfer.h"
 #include "session/session.h"
 #include "support/full_configuration.h"
-#include "mapping/image_transfer.h"
 
 namespace {
 
@@ -71,13 +71,14 @@ BENCHMARK(BM_EncodeFull);
 void BM_OpenFullDataFile(benchmark::State& state) {
     const std::vector<std::uint8_t> file = zrt::bench::fullDataFile();
     zrt::Session session;
-    if (!zrt::datafile::load(file, session.imageIn)) return state.SkipWithError("not a data file");
-    session.decode();
+    zrt::MemoryImage image;
+    if (!zrt::datafile::load(file, image)) return state.SkipWithError("not a data file");
+    session.decode(image);
     for (int n = 1; n <= zrt::kChannelCount; ++n)
         if (session.config().channels.isEmpty(n)) return state.SkipWithError("a channel did not come back");
     for (auto _ : state) {
-        if (!zrt::datafile::load(file, session.imageIn)) state.SkipWithError("not a data file");
-        session.decode();
+        if (!zrt::datafile::load(file, image)) state.SkipWithError("not a data file");
+        session.decode(image);
         benchmark::DoNotOptimize(session.config());
     }
 }
@@ -89,7 +90,7 @@ void BM_SaveFullDataFile(benchmark::State& state) {
     session.replaceConfiguration(zrt::bench::fullConfiguration());
     for (auto _ : state) {
         session.encode();
-        std::vector<std::uint8_t> file = zrt::datafile::serialize(session.imageOut);
+        std::vector<std::uint8_t> file = zrt::datafile::serialize(session.imageOut());
         benchmark::DoNotOptimize(file);
     }
 }

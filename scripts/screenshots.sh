@@ -3,8 +3,9 @@
 # started here) and saves a picture of each into build/screenshots (or the folder given). Fails when a window
 # cannot be shown or a caption does not fit its control. The printed document of the same configuration is
 # saved as print-en.pdf and print-zh.pdf, with a picture of each one's first page (pdftoppm). With --docs it
-# also renews the README pictures docs/screenshots/main-en.png and main-zh.png, and ports-en.png and
-# ports-zh.png (the port list, open).
+# also renews the README pictures docs/screenshots/main-en.png and main-zh.png, ports-en.png and
+# ports-zh.png (the port list, open), and channel-rows-en.png and channel-rows-zh.png (several rows selected,
+# the table's context menu open).
 #
 #   scripts/screenshots.sh [--docs] [FOLDER]
 set -euo pipefail
@@ -57,7 +58,8 @@ done
 
 if [ "$docs" = 1 ]; then
     mkdir -p "$zrt_root/docs/screenshots"
-    cp "$out/main-en.png" "$out/main-zh.png" "$out/ports-en.png" "$out/ports-zh.png" "$zrt_root/docs/screenshots/"
+    cp "$out/main-en.png" "$out/main-zh.png" "$out/ports-en.png" "$out/ports-zh.png" \
+        "$out/channel-rows-en.png" "$out/channel-rows-zh.png" "$zrt_root/docs/screenshots/"
     echo "README pictures renewed in docs/screenshots"
 fi
 echo "Pictures in $out"

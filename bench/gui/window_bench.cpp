@@ -2,8 +2,11 @@
 // after an Open or a read, and switching the language (the handler, then until the window has repainted).
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QMimeData>
+#include <QUndoStack>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -11,18 +14,23 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "ui/msgbox.h"
 #include "app/progress_window.h"
-#include "app/startup_probe.h"
+#include "app/undo_history.h"
+#include "config/channel_clipboard.h"
+#include "config/channel_edit.h"
+#include "config/channel_table.h"
 #include "datafile/data_file.h"
+#include "devtools/startup_probe.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/editor_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
+#include "platform/qt_text.h"
 #include "session/session.h"
 #include "support/full_configuration.h"
+#include "ui/msgbox.h"
 
 namespace {
 
@@ -84,8 +92,9 @@ int main(int argc, char** argv) {
                                                   window->featuresWindow(), window->calibrationWindow(),
                                                   window->fmWindow()};
     auto openFile = [&](const std::vector<std::uint8_t>& bytes) {
-        zrt::datafile::load(bytes, session.imageIn);
-        session.decode();
+        zrt::MemoryImage sessionImage;
+        zrt::datafile::load(bytes, sessionImage);
+        session.decode(sessionImage);
         for (zrt::EditorWindow* e : editors)
             e->refresh();
         settle();
@@ -132,6 +141,60 @@ int main(int argc, char** argv) {
     }
     std::printf("progress window opened, painted and closed: median %.1f ms, best %.1f ms\n",
                 progress.median(), progress.best());
+    // Undo of the last of 1,000 single-cell edits (each a step of its own), until the table has repainted,
+    // and its redo; then a paste of 64 rows from the clipboard's CSV over group B, with its step.
+    zrt::ChannelWindow* channels = window->channelWindow();
+    zrt::UndoHistory& history = window->history();
+    history.stack().clear();
+    for (int k = 0; k < 1000; ++k) {
+        const int n = 1 + k % 20;  // rows of group A in view: each undo repaints
+        session.edit(
+            zrt::Change::channels(n, n).named({zrt::StepKind::SetField, n, zrt::ChannelField::Name}),
+            [k, n](zrt::Configuration& c) { zrt::commitName(c.channels, n, "N" + std::to_string(k)); });
+    }
+    settle();
+    const std::string lastName = session.config().channels[(1000 - 1) % 20].name;
+    Figures undo, redo;
+    for (int i = 0; i < runs; ++i) {
+        undo.add(msOf([&] {
+            history.undoAction()->trigger();
+            settle();
+        }));
+        redo.add(msOf([&] {
+            history.redoAction()->trigger();
+            settle();
+        }));
+    }
+    std::printf(
+        "undo of the last of %d single-cell edits, painted: median %.2f ms, best %.2f ms (redo %.2f ms)\n",
+        history.stack().count(), undo.median(), undo.best(), redo.median());
+    channels->selectChannels(1, zrt::kRowsPerGroup);
+    channels->copySelection();
+    const QByteArray records = QApplication::clipboard()->mimeData()->data(zrt::qs(zrt::kChannelRecordsMime));
+    const QString csv = QApplication::clipboard()->text();
+    for (const bool own : {true, false}) {
+        Figures paste;
+        for (int i = 0; i < runs; ++i) {
+            channels->selectChannels(zrt::kRowsPerGroup + 1, zrt::kChannelCount);
+            channels->deleteSelection();
+            auto* data = new QMimeData;
+            data->setText(csv);
+            if (own) data->setData(zrt::qs(zrt::kChannelRecordsMime), records);
+            QApplication::clipboard()->setMimeData(data);
+            channels->selectChannels(zrt::kRowsPerGroup + 1, zrt::kRowsPerGroup + 1);
+            settle();
+            paste.add(msOf([&] {
+                channels->paste();
+                settle();
+            }));
+        }
+        if (session.config().channels.isEmpty(zrt::kChannelCount)) {
+            std::fprintf(stderr, "window bench: the paste did not run\n");
+            return 1;
+        }
+        std::printf("paste of 64 rows (%s), painted: median %.2f ms, best %.2f ms\n",
+                    own ? "the program's own records" : "CSV", paste.median(), paste.best());
+    }
     std::printf("resident memory now: VmRSS %ld kB\n", zrt::residentKb());
     zrt::setMsgBoxResponder({});
     return 0;

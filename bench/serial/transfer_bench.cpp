@@ -12,13 +12,13 @@
 #include <memory>
 #include <optional>
 
-#include "ui/msgbox.h"
 #include "app/transfer_controller.h"
 #include "platform/link_driver.h"
 #include "platform/qt_text.h"
 #include "platform/radio_port.h"
 #include "radio-sim/virtual_radio.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace {
 
@@ -83,6 +83,8 @@ class Bench {
             controller_ = std::make_unique<zrt::TransferController>(session_, port_, nullptr);
             // A write is timed alone, without the read that checks it.
             controller_->setVerifyAfterWrite(false);
+            QObject::connect(controller_.get(), &zrt::TransferController::finished, &loop_,
+                             &QEventLoop::quit);
         } else {
             driver_ = std::make_unique<zrt::LinkDriver>(session_, port_);
             zrt::LinkDriver::Handlers h;
@@ -121,8 +123,9 @@ class Bench {
         QElapsedTimer timer;
         timer.start();
         if (controller_) {
-            // Returns once the progress window has closed and the success message was answered.
+            // Ends once the progress window has closed and the success message was answered.
             write ? controller_->startWrite() : controller_->startRead();
+            if (controller_->running()) loop_.exec();
             outcome_ = zrt::link::Outcome::Succeeded;
         } else {
             write ? driver_->startWrite() : driver_->startRead();
@@ -141,7 +144,7 @@ class Bench {
         r.ok = outcome_ == zrt::link::Outcome::Succeeded;
         if (!write) {
             const auto memory = radio_->memory();
-            r.ok = r.ok && std::equal(memory.begin(), memory.end(), session_.imageIn.bytes().begin());
+            r.ok = r.ok && std::equal(memory.begin(), memory.end(), session_.imageIn().bytes().begin());
         }
         return r;
     }

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 
 #include "app/app_settings.h"
+#include "app/file_dialog.h"
 #include "config/channel_csv.h"
 #include "i18n/channel_csv_texts.h"
 #include "platform/channel_list_import.h"
@@ -31,27 +32,11 @@ QString noteLines(const std::vector<CsvNote>& notes, int language) {
     return text;
 }
 
-// The file dialog; "" when cancelled. A list saved without an extension gets ".csv" while the CSV filter is
-// chosen, so that spreadsheets and the import find it again.
 QString askPath(QWidget* parent, QFileDialog::AcceptMode mode, AppSettings* settings) {
-    const FileDialogKind kind =
-        mode == QFileDialog::AcceptSave ? FileDialogKind::ExportChannels : FileDialogKind::ImportChannels;
-    const QString folder =
-        settings ? settings->dialogFolder(kind) : defaultDialogFolder(QCoreApplication::applicationDirPath());
-    QFileDialog dialog(parent, QString(), folder, kFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (mode == QFileDialog::AcceptSave) {
-        dialog.setDefaultSuffix(QStringLiteral("csv"));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv")
-                                                                            : QString());
-        });
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
-    if (settings) settings->rememberDialogFile(kind, chosen);
-    return chosen;
+    return askFilePath(
+        parent, mode, settings,
+        mode == QFileDialog::AcceptSave ? FileDialogKind::ExportChannels : FileDialogKind::ImportChannels,
+        kFilter, QStringLiteral("csv"));
 }
 
 void fileMessage(int language, const msg::Message& m, const QString& path, QWidget* owner) {

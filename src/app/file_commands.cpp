@@ -5,10 +5,11 @@
 #include <QFileDialog>
 
 #include "app/app_settings.h"
-#include "ui/msgbox.h"
+#include "app/file_dialog.h"
 #include "platform/data_file_io.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 
@@ -22,27 +23,10 @@ void fileMessage(int languageIndex, const msg::Message& m, const QString& path, 
              qs(m.title, languageIndex), owner);
 }
 
-// The file dialog of Open and Save; "" when cancelled. A name saved without an extension gets ".dat" while
-// the data file filter is chosen, so that Open finds the file again; the overwrite question sees that name.
-// It starts in the folder it was last used in, else where the user can write.
 QString askPath(QWidget* parent, QFileDialog::AcceptMode mode, AppSettings* settings) {
-    const FileDialogKind kind = mode == QFileDialog::AcceptSave ? FileDialogKind::Save : FileDialogKind::Open;
-    const QString folder =
-        settings ? settings->dialogFolder(kind) : defaultDialogFolder(QCoreApplication::applicationDirPath());
-    QFileDialog dialog(parent, QString(), folder, kFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (mode == QFileDialog::AcceptSave) {
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(filter.contains(QLatin1String("*.dat")) ? QStringLiteral("dat")
-                                                                            : QString());
-        });
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().constFirst();
-    if (settings) settings->rememberDialogFile(kind, chosen);
-    return chosen;
+    return askFilePath(parent, mode, settings,
+                       mode == QFileDialog::AcceptSave ? FileDialogKind::Save : FileDialogKind::Open, kFilter,
+                       QStringLiteral("dat"));
 }
 
 }  // namespace
@@ -64,7 +48,11 @@ bool FileCommands::open() {
 }
 
 bool FileCommands::openPath(const QString& path) {
-    if (!report(openDataFile(session_, path), path)) return false;
+    // The file's image and configuration are one step: undoing it gives back both.
+    session_.journal().begin({StepKind::Open});
+    const FileResult opened = openDataFile(session_, path);
+    session_.journal().end();
+    if (!report(opened, path)) return false;
     path_ = path;
     if (settings_) settings_->addRecentFile(path);
     return true;

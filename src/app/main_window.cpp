@@ -34,6 +34,7 @@
 #include "app/radio_picture.h"
 #include "app/station_window.h"
 #include "app/transfer_controller.h"
+#include "app/undo_history.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
         size = size.boundedTo(shown->availableGeometry().size() - QSize(24, 48));
     resize(size);
 
+    history_ = new UndoHistory(session_, this);
     buildMenu();
     buildTopBar();
     buildStatusBar();
@@ -106,6 +108,17 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
     mdi_->setObjectName(name("MDIClient"));
     setCentralWidget(mdi_);
     buildEditors();
+    // The channel table's row commands follow the existing items, with their keys; they serve the channel
+    // window only.
+    editMenu_->addSeparator();
+    for (QAction* a : channel_->commandActions())
+        editMenu_->addAction(a);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (!sub) return;  // the whole window lost the focus: nothing changed inside
+        for (QAction* a : channel_->commandActions())
+            a->setEnabled(sub->widget() == channel_);
+    });
+    connect(history_, &UndoHistory::cleanChanged, this, &MainWindow::updateTitle);
     about_ = new AboutBox(this);
     about_->setWindowIcon(windowIcon());
 
@@ -115,6 +128,7 @@ MainWindow::MainWindow(Session& session, PortNames ports, QWidget* parent)
             &MainWindow::setTransferCommandsEnabled);
     connect(transfer_.get(), &TransferController::decoded, this, [this] {
         files_.forgetPath();  // what the radio holds is no longer that file
+        history_->setClean();
         showEditor(channel_);
     });
     transfer_->setVerifyAfterWrite(verifyAction_->isChecked());
@@ -152,7 +166,8 @@ void MainWindow::useSettings(AppSettings* settings) {
 }
 
 bool MainWindow::openFile(const QString& path) {
-    if (!files_.openPath(path)) return false;
+    if (!settleChanges() || !files_.openPath(path)) return false;
+    history_->setClean();
     showEditor(channel_);
     return true;
 }
@@ -177,16 +192,15 @@ void MainWindow::buildMenu() {
     };
 
     QMenu* file = menu("MNFile");
-    item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (files_.newFile()) showEditor(channel_);
-    });
-    item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-        if (files_.open()) showEditor(channel_);
-    });
+    item(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { newFile(); });
+    item(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openChosenFile(); });
     item(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { save(); });
     item(file, "MNImport", QKeySequence(), [this] {
         commitEditors();
-        if (channelCsv_.importChannels()) showEditor(channel_);
+        session_.journal().begin({StepKind::Import});
+        const bool imported = channelCsv_.importChannels();
+        session_.journal().end();
+        if (imported) showEditor(channel_);
     });
     item(file, "MNExport", QKeySequence(), [this] {
         commitEditors();
@@ -225,6 +239,7 @@ void MainWindow::buildMenu() {
     item(file, "MNQuit", QKeySequence(), [this] { close(); });
 
     QMenu* edit = menu("MNEdit");
+    editMenu_ = edit;
     item(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showEditor(channel_); });
     item(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { showEditor(dtmf_); });
     item(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { showEditor(features_); });
@@ -232,6 +247,9 @@ void MainWindow::buildMenu() {
     item(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
         showEditor(fm_);
     })->setEnabled(false);  // until the feature unlock
+    edit->addSeparator();
+    edit->addAction(history_->undoAction());
+    edit->addAction(history_->redoAction());
 
     QMenu* program = menu("MNProgram");
     item(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), [this] { transfer_->startRead(); });
@@ -292,12 +310,8 @@ void MainWindow::buildTopBar() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    button("TNew", QStyle::SP_FileIcon, kToolNew, [this] {
-        if (files_.newFile()) showEditor(channel_);
-    });
-    button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] {
-        if (files_.open()) showEditor(channel_);
-    });
+    button("TNew", QStyle::SP_FileIcon, kToolNew, [this] { newFile(); });
+    button("TOpen", QStyle::SP_DialogOpenButton, kToolOpen, [this] { openChosenFile(); });
     button("TSave", QStyle::SP_DialogSaveButton, kToolSave, [this] { save(); });
     tools->addSeparator();
     button("TRead", QStyle::SP_ArrowDown, kToolRead, [this] { transfer_->startRead(); });
@@ -386,7 +400,6 @@ QMdiSubWindow* MainWindow::addEditor(EditorWindow* editor, const char* formName)
         }
     }
     sub->setWindowIcon(windowIcon());
-    sub->installEventFilter(this);
     return sub;
 }
 
@@ -446,7 +459,47 @@ void MainWindow::commitEditors() {
 
 void MainWindow::save() {
     commitEditors();
-    files_.save();
+    if (files_.save()) history_->setClean();
+}
+
+void MainWindow::newFile() {
+    if (!settleChanges() || !files_.newFile()) return;
+    // A new configuration holds nothing of the user's yet: nothing to save (its step can still be undone).
+    history_->setClean();
+    showEditor(channel_);
+}
+
+void MainWindow::openChosenFile() {
+    if (!settleChanges() || !files_.open()) return;
+    history_->setClean();
+    showEditor(channel_);
+}
+
+bool MainWindow::settleChanges() {
+    // An open cell editor is not looked at: New and Open drop what it holds, as they always did.
+    if (history_->isClean()) return true;
+    switch (msgBoxEx(session_.config().languageIndex, msg::kSaveChangesQuestion, this)) {
+        case msg::kResultSave: {
+            commitEditors();
+            const bool saved = files_.path().isEmpty() ? files_.save() : files_.savePath(files_.path());
+            if (saved) history_->setClean();
+            return saved;
+        }
+        case msg::kResultDiscard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::updateTitle() {
+    const int language = session_.config().languageIndex;
+    if (language != kChinese && language != kEnglish) return;
+    for (const Caption& entry : mainWindowCaptions())
+        if (entry.control.empty() && entry.prop == CaptionProp::WindowTitle) {
+            const QString title = qs(entry.text, language);
+            setWindowTitle(history_->isClean() ? title : QStringLiteral("*") + title);
+        }
 }
 
 void MainWindow::bandListClicked(int index) {
@@ -549,6 +602,8 @@ void MainWindow::applyLanguage() {
     }
     placePortList();
     updateClock();
+    updateTitle();
+    history_->applyLanguage();
     applyCaptions(about_, aboutCaptions(), language);
     if (backups_) backups_->applyLanguage(language);
     if (compare_) compare_->refresh();
@@ -678,6 +733,10 @@ void MainWindow::hiddenButtonClicked(ServiceMode mode) {
 // Events.
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!settleChanges()) {
+        event->ignore();
+        return;
+    }
     if (msgBoxEx(session_.config().languageIndex, msg::kQuitQuestion, this) != msg::kResultOk) {
         event->ignore();
         return;
@@ -703,13 +762,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool intoList = now && (now == popup || popup->isAncestorOf(now));
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && !intoList)
             portList_->hide();
-    }
-    if (event->type() == QEvent::Close) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && sub->mdiArea() == mdi_) {
-            event->ignore();  // the editor windows live as long as the program; their close box hides them
-            sub->hide();
-            return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

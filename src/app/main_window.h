@@ -40,6 +40,7 @@ class RadioPort;
 class Session;
 struct Change;
 class TransferController;
+class UndoHistory;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -77,6 +78,7 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow* subWindowOf(const EditorWindow* editor) const;
     RadioPort& port() const { return *port_; }
     TransferController& transfer() const { return *transfer_; }
+    UndoHistory& history() const { return *history_; }
     // File › Backups… (made on first use) and the comparison window (nullptr until a first comparison).
     BackupsWindow* backupsWindow();
     CompareWindow* compareWindow() const { return compare_; }
@@ -110,6 +112,12 @@ class MainWindow : public QMainWindow {
     // Before a transfer, a save or an export: the box being typed in and the open cell editors commit.
     void commitEditors();
     void save();
+    // With unsaved changes, asks "Save the changes?": true to go on (saved or discarded), false on Cancel or
+    // a save that did not happen.
+    bool settleChanges();
+    void newFile();         // File › New
+    void openChosenFile();  // File › Open
+    void updateTitle();     // the caption, with "*" while there are unsaved changes
     void bandListClicked(int index);
     void portListClicked();
     void showPortList();
@@ -146,6 +154,8 @@ class MainWindow : public QMainWindow {
     QLabel* timePanel_ = nullptr;
     std::array<QAction*, kServiceModes> hiddenButtons_{};
     QMenu* recentMenu_ = nullptr;  // MNRecent
+    QMenu* editMenu_ = nullptr;    // MNEdit
+    UndoHistory* history_ = nullptr;
     AppSettings* settings_ = nullptr;
 
     ChannelWindow* channel_ = nullptr;

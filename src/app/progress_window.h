@@ -24,7 +24,7 @@ class ProgressWindow : public QDialog {
     void setValue(int value);
     int value() const;
     static constexpr int kRepaintMs = 40;
-    // Closes the window; exec() returns.
+    // Closes the window (only the transfer does).
     void finish();
     // Escape: ignored while the transfer runs.
     void reject() override;

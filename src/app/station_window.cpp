@@ -15,7 +15,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "ui/msgbox.h"
 #include "app/radio_picture.h"
 #include "config/channel_csv.h"
 #include "i18n/station_captions.h"
@@ -24,6 +23,7 @@
 #include "platform/qt_text.h"
 #include "platform/station_driver.h"
 #include "session/session.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 
@@ -226,7 +226,7 @@ std::optional<MemoryImage> StationWindow::sourceImage(link::WriteOptions& option
     source.encode();
     // A radio of another band is refused here: forcing one is a service step for one radio at a time.
     options = {source.config().band.listIndex, false, session_.config().service.calibWrite};
-    return source.imageOut;
+    return source.imageOut();
 }
 
 void StationWindow::start() {

@@ -1,11 +1,14 @@
 // Runs a read or a write of the radio: drives the link's state machine with the serial port and the timers,
-// shows the progress window and the link's messages. Keeps a backup of the radio's memory after every read,
+// shows the progress window while the rest of the program waits without a nested event loop, and tells each
+// outcome with its message. Keeps a backup of the radio's memory after every read,
 // reads the radio back after a write when asked to, and writes a backup back to the radio as it is.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <memory>
+
+#include "platform/link_driver.h"
 
 class QWidget;
 
@@ -20,6 +23,7 @@ class TransferController : public QObject {
     TransferController(Session& session, RadioPort& port, QWidget* dialogParent);
     ~TransferController() override;
 
+    // Each start returns at once; finished() follows when the transfer and all it tells are over.
     void startRead();   // MNRead / TRead
     void startWrite();  // MNWrite / TWrite
     // Writes a backup file to the radio exactly as it is, with the file's band as the selected band (the
@@ -45,11 +49,20 @@ class TransferController : public QObject {
     void decoded();
     // A read's backup was written (its path).
     void backupSaved(const QString& path);
+    // The transfer, its read-back and its messages are over: running() is false.
+    void finished();
 
   private:
     enum class Kind { Read, Write, Restore };
     void start(Kind kind, const QString& path = {});
-    void verify(const Session& written);
+    // The handlers of the transfer a command started, or of the read that checks a write.
+    LinkDriver::Handlers handlers(bool readBack);
+    void tellEnd(link::Transfer::Direction direction, link::Outcome outcome);
+    void transferEnded(link::Outcome outcome);
+    void keepBackup();
+    void startCheck();
+    void checkEnded(link::Outcome outcome);
+    void finish();
 
     struct Impl;
     std::unique_ptr<Impl> d_;

@@ -376,7 +376,7 @@ int fleetWrite(const QStringList& given, const Session& session, bool verify, Co
     options.verify = verify;
     const Configuration& c = session.config();
     options.write = {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite};
-    FleetRun run(console, *devices, session.imageOut, options);
+    FleetRun run(console, *devices, session.imageOut(), options);
     const bool whole = run.run(interruption, {});
 
     std::vector<std::vector<std::string>> rows{
@@ -406,12 +406,11 @@ int fleetRead(const QStringList& given, const QString& dir, bool raw, bool backu
             // Nothing is saved after an interruption, even of a read that had just completed.
             if (done.result != RadioResult::Read || interruption.requested()) return true;
             Session session;
-            session.imageIn = cycle.imageIn();
-            session.decode();
+            session.decode(cycle.imageIn());
             // The radio's memory as it came, before anything else can fail; a failing backup never fails the
             // read.
             if (backup) {
-                const BackupResult kept = saveBackup(session.imageIn, session.config().band.listIndex);
+                const BackupResult kept = saveBackup(session.imageIn(), session.config().band.listIndex);
                 const std::string prefix = port.device.toStdString() + ": ";
                 if (kept.path.isEmpty())
                     run.view().err(prefix +
@@ -425,7 +424,7 @@ int fleetRead(const QStringList& given, const QString& dir, bool raw, bool backu
             for (int n = 2; QFileInfo::exists(path); ++n)
                 path = QDir(dir).filePath(QStringLiteral("%1-%2.dat").arg(base).arg(n));
             const FileResult saved =
-                raw ? saveImageAsDataFile(session.imageIn, path) : saveDataFile(session, path);
+                raw ? saveImageAsDataFile(session.imageIn(), path) : saveDataFile(session, path);
             if (saved != FileResult::Done) {
                 port.result = console.text(kNotSaved);
                 return false;
@@ -500,7 +499,7 @@ int stationCommand(const QStringList& args, Console& console) {
     options.verify = p.options().isSet(verify);
     const Configuration& c = session.config();
     options.write = {c.band.listIndex, c.service.crossBandWrite, c.service.calibWrite};
-    FleetRun run(console, *devices, session.imageOut, options);
+    FleetRun run(console, *devices, session.imageOut(), options);
     console.out(fillText(console.text(kStationWaiting), {std::to_string(devices->size())}));
     const bool whole = run.run(interruption, [&](Port& port, const RadioDone& done, const StationCycle&) {
         const bool ok = succeeded(done.result);

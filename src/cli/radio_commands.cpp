@@ -94,7 +94,7 @@ int verifyWrite(const Session& written, RadioPort& port, Console& console, Inter
     if (interruption.requested()) return stopInterrupted(port, console, interruption, false);
     if (outcome != link::Outcome::Succeeded) return kExitFailed;
     const bool calibWrite = written.config().service.calibWrite;
-    const WriteCheck check = checkWrite(written.imageOut, readBack.imageIn, calibWrite);
+    const WriteCheck check = checkWrite(written.imageOut(), readBack.imageIn(), calibWrite);
     for (const BlockDifference& d : check.differences)
         console.err(fillText(console.text(kBlockDiffers),
                              {hex(d.block, 3), hex(d.address, 3), hex(d.written, 2), hex(d.read, 2)}));
@@ -149,7 +149,7 @@ int readCommand(const QStringList& args, Console& console) {
     if (outcome != link::Outcome::Succeeded) return kExitFailed;
     // The radio's memory as it came, before anything else can fail; a failing backup never fails the read.
     if (!p.options().isSet(noBackup)) {
-        const BackupResult backup = saveBackup(session.imageIn, session.config().band.listIndex);
+        const BackupResult backup = saveBackup(session.imageIn(), session.config().band.listIndex);
         if (backup.path.isEmpty())
             console.err(fillText(console.text(backup_text::kFailed), {backup.error.toStdString()}));
         else
@@ -157,7 +157,7 @@ int readCommand(const QStringList& args, Console& console) {
                                  {QDir::toNativeSeparators(backup.path).toStdString()}));
     }
     const FileResult saved =
-        p.options().isSet(raw) ? saveImageAsDataFile(session.imageIn, path) : saveDataFile(session, path);
+        p.options().isSet(raw) ? saveImageAsDataFile(session.imageIn(), path) : saveDataFile(session, path);
     if (!console.fileDone(saved, path)) return kExitFailed;
     console.out(fillText(console.text(kSaved), {path.toStdString()}));
     return kExitOk;

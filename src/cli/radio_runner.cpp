@@ -22,20 +22,20 @@ std::optional<link::Outcome> runTransfer(Session& session, RadioPort& port, Cons
 
     LinkDriver::Handlers h;
     h.progress = [&](int value) { console.progress(value, link::Transfer::kLastStep); };
-    h.forceQuestion = [&](const msg::Message& question) {
+    h.forceQuestion = [&](link::Question question) {
         // Only the band question has an option; the command line writes values from a file, so the other
         // question does not arise, and were it to, nothing is written.
-        const bool ok = &question == &msg::kForceBandQuestion && options.forceAnswer;
+        const bool ok = question == link::Question::ForceBand && options.forceAnswer;
         console.progressEnd();
-        console.err(console.text(question.text) + " " + (ok ? console.text(kAnsweredOk) : std::string()));
+        console.err(console.text(LinkDriver::questionMessage(question).text) + " " +
+                    (ok ? console.text(kAnsweredOk) : std::string()));
         return ok;
     };
-    h.closeProgress = [&] { console.progressEnd(); };
-    h.message = [&](const msg::Message& m) {
-        if (options.quietSuccess && m.style == msg::kStyleOk) return;
-        console.message(m);
-    };
-    h.finished = [&](link::Outcome o) {
+    const auto direction = options.write ? link::Transfer::Direction::Write : link::Transfer::Direction::Read;
+    h.finished = [&, direction](link::Outcome o) {
+        console.progressEnd();
+        const msg::Message* m = LinkDriver::outcomeMessage(direction, o);
+        if (m && !(options.quietSuccess && o == link::Outcome::Succeeded)) console.message(*m);
         outcome = o;
         loop.quit();
     };

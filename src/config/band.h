@@ -8,6 +8,7 @@ namespace zrt {
 
 struct BandLimits {
     int aLow, aHigh, bLow, bHigh;  // whole MHz; the upper limits are outside
+    bool operator==(const BandLimits&) const = default;
 };
 
 struct BandEntry {
@@ -27,9 +28,10 @@ inline constexpr std::array<BandEntry, kBandCount> kBands{{
 }};
 
 struct BandState {
-    int current = 0;                    // CurrentBand: the band index last accepted
-    int listIndex = 0;                  // the band list's selected position
+    int current = 0;                       // CurrentBand: the band index last accepted
+    int listIndex = 0;                     // the band list's selected position
     BandLimits limits = kBands[0].limits;  // BandALow .. BandBHigh
+    bool operator==(const BandState&) const = default;
 };
 
 inline bool insideBand(const BandLimits& l, double f) {

@@ -22,6 +22,7 @@ struct Calibration {
     // asks first, since it would replace the radio's own calibration with values nobody chose.
     bool known = false;
     bool unlocked = false;  // the calibration mode's gesture unlocks the sliders
+    bool operator==(const Calibration&) const = default;
 };
 
 // A slider's value changed (by the user or by the decode): the entry takes the value, and the values count as

@@ -4,9 +4,10 @@
 
 #include <optional>
 
+#include "config/typing_rule.h"
+
 namespace zrt {
 
-inline constexpr char32_t kBackspaceKey = 8;
 inline constexpr int kFrequencyMaxLength = 9;  // Text1
 inline constexpr int kNameMaxLength = 6;       // Text2
 

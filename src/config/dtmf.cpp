@@ -1,5 +1,7 @@
 #include "config/dtmf.h"
 
+#include "config/typing_rule.h"
+
 namespace zrt {
 
 void dtmfStartForm(Dtmf& dtmf) {
@@ -18,7 +20,7 @@ void dtmfStartForm(Dtmf& dtmf) {
 std::optional<char32_t> dtmfKey(char32_t key) {
     if (key >= U'a' && key <= U'z') key = key - U'a' + U'A';
     const bool accepted = (key >= U'0' && key <= U'9') || (key >= U'A' && key <= U'D') || key == U'*' ||
-                          key == U'#' || key == U'\b';
+                          key == U'#' || key == kBackspaceKey;
     if (!accepted) return std::nullopt;
     return key;
 }

@@ -28,6 +28,7 @@ struct Dtmf {
     int rate = 0;             // Combo16
     int firstDigitDelay = 6;  // Combo17, 1200 ms
     int groupCall = 0;        // Combo18
+    bool operator==(const Dtmf&) const = default;
 };
 
 // StartForm: every list to its default, every code field empty. Run at load and by New.

@@ -13,23 +13,6 @@ bool isDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
 
-// What one character becomes under a filter, ignoring lengths; nothing when the filter refuses it.
-std::optional<char32_t> passChar(KeyFilter filter, char32_t c) {
-    if (filter == KeyFilter::DisplayChars && c >= 'a' && c <= 'z') c = c - 'a' + 'A';
-    bool ok = isDigit(c);
-    if (filter == KeyFilter::Frequency) ok = ok || c == '.';
-    if (filter == KeyFilter::DisplayChars)
-        ok = ok || (c >= 'A' && c <= 'Z') || c == '*' || c == '#' || c == '-';
-    if (!ok) return std::nullopt;
-    return c;
-}
-
-template <KeyFilter F>
-std::optional<char32_t> typedKey(char32_t key) {
-    if (key == U'\b') return key;
-    return passChar(F, key);
-}
-
 double numericValue(std::string_view text) {
     const std::string_view s = leadingNumberText(text);
     double v = 0;
@@ -60,16 +43,20 @@ std::string_view leadingNumberText(std::string_view text) {
     return text.substr(0, i);
 }
 
-KeyRule keyRuleOf(KeyFilter filter) {
-    switch (filter) {
-        case KeyFilter::Digits:
-            return typedKey<KeyFilter::Digits>;
-        case KeyFilter::Frequency:
-            return typedKey<KeyFilter::Frequency>;
-        case KeyFilter::DisplayChars:
-            break;
-    }
-    return typedKey<KeyFilter::DisplayChars>;
+std::optional<char32_t> digitKey(char32_t key) {
+    if (isDigit(key) || key == kBackspaceKey) return key;
+    return std::nullopt;
+}
+
+std::optional<char32_t> frequencyKey(char32_t key) {
+    if (key == U'.') return key;
+    return digitKey(key);
+}
+
+std::optional<char32_t> displayCharKey(char32_t key) {
+    if (key >= U'a' && key <= U'z') key = key - U'a' + U'A';
+    if ((key >= U'A' && key <= U'Z') || key == U'*' || key == U'#' || key == U'-') return key;
+    return digitKey(key);
 }
 
 std::string checkVfoFrequency(std::string_view text, const BandLimits& limits) {

@@ -13,10 +13,12 @@
 
 namespace zrt {
 
-// The character rule of a box's filter: what a typed key becomes (lower-case letters of the display
-// characters are raised), or nothing when it is discarded. Backspace passes; Enter does not (the boxes
-// that react to Enter run their lost-focus check instead).
-KeyRule keyRuleOf(KeyFilter filter);
+// The boxes' key rules. Backspace passes; Enter does not (the boxes that react to Enter run their lost-focus
+// check instead).
+std::optional<char32_t> digitKey(char32_t key);      // "0".."9"
+std::optional<char32_t> frequencyKey(char32_t key);  // "0".."9" and "."
+// "0".."9", "A".."Z" (lower case is raised), "*", "#", "-"
+std::optional<char32_t> displayCharKey(char32_t key);
 
 // Lost focus of a VFO frequency box: inside the band (upper limits excluded) the value snapped onto the
 // raster with five decimals, otherwise "136.00000".

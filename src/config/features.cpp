@@ -1,6 +1,7 @@
 #include "config/features.h"
 
 #include "config/configuration.h"
+#include "config/feature_rules.h"
 #include "image/tone_list.h"
 
 namespace zrt {
@@ -275,33 +276,27 @@ constexpr FeatureTextInfo kTexts[] = {
      "Label17",
      {"A Channel Number:", "A组当前频道数:"},
      &Features::aChannelNumber,
-     KeyFilter::Digits,
+     digitKey,
      0},
     {FT::BChannelNumber,
      "Text2",
      "Label18",
      {"B Channel Number:", "B组当前频道数:"},
      &Features::bChannelNumber,
-     KeyFilter::Digits,
+     digitKey,
      0},
     {FT::DisplayCharacters,
      "Text31",
      "Label30",
      {"Display Character:", "开机显示字符:"},
      &Features::displayCharacters,
-     KeyFilter::DisplayChars,
+     displayCharKey,
      6},
-    {FT::Password,
-     "Text1",
-     "Label31",
-     {"Password:", "4位开机密码:"},
-     &Features::password,
-     KeyFilter::Digits,
-     4},
-    {FT::VfoAFrequency, "Text20", "Label35", kFrequency, &Features::vfoAFrequency, KeyFilter::Frequency, 9},
-    {FT::VfoAOffset, "Text21", "Label36", kOffsetData, &Features::vfoAOffset, KeyFilter::Frequency, 8},
-    {FT::VfoBFrequency, "Text3", "Label48", kFrequency, &Features::vfoBFrequency, KeyFilter::Frequency, 9},
-    {FT::VfoBOffset, "Text4", "Label49", kOffsetData, &Features::vfoBOffset, KeyFilter::Frequency, 8},
+    {FT::Password, "Text1", "Label31", {"Password:", "4位开机密码:"}, &Features::password, digitKey, 4},
+    {FT::VfoAFrequency, "Text20", "Label35", kFrequency, &Features::vfoAFrequency, frequencyKey, 9},
+    {FT::VfoAOffset, "Text21", "Label36", kOffsetData, &Features::vfoAOffset, frequencyKey, 8},
+    {FT::VfoBFrequency, "Text3", "Label48", kFrequency, &Features::vfoBFrequency, frequencyKey, 9},
+    {FT::VfoBOffset, "Text4", "Label49", kOffsetData, &Features::vfoBOffset, frequencyKey, 8},
 };
 static_assert(std::size(kTexts) == kFeatureTextCount);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/text.h"
+#include "config/typing_rule.h"
 
 namespace zrt {
 
@@ -86,6 +87,7 @@ struct Features {
 
     int& operator[](FeatureList f) { return list[static_cast<int>(f)]; }
     int operator[](FeatureList f) const { return list[static_cast<int>(f)]; }
+    bool operator==(const Features&) const = default;
 };
 
 // One list field of the window.
@@ -122,20 +124,13 @@ enum class FeatureText : int {
 };
 inline constexpr int kFeatureTextCount = static_cast<int>(FeatureText::Count);
 
-// Which keys a text box admits.
-enum class KeyFilter {
-    Digits,        // "0".."9"
-    Frequency,     // "0".."9" and "."
-    DisplayChars,  // "0".."9", "A".."Z" (lower case is raised), "*", "#", "-"
-};
-
 struct FeatureTextInfo {
     FeatureText id;
     std::string_view control;
     std::string_view label;
     Text caption;
     std::string Features::*value;
-    KeyFilter filter;
+    KeyRule key;            // which keys the box admits (config/feature_rules.h)
     std::size_t maxLength;  // what the user may type; 0 for no limit
 };
 

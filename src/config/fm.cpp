@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "config/typing_rule.h"
 #include "image/codecs.h"
 
 namespace zrt {
@@ -20,12 +21,12 @@ FmCommit commitFmFrequency(std::string_view typed) {
 }
 
 std::optional<char32_t> fmFrequencyKey(char32_t key) {
-    if ((key >= U'0' && key <= U'9') || key == U'.' || key == U'\b') return key;
+    if ((key >= U'0' && key <= U'9') || key == U'.' || key == kBackspaceKey) return key;
     return std::nullopt;
 }
 
 std::optional<char32_t> fmChannelKey(char32_t key) {
-    if ((key >= U'0' && key <= U'9') || key == U'\b') return key;
+    if ((key >= U'0' && key <= U'9') || key == kBackspaceKey) return key;
     return std::nullopt;
 }
 

@@ -23,6 +23,7 @@ struct FmStore {
     int displayMode = 0;                      // FmDisplayMode
     int step = 0;                             // FmStep
     std::string vfoFreq;                      // FmVfoFreq
+    bool operator==(const FmStore&) const = default;
 };
 
 struct FmWorkingCopy {
@@ -31,6 +32,7 @@ struct FmWorkingCopy {
     int displayModePosition = 0;                 // Combo1(1); -1 when the list has no position
     int stepPosition = 0;                        // Combo1(2); -1 when the list has no position
     std::string vfo;                             // Text2
+    bool operator==(const FmWorkingCopy&) const = default;
 };
 
 // What leaving a frequency field (a grid cell's editor or the VFO box) does with the typed text.

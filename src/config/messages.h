@@ -15,6 +15,9 @@ inline constexpr int kStyleYesNoQuestion = 0x124;  // Yes and No, question icon,
 inline constexpr int kResultOk = 1;
 inline constexpr int kResultCancel = 2;
 inline constexpr int kResultYes = 6;
+inline constexpr int kStyleSaveQuestion = 0x26;  // Save, Discard and Cancel, question icon, Save default
+inline constexpr int kResultSave = 8;
+inline constexpr int kResultDiscard = 9;
 
 struct Message {
     Text title;  // an empty title shows the application's title
@@ -24,19 +27,25 @@ struct Message {
 
 inline constexpr std::string_view kAppTitle = "ZR-T410";
 
-inline constexpr Message kBandChangeQuestion{{"Be careful!", "注意！"},
-                                             {"Changing the frequency band will remove the channel tabulation, confirm?",
-                                              "改变频段将清除频道列表，确定吗？"},
-                                             kStyleQuestion};
-inline constexpr Message kQuitQuestion{{"Be careful", "注意"},
-                                       {"Confirm that withdraws from a procedure?\r\nLose all in change not kept!",
-                                        "确定退出本程序？\r\n未保存的更改将全部丢失！"},
-                                       kStyleQuestion};
+inline constexpr Message kBandChangeQuestion{
+    {"Be careful!", "注意！"},
+    {"Changing the frequency band will remove the channel tabulation, confirm?",
+     "改变频段将清除频道列表，确定吗？"},
+    kStyleQuestion};
+// Before New, Open and Quit while the configuration differs from the last read, Open or Save.
+inline constexpr Message kSaveChangesQuestion{
+    {"", ""}, {"Save the changes?", "保存更改吗？"}, kStyleSaveQuestion};
+inline constexpr Message kQuitQuestion{
+    {"Be careful", "注意"},
+    {"Confirm that withdraws from a procedure?\r\nLose all in change not kept!",
+     "确定退出本程序？\r\n未保存的更改将全部丢失！"},
+    kStyleQuestion};
 // The port error is built around the port list's text: prefix + text + suffix, no spaces inserted.
 inline constexpr Text kPortErrorTitle{"Mistake", "错误"};
 inline constexpr Text kPortErrorPrefix{"Serial port", "串行端口"};
 inline constexpr Text kPortErrorSuffix{
-    "Invalid or has already been used by other procedures, please choose other bunches of mouths or close its "
+    "Invalid or has already been used by other procedures, please choose other bunches of mouths or close "
+    "its "
     "procedure.",
     "无效或已被其它程序使用，请选择其他串口或关闭其程序."};
 
@@ -59,26 +68,31 @@ inline constexpr Message kBandRefused{
     kStyleExclamation};
 inline constexpr Message kCommunicationError{
     {"Mistake", "错误"},
-    {"Communication error, check the line and the serial connection selection!", "通信出错，请检查对讲机，连线及串口选择！"},
+    {"Communication error, check the line and the serial connection selection!",
+     "通信出错，请检查对讲机，连线及串口选择！"},
     kStyleCritical};
-inline constexpr Message kWriteSucceeded{{"Suggestion", "提示"}, {"Writing succeeds frequently!", "写频成功！"}, kStyleOk};
-inline constexpr Message kReadSucceeded{{"Suggestion", "提示"}, {"Reading succeeds frequently!", "读频成功！"}, kStyleOk};
+inline constexpr Message kWriteSucceeded{
+    {"Suggestion", "提示"}, {"Writing succeeds frequently!", "写频成功！"}, kStyleOk};
+inline constexpr Message kReadSucceeded{
+    {"Suggestion", "提示"}, {"Reading succeeds frequently!", "读频成功！"}, kStyleOk};
 
 inline constexpr Text kReadingLabel{"Reading frequently, please wait a moment.", "正在读频，请稍候。"};
 inline constexpr Text kReadingCaption{"Reading……", "正在读取……"};
 inline constexpr Text kWritingLabel{"Writing frequently, please wait a moment.", "正在写频，请稍候。"};
 inline constexpr Text kWritingCaption{"Writing……", "正在写入……"};
 
-inline constexpr Message kNewQuestion{{"Attention", "注意"}, {"Unsaved data will be lost, sure?", "未保存的数据将会丢失，确定吗？"},
+inline constexpr Message kNewQuestion{{"Attention", "注意"},
+                                      {"Unsaved data will be lost, sure?", "未保存的数据将会丢失，确定吗？"},
                                       kStyleQuestion};
-inline constexpr Message kFileTypeIncorrect{{"Mistake", "错误"}, {"File type is incorrect!", "文件类型不正确！"},
-                                            kStyleCritical};
+inline constexpr Message kFileTypeIncorrect{
+    {"Mistake", "错误"}, {"File type is incorrect!", "文件类型不正确！"}, kStyleCritical};
 // A data file that cannot be read or written: the text is followed by the file's path.
-inline constexpr Message kFileOpenFailed{{"Mistake", "错误"}, {"The file could not be opened: ", "文件无法打开："},
-                                         kStyleCritical};
-inline constexpr Message kFileSaveFailed{{"Mistake", "错误"}, {"The file could not be saved: ", "文件无法保存："},
-                                         kStyleCritical};
-inline constexpr Message kOutOfBand{{"", ""}, {"Beyond the scope of frequency band", "超出频段范围"}, kStyleOk};
+inline constexpr Message kFileOpenFailed{
+    {"Mistake", "错误"}, {"The file could not be opened: ", "文件无法打开："}, kStyleCritical};
+inline constexpr Message kFileSaveFailed{
+    {"Mistake", "错误"}, {"The file could not be saved: ", "文件无法保存："}, kStyleCritical};
+inline constexpr Message kOutOfBand{
+    {"", ""}, {"Beyond the scope of frequency band", "超出频段范围"}, kStyleOk};
 inline constexpr Text kFmOutOfRange{"Beyond the scope of frequency(87-107.9), please input again.",
                                     "超出频率范围(87-107.9)，请重输。"};
 // OK refused because the present channel is no channel of the FM receiver.

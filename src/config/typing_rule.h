@@ -9,8 +9,10 @@
 
 namespace zrt {
 
-// What a typed character becomes, or nothing when the box refuses it.
+// What a typed character becomes, or nothing when the box refuses it. Every rule lets Backspace through, as
+// the key that edits; filterTyping never inserts it or any other control character.
 using KeyRule = std::optional<char32_t> (*)(char32_t key);
+inline constexpr char32_t kBackspaceKey = U'\b';
 
 struct TypedText {
     std::u32string text;

@@ -1,7 +1,10 @@
 // Base of the editor windows: each shows part of the session's configuration, redraws the parts a change of
-// the document names, edits through the session, and writes its captions for the current language.
+// the document names, edits through the session, and writes its captions for the current language. Editor
+// windows are created once and only shown and hidden: their close box hides them.
 #pragma once
 
+#include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QWidget>
 #include <initializer_list>
 
@@ -25,7 +28,22 @@ class EditorWindow : public QWidget {
     virtual void applyLanguage() = 0;  // every caption and list item text for config.languageIndex
     virtual void refresh() = 0;        // redraw every field from the configuration
 
+    // Hides the window, or inside the main window's multiple-document area its frame (which is never
+    // deleted).
+    void hideWindow() {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->hide();
+        else
+            hide();
+    }
+
   protected:
+    // Refusing the close also keeps a frame that would delete itself: it asks its editor first.
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        hideWindow();
+    }
+
     // Another part of the program changed the configuration: redraw what the change names.
     virtual void documentChanged(const Change& change) = 0;
     // The language changed: the captions, and whatever else shows texts in the language.

@@ -1,11 +1,9 @@
-// What a radio transfer asks of its runner, in the order the runner must carry it out.
+// What a radio transfer asks of its runner, in the order the runner must carry it out, and how it ended.
 #pragma once
 
 #include <cstdint>
 #include <variant>
 #include <vector>
-
-#include "config/messages.h"
 
 namespace zrt::link {
 
@@ -30,40 +28,28 @@ struct SetProgress {
     int value;
     friend bool operator==(const SetProgress&, const SetProgress&) = default;
 };
-// Ask a write's question before anything is written (msg::kForceBandQuestion, then
-// msg::kCalibrationNotReadQuestion) and pass the answer, true for OK or Yes, to answerForceQuestion(). The
-// watchdog rests meanwhile.
-struct AskForceQuestion {
-    const msg::Message* question = &msg::kForceBandQuestion;
-    friend bool operator==(const AskForceQuestion&, const AskForceQuestion&) = default;
+// A question a write asks before anything is written; the runner passes the answer, true for OK or Yes, to
+// answerForceQuestion(). The watchdog rests meanwhile.
+enum class Question {
+    ForceBand,           // the radio is of another band: write into it by force?
+    CalibrationNotRead,  // calibration values nobody read or chose would replace the radio's own
 };
-struct CloseProgress {
-    friend bool operator==(const CloseProgress&, const CloseProgress&) = default;
+struct AskForceQuestion {
+    Question question = Question::ForceBand;
+    friend bool operator==(const AskForceQuestion&, const AskForceQuestion&) = default;
 };
 // A read has completed: ImageIn goes into the configuration.
 struct DecodeImageIn {
     friend bool operator==(const DecodeImageIn&, const DecodeImageIn&) = default;
 };
-struct ShowMessage {
-    const msg::Message* message;
-    friend bool operator==(const ShowMessage&, const ShowMessage&) = default;
-};
-// Read and Write become available at once.
-struct EnableCommands {
-    friend bool operator==(const EnableCommands&, const EnableCommands&) = default;
-};
-// Read and Write become available 1.2 s from now (after the success message was closed).
-struct StartReenableTimer {
-    friend bool operator==(const StartReenableTimer&, const StartReenableTimer&) = default;
-};
-// The transfer has ended; always the last action of its list.
+// The transfer has ended; always the last action of its list. What the user is told and when Read and Write
+// come back is the runner's choice, made from the outcome.
 struct Finished {
     Outcome outcome;
     friend bool operator==(const Finished&, const Finished&) = default;
 };
 
-using Action = std::variant<Send, SetThreshold, SetProgress, AskForceQuestion, CloseProgress, DecodeImageIn,
-                            ShowMessage, EnableCommands, StartReenableTimer, Finished>;
+using Action = std::variant<Send, SetThreshold, SetProgress, AskForceQuestion, DecodeImageIn, Finished>;
 using Actions = std::vector<Action>;
 
 }  // namespace zrt::link

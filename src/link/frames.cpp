@@ -42,12 +42,6 @@ void appendHex(std::string& text, std::span<const std::uint8_t> bytes) {
     }
 }
 
-std::string hexText(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    appendHex(text, bytes);
-    return text;
-}
-
 bool containsAck(std::string_view recvHex) {
     return recvHex.find("06") != std::string_view::npos;
 }
@@ -57,8 +51,12 @@ bool isAck(std::string_view recvHex) {
 }
 
 bool isIdentification(std::string_view recvHex) {
-    static const std::string model =
-        hexText(std::span(reinterpret_cast<const std::uint8_t*>(kRadioModel.data()), kRadioModel.size()));
+    static const std::string model = [] {
+        std::string text;
+        appendHex(text,
+                  std::span(reinterpret_cast<const std::uint8_t*>(kRadioModel.data()), kRadioModel.size()));
+        return text;
+    }();
     return recvHex.size() == 2 * kIdentificationSize && recvHex.starts_with(model);
 }
 

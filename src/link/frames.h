@@ -36,7 +36,6 @@ Bytes dataBlock(const MemoryImage& image, std::size_t address);
 
 // Each byte as two upper-case hexadecimal digits, appended to text.
 void appendHex(std::string& text, std::span<const std::uint8_t> bytes);
-std::string hexText(std::span<const std::uint8_t> bytes);
 
 bool containsAck(std::string_view recvHex);
 bool isAck(std::string_view recvHex);

@@ -1,7 +1,7 @@
 #include "link/transfer.h"
 
-#include "image/address_map.h"
 #include "link/frames.h"
+#include "link/write_blocks.h"
 
 namespace zrt::link {
 
@@ -63,19 +63,12 @@ void Transfer::writeStep(Actions& out) {
     if (step_ == 1) {
         out.push_back(Send{{kIdentifyRequest}});
         step_ = 2;
-    } else if (step_ <= 126) {
-        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 3))});
-        ++step_;
-    } else if (step_ <= 128) {
-        // The two calibration blocks go out only in the calibration service mode; otherwise a lone
-        // acknowledgement keeps the radio's exchange going without touching its calibration.
-        if (options_.calibWrite)
-            out.push_back(Send{dataBlock(*imageOut_, step_ == 127 ? addr::kCalibB : addr::kCalibA)});
-        else
-            out.push_back(Send{{kAck}});
-        ++step_;
     } else if (step_ < kLastStep) {
-        out.push_back(Send{dataBlock(*imageOut_, blockAddress(step_ - 1))});
+        const WriteBlock& block = writeBlocks()[static_cast<std::size_t>(step_ - 3)];
+        if (block.calibration && !options_.calibWrite)
+            out.push_back(Send{{kAck}});
+        else
+            out.push_back(Send{dataBlock(*imageOut_, block.address)});
         ++step_;
     } else {
         out.push_back(Send{{kEnd}});
@@ -88,25 +81,22 @@ void Transfer::bandCheck(Actions& out) {
         bandAccepted(out);
     } else if (options_.crossBandWrite) {
         awaitingAnswer_ = true;
-        question_ = &msg::kForceBandQuestion;
-        out.push_back(AskForceQuestion{question_});
+        question_ = Question::ForceBand;
+        out.push_back(AskForceQuestion{Question::ForceBand});
     } else {
         out.push_back(Send{{kEnd}});
         accept();
-        active_ = false;
-        out.push_back(ShowMessage{&msg::kBandRefused});
-        cancel(out, Outcome::BandRefused);
+        end(out, Outcome::BandRefused);
     }
 }
 
 // The radio's band is accepted: unless calibration values nobody read are about to replace the radio's own,
 // the blocks follow.
 void Transfer::bandAccepted(Actions& out) {
-    if (options_.calibWrite && options_.confirmCalibration &&
-        question_ != &msg::kCalibrationNotReadQuestion) {
+    if (options_.calibWrite && options_.confirmCalibration && question_ != Question::CalibrationNotRead) {
         awaitingAnswer_ = true;
-        question_ = &msg::kCalibrationNotReadQuestion;
-        out.push_back(AskForceQuestion{question_});
+        question_ = Question::CalibrationNotRead;
+        out.push_back(AskForceQuestion{Question::CalibrationNotRead});
         return;
     }
     accept();
@@ -123,7 +113,7 @@ Actions Transfer::answerForceQuestion(bool ok) {
     } else {
         out.push_back(Send{{kEnd}});
         accept();
-        cancel(out, Outcome::Cancelled);
+        end(out, Outcome::Cancelled);
     }
     return out;
 }
@@ -178,20 +168,12 @@ void Transfer::storeBlock() {
 }
 
 void Transfer::succeed(Actions& out) {
-    active_ = false;
-    outcome_ = Outcome::Succeeded;
-    out.push_back(CloseProgress{});
     if (direction_ == Direction::Read) out.push_back(DecodeImageIn{});
-    out.push_back(ShowMessage{direction_ == Direction::Read ? &msg::kReadSucceeded : &msg::kWriteSucceeded});
-    out.push_back(StartReenableTimer{});
-    out.push_back(Finished{Outcome::Succeeded});
+    end(out, Outcome::Succeeded);
 }
 
-void Transfer::cancel(Actions& out, Outcome outcome) {
+void Transfer::end(Actions& out, Outcome outcome) {
     active_ = false;
-    outcome_ = outcome;
-    out.push_back(EnableCommands{});
-    out.push_back(CloseProgress{});
     out.push_back(Finished{outcome});
 }
 
@@ -202,11 +184,9 @@ Actions Transfer::tick() {
         return {};
     }
     timeoutCount_ = 0;
-    active_ = false;
-    outcome_ = Outcome::TimedOut;
-    return {CloseProgress{},  Send{{kEnd}},
-            SetThreshold{1},  ShowMessage{&msg::kCommunicationError},
-            EnableCommands{}, Finished{Outcome::TimedOut}};
+    Actions out{Send{{kEnd}}, SetThreshold{1}};
+    end(out, Outcome::TimedOut);
+    return out;
 }
 
 }  // namespace zrt::link

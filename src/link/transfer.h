@@ -1,6 +1,6 @@
 // The read and the write of the radio's memory as state machines without I/O and without a clock: the runner
 // feeds them the bytes the port hands over and the ticks of the 200 ms watchdog, and carries out the actions
-// they answer with (bytes to send, receive threshold, progress, questions, messages, the end).
+// they answer with (bytes to send, receive threshold, progress, questions, the end and its outcome).
 #pragma once
 
 #include <cstdint>
@@ -52,7 +52,6 @@ class Transfer {
     int step() const { return step_; }                  // ReadStep or WriteStep
     int timeoutCount() const { return timeoutCount_; }  // TimeoutCount
     const std::string& recvHex() const { return recvHex_; }
-    std::optional<Outcome> outcome() const { return outcome_; }
 
   private:
     Transfer(Direction direction, MemoryImage* imageIn, const MemoryImage* imageOut, WriteOptions options);
@@ -64,7 +63,7 @@ class Transfer {
     void readStep(Actions& out);
     void storeBlock();
     void succeed(Actions& out);
-    void cancel(Actions& out, Outcome outcome);
+    void end(Actions& out, Outcome outcome);
 
     Direction direction_;
     MemoryImage* imageIn_;
@@ -73,11 +72,10 @@ class Transfer {
     bool started_ = false;
     bool active_ = false;
     bool awaitingAnswer_ = false;
-    const msg::Message* question_ = nullptr;  // the question awaiting its answer
+    std::optional<Question> question_;  // the last question asked
     int step_ = kFirstStep;
     int timeoutCount_ = 0;
     std::string recvHex_;
-    std::optional<Outcome> outcome_;
 };
 
 }  // namespace zrt::link

@@ -39,24 +39,27 @@ FileResult openDataFile(Session& session, const QString& path) {
     const std::optional<QByteArray> data = readFileBytes(path, static_cast<qint64>(datafile::kFileSize));
     if (!data) return FileResult::ReadFailed;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(data->constData());
-    if (!datafile::load(std::span(bytes, static_cast<std::size_t>(data->size())), session.imageIn))
+    // What the file does not hold stays as it was; a file that is refused changes nothing.
+    MemoryImage image = session.imageIn();
+    if (!datafile::load(std::span(bytes, static_cast<std::size_t>(data->size())), image))
         return FileResult::WrongType;
-    session.decode();
+    session.decode(image);
     return FileResult::Done;
 }
 
 FileResult openRawDataFile(Session& session, const QString& path) {
     const FileResult opened = openDataFile(session, path);
     if (opened != FileResult::Done) return opened;
-    session.imageOut = session.imageIn;
+    MemoryImage image = session.imageIn();
     // No file holds the spare byte: it goes out as 0x00.
-    session.imageOut.set(addr::kSpare, 0x00);
+    image.set(addr::kSpare, 0x00);
+    session.setImageOut(image);
     return FileResult::Done;
 }
 
 FileResult saveDataFile(Session& session, const QString& path) {
     session.encode();
-    return saveImageAsDataFile(session.imageOut, path);
+    return saveImageAsDataFile(session.imageOut(), path);
 }
 
 FileResult saveImageAsDataFile(const MemoryImage& image, const QString& path) {

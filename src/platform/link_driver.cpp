@@ -46,7 +46,7 @@ void LinkDriver::execute(const link::Actions& actions) {
         else if (auto* threshold = std::get_if<link::SetThreshold>(&action))
             port_.setThreshold(threshold->bytes);
     }
-    const msg::Message* ask = nullptr;
+    std::optional<link::Question> ask;
     for (const link::Action& action : actions) {
         if (std::holds_alternative<link::Send>(action) ||
             std::holds_alternative<link::SetThreshold>(action)) {
@@ -55,16 +55,6 @@ void LinkDriver::execute(const link::Actions& actions) {
             call(handlers_.progress, progress->value);
         } else if (auto* question = std::get_if<link::AskForceQuestion>(&action)) {
             ask = question->question;
-        } else if (std::holds_alternative<link::CloseProgress>(action)) {
-            call(handlers_.closeProgress);
-        } else if (std::holds_alternative<link::DecodeImageIn>(action)) {
-            call(handlers_.decoded);  // the session has decoded already
-        } else if (auto* message = std::get_if<link::ShowMessage>(&action)) {
-            call(handlers_.message, *message->message);
-        } else if (std::holds_alternative<link::EnableCommands>(action)) {
-            call(handlers_.enableCommands);
-        } else if (std::holds_alternative<link::StartReenableTimer>(action)) {
-            call(handlers_.enableCommandsLater);
         } else if (auto* finished = std::get_if<link::Finished>(&action)) {
             watchdog_.stop();
             call(handlers_.finished, finished->outcome);
@@ -77,6 +67,26 @@ void LinkDriver::execute(const link::Actions& actions) {
         if (ok) watchdog_.start();
         execute(transfer_.answerForceQuestion(ok));
     }
+}
+
+const msg::Message* LinkDriver::outcomeMessage(link::Transfer::Direction direction, link::Outcome outcome) {
+    switch (outcome) {
+        case link::Outcome::Succeeded:
+            return direction == link::Transfer::Direction::Read ? &msg::kReadSucceeded
+                                                                : &msg::kWriteSucceeded;
+        case link::Outcome::BandRefused:
+            return &msg::kBandRefused;
+        case link::Outcome::TimedOut:
+            return &msg::kCommunicationError;
+        case link::Outcome::Cancelled:
+            break;
+    }
+    return nullptr;
+}
+
+const msg::Message& LinkDriver::questionMessage(link::Question question) {
+    return question == link::Question::CalibrationNotRead ? msg::kCalibrationNotReadQuestion
+                                                          : msg::kForceBandQuestion;
 }
 
 }  // namespace zrt

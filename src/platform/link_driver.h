@@ -1,12 +1,14 @@
 // Runs the session's radio transfers on a RadioPort with the 200 ms watchdog (TimerW): feeds the link's state
 // machine and carries out its port actions. What a person must see or answer goes to the handlers, which the
-// window (progress window, message boxes) and the command line (printed lines) each provide. QtCore only.
+// window (progress window, message boxes) and the command line (printed lines) each provide; both tell an
+// outcome with the same message. QtCore only.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <functional>
 
+#include "config/messages.h"
 #include "link/actions.h"
 #include "session/radio_transfer.h"
 #include "session/session.h"
@@ -21,15 +23,10 @@ class LinkDriver : public QObject {
   public:
     struct Handlers {
         std::function<void(int)> progress;  // the progress bar's value, 1..196
-        // A question before anything is written (msg::kForceBandQuestion or
-        // msg::kCalibrationNotReadQuestion); true for OK or Yes.
-        std::function<bool(const msg::Message&)> forceQuestion;
-        std::function<void()> closeProgress;               // FrmWriting closes
-        std::function<void()> decoded;                     // a read's decode has run
-        std::function<void(const msg::Message&)> message;  // shown and closed before this returns
-        std::function<void()> enableCommands;              // Read and Write available at once
-        std::function<void()> enableCommandsLater;         // ... 1.2 s after the success message
-        std::function<void(link::Outcome)> finished;       // always the last
+        // A question before anything is written (see questionMessage); true for OK or Yes.
+        std::function<bool(link::Question)> forceQuestion;
+        // Always the last; a read that succeeded has been decoded into the session by then.
+        std::function<void(link::Outcome)> finished;
     };
 
     LinkDriver(Session& session, RadioPort& port, QObject* parent = nullptr);
@@ -43,6 +40,11 @@ class LinkDriver : public QObject {
     void startRead();
     void startWrite(RadioTransfer::WriteImage image = RadioTransfer::WriteImage::Encoded);
     bool active() const { return transfer_.active(); }
+
+    // The message that tells an outcome: the read's or the write's success, the band refusal, the
+    // communication error; nothing for a question answered Cancel or No.
+    static const msg::Message* outcomeMessage(link::Transfer::Direction direction, link::Outcome outcome);
+    static const msg::Message& questionMessage(link::Question question);
 
   private:
     void execute(const link::Actions& actions);

@@ -26,12 +26,57 @@ enum class Part : std::uint16_t {
     Language = 1 << 8,     // LanguageIndex: every text a window shows
 };
 
+// What a user's step is called in Edit › Undo: the kind of step and, where it has them, the channel (1..128),
+// the channel field and a count of rows. Automatic names the undo history derives from an edit's parts.
+enum class StepKind : std::uint8_t {
+    Automatic,  // named after the parts the edit touched
+    SetField,   // one field of one channel: channel, field
+    Paste,
+    Import,
+    Cut,
+    Delete,
+    Insert,
+    MoveUp,
+    MoveDown,
+    BulkSet,  // field
+    Fill,
+    Sort,
+    New,
+    Read,
+    Open,
+    BandChange,
+};
+
+// The fields of a channel as a step names them, in the table's order.
+enum class ChannelField : std::uint8_t {
+    RxFrequency,
+    TxFrequency,
+    DecodeTone,
+    EncodeTone,
+    Power,
+    BusyLock,
+    Scan,
+    Bandwidth,
+    Hidden,
+    Scramble,
+    Name,
+};
+
+struct StepName {
+    StepKind kind = StepKind::Automatic;
+    int channel = 0;
+    ChannelField field = ChannelField::RxFrequency;
+    int count = 0;
+    bool operator==(const StepName&) const = default;
+};
+
 // What one edit changed, and who made it (an observer that made an edit has already shown it).
 struct Change {
     std::uint16_t parts = 0;
     int firstChannel = 1;  // with Part::Channels: the channel numbers touched, 1..128
     int lastChannel = kChannelCount;
     const void* origin = nullptr;
+    StepName step;  // how the undo history names the edit
 
     static Change of(std::initializer_list<Part> list, const void* origin = nullptr) {
         Change c;
@@ -53,6 +98,12 @@ struct Change {
                   origin);
     }
 
+    Change named(StepName name) const {
+        Change c = *this;
+        c.step = name;
+        return c;
+    }
+
     bool has(Part p) const { return (parts & static_cast<std::uint16_t>(p)) != 0; }
     bool hasAny(std::initializer_list<Part> list) const {
         for (Part p : list)
@@ -62,12 +113,20 @@ struct Change {
     bool allChannels() const { return firstChannel <= 1 && lastChannel >= kChannelCount; }
 };
 
+// Told before and after every edit (the undo journal). An edit made while another is being told nests in it.
+class EditHook {
+  public:
+    virtual ~EditHook() = default;
+    virtual void willEdit(const Change& change) = 0;  // before the configuration changes
+    virtual void didEdit(const Change& change) = 0;   // after the observers were told
+};
+
 class Document {
   public:
     using Listener = std::function<void(const Change&)>;
 
     explicit Document(Configuration config) : config_(std::move(config)) {}
-    // A copy is another document with the same values and no observers.
+    // A copy is another document with the same values, no observers and no hook.
     Document(const Document& other) : config_(other.config_) {}
     Document& operator=(const Document& other) {
         config_ = other.config_;
@@ -81,12 +140,15 @@ class Document {
     template <class Apply>
     auto edit(const Change& change, Apply&& apply) -> decltype(apply(std::declval<Configuration&>())) {
         using Result = decltype(apply(std::declval<Configuration&>()));
+        if (hook_) hook_->willEdit(change);
         if constexpr (std::is_void_v<Result>) {
             apply(config_);
             notify(change);
+            if (hook_) hook_->didEdit(change);
         } else {
             Result result = apply(config_);
             notify(change);
+            if (hook_) hook_->didEdit(change);
             return result;
         }
     }
@@ -95,9 +157,15 @@ class Document {
     // Change.
     template <class Apply>
     void editAndTell(Apply&& apply) {
+        // Before the edit nobody knows what it touches: the hook hears it may touch every part.
+        if (hook_) hook_->willEdit(Change::everything());
         const Change change = apply(config_);
         notify(change);
+        if (hook_) hook_->didEdit(change);
     }
+
+    // One hook at most; nullptr removes it.
+    void setHook(EditHook* hook) { hook_ = hook; }
 
     // Observers: subscribe returns a key for unsubscribe. An observer may unsubscribe while it is told.
     int subscribe(Listener listener);
@@ -106,6 +174,7 @@ class Document {
 
   private:
     Configuration config_;
+    EditHook* hook_ = nullptr;
     std::vector<std::pair<int, Listener>> listeners_;
     int nextKey_ = 1;
 };

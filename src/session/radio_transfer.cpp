@@ -7,7 +7,8 @@ namespace zrt {
 RadioTransfer::RadioTransfer(Session& session) : session_(session) {}
 
 link::Actions RadioTransfer::startRead() {
-    transfer_.emplace(link::Transfer::read(session_.imageIn));
+    imageBeforeRead_ = session_.imageIn_;
+    transfer_.emplace(link::Transfer::read(session_.imageIn_));
     return transfer_->start();
 }
 
@@ -16,8 +17,8 @@ link::Actions RadioTransfer::startWrite(WriteImage image) {
     // A backup goes out as it is; the encode's calibration values are asked about when nobody read or chose
     // them.
     const bool confirmCalibration = image == WriteImage::Encoded && !c.calib.known;
-    transfer_.emplace(link::Transfer::write(session_.imageOut, {c.band.listIndex, c.service.crossBandWrite,
-                                                                c.service.calibWrite, confirmCalibration}));
+    transfer_.emplace(link::Transfer::write(session_.imageOut_, {c.band.listIndex, c.service.crossBandWrite,
+                                                                 c.service.calibWrite, confirmCalibration}));
     link::Actions actions = transfer_->start();
     if (image == WriteImage::Encoded) session_.encode();
     return actions;
@@ -37,7 +38,12 @@ link::Actions RadioTransfer::answerForceQuestion(bool ok) {
 
 link::Actions RadioTransfer::apply(link::Actions actions) {
     for (const link::Action& a : actions) {
-        if (std::holds_alternative<link::DecodeImageIn>(a)) session_.decode();
+        if (std::holds_alternative<link::DecodeImageIn>(a)) {
+            // The read is one undo step from before its first byte: the image it replaced comes back too.
+            session_.journal().begin({StepKind::Read}, &imageBeforeRead_);
+            session_.decode();
+            session_.journal().end();
+        }
     }
     return actions;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 
+#include "image/memory_image.h"
 #include "link/transfer.h"
 
 namespace zrt {
@@ -42,6 +43,7 @@ class RadioTransfer {
 
     Session& session_;
     std::optional<link::Transfer> transfer_;
+    MemoryImage imageBeforeRead_;  // what undoing the read gives back
 };
 
 }  // namespace zrt

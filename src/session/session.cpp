@@ -4,24 +4,38 @@
 
 namespace zrt {
 
-Session::Session() : document_(startConfiguration()) {}
+Session::Session() : document_(startConfiguration()) {
+    document_.setHook(&journal_);
+}
 
 Session::Session(const Session& other)
-    : imageIn(other.imageIn), imageOut(other.imageOut), document_(other.document_) {}
+    : imageIn_(other.imageIn_), imageOut_(other.imageOut_), document_(other.document_) {
+    document_.setHook(&journal_);
+}
 
 Session& Session::operator=(const Session& other) {
-    imageIn = other.imageIn;
-    imageOut = other.imageOut;
+    imageIn_ = other.imageIn_;
+    imageOut_ = other.imageOut_;
     document_ = other.document_;
     return *this;
 }
 
 void Session::decode() {
-    document_.edit(Change::everything(), [this](Configuration& config) { decodeImage(imageIn, config); });
+    document_.edit(Change::everything().named({StepKind::Read}),
+                   [this](Configuration& config) { decodeImage(imageIn_, config); });
+}
+
+void Session::decode(const MemoryImage& delivered) {
+    imageIn_ = delivered;
+    decode();
 }
 
 void Session::encode() {
-    encodeImage(config(), imageOut);
+    encodeImage(config(), imageOut_);
+}
+
+void Session::setImageOut(const MemoryImage& image) {
+    imageOut_ = image;
 }
 
 bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
@@ -35,8 +49,9 @@ bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
             cleared = true;
         }
         config.band.current = index;
-        return cleared ? Change::of({Part::Band, Part::Vfos, Part::Channels})
-                       : Change::of({Part::Band, Part::Vfos});
+        return (cleared ? Change::of({Part::Band, Part::Vfos, Part::Channels})
+                        : Change::of({Part::Band, Part::Vfos}))
+            .named({StepKind::BandChange});
     });
     return cleared;
 }
@@ -44,7 +59,7 @@ bool Session::chooseBand(int index, const std::function<bool()>& confirm) {
 void Session::newConfiguration() {
     // New stands for a new document: every window shows it afresh (and drops what an open editor held),
     // although only the channels, DTMF and the features are reset.
-    document_.edit(Change::everything(), [](Configuration& config) {
+    document_.edit(Change::everything().named({StepKind::New}), [](Configuration& config) {
         config.channels.clearAll();
         dtmfStartForm(config.dtmf);
         featuresStartForm(config.features);

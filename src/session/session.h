@@ -9,6 +9,7 @@
 #include "config/configuration.h"
 #include "image/memory_image.h"
 #include "session/document.h"
+#include "session/edit_journal.h"
 #include "session/radio_transfer.h"
 
 namespace zrt {
@@ -23,6 +24,8 @@ class Session {
 
     const Configuration& config() const { return document_.config(); }
     Document& document() { return document_; }
+    // Turns edits into undo steps for whoever listens; a copy of the session has a journal of its own.
+    EditJournal& journal() { return journal_; }
 
     // The one write path (see Document::edit): apply() changes the configuration, then the observers hear
     // the change.
@@ -31,14 +34,18 @@ class Session {
         return document_.edit(change, std::forward<Apply>(apply));
     }
 
-    MemoryImage imageIn;   // what a read or an opened file delivered
-    MemoryImage imageOut;  // what the last encode built
+    const MemoryImage& imageIn() const { return imageIn_; }    // what a read or an opened file delivered
+    const MemoryImage& imageOut() const { return imageOut_; }  // what the last encode built
 
     // The read or write of this session's radio; the link driver that runs it on a port only feeds it.
     RadioTransfer& transfer() { return transfer_; }
 
     void decode();  // DecodeImage: every part changes
     void encode();  // EncodeImage
+    // An image delivered from elsewhere (a data file, another radio's read) becomes ImageIn and is decoded.
+    void decode(const MemoryImage& delivered);
+    // ImageOut as a write is to send it without the encode (a backup restored byte for byte).
+    void setImageOut(const MemoryImage& image);
 
     // The band list's click: applies the band's limits and VFO defaults, and when the position differs from
     // CurrentBand asks confirm(); on consent applies the band again and empties both channel tables.
@@ -55,7 +62,13 @@ class Session {
     void setLanguage(int languageIndex);
 
   private:
+    friend class RadioTransfer;  // a read fills ImageIn block by block; a write sends ImageOut
+    friend class EditJournal;    // an undo puts back the images of its step
+
+    MemoryImage imageIn_;
+    MemoryImage imageOut_;
     Document document_;
+    EditJournal journal_{*this};
     RadioTransfer transfer_{*this};
 };
 

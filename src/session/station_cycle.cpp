@@ -60,7 +60,8 @@ void StationCycle::carryOut(const link::Actions& actions, StationActions& out) {
             // Another band is asked about only where the command line or the window allowed it beforehand;
             // with nobody at the keyboard, calibration values that were never read are never written over a
             // radio's.
-            carryOut(transfer_->answerForceQuestion(ask->question != &msg::kCalibrationNotReadQuestion), out);
+            carryOut(transfer_->answerForceQuestion(ask->question != link::Question::CalibrationNotRead),
+                     out);
         } else if (const auto* finished = std::get_if<link::Finished>(&action)) {
             transferEnded(finished->outcome, out);
         }

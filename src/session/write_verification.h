@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "image/memory_image.h"
+#include "link/write_blocks.h"
 
 namespace zrt {
 
-// The addresses of the data blocks a write sends, in order: 0x000..0x7B0, the calibration blocks 0x7E0
-// and 0x7F0 only with CalibWrite, then 0x800..0xC20.
-std::vector<std::size_t> writtenBlocks(bool calibWrite);
+// The addresses of the data blocks a write sends, in order (the link's block table).
+using link::writtenBlocks;
 
 struct BlockDifference {
     std::size_t block;    // the block's address

@@ -18,23 +18,28 @@ MsgBoxResponder& responder() {
 }
 
 // The buttons a box can have, by the identifier that the box returns for them.
-enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };  // 3..5 belong to button sets nobody uses
+enum ButtonId { kOk = 1, kCancel = 2, kYes = 6, kNo = 7, kSave = 8, kDiscard = 9 };
 
 struct ButtonKind {
+    int id;
     QMessageBox::ButtonRole role;
     Text caption;
 };
 
-constexpr std::array<ButtonKind, 8> kButtons{{
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::AcceptRole, {"OK", "确定"}},
-    {QMessageBox::RejectRole, {"Cancel", "取消"}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::InvalidRole, {"", ""}},
-    {QMessageBox::YesRole, {"Yes", "是"}},
-    {QMessageBox::NoRole, {"No", "否"}},
+constexpr std::array<ButtonKind, 6> kButtons{{
+    {kOk, QMessageBox::AcceptRole, {"OK", "确定"}},
+    {kCancel, QMessageBox::RejectRole, {"Cancel", "取消"}},
+    {kYes, QMessageBox::YesRole, {"Yes", "是"}},
+    {kNo, QMessageBox::NoRole, {"No", "否"}},
+    {kSave, QMessageBox::AcceptRole, {"Save", "保存"}},
+    {kDiscard, QMessageBox::DestructiveRole, {"Discard", "不保存"}},
 }};
+
+const ButtonKind& buttonKind(int id) {
+    for (const ButtonKind& kind : kButtons)
+        if (kind.id == id) return kind;
+    return kButtons.front();
+}
 
 // The style word: buttons in the low four bits, the icon in the next four, the default button in the next.
 std::vector<int> buttonsOf(int style) {
@@ -43,6 +48,8 @@ std::vector<int> buttonsOf(int style) {
             return {kOk, kCancel};
         case 4:
             return {kYes, kNo};
+        case 6:
+            return {kSave, kDiscard, kCancel};
         default:  // the program's messages use no other button set
             return {kOk};
     }
@@ -85,7 +92,7 @@ int showBox(const MsgBoxRequest& request, QWidget* owner) {
     const int language = request.languageIndex == kChinese ? kChinese : kEnglish;
     std::vector<QPushButton*> buttons;
     for (int id : ids) {
-        const ButtonKind& kind = kButtons[static_cast<std::size_t>(id)];
+        const ButtonKind& kind = buttonKind(id);
         buttons.push_back(box.addButton(qs(kind.caption, language), kind.role));
     }
     const std::size_t defaultIndex =

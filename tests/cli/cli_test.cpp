@@ -79,7 +79,7 @@ Memory knownMemory(const char* name65 = "UHF", int beep = 0) {
             c.calib.values[static_cast<std::size_t>(i)] = 100 + i;
     });
     s.encode();
-    return memoryOf(s.imageOut);
+    return memoryOf(s.imageOut());
 }
 
 class Cli : public ::testing::Test {
@@ -239,7 +239,7 @@ TEST_F(Cli, PrintPutsEveryUsedChannelOnPaperWithItsHeadingsInEitherLanguage) {
         }
     });
     s.encode();
-    dataFileOf(memoryOf(s.imageOut), path("full.dat"));
+    dataFileOf(memoryOf(s.imageOut()), path("full.dat"));
     const QString blankName = QString(200, u'W') + ".dat";
     Memory erased;
     erased.fill(0xFF);

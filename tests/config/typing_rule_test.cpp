@@ -26,9 +26,9 @@ TEST(TypingRule, EveryBoxFiltersWhatAnEditInsertsAndStopsAtItsLength) {
         std::u32string text;
         std::size_t cursorAfter;
     };
-    const KeyRule digits = keyRuleOf(KeyFilter::Digits);
-    const KeyRule frequency = keyRuleOf(KeyFilter::Frequency);
-    const KeyRule chars = keyRuleOf(KeyFilter::DisplayChars);
+    const KeyRule digits = digitKey;
+    const KeyRule frequency = frequencyKey;
+    const KeyRule chars = displayCharKey;
     const Case cases[] = {
         // Each character as if typed, changed or dropped, up to the length; the text box tests hold each box.
         {"name: middle-click paste onto itself", filterNameKey, 6, U"ABCDEF", U"ABCDEFABCDEF", 12, U"ABCDEF",

@@ -136,19 +136,26 @@ class Run {
         write_ = settings & 0x01;
         raw_ = settings & 0x20;
         radioBand_ = static_cast<std::uint8_t>(settings >> 6);
+        // ImageIn and ImageOut as an earlier file or transfer left them, under the program's own
+        // configuration.
+        const Configuration startConfiguration = session_.config();
+        MemoryImage in, out;
+        in.fill(0xA5);
+        out.fill(0x5A);
+        session_.decode(in);
+        session_.replaceConfiguration(startConfiguration);
+        session_.setImageOut(out);
         session_.edit(Change::of({Part::Band, Part::Service}), [settings](Configuration& config) {
             config.band.listIndex = (settings >> 1) & 0x03;
             config.service.crossBandWrite = settings & 0x08;
             config.service.calibWrite = settings & 0x10;
         });
         const Configuration& c = session_.config();
-        session_.imageIn.fill(0xA5);
-        session_.imageOut.fill(0x5A);
         configAtStart_ = c;
         configBefore_ = encoded(c);
-        imageInBefore_ = session_.imageIn;
-        imageOutBefore_ = session_.imageOut;
-        expectedImageIn_ = session_.imageIn;
+        imageInBefore_ = session_.imageIn();
+        imageOutBefore_ = session_.imageOut();
+        expectedImageIn_ = session_.imageIn();
     }
 
     void go() {
@@ -157,8 +164,8 @@ class Run {
             // The encode ran right after the program request: the blocks carry the configuration.
             MemoryImage expected = imageOutBefore_;
             encodeImage(configAtStart_, expected);
-            ZRT_FUZZ_CHECK(session_.imageOut == expected);
-            writeFrames_ = expectedWriteFrames(session_.imageOut, session_.config().service.calibWrite);
+            ZRT_FUZZ_CHECK(session_.imageOut() == expected);
+            writeFrames_ = expectedWriteFrames(session_.imageOut(), session_.config().service.calibWrite);
         } else {
             process(transfer_.startRead());
         }
@@ -251,13 +258,13 @@ class Run {
             } else if (auto* progress = std::get_if<link::SetProgress>(&a)) {
                 ZRT_FUZZ_CHECK(progress->value >= 1 && progress->value <= 196);
             } else if (auto* question = std::get_if<link::AskForceQuestion>(&a)) {
-                if (question->question == &msg::kForceBandQuestion) {
+                if (question->question == link::Question::ForceBand) {
                     ZRT_FUZZ_CHECK(write_ && session_.config().service.crossBandWrite && !asked_ &&
                                    !askedCalib_);
                     asked_ = true;
                 } else {
                     // Calibration values nobody read: asked once, after the band was accepted or forced.
-                    ZRT_FUZZ_CHECK(question->question == &msg::kCalibrationNotReadQuestion);
+                    ZRT_FUZZ_CHECK(question->question == link::Question::CalibrationNotRead);
                     ZRT_FUZZ_CHECK(write_ && calibrationAsked() && !askedCalib_ && (!asked_ || forcedOk_));
                     askedCalib_ = true;
                 }
@@ -354,14 +361,14 @@ class Run {
         const bool succeeded = outcome_ == link::Outcome::Succeeded;
         ZRT_FUZZ_CHECK(decoded_ == (succeeded && !write_));
         if (write_) {
-            ZRT_FUZZ_CHECK(session_.imageIn == imageInBefore_);
+            ZRT_FUZZ_CHECK(session_.imageIn() == imageInBefore_);
             ZRT_FUZZ_CHECK(encoded(session_.config()) == configBefore_);
             if (succeeded) ZRT_FUZZ_CHECK(writeNext_ == writeFrames_.size());
             return;
         }
-        ZRT_FUZZ_CHECK(session_.imageOut == imageOutBefore_);
+        ZRT_FUZZ_CHECK(session_.imageOut() == imageOutBefore_);
         // Only bytes of accepted data blocks reach ImageIn, each at the address of its request.
-        ZRT_FUZZ_CHECK(session_.imageIn == expectedImageIn_);
+        ZRT_FUZZ_CHECK(session_.imageIn() == expectedImageIn_);
         if (!succeeded) {
             ZRT_FUZZ_CHECK(encoded(session_.config()) == configBefore_);
             return;

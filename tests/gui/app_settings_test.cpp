@@ -7,22 +7,14 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "app/help_viewer.h"
-#include "editors/calibration/calibration_window.h"
-#include "editors/channel/channel_window.h"
-#include "editors/dtmf/dtmf_window.h"
-#include "editors/features/features_window.h"
-#include "editors/fm/fm_window.h"
 #include "i18n/main_window_captions.h"
 #include "platform/data_file_io.h"
 #include "support/ui_driver.h"
@@ -30,32 +22,21 @@
 namespace zrt {
 namespace {
 
-TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
+TEST(AppSettings, ChoicesRoundTripAndUnusableValuesAndFoldersGiveTheFirstStart) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("s.ini"));
     QDir(dir.path()).mkpath(QStringLiteral("csv"));
     {
-        AppSettings fresh(file);  // its defaults are the first start's, checked after clear() below
-        EXPECT_TRUE(fresh.windowGeometry().isEmpty());
-        EXPECT_TRUE(fresh.flag("some/choice", true));
-
-        fresh.setLanguageIndex(kChinese);
-        fresh.setPortEntry(7);
+        AppSettings fresh(file);  // language, port and window come back in a real start, below
         fresh.setPortDevice(QStringLiteral("/dev/pts/9"));
-        fresh.rememberDialogFile(FileDialogKind::Save, dir.filePath(QStringLiteral("a.dat")));
         fresh.rememberDialogFile(FileDialogKind::ImportChannels,
                                  dir.filePath(QStringLiteral("csv/list.csv")));
         for (int i = 0; i < 10; ++i)
             fresh.addRecentFile(dir.filePath(QStringLiteral("f%1.dat").arg(i)));
         fresh.addRecentFile(dir.filePath(QStringLiteral("f5.dat")));  // again: moves to the top
-        fresh.setWindowGeometry(QByteArray("\x01\x02geometry", 10));
-        fresh.setFlag("some/choice", false);
     }
     AppSettings again(file);
-    EXPECT_EQ(again.languageIndex(), kChinese);
-    EXPECT_EQ(again.portEntry(), 7);
     EXPECT_EQ(again.portDevice(), "/dev/pts/9");
-    EXPECT_EQ(again.dialogFolder(FileDialogKind::Save), dir.path());
     EXPECT_EQ(again.dialogFolder(FileDialogKind::ImportChannels), dir.filePath(QStringLiteral("csv")));
     EXPECT_EQ(again.dialogFolder(FileDialogKind::Open),
               defaultDialogFolder(QApplication::applicationDirPath()));
@@ -65,10 +46,6 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
     EXPECT_EQ(recent[1], dir.filePath(QStringLiteral("f9.dat")));
     EXPECT_EQ(recent.count(dir.filePath(QStringLiteral("f5.dat"))), 1);
     EXPECT_FALSE(recent.contains(dir.filePath(QStringLiteral("f1.dat"))));  // the oldest fell off
-    EXPECT_EQ(again.windowGeometry(), QByteArray("\x01\x02geometry", 10));
-    EXPECT_FALSE(again.flag("some/choice", true));
-    again.removeRecentFile(recent[0]);
-    EXPECT_EQ(again.recentFiles().value(0), dir.filePath(QStringLiteral("f9.dat")));
 
     // A folder that went away, and values written by hand that mean nothing.
     QDir(dir.filePath(QStringLiteral("csv"))).removeRecursively();
@@ -87,14 +64,11 @@ TEST(AppSettings, EveryChoiceRoundTripsAndUnusableValuesGiveTheFirstStart) {
 
     odd.clear();
     AppSettings forgotten(file);
-    EXPECT_EQ(forgotten.languageIndex(), kEnglish);
-    EXPECT_EQ(forgotten.portEntry(), 1);
     EXPECT_TRUE(forgotten.recentFiles().isEmpty());
     EXPECT_TRUE(forgotten.portDevice().isEmpty());
-}
 
-TEST(AppSettings, DialogsStartInTheProgramsFolderOnlyWhereTheUserCanWrite) {
-    QTemporaryDir dir;
+    // Dialogs start in the program's folder only where the user can write; the guides are found beside the
+    // program or below its prefix.
     EXPECT_EQ(defaultDialogFolder(dir.path()), dir.path());
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString fallback = QFileInfo(documents).isDir() ? documents : QDir::homePath();
@@ -103,10 +77,7 @@ TEST(AppSettings, DialogsStartInTheProgramsFolderOnlyWhereTheUserCanWrite) {
     if (::geteuid() != 0) {
         EXPECT_EQ(defaultDialogFolder(QStringLiteral("/usr/bin")), fallback);
     }
-}
 
-TEST(AppSettings, GuidesAreFoundBesideTheProgramOrBelowItsPrefix) {
-    QTemporaryDir dir;
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QDir(dir.path()).mkpath(QStringLiteral("bin"));
     EXPECT_EQ(findHelpFolder(bin), bin + "/help");  // neither: the first, for the message
@@ -132,46 +103,8 @@ class RememberedStart : public ui_test::WindowTest {
             if (a->property("recentFile").isValid()) texts << a->text();
         return texts;
     }
-    // What a user sees right after a start.
-    QStringList firstLook() {
-        return {main().windowTitle(),
-                control<QMenu>("MNFile")->title(),
-                control<QComboBox>("Combo1")->currentText(),
-                control<QLabel>("StatusBar1.Port")->text(),
-                asked.empty() ? QString() : asked.front().prompt,
-                QString::number(session.config().band.current),
-                QString::number(session.config().languageIndex),
-                main().verifyAfterWriteAction()->isChecked() ? "verify" : "no verify"};
-    }
-    QString portError(int entry, int language) {
-        return qs(msg::kPortErrorPrefix, language) + QString::number(entry) +
-               qs(msg::kPortErrorSuffix, language);
-    }
-
     QTemporaryDir dir;
 };
-
-TEST_F(RememberedStart, FirstStartWithoutSettingsIsTodaysStart) {
-    start(nullptr);
-    const QStringList today = firstLook();
-    AppSettings empty(dir.filePath(QStringLiteral("none.ini")));
-    start(&empty);
-    EXPECT_EQ(firstLook(), today);
-    // In English, on band 0, with only the channel window shown and no service command.
-    EXPECT_EQ(session.config().languageIndex, kEnglish);
-    EXPECT_EQ(session.config().band.current, 0);
-    for (EditorWindow* editor : std::initializer_list<EditorWindow*>{
-             main().channelWindow(), main().dtmfWindow(), main().featuresWindow(), main().calibrationWindow(),
-             main().fmWindow()})
-        EXPECT_EQ(main().subWindowOf(editor)->isVisible(), editor == main().channelWindow());
-    for (const char* hidden : {"TAnMa", "TDebug", "TFMMa"})
-        EXPECT_FALSE(control(hidden)->isVisible()) << hidden;
-    EXPECT_FALSE(control<QComboBox>("ComboCom")->isVisible());
-    EXPECT_FALSE(control("MNFMset")->isEnabled());
-    EXPECT_TRUE(asked.front().prompt.startsWith(portError(1, kEnglish)))
-        << asked.front().prompt.toStdString();
-    EXPECT_FALSE(recentMenu()->menuAction()->isEnabled());
-}
 
 TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     AppSettings settings(dir.filePath(QStringLiteral("s.ini")));
@@ -188,7 +121,7 @@ TEST_F(RememberedStart, LanguagePortRecentFilesAndPlaceComeBackAtTheNextStart) {
     start(&settings);
     EXPECT_EQ(session.config().languageIndex, kChinese);
     ASSERT_FALSE(asked.empty());
-    EXPECT_TRUE(asked.front().prompt.startsWith(portError(3, kChinese)))
+    EXPECT_TRUE(asked.front().prompt.startsWith(qs(msg::kPortErrorPrefix, kChinese) + "3"))
         << asked.front().prompt.toStdString();
     EXPECT_EQ(main().size(), QSize(900, 700));
     EXPECT_FALSE(main().verifyAfterWriteAction()->isChecked());

@@ -263,8 +263,7 @@ TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
         in.set(addr::channelName(n), 'N');
     }
     in.set(addr::channelName(1), 'X');  // a blank channel's name stays out of sight
-    session.imageIn = in;
-    session.decode();
+    session.decode(in);
     window->refresh();
     const QStringList row = {"145.12500", "", "00.0", "Off", "High", "Carry", "Off", "Narrow", "", "On", "N"};
     for (int c = 1; c <= 11; ++c) {

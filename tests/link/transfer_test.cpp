@@ -95,8 +95,7 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
             EXPECT_EQ(r.sent, expectedWrite(out, calib));
             EXPECT_EQ(r.sent.size(), calib ? 3u + 193 + 1 : 3u + 191 + 2 + 1);
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kWriteSucceeded);
+            EXPECT_EQ(r.actions.back(), link::Action{link::Finished{Outcome::Succeeded}});
             EXPECT_EQ(r.ticks, 0);
             // What the radio holds afterwards: ImageOut wherever a block went, its own bytes elsewhere.
             for (std::size_t a = 0; a < 0xC00; ++a) {
@@ -119,8 +118,10 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
             const RunResult r = runRead(radio, in, split, seed);
             EXPECT_EQ(r.sent, expectedRead());
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kReadSucceeded);
+            // The decode comes once, after the last reply and before the end.
+            const link::Actions tail(r.actions.end() - 3, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::DecodeImageIn{},
+                                           link::Finished{Outcome::Succeeded}}));
             for (std::size_t a = 0; a <= 3072; ++a)
                 ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
         }
@@ -172,37 +173,20 @@ TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
         } else {
             EXPECT_EQ(r.outcome, Outcome::BandRefused);
             EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-            ASSERT_EQ(r.messages.size(), 1u);
-            EXPECT_EQ(r.messages[0], &msg::kBandRefused);
         }
     }
-}
-
-TEST(LinkWrite, BandRefusalShowsItsMessageBeforeTheCommandsComeBack) {
-    ScriptedRadio radio;
-    radio.bandCode = 1;
-    Transfer t = Transfer::write(patternedImage(4), {0, false, false});
-    LinkRunner runner(radio, Split::WholeFrames);
-    const RunResult r = runner.run(t, [&] { return t.start(); });
-    const link::Actions tail(r.actions.end() - 5, r.actions.end());
-    EXPECT_EQ(tail,
-              (link::Actions{link::Send{{'E'}}, link::ShowMessage{&msg::kBandRefused}, link::EnableCommands{},
-                             link::CloseProgress{}, link::Finished{Outcome::BandRefused}}));
-    // Ended: the watchdog no longer runs, however long the message stays open.
-    for (int i = 0; i < 30; ++i)
-        EXPECT_TRUE(t.tick().empty());
 }
 
 // A radio of another band is written only when the user agrees (CrossBandWrite); calibration values that came
 // neither from the radio nor from a file nor from the user are asked about before anything is written, after
 // the band question. A No writes nothing and ends with 'E', with no message.
 TEST(LinkWrite, QuestionsBeforeTheFirstBlock) {
-    const msg::Message* const force = &msg::kForceBandQuestion;
-    const msg::Message* const calib = &msg::kCalibrationNotReadQuestion;
+    const link::Question force = link::Question::ForceBand;
+    const link::Question calib = link::Question::CalibrationNotRead;
     struct Case {
         int radioBand;
         bool calibWrite, calibNotRead, answer;
-        std::vector<const msg::Message*> asked;
+        std::vector<link::Question> asked;
         Outcome outcome;
     };
     const Case cases[] = {
@@ -230,10 +214,8 @@ TEST(LinkWrite, QuestionsBeforeTheFirstBlock) {
             continue;
         }
         EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-        EXPECT_TRUE(r.messages.empty());
-        const link::Actions tail(r.actions.end() - 4, r.actions.end());
-        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::EnableCommands{}, link::CloseProgress{},
-                                       link::Finished{Outcome::Cancelled}}));
+        const link::Actions tail(r.actions.end() - 2, r.actions.end());
+        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::Cancelled}}));
     }
 }
 
@@ -266,10 +248,9 @@ TEST(LinkWatchdog, AbortsOnTheEleventhTickWithoutAnAcceptedReply) {
             EXPECT_EQ(r.ticks, 11);
             EXPECT_EQ(r.outcome, Outcome::TimedOut);
             EXPECT_EQ(r.sent.back(), Bytes{'E'});
-            const link::Actions tail(r.actions.end() - 6, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::CloseProgress{}, link::Send{{'E'}}, link::SetThreshold{1},
-                                           link::ShowMessage{&msg::kCommunicationError},
-                                           link::EnableCommands{}, link::Finished{Outcome::TimedOut}}));
+            const link::Actions tail(r.actions.end() - 3, r.actions.end());
+            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::SetThreshold{1},
+                                           link::Finished{Outcome::TimedOut}}));
         }
     }
 }
@@ -370,7 +351,9 @@ TEST(LinkRecvHex, TextTests) {
         EXPECT_EQ(link::isIdentification(c.text), c.isIdent);
         EXPECT_EQ(link::isDataBlock(c.text), c.isData);
     }
-    EXPECT_EQ(link::hexText(Bytes{0x00, 0x0A, 0xFF, 0x57}), "000AFF57");
+    std::string text = "06";
+    link::appendHex(text, Bytes{0x00, 0x0A, 0xFF, 0x57});
+    EXPECT_EQ(text, "06000AFF57");
 }
 
 TEST(LinkReceiveBuffer, HandsOverAllWaitingBytesOnceTheThresholdIsReached) {

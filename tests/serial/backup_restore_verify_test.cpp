@@ -11,6 +11,7 @@
 #include "image/address_map.h"
 #include "platform/backups.h"
 #include "support/serial_fixture.h"
+#include "support/transfer_wait.h"
 
 namespace zrt {
 namespace {
@@ -51,18 +52,20 @@ TEST_F(SafetyNets, EveryReadKeepsABackupThatRestoresByteForByte) {
     QString saved;
     QObject::connect(&controller_, &TransferController::backupSaved, [&](const QString& p) { saved = p; });
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(log_.texts(), QStringList{qs(msg::kReadSucceeded.text, kEnglish)});
     const QStringList backups = listBackups(folder());
     ASSERT_EQ(backups.size(), 1);
     EXPECT_EQ(saved, backups.front());
     EXPECT_EQ(fileContents(saved), dataFileOf(backup));
-    EXPECT_TRUE(std::equal(backup.begin(), backup.end(), session_.imageIn.bytes().begin()));
+    EXPECT_TRUE(std::equal(backup.begin(), backup.end(), session_.imageIn().bytes().begin()));
 
     radio.setMemory(changed);
     session_.edit(Change::everything(), [&](Configuration& c) { c.channels.clearAll(); });
     const Configuration before = session_.config();
     log_.shown.clear();
     controller_.startRestore(saved);
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
     const auto after = radio.memory();
     EXPECT_TRUE(writtenOver(after, backup, changed));
@@ -71,6 +74,7 @@ TEST_F(SafetyNets, EveryReadKeepsABackupThatRestoresByteForByte) {
 
     log_.shown.clear();
     controller_.startRestore(dir_.filePath(QStringLiteral("missing.dat")));
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(log_.shown.size(), 1u);
     EXPECT_TRUE(log_.shown[0].text.startsWith(qs(msg::kFileOpenFailed.text, kEnglish)));
 
@@ -79,10 +83,11 @@ TEST_F(SafetyNets, EveryReadKeepsABackupThatRestoresByteForByte) {
     qputenv("ZRT410_BACKUP_DIR", blocker.fileName().toUtf8());
     log_.shown.clear();
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(log_.shown.size(), 2u);
     EXPECT_TRUE(log_.shown[0].text.startsWith(qs(backup_text::kFailed, kEnglish).section("%1", 0, 0)));
     EXPECT_EQ(log_.shown[1].text, qs(msg::kReadSucceeded.text, kEnglish));
-    EXPECT_TRUE(std::equal(after.begin(), after.end(), session_.imageIn.bytes().begin()));
+    EXPECT_TRUE(std::equal(after.begin(), after.end(), session_.imageIn().bytes().begin()));
 }
 
 // A radio that acknowledges a block without keeping it: the read-back names its address and success is
@@ -91,6 +96,7 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
     bench_.startRadio(memoryOfBand0(44), {.dropBlock = 0x120});
     ASSERT_TRUE(controller_.verifyAfterWrite());
     controller_.startWrite();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     ASSERT_EQ(log_.shown.size(), 1u) << log_.texts().join('|').toStdString();
     const QString differs = qs(backup_text::kVerifyDiffers, kEnglish);
     EXPECT_TRUE(log_.shown[0].text.startsWith(differs.left(differs.indexOf("%1")).arg("1", "188") + "0x12"))
@@ -100,6 +106,7 @@ TEST_F(SafetyNets, VerifyAfterWriteCatchesADroppedBlock) {
     log_.shown.clear();
     controller_.setVerifyAfterWrite(false);
     controller_.startWrite();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(log_.texts(), QStringList{qs(msg::kWriteSucceeded.text, kEnglish)});
 }
 
@@ -107,6 +114,7 @@ TEST_F(SafetyNets, AClosedPortSaysSoAndStartsNothing) {
     sim::VirtualRadio& radio = bench_.startRadio();
     bench_.port.close();
     controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
     EXPECT_EQ(log_.texts(), QStringList{qs(msg::kPortInvalid.text, kEnglish)});
     EXPECT_TRUE(commands_.empty());
     EXPECT_TRUE(radio.frames().empty());

@@ -15,6 +15,7 @@
 #include "app/transfer_controller.h"
 #include "image/address_map.h"
 #include "support/serial_fixture.h"
+#include "support/transfer_wait.h"
 
 namespace zrt {
 namespace {
@@ -124,8 +125,9 @@ TEST_P(FaultMatrix, EndsCleanly) {
     programsRaw[addr::kBand] = 0;
     radiosRaw[addr::kBand] = 1;
     const auto programs = asTheProgramKeepsIt(programsRaw);
-    std::copy(programs.begin(), programs.end(), session_.imageIn.bytes().begin());
-    session_.decode();
+    MemoryImage programsImage;
+    std::copy(programs.begin(), programs.end(), programsImage.bytes().begin());
+    session_.decode(programsImage);
     session_.edit(Change::everything(),
                   [&](Configuration& k) { k.service.crossBandWrite = c.crossBandWrite; });
     const auto radios = asTheProgramKeepsIt(radiosRaw);
@@ -133,7 +135,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     const BandState bandBefore = session_.config().band;
     const QString before = dir_.filePath("before.dat");
     ASSERT_TRUE(files_.savePath(before));
-    const MemoryImage imageInBefore = session_.imageIn;
+    const MemoryImage imageInBefore = session_.imageIn();
 
     sim::VirtualRadio& radio = bench_.startRadio(radios, c.radio, c.line);
     MessageLog log(progressWindowShown);
@@ -146,6 +148,7 @@ TEST_P(FaultMatrix, EndsCleanly) {
     if (c.ends != Ends::Success) controller_.setWatchdogInterval(40);
 
     c.write ? controller_.startWrite() : controller_.startRead();
+    ASSERT_TRUE(testing::waitForTransfer(controller_));
 
     // The documented message, after the progress window closed.
     EXPECT_FALSE(controller_.running());
@@ -189,17 +192,18 @@ TEST_P(FaultMatrix, EndsCleanly) {
     // What the program and the radio hold afterwards.
     const bool readCompleted = !c.write && c.ends == Ends::Success;
     if (readCompleted) {
-        ASSERT_TRUE(std::equal(radios.begin(), radios.end(), session_.imageIn.bytes().begin()));
+        ASSERT_TRUE(std::equal(radios.begin(), radios.end(), session_.imageIn().bytes().begin()));
         Session fresh;
-        std::copy(radios.begin(), radios.end(), fresh.imageIn.bytes().begin());
-        fresh.decode();
+        MemoryImage radiosImage;
+        std::copy(radios.begin(), radios.end(), radiosImage.bytes().begin());
+        fresh.decode(radiosImage);
         EXPECT_EQ(encoded(session_.config()), encoded(fresh.config()));
     } else {
         EXPECT_EQ(encoded(session_.config()), configBefore);
         EXPECT_EQ(session_.config().band.current, bandBefore.current);
         EXPECT_EQ(session_.config().band.listIndex, bandBefore.listIndex);
     }
-    EXPECT_TRUE(!c.write || session_.imageIn == imageInBefore);
+    EXPECT_TRUE(!c.write || session_.imageIn() == imageInBefore);
     const auto memory = radio.memory();
     EXPECT_TRUE(c.blocksBefore > 0 || memory == radios);
     // A written radio holds the program's configuration in every block written, its own bytes elsewhere.

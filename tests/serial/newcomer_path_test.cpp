@@ -15,11 +15,12 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/fm/fm_window.h"
 #include "support/serial_fixture.h"
+#include "support/transfer_wait.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
@@ -64,8 +65,9 @@ void answerFileDialog(const QString& path) {
 // The radio's memory as a configuration, through the program's own decode.
 Configuration asConfiguration(const sim::RadioProtocol::Memory& memory) {
     Session s;
-    std::copy(memory.begin(), memory.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(memory.begin(), memory.end(), in.bytes().begin());
+    s.decode(in);
     return s.config();
 }
 
@@ -78,7 +80,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
         Session filled;
         filled.edit(Change::everything(), [&](Configuration& c_) { fillSampleConfiguration(c_); });
         filled.encode();
-        bench.startRadio(testing_support::memoryOf(filled.imageOut), {}, {}, false);
+        bench.startRadio(testing_support::memoryOf(filled.imageOut()), {}, {}, false);
 
         window = std::make_unique<MainWindow>(session, PortNames(bench.device()));
         window->show();
@@ -93,6 +95,7 @@ class NewcomerPath : public ::testing::TestWithParam<int> {
     void transfer(const char* name) {
         ASSERT_TRUE(settle([&] { return action(name)->isEnabled(); })) << name;
         action(name)->trigger();
+        ASSERT_TRUE(testing::waitForTransfer(window->transfer())) << name;
     }
     std::string cell(int group, int row, int column) const {
         return window->channelWindow()->grid(group)->item(row - 1, column)->text().toStdString();

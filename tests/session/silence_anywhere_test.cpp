@@ -30,11 +30,13 @@ constexpr int kWriteReplies = 3 + 193;
 // The program holds a configuration of its own before the transfer.
 Session programWithItsOwnConfiguration() {
     Session s;
+    MemoryImage in, out;
     for (std::size_t a = 0; a < MemoryImage::kSize; ++a)
-        s.imageIn.set(a, static_cast<std::uint8_t>(a * 7 + 3));
-    s.imageIn.set(0x716, 0);  // the band of the scripted radio's identification
-    s.decode();
-    s.imageOut.fill(0x3C);
+        in.set(a, static_cast<std::uint8_t>(a * 7 + 3));
+    in.set(0x716, 0);  // the band of the scripted radio's identification
+    s.decode(in);
+    out.fill(0x3C);
+    s.setImageOut(out);
     return s;
 }
 
@@ -65,9 +67,6 @@ TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
             ASSERT_FALSE(r.sent.empty());
             EXPECT_EQ(r.sent.back(), Bytes{'E'});
             ASSERT_EQ(r.outcome, completed ? Outcome::Succeeded : Outcome::TimedOut);
-            if (!completed) {
-                ASSERT_EQ(r.messages, std::vector<const msg::Message*>{&msg::kCommunicationError});
-            }
             if (write) {
                 // Frames went out only after the identification was accepted, one per acknowledgement; the
                 // 125th and 126th are single acknowledgements in place of the calibration blocks.
@@ -76,19 +75,20 @@ TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
                 EXPECT_EQ(std::count_if(r.sent.begin(), r.sent.end(),
                                         [](const Bytes& f) { return f.size() == 20; }),
                           blocks);
-                EXPECT_EQ(session.imageIn, start.imageIn);
-                MemoryImage out = start.imageOut;
+                EXPECT_EQ(session.imageIn(), start.imageIn());
+                MemoryImage out = start.imageOut();
                 encodeImage(start.config(), out);
-                EXPECT_EQ(session.imageOut, out);
+                EXPECT_EQ(session.imageOut(), out);
             } else {
-                EXPECT_EQ(session.imageOut, start.imageOut);
+                EXPECT_EQ(session.imageOut(), start.imageOut());
             }
             if (write || !completed) {
                 ASSERT_EQ(encoded(session.config()), configBefore);
             } else {
                 Session fresh = start;
-                std::copy_n(radio.memory.begin(), MemoryImage::kSize, fresh.imageIn.bytes().begin());
-                fresh.decode();
+                MemoryImage in;
+                std::copy_n(radio.memory.begin(), MemoryImage::kSize, in.bytes().begin());
+                fresh.decode(in);
                 EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
             }
         }

@@ -50,10 +50,11 @@ inline sim::RadioProtocol::Memory memoryOf(const MemoryImage& image) {
 // A radio's memory as the program keeps it: its decode and encode in a fresh program (a fixed point of both).
 inline sim::RadioProtocol::Memory asTheProgramKeepsIt(const sim::RadioProtocol::Memory& raw) {
     Session s;
-    std::copy(raw.begin(), raw.end(), s.imageIn.bytes().begin());
-    s.decode();
+    MemoryImage in;
+    std::copy(raw.begin(), raw.end(), in.bytes().begin());
+    s.decode(in);
     s.encode();
-    return memoryOf(s.imageOut);
+    return memoryOf(s.imageOut());
 }
 
 // A file's bytes; empty when it cannot be read.

@@ -1,6 +1,6 @@
 // Drives the program's windows as a user would, for the widget tests: a session with the main window built on
 // demand, message boxes answered and recorded instead of shown, and the gestures (trigger a command, choose
-// in a list, type, press a key, leave a box, click) with a wait for whatever the events bring.
+// in a list, type, leave a box); clicks and waits are QTest's.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,13 +8,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
-#include <QThread>
 #include <memory>
 #include <vector>
 
@@ -33,18 +30,6 @@ namespace zrt::ui_test {
 // A device no computer has: port entry 1 fails to open with any serial port implementation.
 inline const QString kMissingDevice = QStringLiteral("/nonexistent/zrt410-test-port");
 
-// Runs the event loop until done() holds or a few seconds passed; says whether it holds.
-template <class Done>
-bool eventually(Done done, int milliseconds = 3000) {
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return done();
-}
-
 // One key press (and release) with its text, as a keyboard sends it.
 inline void key(QWidget* w, int code, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent press(QEvent::KeyPress, code, mods, text);
@@ -57,30 +42,10 @@ inline void type(QWidget* w, const QString& text) {
     for (const QChar c : text)
         key(w, c.toUpper().unicode(), QString(c));
 }
-inline void enter(QWidget* w) {
-    key(w, Qt::Key_Return, QStringLiteral("\r"));
-}
-inline void backspace(QWidget* w) {
-    key(w, Qt::Key_Backspace, QStringLiteral("\b"));
-}
 // The user leaves the box for another control of the same window.
 inline void leave(QWidget* w, Qt::FocusReason why = Qt::TabFocusReason) {
     QFocusEvent out(QEvent::FocusOut, why);
     QApplication::sendEvent(w, &out);
-}
-inline void click(QWidget* w, QPointF at = QPointF(2, 2)) {
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
-inline void wheel(QWidget* w, int delta) {
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &event);
 }
 // What a list does when the user picks an entry.
 inline void choose(QComboBox* list, int index) {

@@ -7,11 +7,12 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
-#include "editors/hide_on_close.h"
 #include "i18n/calibration_captions.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -50,6 +51,13 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
                 sliders_[static_cast<std::size_t>(i)] = slider;
                 values_[static_cast<std::size_t>(i)] = value;
                 connect(slider, &QSlider::valueChanged, this, [this, i](int v) { sliderChanged(i, v); });
+                // One drag is one undo step, however many values it passes.
+                connect(slider, &QSlider::sliderPressed, this, [this] {
+                    if (!std::exchange(dragging_, true)) session_.journal().begin({});
+                });
+                connect(slider, &QSlider::sliderReleased, this, [this] {
+                    if (std::exchange(dragging_, false)) session_.journal().end();
+                });
             }
             pageLayout->addWidget(frame);
         }
@@ -61,6 +69,7 @@ CalibrationWindow::CalibrationWindow(Session& session, QWidget* parent) : Editor
     resize(twipsToPixels(5865), twipsToPixels(7650));
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void CalibrationWindow::applyLanguage() {
@@ -87,10 +96,6 @@ void CalibrationWindow::sliderChanged(int index, int value) {
     if (!edit({Part::Calibration}, [&](Configuration& c) { return setCalibSlider(c.calib, index, value); }))
         return;
     values_[static_cast<std::size_t>(index)]->setNum(value);
-}
-
-void CalibrationWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -23,7 +23,6 @@ class CalibrationWindow : public EditorWindow {
 
   protected:
     void documentChanged(const Change& change) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void sliderChanged(int index, int value);
@@ -31,6 +30,7 @@ class CalibrationWindow : public EditorWindow {
     QTabWidget* tabs_ = nullptr;                    // SSTab1
     std::array<QSlider*, kCalibValues> sliders_{};  // Slider1(i)
     std::array<QLabel*, kCalibValues> values_{};    // Label2(i)
+    bool dragging_ = false;                         // a slider's drag is one undo step
 };
 
 }  // namespace zrt

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <array>
 
 #include "config/channel_table.h"
@@ -26,7 +27,8 @@ const QColor kEvenRowColour(0xC0, 0xC0, 0xFF);
 
 ChannelGrid::ChannelGrid(int group, QWidget* parent) : QTableWidget(kRowsPerGroup, kTableColumns, parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -125,7 +127,13 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
                 // The wheel over the labels is the wheel over the table.
                 QCoreApplication::sendEvent(viewport(), event);
                 return true;
-            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonPress: {
+                // A label selects its row; it opens no editor.
+                const auto* press = static_cast<QMouseEvent*>(event);
+                const int row = labels_->rowAt(press->position().toPoint().y());
+                if (press->button() == Qt::LeftButton && row >= 0) labelPressed(row, press->modifiers());
+                return true;
+            }
             case QEvent::MouseButtonRelease:
             case QEvent::MouseButtonDblClick:
             case QEvent::MouseMove:
@@ -145,13 +153,63 @@ void ChannelGrid::setTopRow(int row) {
     verticalScrollBar()->setValue(row - 1);
 }
 
+void ChannelGrid::selectRows(int first, int last) {
+    if (first < 0 || last >= rowCount() || first > last) return;
+    const int column = std::max(currentColumn(), 1);
+    selectionModel()->setCurrentIndex(model()->index(first, column), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(
+        QItemSelection(model()->index(first, 1), model()->index(last, kTableColumns - 1)),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+bool ChannelGrid::inMultiRowSelection(int row) const {
+    bool inside = false;
+    bool other = false;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        inside = inside || index.row() == row;
+        other = other || index.row() != row;
+    }
+    return inside && other;
+}
+
+void ChannelGrid::labelPressed(int row, Qt::KeyboardModifiers modifiers) {
+    setFocus(Qt::MouseFocusReason);
+    const QItemSelection wholeRow(model()->index(row, 1), model()->index(row, kTableColumns - 1));
+    const int anchor = currentRow() < 0 ? row : currentRow();
+    if (modifiers & Qt::ShiftModifier) {
+        const QItemSelection rows(model()->index(std::min(anchor, row), 1),
+                                  model()->index(std::max(anchor, row), kTableColumns - 1));
+        selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+        selectionModel()->setCurrentIndex(model()->index(row, std::max(currentColumn(), 1)),
+                                          QItemSelectionModel::NoUpdate);
+    } else if (modifiers & Qt::ControlModifier) {
+        selectionModel()->select(wholeRow, QItemSelectionModel::Toggle);
+        selectionModel()->setCurrentIndex(model()->index(row, std::max(currentColumn(), 1)),
+                                          QItemSelectionModel::NoUpdate);
+    } else {
+        selectRows(row, row);
+    }
+}
+
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
-        QTableWidget::mousePressEvent(event);
-        // A press beside the cells selects nothing and opens nothing.
-        leftPressOnCell_ = indexAt(event->position().toPoint()).isValid();
+        const bool extending = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+        if (!extending && index.isValid() && inMultiRowSelection(index.row())) {
+            // A cell of a multi-row selection opens its editor and keeps the rows (a list choice then goes
+            // to every selected row).
+            setFocus(Qt::MouseFocusReason);
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        } else {
+            QTableWidget::mousePressEvent(event);
+        }
+        // A press beside the cells selects nothing and opens nothing; nor does a press that extends the
+        // selection.
+        leftPressOnCell_ = index.isValid() && !extending;
     } else if (event->button() == Qt::RightButton) {
         setFocus(Qt::MouseFocusReason);
+        if (index.isValid() && index.column() != kLabelColumn && !inMultiRowSelection(index.row()))
+            setCurrentCell(index.row(), index.column());
         event->accept();
     } else {
         event->accept();

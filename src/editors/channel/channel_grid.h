@@ -1,7 +1,8 @@
 // One channel table (Grid1 or Grid2): 64 rows of 12 columns, not editable in place. A left click on a cell
-// and the Enter key arm the window's floating cell editors; a right press only takes the focus, and the
-// wheel does not scroll it by itself. Column 0, the row labels, is fixed: it stays in view when the table
-// scrolls sideways.
+// and the Enter key arm the window's floating cell editors; a right press takes the focus (and the row under
+// it, unless that row is selected) and opens the context menu; the wheel does not scroll it by itself.
+// Rows are selected by their labels, Shift or Ctrl with a click, and Shift with the arrows. Column 0, the row
+// labels, is fixed: it stays in view when the table scrolls sideways.
 #pragma once
 
 #include <QTableWidget>
@@ -21,6 +22,9 @@ class ChannelGrid : public QTableWidget {
     void setTopRow(int row);
     // The grid's row count as the program counts it: the header row and the 64 channel rows.
     int gridRowCount() const { return rowCount() + 1; }
+
+    // Selects rows first..last (0-based) with `first` current.
+    void selectRows(int first, int last);
 
     void keyboardSearch(const QString&) override {}  // typing in the grid does not jump to a row
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -43,6 +47,8 @@ class ChannelGrid : public QTableWidget {
 
   private:
     void placeLabels();
+    void labelPressed(int row, Qt::KeyboardModifiers modifiers);
+    bool inMultiRowSelection(int row) const;
 
     bool leftPressOnCell_ = false;
     QTableView* labels_ = nullptr;  // the fixed label column over column 0, on the same model

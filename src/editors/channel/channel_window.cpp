@@ -1,27 +1,40 @@
 #include "editors/channel/channel_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleValidator>
 #include <QFocusEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSet>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "config/channel_clipboard.h"
 #include "config/channel_edit.h"
 #include "config/channel_keys.h"
 #include "config/channel_lists.h"
+#include "config/channel_operations.h"
 #include "config/channel_table.h"
 #include "editors/channel/channel_grid.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/channel_captions.h"
+#include "i18n/channel_csv_texts.h"
+#include "i18n/edit_captions.h"
 #include "image/tone_list.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
@@ -66,6 +79,20 @@ QString nameCellText(const std::string& name) {
     return fromBytes(name).remove(QChar(0));
 }
 
+ChannelField fieldOfColumn(int column) {
+    if (column == kRxColumn) return ChannelField::RxFrequency;
+    if (column == kTxColumn) return ChannelField::TxFrequency;
+    if (column == kNameColumn) return ChannelField::Name;
+    return static_cast<ChannelField>(static_cast<int>(ChannelField::DecodeTone) + column - kDecodeToneColumn);
+}
+
+// A row command touches the whole group of its channels (an insert or a move shifts rows below).
+Change groupChange(const std::vector<int>& channels, StepKind kind, int channel = 0) {
+    Change c = Change::channels(groupFirstChannel(channels.front()), groupLastChannel(channels.front()));
+    c.step = {kind, channel, ChannelField::RxFrequency, static_cast<int>(channels.size())};
+    return c;
+}
+
 }  // namespace
 
 ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(session, parent) {
@@ -93,6 +120,7 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
             editArmed_ = true;
             gridClick();
         });
+        connect(grid, &ChannelGrid::customContextMenuRequested, this, &ChannelWindow::showContextMenu);
         connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this,
                 [this, grid] { gridScrolled(grid); });
         connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -150,6 +178,7 @@ ChannelWindow::ChannelWindow(Session& session, QWidget* parent) : EditorWindow(s
     wheel_->hookGrid(grids_[0]);
     connect(tabStrip_, &QTabBar::currentChanged, this, &ChannelWindow::changeTab);
 
+    buildCommands();
     resize(kWindowWidth, kWindowHeight);
     applyLanguage();
     refresh();
@@ -164,6 +193,7 @@ ChannelGrid* ChannelWindow::grid(int group) const {
 void ChannelWindow::applyLanguage() {
     const int lang = session_.config().languageIndex;
     applyCaptions(this, channelWindowCaptions(), lang);
+    applyCaptions(this, channelCommandCaptions(), lang);
     // The tone list's Off item is the only translated item of Combo1.
     if (lang == kChinese || lang == kEnglish) toneList_->setItemText(0, qs(toneListItem(0, lang)));
 }
@@ -313,7 +343,9 @@ void ChannelWindow::leaveFrequencyEditor() {
     if (committing_ || frequencyEditor_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const int n = editChannel();
-    const FrequencyCommit result = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
+    const Change change =
+        Change::channels(n, n, this).named({StepKind::SetField, n, fieldOfColumn(editCol_)});
+    const FrequencyCommit result = session_.edit(change, [&](Configuration& c) {
         return commitFrequency(c.channels, c.band, n,
                                editCol_ == kRxColumn ? ChannelFrequency::Receive : ChannelFrequency::Transmit,
                                utf8(frequencyEditor_->text()));
@@ -352,9 +384,9 @@ void ChannelWindow::leaveNameEditor() {
     if (committing_ || nameEditor_->isHidden()) return;
     QScopedValueRollback<bool> guard(committing_, true);
     const int n = editChannel();
-    const std::string name = session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
-        return commitName(c.channels, n, toBytes(nameEditor_->text()));
-    });
+    const Change change = Change::channels(n, n, this).named({StepKind::SetField, n, ChannelField::Name});
+    const std::string name = session_.edit(
+        change, [&](Configuration& c) { return commitName(c.channels, n, toBytes(nameEditor_->text())); });
     setCell(editRow_, kNameColumn, nameCellText(name));
     if (nameEditor_->hasFocus()) currentGrid()->setFocus();
     nameEditor_->hide();
@@ -365,9 +397,23 @@ void ChannelWindow::listChosen(QComboBox* list, int position) {
     QScopedValueRollback<bool> guard(committing_, true);
     const QString text = list->itemText(position);
     const int n = editChannel();
-    if (session_.edit(Change::channels(n, n, this), [&](Configuration& c) {
-            return commitListChoice(c.channels, n, *listOfColumn(editCol_), position, utf8(text));
-        }))
+    const std::vector<int> rows = selectedChannels();
+    if (rows.size() > 1 && std::find(rows.begin(), rows.end(), n) != rows.end()) {
+        // A choice made in one of several selected rows goes to every selected channel with a frequency.
+        Change change = groupChange(rows, StepKind::BulkSet);
+        change.step.field = fieldOfColumn(editCol_);
+        session_.edit(change, [&](Configuration& c) {
+            return setListOnChannels(c.channels, rows, *listOfColumn(editCol_), position, utf8(text));
+        });
+        currentGrid()->setFocus();
+        list->hide();
+        return;
+    }
+    if (session_.edit(Change::channels(n, n, this).named({StepKind::SetField, n, fieldOfColumn(editCol_)}),
+                      [&](Configuration& c) {
+                          return commitListChoice(c.channels, n, *listOfColumn(editCol_), position,
+                                                  utf8(text));
+                      }))
         setCell(editRow_, editCol_, text);
     currentGrid()->setFocus();
     list->hide();
@@ -437,9 +483,232 @@ void ChannelWindow::mousePressEvent(QMouseEvent* event) {
     EditorWindow::mousePressEvent(event);
 }
 
-void ChannelWindow::closeEvent(QCloseEvent* event) {
-    // The tables and the store keep their contents.
-    hideInsteadOfClosing(this, event);
+// ---- Row commands ----------------------------------------------------------------------------------
+
+void ChannelWindow::buildCommands() {
+    const auto add = [this](std::string_view name, QList<QKeySequence> keys, auto slot) {
+        auto* a = new QAction(this);
+        a->setObjectName(qs(name));
+        a->setShortcuts(keys);
+        connect(a, &QAction::triggered, this, slot);
+        commands_.push_back(a);
+    };
+    add(kCutName, QKeySequence::keyBindings(QKeySequence::Cut), [this] { cutSelection(); });
+    add(kCopyName, QKeySequence::keyBindings(QKeySequence::Copy), [this] { copySelection(); });
+    add(kPasteName, QKeySequence::keyBindings(QKeySequence::Paste), [this] { paste(); });
+    add(kDeleteName, {QKeySequence(Qt::Key_Delete)}, [this] { deleteSelection(); });
+    add(kInsertName, {QKeySequence(Qt::Key_Insert)}, [this] { insertChannel(); });
+    add(kMoveUpName, {QKeySequence(Qt::ALT | Qt::Key_Up)}, [this] { moveSelection(-1); });
+    add(kMoveDownName, {QKeySequence(Qt::ALT | Qt::Key_Down)}, [this] { moveSelection(1); });
+    add(kFillName, {}, [this] { askFill(); });
+    add(kSortName, {}, [this] { sortSelection(); });
+
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("ChannelMenu"));
+    for (QAction* a : commands_) {
+        menu_->addAction(a);
+        if (a->objectName() == qs(kPasteName) || a->objectName() == qs(kMoveDownName)) menu_->addSeparator();
+    }
+}
+
+void ChannelWindow::showContextMenu(const QPoint& at) {
+    menu_->exec(currentGrid()->viewport()->mapToGlobal(at));
+}
+
+std::vector<int> ChannelWindow::selectedChannels() const {
+    const ChannelGrid* g = currentGrid();
+    QSet<int> rows;
+    for (const QModelIndex& index : g->selectionModel()->selectedIndexes())
+        if (index.column() != kLabelColumn) rows.insert(index.row());
+    if (rows.size() <= 1) {
+        rows.clear();
+        if (g->currentRow() >= 0) rows.insert(g->currentRow());
+    }
+    std::vector<int> channels;
+    for (int r : rows)
+        channels.push_back(channelNumber(currentGroup_, r + 1));
+    std::sort(channels.begin(), channels.end());
+    return channels;
+}
+
+void ChannelWindow::selectChannels(int first, int last) {
+    if (groupOf(first) != groupOf(last) || first < 1 || last > kChannelCount) return;
+    if (groupOf(first) != currentGroup_) tabStrip_->setCurrentIndex(groupOf(first) - 1);
+    currentGrid()->selectRows(rowOf(first) - 1, rowOf(last) - 1);
+}
+
+void ChannelWindow::report(const QString& text) {
+    const int lang = session_.config().languageIndex;
+    msgBoxEx(lang, text, msg::kStyleExclamation, qs(kEditReportTitle, lang), this);
+}
+
+void ChannelWindow::copySelection() {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    const Configuration& c = session_.config();
+    auto* data = new QMimeData;
+    data->setText(qs(channelsAsCsv(c.channels, rows, c.band.limits)));
+    data->setData(qs(kChannelRecordsMime), QByteArray::fromStdString(channelsAsRecords(c.channels, rows)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void ChannelWindow::cutSelection() {
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    copySelection();
+    session_.edit(groupChange(rows, StepKind::Cut), [&](Configuration& c) {
+        for (int n : rows)
+            c.channels.clearChannel(n);
+    });
+}
+
+void ChannelWindow::deleteSelection() {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    session_.edit(groupChange(rows, StepKind::Delete), [&](Configuration& c) {
+        for (int n : rows)
+            c.channels.clearChannel(n);
+    });
+}
+
+void ChannelWindow::paste() {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (rows.empty() || !data) return;
+    const int at = rows.front();
+    const QByteArray records = data->data(qs(kChannelRecordsMime));
+    const std::string text = records.isEmpty() ? utf8(data->text()) : records.toStdString();
+    if (text.empty()) return;
+    // Laid down on a copy first, so that the step can be named with what it pasted.
+    const Configuration& config = session_.config();
+    ChannelStore pasted = config.channels;
+    std::optional<PasteResult> exact;
+    if (!records.isEmpty()) exact = pasteRecords(pasted, config.band, at, text);
+    const PasteResult result = exact ? *exact : pasteCsv(pasted, config.band, at, text);
+    if (result.pasted > 0) {
+        Change change = groupChange(rows, StepKind::Paste);
+        change.step.count = result.pasted;
+        session_.edit(change, [&](Configuration& c) { c.channels = pasted; });
+    }
+    if (result.refused.empty() && result.beyondGroup.empty()) return;
+    // The refused rows by their line, in the order of the text.
+    const int lang = session_.config().languageIndex;
+    std::vector<std::pair<int, QString>> lines;
+    for (const CsvNote& note : result.refused)
+        lines.emplace_back(note.line, qs(csvNoteText(note, lang)));
+    for (int line : result.beyondGroup)
+        lines.emplace_back(line, qs(fillText(kPasteBeyondGroup.in(lang), {std::to_string(line)})));
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList shown;
+    constexpr std::size_t kMostLines = 15;
+    for (std::size_t i = 0; i < lines.size() && i < kMostLines; ++i)
+        shown << lines[i].second;
+    if (lines.size() > kMostLines)
+        shown << qs(fillText(kCsvMoreLines.in(lang), {std::to_string(lines.size() - kMostLines)}));
+    report(
+        qs(fillText(kPasteSummary.in(lang), {std::to_string(result.pasted), std::to_string(lines.size())})) +
+        QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')));
+}
+
+void ChannelWindow::insertChannel() {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    const int n = rows.front();
+    const int lang = session_.config().languageIndex;
+    if (insertDropsChannel(session_.config().channels, n)) {
+        const int last = groupLastChannel(n);
+        const QString prompt =
+            qs(fillText(kInsertDropsQuestion.in(lang), {rowLabel(groupOf(last), rowOf(last))}));
+        if (msgBoxEx(lang, prompt, msg::kStyleQuestion, qs(msg::kQuitQuestion.title, lang), this) !=
+            msg::kResultOk)
+            return;
+    }
+    session_.edit(groupChange({n}, StepKind::Insert, n),
+                  [&](Configuration& c) { zrt::insertChannel(c.channels, n); });
+    selectChannels(n, n);
+}
+
+void ChannelWindow::moveSelection(int delta) {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    const bool moved = session_.edit(groupChange(rows, delta < 0 ? StepKind::MoveUp : StepKind::MoveDown),
+                                     [&](Configuration& c) { return moveChannels(c.channels, rows, delta); });
+    // The selection moves with its rows.
+    if (moved) selectChannels(rows.front() + delta, rows.back() + delta);
+}
+
+void ChannelWindow::askFill() {
+    commitFrequencyEditor();
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    const int lang = session_.config().languageIndex;
+    const Configuration& c = session_.config();
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("FillDialog"));
+    dialog.setWindowTitle(qs(kFillTitle, lang));
+    auto* form = new QFormLayout(&dialog);
+    auto* start = new QLineEdit(&dialog);
+    start->setObjectName(QStringLiteral("FillStart"));
+    const std::string& first = c.channels[static_cast<std::size_t>(rows.front() - 1)].rxFrequency;
+    start->setText(first.empty() ? QString::number(groupOf(rows.front()) == kGroupA ? c.band.limits.aLow
+                                                                                    : c.band.limits.bLow)
+                                 : qs(first));
+    auto* step = new QLineEdit(QStringLiteral("12.5"), &dialog);
+    step->setObjectName(QStringLiteral("FillStep"));
+    for (QLineEdit* box : {start, step}) {
+        auto* v = new QDoubleValidator(box);
+        v->setLocale(QLocale::c());
+        v->setNotation(QDoubleValidator::StandardNotation);
+        box->setValidator(v);
+    }
+    form->addRow(qs(kFillStart, lang), start);
+    form->addRow(qs(kFillStep, lang), step);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) return;
+    bool startOk = false;
+    bool stepOk = false;
+    const double mhz = QLocale::c().toDouble(start->text().trimmed(), &startOk);
+    const double khz = QLocale::c().toDouble(step->text().trimmed(), &stepOk);
+    if (!startOk || !stepOk) return;
+    fillSelection(std::llround(mhz * 1e6), std::llround(khz * 1e3));
+}
+
+void ChannelWindow::fillSelection(std::int64_t startHz, std::int64_t stepHz) {
+    const std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    const FillResult result = session_.edit(groupChange(rows, StepKind::Fill), [&](Configuration& c) {
+        return fillFrequencies(c.channels, c.band, rows, startHz, stepHz);
+    });
+    if (result.refused.empty()) return;
+    const int lang = session_.config().languageIndex;
+    QStringList refused;
+    for (const auto& [n, text] : result.refused)
+        refused << QStringLiteral("%1 %2").arg(qs(rowLabel(groupOf(n), rowOf(n))), qs(text));
+    report(qs(fillText(kFillRefused.in(lang),
+                       {std::to_string(result.filled), utf8(refused.join(QStringLiteral(", ")))})));
+}
+
+void ChannelWindow::sortSelection() {
+    commitFrequencyEditor();
+    std::vector<int> rows = selectedChannels();
+    if (rows.empty()) return;
+    if (rows.size() == 1) {  // one row: the whole group
+        const int first = groupFirstChannel(rows.front());
+        rows.clear();
+        for (int n = first; n <= groupLastChannel(first); ++n)
+            rows.push_back(n);
+    }
+    session_.edit(groupChange(rows, StepKind::Sort),
+                  [&](Configuration& c) { sortByReceiveFrequency(c.channels, rows); });
 }
 
 }  // namespace zrt

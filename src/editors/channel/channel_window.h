@@ -3,11 +3,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "editors/editor_window.h"
 
+class QAction;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QTabBar;
 
 namespace zrt {
@@ -39,14 +43,35 @@ class ChannelWindow : public EditorWindow {
     int currentGroup() const { return currentGroup_; }  // CurrentGroup: 1 group A, 2 group B
     ChannelGrid* grid(int group) const;
 
+    // The channels the row commands act on: the selected rows of the table in view, else its current row.
+    std::vector<int> selectedChannels() const;
+    // Selects the rows of channels first..last (one group) in the table in view, with `first` current.
+    void selectChannels(int first, int last);
+
+    // The row commands (cut, copy, paste, delete, insert, move up and down, fill, sort), for the Edit menu
+    // and the table's context menu.
+    const std::vector<QAction*>& commandActions() const { return commands_; }
+    QMenu* contextMenu() const { return menu_; }  // the table's context menu (objectName "ChannelMenu")
+    void copySelection();
+    void cutSelection();
+    void paste();
+    void deleteSelection();
+    void insertChannel();
+    void moveSelection(int delta);
+    void askFill();  // asks for the start and the step, then fills
+    void fillSelection(std::int64_t startHz, std::int64_t stepHz);
+    void sortSelection();
+
   protected:
     void documentChanged(const Change& change) override;
     void applyLanguageChange() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
+    void buildCommands();
+    void showContextMenu(const QPoint& at);
+    void report(const QString& text);
     void changeTab(int index);
     void gridClick();
     void openTextEditor(QLineEdit* editor, int column);
@@ -72,6 +97,8 @@ class ChannelWindow : public EditorWindow {
     QComboBox* toneList_ = nullptr;          // Combo1
     std::array<QComboBox*, 6> flagLists_{};  // Combo5(5) .. Combo5(10), in kFlagLists order
     GridWheelHook* wheel_ = nullptr;
+    std::vector<QAction*> commands_;
+    QMenu* menu_ = nullptr;
 
     int currentGroup_ = 1;
     int editRow_ = 0;

@@ -10,12 +10,12 @@
 #include <functional>
 
 #include "config/dtmf.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/dtmf_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -135,6 +135,7 @@ DtmfWindow::DtmfWindow(Session& session, QWidget* parent) : EditorWindow(session
     resize(twipsToPixels(5750), twipsToPixels(3600));
     applyLanguage();
     refresh();
+    ignoreWheelOnValueControls(this);
 }
 
 QLineEdit* DtmfWindow::codeField(QWidget* parent, const QString& name, std::size_t maxLength,
@@ -202,10 +203,6 @@ void DtmfWindow::showPage(bool autodial) {
         autodialCodes_[0]->setFocus();
     else
         rate_->setFocus();
-}
-
-void DtmfWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -24,7 +24,6 @@ class DtmfWindow : public EditorWindow {
 
   protected:
     void documentChanged(const Change& change) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     QLineEdit* codeField(QWidget* parent, const QString& name, std::size_t maxLength,

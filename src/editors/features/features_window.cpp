@@ -15,14 +15,13 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "config/feature_rules.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/features_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -89,6 +88,7 @@ FeaturesWindow::FeaturesWindow(Session& session, QWidget* parent) : EditorWindow
     showPage(1);
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void FeaturesWindow::build() {
@@ -106,7 +106,7 @@ void FeaturesWindow::build() {
                 edit->setObjectName(qs(info.control));
                 const auto check = [this, f = info.id] { lostFocusCheck(f); };
                 // Enter normalises in place; the focus stays.
-                TextBox::install(edit, keyRuleOf(info.filter), info.maxLength, check, check);
+                TextBox::install(edit, info.key, info.maxLength, check, check);
                 connect(edit, &QLineEdit::textChanged, this, [this, f = info.id] { onTextChanged(f); });
                 label = new QLabel(qs(info.caption, language), frame);
                 label->setObjectName(qs(info.label));
@@ -236,10 +236,6 @@ void FeaturesWindow::refresh() {
     allowCancelBox_->setChecked(f.allowCancel);
     voxOffWhileReceivingBox_->setChecked(f.voxOffWhileReceiving);
     applyServiceState();
-}
-
-void FeaturesWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 void FeaturesWindow::showPage(int page) {

@@ -47,7 +47,6 @@ class FeaturesWindow : public EditorWindow {
   protected:
     void documentChanged(const Change& change) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;  // the close box only hides the window
 
   private:
     void build();

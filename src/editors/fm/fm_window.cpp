@@ -13,12 +13,12 @@
 #include <QTimer>
 
 #include "config/messages.h"
-#include "editors/hide_on_close.h"
 #include "editors/text_box.h"
 #include "i18n/fm_captions.h"
 #include "platform/qt_text.h"
 #include "session/session.h"
 #include "ui/twips.h"
+#include "ui/wheel/wheel_blocker.h"
 
 namespace zrt {
 
@@ -30,6 +30,7 @@ FmWindow::FmWindow(Session& session, QWidget* parent) : EditorWindow(session, pa
     resize(twipsToPixels(8205), twipsToPixels(4800));
     refresh();
     applyLanguage();
+    ignoreWheelOnValueControls(this);
 }
 
 void FmWindow::buildControls() {
@@ -279,12 +280,12 @@ void FmWindow::ok() {
         combo_[0]->setFocus();
         return;
     }
-    hideEditor(this);
+    hideWindow();
 }
 
 void FmWindow::cancel() {
     commitCellEditor();
-    hideEditor(this);
+    hideWindow();
 }
 
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -300,10 +301,6 @@ bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return EditorWindow::eventFilter(watched, event);
-}
-
-void FmWindow::closeEvent(QCloseEvent* event) {
-    hideInsteadOfClosing(this, event);
 }
 
 }  // namespace zrt

@@ -40,7 +40,6 @@ class FmWindow : public EditorWindow {
   protected:
     void documentChanged(const Change& change) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();

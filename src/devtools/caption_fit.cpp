@@ -1,4 +1,4 @@
-#include "app/caption_fit.h"
+#include "devtools/caption_fit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/screenshot_tour.h"
+#include "devtools/screenshot_tour.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -8,19 +8,22 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "app/about_box.h"
 #include "app/backups_window.h"
-#include "app/caption_fit.h"
 #include "app/compare_window.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "config/channel_edit.h"
+#include "config/channel_table.h"
 #include "config/configuration.h"
+#include "devtools/caption_fit.h"
 #include "editors/calibration/calibration_window.h"
+#include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
@@ -61,7 +64,7 @@ QStringList sampleBackups(const QString& folder) {
             if (i == 0) config.channels.clearChannel(66);
         });
         s.encode();
-        const BackupResult r = saveBackup(s.imageOut, 0, folder);
+        const BackupResult r = saveBackup(s.imageOut(), 0, folder);
         const QString path = QDir(folder).filePath(QLatin1String(names[i]));
         if (!r.path.isEmpty() && QFile::rename(r.path, path)) paths << path;
     }
@@ -186,6 +189,16 @@ ScreenshotReport takeScreenshots(MainWindow& window, const QString& dir) {
         showEditor(window.channelWindow());
         shot(&window, "main");
         shot(window.subWindowOf(window.channelWindow()), "channel");
+
+        // Several rows selected, with the table's context menu open over them.
+        ChannelWindow* channels = window.channelWindow();
+        channels->selectChannels(1, 4);
+        ChannelGrid* grid = channels->grid(kGroupA);
+        const QRect cell = grid->visualItemRect(grid->item(2, kRxColumn));
+        channels->contextMenu()->popup(grid->viewport()->mapToGlobal(cell.center()));
+        shot(&window, "channel-rows", channels->contextMenu());
+        channels->contextMenu()->hide();
+        channels->selectChannels(1, 1);
 
         // The port list open, each entry with its device.
         auto* portCommand = qobject_cast<QAction*>(window.control("MNCommPort"));

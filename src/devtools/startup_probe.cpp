@@ -1,4 +1,4 @@
-#include "app/startup_probe.h"
+#include "devtools/startup_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
