@@ -3,19 +3,14 @@
 // a list choice on several rows sets the used ones, and unsaved changes are shown and asked about.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSlider>
 #include <QTableView>
-#include <QTest>
 #include <QUndoStack>
-#include <memory>
 
-#include "app/main_window.h"
 #include "app/undo_history.h"
 #include "config/channel_clipboard.h"
 #include "config/channel_edit.h"
@@ -24,53 +19,38 @@
 #include "editors/channel/channel_grid.h"
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
-#include "platform/qt_text.h"
-#include "session/session.h"
+#include "i18n/edit_captions.h"
 #include "support/ui_driver.h"
-#include "ui/msgbox.h"
 
 namespace zrt {
 namespace {
 
-class ChannelEditing : public ::testing::Test {
+class ChannelEditing : public ui_test::WindowTest {
   protected:
     void SetUp() override {
-        QApplication::setQuitOnLastWindowClosed(false);
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            asked << r.prompt;
-            return answer;
-        });
-        window = std::make_unique<MainWindow>(session, PortNames(QStringLiteral("/nonexistent/zrt410-port")));
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        channels = window->channelWindow();
+        main().show();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        channels = main().channelWindow();
         // A1..A4 used, A2 blank: made before the window's history starts counting as the user's.
         for (int n : {1, 3, 4})
             session.edit(Change::channels(n, n), [n](Configuration& c) {
                 commitFrequency(c.channels, c.band, n, ChannelFrequency::Receive, std::to_string(144 + n));
             });
-        window->history().stack().clear();
-        window->history().setClean();
+        main().history().stack().clear();
+        main().history().setClean();
         grid()->setFocus();
-        asked.clear();
-    }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
+        answer = msg::kResultCancel;
     }
     ChannelGrid* grid() const { return channels->grid(kGroupA); }
     std::string rx(int n) const {
         return session.config().channels[static_cast<std::size_t>(n - 1)].rxFrequency;
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(grid(), k, m); }
-    QString undoText() const { return window->history().undoAction()->text(); }
+    QString undoText() { return main().history().undoAction()->text(); }
+    void undo() { main().history().undoAction()->trigger(); }
 
-    Session session;
-    std::unique_ptr<MainWindow> window;
     ChannelWindow* channels = nullptr;
-    QStringList asked;
-    int answer = msg::kResultCancel;
 };
 
 TEST_F(ChannelEditing, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
@@ -127,7 +107,7 @@ TEST_F(ChannelEditing, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
         channels->selectChannels(c.first, c.last);
         key(c.key, c.modifiers);
         c.check();
-        EXPECT_TRUE(asked.isEmpty()) << c.what << ": " << asked.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(asked.empty()) << c.what << ": " << asked.front().prompt.toStdString();
     }
 
     // Rows by the keyboard and by their labels.
@@ -141,22 +121,21 @@ TEST_F(ChannelEditing, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
     QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ShiftModifier, labelOf(7));
     QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ControlModifier, labelOf(9));
     EXPECT_EQ(channels->selectedChannels(), (std::vector<int>{6, 7, 8, 10}));
-    EXPECT_FALSE(channels->findChild<QLineEdit*>(QStringLiteral("Text1"))->isVisible())
-        << "a label opens nothing";
+    EXPECT_FALSE(ui_test::child<QLineEdit>(channels, "Text1")->isVisible()) << "a label opens nothing";
 
     // A typed cell is one step named after its cell; undone, the cell shows what it held, in both languages.
     grid()->setCurrentCell(11, kRxColumn);
     key(Qt::Key_Return);
-    auto* editor = channels->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* editor = ui_test::child<QLineEdit>(channels, "Text1");
     ui_test::type(editor, QStringLiteral("150"));
-    QTest::keyClick(editor, Qt::Key_Return);
+    ui_test::enter(editor);
     EXPECT_EQ(rx(12), "150.00000");
     EXPECT_EQ(undoText(), QStringLiteral("Undo Set A12 receive frequency"));
     session.setLanguage(kChinese);
     EXPECT_EQ(undoText(), QStringLiteral("撤销 设置 A12 接收频率"));
-    window->history().undoAction()->trigger();
+    undo();
     EXPECT_EQ(rx(12), "");
-    EXPECT_EQ(grid()->item(11, kRxColumn)->text(), QString());
+    EXPECT_EQ(ui_test::cell(grid(), 11, kRxColumn), QString());
 }
 
 // A spreadsheet's tab-separated block pastes at the current row; refused rows and rows past the group's end
@@ -166,11 +145,11 @@ TEST_F(ChannelEditing, PasteReportsRefusedRows) {
     channels->selectChannels(63, 63);
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(rx(63), "145.50000");
-    ASSERT_EQ(asked.size(), 1);
-    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("1 rows pasted, 2 rows refused.")))
-        << asked[0].toStdString();
-    EXPECT_TRUE(asked[0].contains(QStringLiteral("Line 3: beyond the last channel of the group")));
-    EXPECT_EQ(window->history().stack().count(), 1);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].prompt.startsWith(qs(kPasteSummary, kEnglish).arg(1).arg(2)))
+        << asked[0].prompt.toStdString();
+    EXPECT_TRUE(asked[0].prompt.contains(qs(kPasteBeyondGroup, kEnglish).arg(3)));
+    EXPECT_EQ(main().history().stack().count(), 1);
 }
 
 // Insert into a group whose last channel is used asks first; Cancel keeps everything.
@@ -181,80 +160,76 @@ TEST_F(ChannelEditing, InsertAtAFullGroupAsks) {
     channels->selectChannels(1, 1);
     for (int reply : {msg::kResultCancel, msg::kResultOk}) {
         answer = reply;
-        asked.clear();
         key(Qt::Key_Insert);
-        ASSERT_EQ(asked.size(), 1);
-        EXPECT_TRUE(asked[0].contains(QStringLiteral("(A64)")));
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(std::exchange(asked, {})[0].prompt,
+                  qs(kInsertDropsQuestion, kEnglish).arg(QStringLiteral("A64")));
         EXPECT_EQ(rx(64) == "160.00000", reply == msg::kResultCancel);
     }
 }
 
 // A list choice with several rows selected sets every selected channel that has a receive frequency.
 TEST_F(ChannelEditing, BulkSetSkipsBlankRows) {
-    for (int n : {1, 3, 4})
-        ASSERT_EQ(session.config().channels[static_cast<std::size_t>(n - 1)].power, 1);
     channels->selectChannels(1, 4);
     grid()->selectionModel()->setCurrentIndex(grid()->model()->index(2, kFirstListColumn),
                                               QItemSelectionModel::NoUpdate);
     key(Qt::Key_Return);
-    auto* power = channels->findChild<QComboBox*>(QStringLiteral("Combo5_5"));
+    auto* power = ui_test::child<QComboBox>(channels, "Combo5_5");
     ASSERT_TRUE(power->isVisible());
     power->hidePopup();
     emit power->activated(0);
     for (int n : {1, 3, 4})
         EXPECT_EQ(session.config().channels[static_cast<std::size_t>(n - 1)].power, 0) << n;
     EXPECT_TRUE(session.config().channels[1].isEmpty());
-    EXPECT_EQ(grid()->item(1, kFirstListColumn)->text(), QString());
+    EXPECT_EQ(ui_test::cell(grid(), 1, kFirstListColumn), QString());
     EXPECT_EQ(undoText(), QStringLiteral("Undo Set power of 4 channels"));
 }
 
 // "*" in the title while the configuration differs from the last read, Open or Save; New then asks to save
 // first, and Cancel there stops New before its own question.
 TEST_F(ChannelEditing, UnsavedChangesShowAndAreAskedAbout) {
-    const QString title = window->windowTitle();
+    const QString title = main().windowTitle();
     channels->selectChannels(1, 1);
     key(Qt::Key_Delete);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("*") + title);
-    window->history().undoAction()->trigger();
-    EXPECT_EQ(window->windowTitle(), title);
-    window->history().redoAction()->trigger();
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("*") + title);
+    undo();
+    EXPECT_EQ(main().windowTitle(), title);
+    main().history().redoAction()->trigger();
 
-    answer = msg::kResultCancel;
     key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(asked, QStringList{QStringLiteral("Save the changes?")});
+    EXPECT_TRUE(askedOnly(msg::kSaveChangesQuestion, kEnglish));
     EXPECT_EQ(rx(3), "147.00000");
     setMsgBoxResponder([this](const MsgBoxRequest& r) {
-        asked << r.prompt;
-        return r.prompt.startsWith(QStringLiteral("Save")) ? msg::kResultDiscard : msg::kResultOk;
+        asked.push_back(r);
+        return r.style == msg::kSaveChangesQuestion.style ? msg::kResultDiscard : msg::kResultOk;
     });
-    asked.clear();
     key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(asked.size(), 2) << "then New's own question";
+    EXPECT_EQ(asked.size(), 2u) << "then New's own question";
     EXPECT_EQ(rx(3), "");
-    window->history().undoAction()->trigger();
+    undo();
     EXPECT_EQ(rx(3), "147.00000") << "New is a step too";
 
     // One drag of a calibration slider is one step, however many values it passes.
-    auto* slider = window->calibrationWindow()->findChild<QSlider*>(QStringLiteral("Slider1_0"));
-    const int before = window->history().stack().index();
+    auto* slider = ui_test::child<QSlider>(main().calibrationWindow(), "Slider1_0");
+    const int before = main().history().stack().index();
     emit slider->sliderPressed();
     for (int v : {10, 20, 30})
         slider->setValue(v);
     emit slider->sliderReleased();
-    EXPECT_EQ(window->history().stack().index(), before + 1);
+    EXPECT_EQ(main().history().stack().index(), before + 1);
     EXPECT_EQ(session.config().calib.values[0], 30);
 
     // Typing into one box of another window is one step until the focus moves on.
-    qobject_cast<QAction*>(window->control("MNDTMF"))->trigger();
+    trigger("MNDTMF");
     QApplication::processEvents();
-    auto* code = window->dtmfWindow()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* code = ui_test::child<QLineEdit>(main().dtmfWindow(), "Text2");
     code->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), code);
-    const int steps = window->history().stack().index();
+    const int steps = main().history().stack().index();
     ui_test::type(code, QStringLiteral("123"));
-    EXPECT_EQ(window->history().stack().index(), steps + 1);
+    EXPECT_EQ(main().history().stack().index(), steps + 1);
     EXPECT_EQ(undoText(), QStringLiteral("Undo Edit DTMF"));
-    window->history().undoAction()->trigger();
+    undo();
     EXPECT_EQ(session.config().dtmf.aniStart, "");
 }
 
