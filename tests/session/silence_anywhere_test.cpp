@@ -67,6 +67,9 @@ TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
             ASSERT_FALSE(r.sent.empty());
             EXPECT_EQ(r.sent.back(), Bytes{'E'});
             ASSERT_EQ(r.outcome, completed ? Outcome::Succeeded : Outcome::TimedOut);
+            // The watchdog gives up on the eleventh quiet tick and leaves the line at single bytes.
+            EXPECT_EQ(r.ticks, completed ? 0 : 11);
+            EXPECT_TRUE(completed || std::get<link::SetThreshold>(*(r.actions.end() - 2)).bytes == 1);
             if (write) {
                 // Frames went out only after the identification was accepted, one per acknowledgement; the
                 // 125th and 126th are single acknowledgements in place of the calibration blocks.
