@@ -1,16 +1,33 @@
-// The channel window driven through its tables with mouse, key and wheel events: what the editors over the
-// cells hand to the store, where the focus goes, how the tables scroll.
+// The channel tables in the real window, driven with mouse, key and wheel events: what the editors over the
+// cells hand to the store, where the focus goes, how the tables scroll; and their spreadsheet habits: every
+// key reaches its command, undo and redo name their step and give back what was there, rows go through the
+// clipboard, a full group's insert asks, a list choice on several rows sets the used ones, and unsaved
+// changes are shown and asked about.
 #include "editors/channel/channel_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTabBar>
+#include <QTableView>
+#include <QUndoStack>
 
+#include "app/transfer_controller.h"
+#include "app/undo_history.h"
+#include "config/channel_clipboard.h"
+#include "config/channel_edit.h"
 #include "config/channel_table.h"
+#include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "i18n/edit_captions.h"
 #include "support/ui_driver.h"
 
 namespace zrt {
@@ -21,16 +38,30 @@ using ui_test::child;
 class ChannelWindowTest : public ui_test::WindowTest {
   protected:
     void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        main().show();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        window = main().channelWindow();
+        // A1..A4 used, A2 blank: made before the window's history starts counting as the user's.
+        for (int n : {1, 3, 4})
+            session.edit(Change::channels(n, n), [n](Configuration& c) {
+                commitFrequency(c.channels, c.band, n, ChannelFrequency::Receive, std::to_string(144 + n));
+            });
+        main().history().stack().clear();
+        main().history().setClean();
+        grid()->setFocus();
+        answer = msg::kResultCancel;
     }
 
-    ChannelGrid* grid(int group) const { return window.grid(group); }
-    QLineEdit* text1() const { return child<QLineEdit>(&window, "Text1"); }
-    QLineEdit* text2() const { return child<QLineEdit>(&window, "Text2"); }
+    ChannelGrid* grid(int group = kGroupA) const { return window->grid(group); }
+    QLineEdit* text1() const { return child<QLineEdit>(window, "Text1"); }
+    QLineEdit* text2() const { return child<QLineEdit>(window, "Text2"); }
     QString cell(int group, int row, int column) const { return ui_test::cell(grid(group), row - 1, column); }
     const Channel& channel(int n) const { return session.config().channels[static_cast<std::size_t>(n - 1)]; }
+    std::string rx(int n) const { return channel(n).rxFrequency; }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(grid(), k, m); }
+    QString undoText() { return main().history().undoAction()->text(); }
+    void undo() { main().history().undoAction()->trigger(); }
 
     void clickCell(int group, int row, int column, Qt::MouseButton button = Qt::LeftButton) {
         ChannelGrid* g = grid(group);
@@ -39,9 +70,9 @@ class ChannelWindowTest : public ui_test::WindowTest {
         QTest::mouseClick(g->viewport(), button, {}, g->visualItemRect(item).center());
     }
     void selectGroup(int group) {
-        auto* tabs = child<QTabBar>(&window, "TabStrip1");
+        auto* tabs = child<QTabBar>(window, "TabStrip1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(group - 1).center());
-        ASSERT_EQ(window.currentGroup(), group);
+        ASSERT_EQ(window->currentGroup(), group);
     }
     void enterFrequency(int group, int row, const QString& text) {
         clickCell(group, row, kRxColumn);
@@ -52,7 +83,7 @@ class ChannelWindowTest : public ui_test::WindowTest {
     // Opens the list of a cell and picks its item in the drop-down with the keys.
     void chooseItem(int group, int row, int column, const char* list, int position) {
         clickCell(group, row, column);
-        QAbstractItemView* view = child<QComboBox>(&window, list)->view();
+        QAbstractItemView* view = child<QComboBox>(window, list)->view();
         ASSERT_TRUE(view->isVisible()) << "the drop-down opens with the list";
         QTest::keyClick(view, Qt::Key_Home);
         for (int i = 0; i < position; ++i)
@@ -60,28 +91,28 @@ class ChannelWindowTest : public ui_test::WindowTest {
         QTest::keyClick(view, Qt::Key_Return);
     }
 
-    ChannelWindow window{session};
+    ChannelWindow* window = nullptr;
 };
 
 TEST_F(ChannelWindowTest, TypedFrequenciesReachTheStoreOrAreRefused) {
-    enterFrequency(kGroupA, 1, "145.123");
+    enterFrequency(kGroupA, 2, "145.123");
     EXPECT_FALSE(text1()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
-    EXPECT_EQ(cell(kGroupA, 1, 2), "145.12000");
-    EXPECT_EQ(cell(kGroupA, 1, 8), "Wide");
-    EXPECT_EQ(channel(1).txFrequency, "145.12000");
+    EXPECT_EQ(cell(kGroupA, 2, 2), "145.12000");
+    EXPECT_EQ(cell(kGroupA, 2, 8), "Wide");
+    EXPECT_EQ(channel(2).txFrequency, "145.12000");
 
-    enterFrequency(kGroupA, 3, "174");
+    enterFrequency(kGroupA, 20, "174");
     EXPECT_TRUE(askedOnly(msg::kOutOfBand, kEnglish));
-    EXPECT_EQ(cell(kGroupA, 3, 1), "");
-    EXPECT_TRUE(session.config().channels.isEmpty(3));
+    EXPECT_EQ(cell(kGroupA, 20, 1), "");
+    EXPECT_TRUE(session.config().channels.isEmpty(20));
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
 }
 
 TEST_F(ChannelWindowTest, BlankRowsOpenTheirReceiveFrequencyAndARightPressCommits) {
     clickCell(kGroupA, 5, 5);  // the power cell of a blank row
     EXPECT_TRUE(text1()->hasFocus());
-    EXPECT_FALSE(child<QComboBox>(&window, "Combo5_5")->isVisible());
+    EXPECT_FALSE(child<QComboBox>(window, "Combo5_5")->isVisible());
     EXPECT_EQ(grid(kGroupA)->currentColumn(), kRxColumn);
 
     QTest::keyClicks(text1(), "150");
@@ -106,7 +137,7 @@ TEST_F(ChannelWindowTest, NamesCommitAndALongerNameFromAnImageStaysWhole) {
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
 
     edit([](Configuration& c) { c.channels[5].name = "ABCDEFGH"; });
-    window.refresh();
+    window->refresh();
     clickCell(kGroupA, 6, 11);
     EXPECT_EQ(text2()->text(), "ABCDEFGH");
     QTest::keyClick(text2(), Qt::Key_Return);
@@ -123,12 +154,12 @@ TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
     EXPECT_EQ(cell(kGroupB, 1, 4), "67.0");
     EXPECT_EQ(channel(65).encodeTone.position, 1);
     EXPECT_EQ(channel(65).encodeTone.text, "67.0");
-    EXPECT_FALSE(child<QComboBox>(&window, "Combo1")->isVisible());
+    EXPECT_FALSE(child<QComboBox>(window, "Combo1")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     // A list that loses the focus without a choice commits nothing.
     clickCell(kGroupB, 1, 7);
-    auto* scan = child<QComboBox>(&window, "Combo5_7");
+    auto* scan = child<QComboBox>(window, "Combo5_7");
     ASSERT_TRUE(scan->isVisible());
     scan->hidePopup();
     grid(kGroupB)->setFocus();
@@ -160,16 +191,11 @@ TEST_F(ChannelWindowTest, WheelMovesOneRowPerEventWithinTheBounds) {
 TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
     clickCell(kGroupA, 7, 1);
     QTest::keyClicks(text1(), "146.52");
-    window.commitFrequencyEditor();
+    emit main().transfer().aboutToStart();
     EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(channel(7).rxFrequency, "146.52000");
-    window.commitFrequencyEditor();  // nothing open: nothing happens
-    EXPECT_EQ(channel(7).rxFrequency, "146.52000");
-
-    // Closing only hides the window; the table keeps its rows.
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isHidden());
-    EXPECT_EQ(cell(kGroupA, 7, 1), "146.52000");
+    EXPECT_EQ(rx(7), "146.52000");
+    window->commitFrequencyEditor();  // nothing open: nothing happens
+    EXPECT_EQ(rx(7), "146.52000");
 }
 
 // The row labels are a fixed column: a narrow window scrolled sideways keeps them in view, and a click on
@@ -177,7 +203,7 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
 TEST_F(ChannelWindowTest, RowLabelsStayInViewWhenScrolledSideways) {
     for (int group : {kGroupA, kGroupB}) {
         if (group == kGroupB) selectGroup(kGroupB);
-        window.resize(320, 400);
+        main().subWindowOf(window)->resize(320, 400);
         ChannelGrid* g = grid(group);
         QApplication::processEvents();
         ASSERT_GT(g->horizontalScrollBar()->maximum(), 0);
@@ -196,6 +222,186 @@ TEST_F(ChannelWindowTest, RowLabelsStayInViewWhenScrolledSideways) {
             EXPECT_FALSE(text1()->isVisible());
         }
     }
+}
+
+TEST_F(ChannelWindowTest, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
+    struct Case {
+        const char* what;
+        int first, last;  // the rows selected before the key
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<void()> check;
+    };
+    const std::string a1 = rx(1), a3 = rx(3), a4 = rx(4);
+    const Case cases[] = {
+        {"copy", 3, 4, Qt::Key_C, Qt::ControlModifier,
+         [&] {
+             EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Location,")));
+             EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(qs(kChannelRecordsMime)));
+         }},
+        {"paste", 10, 10, Qt::Key_V, Qt::ControlModifier,
+         [&] {
+             EXPECT_EQ(rx(10), a3);
+             EXPECT_EQ(rx(11), a4);
+             EXPECT_EQ(undoText(), QStringLiteral("Undo Paste 2 channels"));
+         }},
+        {"undo", 1, 1, Qt::Key_Z, Qt::ControlModifier, [&] { EXPECT_EQ(rx(10), ""); }},
+        {"redo", 1, 1, Qt::Key_Y, Qt::ControlModifier, [&] { EXPECT_EQ(rx(11), a4); }},
+        {"undo again", 1, 1, Qt::Key_Z, Qt::ControlModifier, [&] { EXPECT_EQ(rx(11), ""); }},
+        {"redo, the other key", 1, 1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier,
+         [&] { EXPECT_EQ(rx(11), a4); }},
+        {"delete", 10, 11, Qt::Key_Delete, Qt::NoModifier,
+         [&] {
+             EXPECT_EQ(rx(10) + rx(11), "");
+             EXPECT_EQ(undoText(), QStringLiteral("Undo Delete 2 channels"));
+         }},
+        {"cut", 1, 1, Qt::Key_X, Qt::ControlModifier,
+         [&] {
+             EXPECT_EQ(rx(1), "");
+             EXPECT_TRUE(QApplication::clipboard()->text().contains(qs(a1)));
+         }},
+        {"insert", 3, 3, Qt::Key_Insert, Qt::NoModifier,
+         [&] {
+             EXPECT_EQ(rx(3), "");
+             EXPECT_EQ(rx(4), a3);
+             EXPECT_EQ(undoText(), QStringLiteral("Undo Insert channel A3"));
+         }},
+        {"move down", 4, 5, Qt::Key_Down, Qt::AltModifier,
+         [&] {
+             EXPECT_EQ(rx(5), a3);
+             EXPECT_EQ(rx(4), "");
+             EXPECT_EQ(window->selectedChannels(), (std::vector<int>{5, 6}));
+         }},
+        {"move up", 5, 6, Qt::Key_Up, Qt::AltModifier, [&] { EXPECT_EQ(rx(4), a3); }},
+    };
+    for (const Case& c : cases) {
+        window->selectChannels(c.first, c.last);
+        key(c.key, c.modifiers);
+        c.check();
+        EXPECT_TRUE(asked.empty()) << c.what << ": " << asked.front().prompt.toStdString();
+    }
+
+    // Rows by the keyboard and by their labels.
+    window->selectChannels(1, 1);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(window->selectedChannels(), (std::vector<int>{1, 2, 3}));
+    QTableView* labels = grid()->findChild<QTableView*>(QStringLiteral("RowLabels"));
+    const auto labelOf = [&](int row) { return labels->visualRect(labels->model()->index(row, 0)).center(); };
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::NoModifier, labelOf(5));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ShiftModifier, labelOf(7));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ControlModifier, labelOf(9));
+    EXPECT_EQ(window->selectedChannels(), (std::vector<int>{6, 7, 8, 10}));
+    EXPECT_FALSE(ui_test::child<QLineEdit>(window, "Text1")->isVisible()) << "a label opens nothing";
+
+    // A typed cell is one step named after its cell; undone, the cell shows what it held, in both languages.
+    grid()->setCurrentCell(11, kRxColumn);
+    key(Qt::Key_Return);
+    auto* editor = ui_test::child<QLineEdit>(window, "Text1");
+    ui_test::type(editor, QStringLiteral("150"));
+    ui_test::enter(editor);
+    EXPECT_EQ(rx(12), "150.00000");
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Set A12 receive frequency"));
+    session.setLanguage(kChinese);
+    EXPECT_EQ(undoText(), QStringLiteral("撤销 设置 A12 接收频率"));
+    undo();
+    EXPECT_EQ(rx(12), "");
+    EXPECT_EQ(ui_test::cell(grid(), 11, kRxColumn), QString());
+}
+
+// A spreadsheet's tab-separated block pastes at the current row; refused rows and rows past the group's end
+// are listed with their reasons, the rest pasted, as one step.
+TEST_F(ChannelWindowTest, PasteReportsRefusedRows) {
+    QApplication::clipboard()->setText(QStringLiteral("1\tA\t145.5\n2\tB\t999\n3\tC\t146\n"));
+    window->selectChannels(63, 63);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(rx(63), "145.50000");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].prompt.startsWith(qs(kPasteSummary, kEnglish).arg(1).arg(2)))
+        << asked[0].prompt.toStdString();
+    EXPECT_TRUE(asked[0].prompt.contains(qs(kPasteBeyondGroup, kEnglish).arg(3)));
+    EXPECT_EQ(main().history().stack().count(), 1);
+}
+
+// Insert into a group whose last channel is used asks first; Cancel keeps everything.
+TEST_F(ChannelWindowTest, InsertAtAFullGroupAsks) {
+    session.edit(Change::channels(64, 64), [](Configuration& c) {
+        commitFrequency(c.channels, c.band, 64, ChannelFrequency::Receive, "160");
+    });
+    window->selectChannels(1, 1);
+    for (int reply : {msg::kResultCancel, msg::kResultOk}) {
+        answer = reply;
+        key(Qt::Key_Insert);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(std::exchange(asked, {})[0].prompt,
+                  qs(kInsertDropsQuestion, kEnglish).arg(QStringLiteral("A64")));
+        EXPECT_EQ(rx(64) == "160.00000", reply == msg::kResultCancel);
+    }
+}
+
+// A list choice with several rows selected sets every selected channel that has a receive frequency.
+TEST_F(ChannelWindowTest, BulkSetSkipsBlankRows) {
+    window->selectChannels(1, 4);
+    grid()->selectionModel()->setCurrentIndex(grid()->model()->index(2, kFirstListColumn),
+                                              QItemSelectionModel::NoUpdate);
+    key(Qt::Key_Return);
+    auto* power = ui_test::child<QComboBox>(window, "Combo5_5");
+    ASSERT_TRUE(power->isVisible());
+    power->hidePopup();
+    emit power->activated(0);
+    for (int n : {1, 3, 4})
+        EXPECT_EQ(session.config().channels[static_cast<std::size_t>(n - 1)].power, 0) << n;
+    EXPECT_TRUE(session.config().channels[1].isEmpty());
+    EXPECT_EQ(ui_test::cell(grid(), 1, kFirstListColumn), QString());
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Set power of 4 channels"));
+}
+
+// "*" in the title while the configuration differs from the last read, Open or Save; New then asks to save
+// first, and Cancel there stops New before its own question.
+TEST_F(ChannelWindowTest, UnsavedChangesShowAndAreAskedAbout) {
+    const QString title = main().windowTitle();
+    window->selectChannels(1, 1);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("*") + title);
+    undo();
+    EXPECT_EQ(main().windowTitle(), title);
+    main().history().redoAction()->trigger();
+
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(askedOnly(msg::kSaveChangesQuestion, kEnglish));
+    EXPECT_EQ(rx(3), "147.00000");
+    setMsgBoxResponder([this](const MsgBoxRequest& r) {
+        asked.push_back(r);
+        return r.style == msg::kSaveChangesQuestion.style ? msg::kResultDiscard : msg::kResultOk;
+    });
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(asked.size(), 2u) << "then New's own question";
+    EXPECT_EQ(rx(3), "");
+    undo();
+    EXPECT_EQ(rx(3), "147.00000") << "New is a step too";
+
+    // One drag of a calibration slider is one step, however many values it passes.
+    auto* slider = ui_test::child<QSlider>(main().calibrationWindow(), "Slider1_0");
+    const int before = main().history().stack().index();
+    emit slider->sliderPressed();
+    for (int v : {10, 20, 30})
+        slider->setValue(v);
+    emit slider->sliderReleased();
+    EXPECT_EQ(main().history().stack().index(), before + 1);
+    EXPECT_EQ(session.config().calib.values[0], 30);
+
+    // Typing into one box of another window is one step until the focus moves on.
+    trigger("MNDTMF");
+    QApplication::processEvents();
+    auto* code = ui_test::child<QLineEdit>(main().dtmfWindow(), "Text2");
+    code->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), code);
+    const int steps = main().history().stack().index();
+    ui_test::type(code, QStringLiteral("123"));
+    EXPECT_EQ(main().history().stack().index(), steps + 1);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Edit DTMF"));
+    undo();
+    EXPECT_EQ(session.config().dtmf.aniStart, "");
 }
 
 }  // namespace
