@@ -311,24 +311,5 @@ TEST(LinkRecvHex, TextTests) {
     EXPECT_EQ(text, "06000AFF57");
 }
 
-TEST(LinkReceiveBuffer, HandsOverAllWaitingBytesOnceTheThresholdIsReached) {
-    link::ReceiveBuffer buffer;
-    EXPECT_EQ(buffer.arrive(Bytes{0x06}), Bytes{0x06});
-    buffer.setThreshold(20);
-    EXPECT_FALSE(buffer.arrive(Bytes(12, 0x57)).has_value());
-    EXPECT_FALSE(buffer.arrive(Bytes(7, 0x01)).has_value());
-    const auto all = buffer.arrive(Bytes{0x02, 0x03});
-    ASSERT_TRUE(all.has_value());
-    EXPECT_EQ(all->size(), 21u);
-    EXPECT_EQ(buffer.waiting(), 0u);
-    // Lowering the threshold hands nothing over by itself; the next arrival takes everything waiting.
-    EXPECT_FALSE(buffer.arrive(Bytes(3, 0x11)).has_value());
-    buffer.setThreshold(1);
-    EXPECT_EQ(buffer.waiting(), 3u);
-    EXPECT_EQ(buffer.arrive(Bytes{0x06}), (Bytes{0x11, 0x11, 0x11, 0x06}));
-    buffer.setThreshold(0);
-    EXPECT_EQ(buffer.threshold(), 1);
-}
-
 }  // namespace
 }  // namespace zrt

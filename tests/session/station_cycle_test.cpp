@@ -70,6 +70,7 @@ int blocksWrittenAt(const ScriptedRadio& radio, std::size_t address) {
     return n;
 }
 
+// No answer, another band and a read are the fleet's end-to-end cases (tests/cli); here the rest.
 TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     const MemoryImage image = testing_support::patternedImage(7);
     struct Case {
@@ -84,13 +85,10 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     const Case cases[] = {
         {"written and checked", {.verify = true}, {}, RadioResult::Verified},
         {"written", {}, {}, RadioResult::Written},
-        {"read", {.job = StationOptions::Job::Read}, {}, RadioResult::Read},
-        {"switched off", {}, [](ScriptedRadio& r) { r.silentAfter = 0; }, RadioResult::NoAnswer},
         {"falls silent",
          {.verify = true},
          [](ScriptedRadio& r) { r.silentAfter = 250; },
          RadioResult::StoppedAnswering},
-        {"another band", {}, band2, RadioResult::BandRefused},
         {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
         {"calibration nobody read", {.write = {0, false, true, true}}, {}, RadioResult::CalibrationRefused},
         {"keeps one byte wrong",
@@ -142,13 +140,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         // Every end leaves the radio's programming mode while the line is there; no new radio is looked for.
         EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.atFrame60 != &StationCycle::lineLost);
         EXPECT_NE(port.sent.back(), link::programRequest());
-        if (c.result == RadioResult::BandRefused || c.result == RadioResult::CalibrationRefused) {
-            EXPECT_EQ(radio.memory, before);
-        }
-        if (c.result == RadioResult::Read) {
-            for (std::size_t a = 0; a < 0xC00; ++a)
-                ASSERT_EQ(port.cycle.imageIn()[a], before[a]) << a;
-        }
+        EXPECT_TRUE(c.result != RadioResult::CalibrationRefused || radio.memory == before);
         if (succeeded(c.result) && c.options.job == StationOptions::Job::Write) {
             for (std::size_t block : writtenBlocks(false))
                 for (std::size_t a = block; a < block + 16 && a < 0xC00; ++a)
