@@ -64,12 +64,6 @@ std::vector<Bytes> expectedRead() {
     return v;
 }
 
-void fillRadio(ScriptedRadio& radio, unsigned seed) {
-    std::mt19937 rng(seed);
-    for (auto& b : radio.memory)
-        b = static_cast<std::uint8_t>(rng());
-}
-
 RunResult runWrite(ScriptedRadio& radio, const MemoryImage& out, link::WriteOptions options, Split split,
                    unsigned seed = 7, bool forceAnswer = true) {
     Transfer t = Transfer::write(out, options);
@@ -112,7 +106,7 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
             if (split != Split::RandomCuts && seed > 1) continue;
             SCOPED_TRACE(std::string(testing::splitName(split)) + " seed " + std::to_string(seed));
             ScriptedRadio radio;
-            fillRadio(radio, 99);
+            testing_support::fillPattern(radio.memory, 99);
             MemoryImage in;
             const RunResult r = runRead(radio, in, split, seed);
             EXPECT_EQ(r.sent, expectedRead());
@@ -136,95 +130,75 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
     }
 }
 
-TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
+// The band check reads the radio's band code as decimal digits. A radio of another band is written only when
+// the user agrees (CrossBandWrite); calibration values that came neither from the radio nor from a file nor
+// from the user are asked about before anything is written, after the band question. A refusal or a No
+// writes nothing and ends with 'E', with no message.
+TEST(LinkWrite, BandCheckAndQuestionsBeforeTheFirstBlock) {
+    const link::Question force = link::Question::ForceBand, calib = link::Question::CalibrationNotRead;
+    const Outcome ok = Outcome::Succeeded, refused = Outcome::BandRefused, no = Outcome::Cancelled;
     struct Case {
         std::uint8_t code;
-        int bandIndex;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {0x00, 0, true},  {0x03, 3, true},  {0x0A, 0, true},  {0xA1, 0, true},  {0x02, 2, true},
-        {0x01, 0, false}, {0x10, 1, false}, {0x0A, 1, false}, {0x03, 0, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("code " + std::to_string(c.code) + " band " + std::to_string(c.bandIndex));
-        ScriptedRadio radio;
-        radio.bandCode = c.code;
-        const RunResult r =
-            runWrite(radio, patternedImage(3), {c.bandIndex, false, false}, Split::WholeFrames);
-        if (c.accepted) {
-            EXPECT_EQ(r.outcome, Outcome::Succeeded);
-        } else {
-            EXPECT_EQ(r.outcome, Outcome::BandRefused);
-            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-        }
-    }
-}
-
-// A radio of another band is written only when the user agrees (CrossBandWrite); calibration values that came
-// neither from the radio nor from a file nor from the user are asked about before anything is written, after
-// the band question. A No writes nothing and ends with 'E', with no message.
-TEST(LinkWrite, QuestionsBeforeTheFirstBlock) {
-    const link::Question force = link::Question::ForceBand;
-    const link::Question calib = link::Question::CalibrationNotRead;
-    struct Case {
-        int radioBand;
-        bool calibWrite, calibNotRead, answer;
+        link::WriteOptions options;
+        bool answer;
         std::vector<link::Question> asked;
         Outcome outcome;
     };
     const Case cases[] = {
-        {2, false, false, true, {force}, Outcome::Succeeded},
-        {2, false, false, false, {force}, Outcome::Cancelled},
-        {0, true, true, true, {calib}, Outcome::Succeeded},
-        {0, true, true, false, {calib}, Outcome::Cancelled},
-        {2, true, true, true, {force, calib}, Outcome::Succeeded},
-        {2, true, true, false, {force}, Outcome::Cancelled},
-        {0, true, false, true, {}, Outcome::Succeeded},  // values that were read are written without a
-                                                         // question
+        {0x00, {0}, true, {}, ok},
+        {0x03, {3}, true, {}, ok},
+        {0x0A, {0}, true, {}, ok},
+        {0xA1, {0}, true, {}, ok},
+        {0x02, {2}, true, {}, ok},
+        {0x01, {0}, true, {}, refused},
+        {0x10, {1}, true, {}, refused},
+        {0x0A, {1}, true, {}, refused},
+        {0x03, {0}, true, {}, refused},
+        {2, {0, true}, true, {force}, ok},
+        {2, {0, true}, false, {force}, no},
+        {0, {0, true, true, true}, true, {calib}, ok},
+        {0, {0, true, true, true}, false, {calib}, no},
+        {2, {0, true, true, true}, true, {force, calib}, ok},
+        {2, {0, true, true, true}, false, {force}, no},
+        {0, {0, true, true, false}, true, {}, ok},  // values that were read are written without a question
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.radioBand) + (c.calibNotRead ? " calibration" : "") +
-                     (c.answer ? " yes" : " no"));
+        SCOPED_TRACE(::testing::Message()
+                     << "code " << int(c.code) << " band " << c.options.bandIndex
+                     << (c.options.confirmCalibration ? " calibration" : "") << (c.answer ? " yes" : " no"));
         ScriptedRadio radio;
-        radio.bandCode = c.radioBand;
+        radio.bandCode = c.code;
         const MemoryImage out = patternedImage(9);
-        const RunResult r =
-            runWrite(radio, out, {0, true, c.calibWrite, c.calibNotRead}, Split::RandomCuts, 3, c.answer);
+        const RunResult r = runWrite(radio, out, c.options, Split::RandomCuts, 3, c.answer);
         EXPECT_EQ(r.asked, c.asked);
         EXPECT_EQ(r.outcome, c.outcome);
-        if (c.answer) {
-            EXPECT_EQ(r.sent, expectedWrite(out, c.calibWrite));
+        if (c.outcome == ok) {
+            EXPECT_EQ(r.sent, expectedWrite(out, c.options.calibWrite));
             continue;
         }
         EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
         const link::Actions tail(r.actions.end() - 2, r.actions.end());
-        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::Cancelled}}));
+        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{c.outcome}}));
     }
 }
 
-TEST(LinkWrite, WatchdogRestsWhileTheForceQuestionIsOpen) {
-    MemoryImage out;
-    Transfer t = Transfer::write(out, {0, true, false});
-    t.start();
-    t.received(Bytes{0x06});
+// Only accepted replies reset the watchdog; it rests while the force question is open.
+TEST(LinkWatchdog, OnlyAcceptedRepliesResetItAndItRestsDuringTheForceQuestion) {
+    MemoryImage image;
+    Transfer w = Transfer::write(image, {0, true, false});
+    w.start();
+    w.received(Bytes{0x06});
     const Bytes ident{'Q', 'M', 'X', '2', '7', '4', 0x01, 0x00};
-    const link::Actions asked = t.received(ident);
-    ASSERT_EQ(asked.back(), link::Action{link::AskForceQuestion{}});
+    ASSERT_EQ(w.received(ident).back(), link::Action{link::AskForceQuestion{}});
     for (int i = 0; i < 50; ++i)
-        ASSERT_TRUE(t.tick().empty());
-    EXPECT_TRUE(t.active());
-    EXPECT_EQ(t.answerForceQuestion(true), (link::Actions{link::Send{{0x06}}}));
-    EXPECT_EQ(t.step(), 3);
-}
+        ASSERT_TRUE(w.tick().empty());
+    EXPECT_EQ(w.answerForceQuestion(true), (link::Actions{link::Send{{0x06}}}));
+    EXPECT_EQ(w.step(), 3);
 
-TEST(LinkWatchdog, OnlyAcceptedRepliesResetIt) {
-    MemoryImage in;
-    Transfer t = Transfer::read(in);
+    Transfer t = Transfer::read(image);
     t.start();
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(t.tick().empty());
-    EXPECT_EQ(t.timeoutCount(), 10);
     t.received(Bytes{0x06});  // accepted: the count starts again
     EXPECT_EQ(t.timeoutCount(), 0);
     for (int i = 0; i < 10; ++i)
@@ -236,8 +210,6 @@ TEST(LinkWatchdog, OnlyAcceptedRepliesResetIt) {
     EXPECT_TRUE(t.received(Bytes{0x06}).empty());  // late replies are dropped
 }
 
-// Replies the radio should not give, in place of the n-th one. Only the radio's model in eight bytes is an
-// identification. A write's acknowledgement is "06" anywhere in the text, a read's step wants exactly "06".
 TEST(LinkReplies, OnlyTheModelIdentifiesAndEachDirectionTestsItsAcknowledgement) {
     const auto ident = [](std::string_view model, std::size_t length) {
         Bytes b = ascii(model);
