@@ -120,8 +120,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedRadio radio;
-        for (std::size_t a = 0; a < radio.memory.size(); ++a)
-            radio.memory[a] = static_cast<std::uint8_t>(a ^ 0x5A);
+        testing_support::fillPattern(radio.memory, 5);
         const auto before = radio.memory;
         if (c.radio) c.radio(radio);
         Port port(image, c.options);
