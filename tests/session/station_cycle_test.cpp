@@ -82,6 +82,17 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         StationActions (StationCycle::*atFrame60)() = nullptr;  // stop, abort or the line lost mid-write
     };
     auto band2 = [](ScriptedRadio& r) { r.bandCode = 2; };
+    // The radio keeps the byte at `address` other than written: the verification finds it first.
+    auto keepsWrong = [](std::size_t address) {
+        return [address](ScriptedRadio& r) {
+            r.overrideReply = [&r, address](const Bytes& frame, int) -> std::optional<Bytes> {
+                if (frame[0] == link::kDataCommand &&
+                    ((std::size_t{frame[1]} << 8) | frame[2]) == (address & ~0xFu))
+                    r.memory[address] ^= 0xFF;
+                return std::nullopt;
+            };
+        };
+    };
     const Case cases[] = {
         {"written and checked", {.verify = true}, {}, RadioResult::Verified},
         {"written", {}, {}, RadioResult::Written},
@@ -91,17 +102,13 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
          RadioResult::StoppedAnswering},
         {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
         {"calibration nobody read", {.write = {0, false, true, true}}, {}, RadioResult::CalibrationRefused},
-        {"keeps one byte wrong",
-         {.verify = true},
-         [](ScriptedRadio& r) {
-             r.overrideReply = [&r](const Bytes& frame, int) -> std::optional<Bytes> {
-                 if (frame[0] == link::kDataCommand && frame[1] == 0x01 && frame[2] == 0x20)
-                     r.memory[0x125] ^= 0xFF;
-                 return std::nullopt;
-             };
-         },
+        {"keeps one byte wrong", {.verify = true}, keepsWrong(0x125), RadioResult::VerifyFailed, 0x125},
+        // Blocks that were never written may differ; written calibration blocks may not.
+        {"keeps a calibration byte wrong",
+         {.verify = true, .write = {0, false, true}},
+         keepsWrong(0x7E4),
          RadioResult::VerifyFailed,
-         0x125},
+         0x7E4},
         // Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
         {"stopped", {.verify = true, .station = true}, {}, RadioResult::Verified, {}, &StationCycle::stop},
         {"aborted",
