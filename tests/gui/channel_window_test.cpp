@@ -94,7 +94,27 @@ class ChannelWindowTest : public ui_test::WindowTest {
     ChannelWindow* window = nullptr;
 };
 
-TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
+// The receive frequency's editor: a blank row opens it whatever cell was clicked; Enter, a right press on the
+// table or a transfer's start commits it; a frequency out of the band is refused with the message.
+TEST_F(ChannelWindowTest, TheFrequencyEditorCommitsOnEveryWayOutOrRefuses) {
+    clickCell(kGroupA, 5, 5);  // the power cell of a blank row
+    EXPECT_TRUE(text1()->hasFocus());
+    EXPECT_FALSE(child<QComboBox>(window, "Combo5_5")->isVisible());
+    EXPECT_EQ(grid()->currentColumn(), kRxColumn);
+    QTest::keyClicks(text1(), "150");
+    clickCell(kGroupA, 9, 3, Qt::RightButton);
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(rx(5), "150.00000");
+    EXPECT_EQ(QApplication::focusWidget(), grid());
+
+    clickCell(kGroupA, 7, 1);
+    QTest::keyClicks(text1(), "146.52");
+    emit main().transfer().aboutToStart();
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(rx(7), "146.52000");
+    window->commitFrequencyEditor();  // nothing open: nothing happens
+    EXPECT_EQ(rx(7), "146.52000");
+
     enterFrequency(kGroupA, 20, "174");
     EXPECT_TRUE(askedOnly(msg::kOutOfBand, kEnglish));
     EXPECT_FALSE(text1()->isVisible());
@@ -103,34 +123,19 @@ TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
     EXPECT_EQ(QApplication::focusWidget(), grid());
 }
 
-TEST_F(ChannelWindowTest, BlankRowsOpenTheirReceiveFrequencyAndARightPressCommits) {
-    clickCell(kGroupA, 5, 5);  // the power cell of a blank row
-    EXPECT_TRUE(text1()->hasFocus());
-    EXPECT_FALSE(child<QComboBox>(window, "Combo5_5")->isVisible());
-    EXPECT_EQ(grid(kGroupA)->currentColumn(), kRxColumn);
-
-    QTest::keyClicks(text1(), "150");
-    clickCell(kGroupA, 9, 3, Qt::RightButton);
-    EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(cell(kGroupA, 5, 1), "150.00000");
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
-}
-
 // A name longer than the editor's six characters came from an image: it stays whole through an edit.
 TEST_F(ChannelWindowTest, NamesCommitAndALongerNameFromAnImageStaysWhole) {
-    enterFrequency(kGroupA, 6, "145");
-    clickCell(kGroupA, 6, 11);
+    clickCell(kGroupA, 1, 11);
     ui_test::type(text2(), QStringLiteral("ab-1"));
-    QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(channel(6).name, "AB-1");
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+    ui_test::enter(text2());
+    EXPECT_EQ(channel(1).name, "AB-1");
+    EXPECT_EQ(QApplication::focusWidget(), grid());
 
-    edit([](Configuration& c) { c.channels[5].name = "ABCDEFGH"; });
-    window->refresh();
-    clickCell(kGroupA, 6, 11);
+    edit([](Configuration& c) { c.channels[0].name = "ABCDEFGH"; });
+    clickCell(kGroupA, 1, 11);
     EXPECT_EQ(text2()->text(), "ABCDEFGH");
-    QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(channel(6).name, "ABCDEFGH");
+    ui_test::enter(text2());
+    EXPECT_EQ(channel(1).name, "ABCDEFGH");
 }
 
 TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
@@ -175,16 +180,6 @@ TEST_F(ChannelWindowTest, WheelMovesOneRowPerEventWithinTheBounds) {
     ui_test::wheel(a->viewport(), 120);
     EXPECT_EQ(grid(kGroupB)->topRow(), 2);
     EXPECT_EQ(a->topRow(), last);
-}
-
-TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
-    clickCell(kGroupA, 7, 1);
-    QTest::keyClicks(text1(), "146.52");
-    emit main().transfer().aboutToStart();
-    EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(rx(7), "146.52000");
-    window->commitFrequencyEditor();  // nothing open: nothing happens
-    EXPECT_EQ(rx(7), "146.52000");
 }
 
 // The row labels are a fixed column: a narrow window scrolled sideways keeps them in view, and a click on
