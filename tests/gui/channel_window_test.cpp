@@ -1,50 +1,67 @@
-// The channel window driven through its tables with mouse, key and wheel events.
+// The channel tables in the real window, driven with mouse, key and wheel events: what the editors over the
+// cells hand to the store, where the focus goes, how the tables scroll; and their spreadsheet habits: every
+// key reaches its command, undo and redo name their step and give back what was there, rows go through the
+// clipboard, a full group's insert asks, a list choice on several rows sets the used ones, and unsaved
+// changes are shown and asked about.
 #include "editors/channel/channel_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTabBar>
-#include <QTest>
-#include <QWheelEvent>
+#include <QTableView>
+#include <QUndoStack>
 
+#include "app/transfer_controller.h"
+#include "app/undo_history.h"
+#include "config/channel_clipboard.h"
+#include "config/channel_edit.h"
 #include "config/channel_table.h"
+#include "editors/calibration/calibration_window.h"
 #include "editors/channel/channel_grid.h"
-#include "image/address_map.h"
-#include "session/session.h"
-#include "ui/msgbox.h"
-#include "ui/wheel/grid_wheel_hook.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "i18n/edit_captions.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
 
-class ChannelWindowTest : public ::testing::Test {
+using ui_test::child;
+
+class ChannelWindowTest : public ui_test::WindowTest {
   protected:
     void SetUp() override {
-        setMsgBoxResponder([this](const MsgBoxRequest& r) {
-            messages.push_back(r.prompt);
-            return msg::kResultOk;
-        });
-        window = std::make_unique<ChannelWindow>(session);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    void TearDown() override {
-        window.reset();
-        setMsgBoxResponder({});
+        main().show();
+        main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        window = main().channelWindow();
+        // A1..A4 used, A2 blank: made before the window's history starts counting as the user's.
+        for (int n : {1, 3, 4})
+            session.edit(Change::channels(n, n), [n](Configuration& c) {
+                commitFrequency(c.channels, c.band, n, ChannelFrequency::Receive, std::to_string(144 + n));
+            });
+        main().history().stack().clear();
+        main().history().setClean();
+        grid()->setFocus();
+        answer = msg::kResultCancel;
     }
 
-    ChannelGrid* grid(int group) const { return window->grid(group); }
-    QLineEdit* text1() const { return window->findChild<QLineEdit*>("Text1"); }
-    QLineEdit* text2() const { return window->findChild<QLineEdit*>("Text2"); }
-    QComboBox* list(const char* name) const { return window->findChild<QComboBox*>(name); }
-    QString cell(int group, int row, int column) const { return grid(group)->item(row - 1, column)->text(); }
+    ChannelGrid* grid(int group = kGroupA) const { return window->grid(group); }
+    QLineEdit* text1() const { return child<QLineEdit>(window, "Text1"); }
+    QLineEdit* text2() const { return child<QLineEdit>(window, "Text2"); }
+    QString cell(int group, int row, int column) const { return ui_test::cell(grid(group), row - 1, column); }
+    const Channel& channel(int n) const { return session.config().channels[static_cast<std::size_t>(n - 1)]; }
+    std::string rx(int n) const { return channel(n).rxFrequency; }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(grid(), k, m); }
+    QString undoText() { return main().history().undoAction()->text(); }
+    void undo() { main().history().undoAction()->trigger(); }
 
     void clickCell(int group, int row, int column, Qt::MouseButton button = Qt::LeftButton) {
         ChannelGrid* g = grid(group);
@@ -53,175 +70,94 @@ class ChannelWindowTest : public ::testing::Test {
         QTest::mouseClick(g->viewport(), button, {}, g->visualItemRect(item).center());
     }
     void selectGroup(int group) {
-        auto* tabs = window->findChild<QTabBar*>("TabStrip1");
+        auto* tabs = child<QTabBar>(window, "TabStrip1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(group - 1).center());
         ASSERT_EQ(window->currentGroup(), group);
     }
-    // Types a frequency into the cell and presses Enter.
-    void enterFrequency(int group, int row, int column, const QString& text) {
-        clickCell(group, row, column);
+    void enterFrequency(int group, int row, const QString& text) {
+        clickCell(group, row, kRxColumn);
         ASSERT_TRUE(text1()->isVisible());
         QTest::keyClicks(text1(), text);
         QTest::keyClick(text1(), Qt::Key_Return);
     }
     // Opens the list of a cell and picks its item in the drop-down with the keys.
-    void chooseItem(int group, int row, int column, QComboBox* l, int position) {
+    void chooseItem(int group, int row, int column, const char* list, int position) {
         clickCell(group, row, column);
-        ASSERT_TRUE(l->isVisible());
-        QAbstractItemView* view = l->view();
+        QAbstractItemView* view = child<QComboBox>(window, list)->view();
         ASSERT_TRUE(view->isVisible()) << "the drop-down opens with the list";
         QTest::keyClick(view, Qt::Key_Home);
         for (int i = 0; i < position; ++i)
             QTest::keyClick(view, Qt::Key_Down);
         QTest::keyClick(view, Qt::Key_Return);
     }
-    void wheel(ChannelGrid* g, int distance) {
-        const QPointF at = g->viewport()->rect().center();
-        QWheelEvent e(at, g->viewport()->mapToGlobal(at), QPoint(), QPoint(0, distance), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(g->viewport(), &e);
-    }
 
-    Session session;
-    std::unique_ptr<ChannelWindow> window;
-    QStringList messages;
+    ChannelWindow* window = nullptr;
 };
 
-TEST_F(ChannelWindowTest, NewChannelGetsItsDefaults) {
-    enterFrequency(kGroupA, 1, 1, "145.123");
-    EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
-    const QStringList row = {"145.12000", "145.12000", "Off", "Off", "High", "Off",
-                             "On",        "Wide",      "",    "Off", ""};
-    for (int c = 1; c <= 11; ++c)
-        EXPECT_EQ(cell(kGroupA, 1, c), row[c - 1]) << "column " << c;
-    const ChannelStore& s = session.config().channels;
-    EXPECT_EQ(s[0].txFrequency, "145.12000");
-    EXPECT_EQ(s[0].bandwidth, 1);
-
-    // A new receive frequency of that channel changes only the receive frequency.
-    enterFrequency(kGroupA, 1, 1, "146.007");
-    EXPECT_EQ(cell(kGroupA, 1, 1), "146.00625");
-    EXPECT_EQ(cell(kGroupA, 1, 2), "145.12000");
-
-    // Band position 2 makes new channels narrow.
-    session.chooseBand(2, [] { return false; });
-    enterFrequency(kGroupA, 2, 1, "435");
-    EXPECT_EQ(cell(kGroupA, 2, 8), "Narrow");
-    EXPECT_EQ(s[1].bandwidth, 0);
-}
-
-TEST_F(ChannelWindowTest, EditorCoversTheCellAndBlankRowsOpenTheirReceiveFrequency) {
+// The receive frequency's editor: a blank row opens it whatever cell was clicked; Enter, a right press on the
+// table or a transfer's start commits it; a frequency out of the band is refused with the message.
+TEST_F(ChannelWindowTest, TheFrequencyEditorCommitsOnEveryWayOutOrRefuses) {
     clickCell(kGroupA, 5, 5);  // the power cell of a blank row
-    EXPECT_TRUE(text1()->isVisible());
-    EXPECT_FALSE(list("Combo5_5")->isVisible());
     EXPECT_TRUE(text1()->hasFocus());
-    EXPECT_EQ(grid(kGroupA)->currentColumn(), 1);
-    ChannelGrid* g = grid(kGroupA);
-    const QRect cellRect(g->viewport()->mapTo(window.get(), g->visualItemRect(g->item(4, 1)).topLeft()),
-                         g->visualItemRect(g->item(4, 1)).size());
-    EXPECT_TRUE(text1()->geometry().contains(cellRect));
-
-    // A right press only focuses the grid, which commits the open editor.
+    EXPECT_FALSE(child<QComboBox>(window, "Combo5_5")->isVisible());
+    EXPECT_EQ(grid()->currentColumn(), kRxColumn);
     QTest::keyClicks(text1(), "150");
     clickCell(kGroupA, 9, 3, Qt::RightButton);
     EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(cell(kGroupA, 5, 1), "150.00000");
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
+    EXPECT_EQ(rx(5), "150.00000");
+    EXPECT_EQ(QApplication::focusWidget(), grid());
 
-    // Enter on a cell arms the editor as a left press does.
-    grid(kGroupA)->setCurrentCell(4, 11);
-    QTest::keyClick(grid(kGroupA), Qt::Key_Return);
-    EXPECT_TRUE(text2()->isVisible());
+    clickCell(kGroupA, 7, 1);
+    QTest::keyClicks(text1(), "146.52");
+    emit main().transfer().aboutToStart();
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(rx(7), "146.52000");
+    window->commitFrequencyEditor();  // nothing open: nothing happens
+    EXPECT_EQ(rx(7), "146.52000");
+
+    enterFrequency(kGroupA, 20, "174");
+    EXPECT_TRUE(askedOnly(msg::kOutOfBand, kEnglish));
+    EXPECT_FALSE(text1()->isVisible());
+    EXPECT_EQ(cell(kGroupA, 20, 1), "");
+    EXPECT_TRUE(session.config().channels.isEmpty(20));
+    EXPECT_EQ(QApplication::focusWidget(), grid());
 }
 
-TEST_F(ChannelWindowTest, OutOfBandFrequencyIsRefusedWithTheMessage) {
-    for (const char* typed : {"174", "135.99999"}) {
-        messages.clear();
-        enterFrequency(kGroupA, 3, 1, typed);
-        ASSERT_EQ(messages.size(), 1) << typed;
-        EXPECT_EQ(messages[0], "Beyond the scope of frequency band");
-        EXPECT_EQ(cell(kGroupA, 3, 1), "");
-        EXPECT_TRUE(session.config().channels.isEmpty(3));
-        EXPECT_FALSE(text1()->isVisible());
-        EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
-    }
-    // Keys that are no part of a frequency never reach the box.
-    clickCell(kGroupA, 3, 1);
-    QTest::keyClicks(text1(), "1a4-5 .5x678901");
-    EXPECT_EQ(text1()->text(), "145.56789");
-}
+// A name longer than the editor's six characters came from an image: it stays whole through an edit.
+TEST_F(ChannelWindowTest, NamesCommitAndALongerNameFromAnImageStaysWhole) {
+    clickCell(kGroupA, 1, 11);
+    ui_test::type(text2(), QStringLiteral("ab-1"));
+    ui_test::enter(text2());
+    EXPECT_EQ(channel(1).name, "AB-1");
+    EXPECT_EQ(QApplication::focusWidget(), grid());
 
-TEST_F(ChannelWindowTest, EmptyingFrequencies) {
-    enterFrequency(kGroupA, 4, 1, "145");
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[3].name = "NAME"; });
-    window->refresh();
-    // Emptying the transmit frequency changes nothing.
-    clickCell(kGroupA, 4, 2);
-    QTest::keyClick(text1(), Qt::Key_Backspace);
-    EXPECT_EQ(text1()->text(), "");
-    QTest::keyClick(text1(), Qt::Key_Return);
-    EXPECT_EQ(cell(kGroupA, 4, 2), "145.00000");
-    // Emptying the receive frequency empties the row but its label, and the channel.
-    clickCell(kGroupA, 4, 1);
-    QTest::keyClick(text1(), Qt::Key_Backspace);
-    QTest::keyClick(text1(), Qt::Key_Return);
-    for (int c = 1; c <= 11; ++c)
-        EXPECT_EQ(cell(kGroupA, 4, c), "") << c;
-    EXPECT_EQ(cell(kGroupA, 4, 0), "A4");
-    EXPECT_TRUE(session.config().channels.isEmpty(4));
-    EXPECT_EQ(session.config().channels[3].name, "");
-}
-
-TEST_F(ChannelWindowTest, NameEditorFiltersAndLimitsTyping) {
-    enterFrequency(kGroupA, 6, 1, "145");
-    clickCell(kGroupA, 6, 11);
-    ASSERT_TRUE(text2()->isVisible());
-    for (Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_Minus, Qt::Key_1, Qt::Key_Space, Qt::Key_X})
-        QTest::keyClick(text2(), key);
-    EXPECT_EQ(text2()->text(), "AB-1X");
-    QTest::keyClicks(text2(), "yz");
-    EXPECT_EQ(text2()->text(), "AB-1XY");  // a seventh character is refused
-    QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(cell(kGroupA, 6, 11), "AB-1XY");
-    EXPECT_EQ(session.config().channels[5].name, "AB-1XY");
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupA));
-
-    // A longer name from an image stays whole in the editor and through its commit.
-    session.edit(Change::everything(), [&](Configuration& c_) { c_.channels[5].name = "ABCDEFGH"; });
-    window->refresh();
-    clickCell(kGroupA, 6, 11);
+    edit([](Configuration& c) { c.channels[0].name = "ABCDEFGH"; });
+    clickCell(kGroupA, 1, 11);
     EXPECT_EQ(text2()->text(), "ABCDEFGH");
-    QTest::keyClick(text2(), Qt::Key_Return);
-    EXPECT_EQ(session.config().channels[5].name, "ABCDEFGH");
+    ui_test::enter(text2());
+    EXPECT_EQ(channel(1).name, "ABCDEFGH");
 }
 
 TEST_F(ChannelWindowTest, ListChoiceOnGroupBLeavesTheFocusOnItsTable) {
     selectGroup(kGroupB);
-    EXPECT_TRUE(grid(kGroupB)->isVisible());
     EXPECT_FALSE(grid(kGroupA)->isVisible());
-    enterFrequency(kGroupB, 1, 1, "435.5");
-    EXPECT_EQ(session.config().channels[64].rxFrequency, "435.50000");
-    EXPECT_TRUE(session.config().channels.isEmpty(1));
+    enterFrequency(kGroupB, 1, "435.5");
+    EXPECT_EQ(channel(65).rxFrequency, "435.50000");
 
-    chooseItem(kGroupB, 1, 5, list("Combo5_5"), 0);
-    EXPECT_EQ(cell(kGroupB, 1, 5), "Low");
-    EXPECT_EQ(session.config().channels[64].power, 0);
-    EXPECT_FALSE(list("Combo5_5")->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
-
-    chooseItem(kGroupB, 1, 4, list("Combo1"), 1);
+    chooseItem(kGroupB, 1, 4, "Combo1", 1);
     EXPECT_EQ(cell(kGroupB, 1, 4), "67.0");
-    EXPECT_EQ(session.config().channels[64].encodeTone.position, 1);
-    EXPECT_EQ(session.config().channels[64].encodeTone.text, "67.0");
+    EXPECT_EQ(channel(65).encodeTone.position, 1);
+    EXPECT_EQ(channel(65).encodeTone.text, "67.0");
+    EXPECT_FALSE(child<QComboBox>(window, "Combo1")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid(kGroupB));
 
     // A list that loses the focus without a choice commits nothing.
     clickCell(kGroupB, 1, 7);
-    ASSERT_TRUE(list("Combo5_7")->isVisible());
-    list("Combo5_7")->hidePopup();
+    auto* scan = child<QComboBox>(window, "Combo5_7");
+    ASSERT_TRUE(scan->isVisible());
+    scan->hidePopup();
     grid(kGroupB)->setFocus();
-    EXPECT_FALSE(list("Combo5_7")->isVisible());
+    EXPECT_FALSE(scan->isVisible());
     EXPECT_EQ(cell(kGroupB, 1, 7), "On");
 }
 
@@ -229,69 +165,21 @@ TEST_F(ChannelWindowTest, WheelMovesOneRowPerEventWithinTheBounds) {
     ChannelGrid* a = grid(kGroupA);
     const int last = a->verticalScrollBar()->maximum() + 1;
     ASSERT_GT(last, 3);
-    EXPECT_EQ(a->topRow(), 1);
-    wheel(a, 120);  // away from the user at the top stays at row 1
-    EXPECT_EQ(a->topRow(), 1);
-    wheel(a, -120);
-    EXPECT_EQ(a->topRow(), 2);
-    wheel(a, -360);
-    EXPECT_EQ(a->topRow(), 3);
-    wheel(a, 360);
-    EXPECT_EQ(a->topRow(), 2);
+    const std::pair<int, int> moves[] = {{120, 1}, {-120, 2}, {-360, 3}, {360, 2}};
+    for (auto [delta, top] : moves) {
+        ui_test::wheel(a->viewport(), delta);
+        EXPECT_EQ(a->topRow(), top) << delta;
+    }
     for (int i = 0; i < 80; ++i)
-        wheel(a, -120);
-    EXPECT_EQ(a->topRow(), last);
-    wheel(a, -120);
+        ui_test::wheel(a->viewport(), -120);
     EXPECT_EQ(a->topRow(), last);
 
     // After the switch to group B the wheel scrolls Grid2 and no longer Grid1.
     selectGroup(kGroupB);
-    wheel(grid(kGroupB), -120);
-    wheel(a, 120);
+    ui_test::wheel(grid(kGroupB)->viewport(), -120);
+    ui_test::wheel(a->viewport(), 120);
     EXPECT_EQ(grid(kGroupB)->topRow(), 2);
     EXPECT_EQ(a->topRow(), last);
-}
-
-TEST_F(ChannelWindowTest, DecodedChannelsLandInTheirRows) {
-    MemoryImage in;
-    in.fill(0xFF);
-    const std::array<std::uint8_t, 13> record{0x00, 0x25, 0x51, 0x14, 0xFF, 0,   0,
-                                              0,    0x00, 0x00, 0xFF, 0xFF, 0x01};
-    for (int n : {64, 65}) {
-        for (std::size_t k = 0; k < record.size(); ++k)
-            in.set(addr::channelRecord(n) + k, record[k]);
-        in.set(addr::channelName(n), 'N');
-    }
-    in.set(addr::channelName(1), 'X');  // a blank channel's name stays out of sight
-    session.decode(in);
-    window->refresh();
-    const QStringList row = {"145.12500", "", "00.0", "Off", "High", "Carry", "Off", "Narrow", "", "On", "N"};
-    for (int c = 1; c <= 11; ++c) {
-        EXPECT_EQ(cell(kGroupA, 64, c), row[c - 1]) << c;
-        EXPECT_EQ(cell(kGroupB, 1, c), row[c - 1]) << c;
-        EXPECT_EQ(cell(kGroupA, 1, c), "") << c;
-        EXPECT_EQ(cell(kGroupB, 64, c), "") << c;
-    }
-}
-
-TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
-    clickCell(kGroupA, 7, 1);
-    QTest::keyClicks(text1(), "146.52");
-    window->commitFrequencyEditor();
-    EXPECT_FALSE(text1()->isVisible());
-    EXPECT_EQ(session.config().channels[6].rxFrequency, "146.52000");
-    window->commitFrequencyEditor();  // nothing open: nothing happens
-    EXPECT_EQ(session.config().channels[6].rxFrequency, "146.52000");
-
-    // Closing only hides the window; the table keeps its rows.
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isHidden());
-    EXPECT_EQ(cell(kGroupA, 7, 1), "146.52000");
-
-    // New empties the store and the rows.
-    window->startForm();
-    EXPECT_EQ(cell(kGroupA, 7, 1), "");
-    EXPECT_TRUE(session.config().channels.isEmpty(7));
 }
 
 // The row labels are a fixed column: a narrow window scrolled sideways keeps them in view, and a click on
@@ -299,7 +187,7 @@ TEST_F(ChannelWindowTest, OpenFrequencyEditorCommitsBeforeATransfer) {
 TEST_F(ChannelWindowTest, RowLabelsStayInViewWhenScrolledSideways) {
     for (int group : {kGroupA, kGroupB}) {
         if (group == kGroupB) selectGroup(kGroupB);
-        window->resize(320, 400);
+        main().subWindowOf(window)->resize(320, 400);
         ChannelGrid* g = grid(group);
         QApplication::processEvents();
         ASSERT_GT(g->horizontalScrollBar()->maximum(), 0);
@@ -318,6 +206,172 @@ TEST_F(ChannelWindowTest, RowLabelsStayInViewWhenScrolledSideways) {
             EXPECT_FALSE(text1()->isVisible());
         }
     }
+}
+
+TEST_F(ChannelWindowTest, EveryKeyReachesItsCommandAndUndoRedoNameTheirStep) {
+    // Channels A1..A12, each as the first receive frequency of A1, A3 or A4 it holds, or '-' when blank.
+    const std::string a1 = rx(1), a3 = rx(3), a4 = rx(4);
+    const auto rows = [&] {
+        std::string s;
+        for (int n = 1; n <= 12; ++n)
+            s += rx(n).empty() ? '-' : rx(n) == a1 ? '1' : rx(n) == a3 ? '3' : rx(n) == a4 ? '4' : '?';
+        return s;
+    };
+    window->selectChannels(3, 4);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("Location,")));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(qs(kChannelRecordsMime)));
+    struct Case {
+        const char* what;
+        int first, last;  // the rows selected before the key; 0: those the last command left selected
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* rows;
+        const char* undo;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, none = Qt::NoModifier, alt = Qt::AltModifier;
+    const Case cases[] = {
+        {"paste", 10, 10, Qt::Key_V, ctrl, "1-34-----34-", "Undo Paste 2 channels"},
+        {"undo", 1, 1, Qt::Key_Z, ctrl, "1-34--------", "Undo"},
+        {"redo", 1, 1, Qt::Key_Y, ctrl, "1-34-----34-", "Undo Paste 2 channels"},
+        {"undo again", 1, 1, Qt::Key_Z, ctrl, "1-34--------", "Undo"},
+        {"redo, the other key", 1, 1, Qt::Key_Z, ctrl | Qt::ShiftModifier, "1-34-----34-",
+         "Undo Paste 2 channels"},
+        {"delete", 10, 11, Qt::Key_Delete, none, "1-34--------", "Undo Delete 2 channels"},
+        {"cut", 1, 1, Qt::Key_X, ctrl, "--34--------", "Undo Cut 1 channels"},
+        {"insert", 3, 3, Qt::Key_Insert, none, "---34-------", "Undo Insert channel A3"},
+        {"move down", 4, 5, Qt::Key_Down, alt, "----34------", "Undo Move Down"},
+        {"move up, the moved rows still selected", 0, 0, Qt::Key_Up, alt, "---34-------", "Undo Move Up"},
+    };
+    for (const Case& c : cases) {
+        if (c.first) window->selectChannels(c.first, c.last);
+        key(c.key, c.modifiers);
+        EXPECT_EQ(rows(), c.rows) << c.what;
+        EXPECT_EQ(undoText(), QString::fromUtf8(c.undo)) << c.what;
+        EXPECT_TRUE(asked.empty()) << c.what << ": " << asked.front().prompt.toStdString();
+    }
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(qs(a1))) << "cut";
+
+    // Rows by the keyboard and by their labels.
+    window->selectChannels(1, 1);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(window->selectedChannels(), (std::vector<int>{1, 2, 3}));
+    QTableView* labels = grid()->findChild<QTableView*>(QStringLiteral("RowLabels"));
+    const auto labelOf = [&](int row) { return labels->visualRect(labels->model()->index(row, 0)).center(); };
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::NoModifier, labelOf(5));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ShiftModifier, labelOf(7));
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, Qt::ControlModifier, labelOf(9));
+    EXPECT_EQ(window->selectedChannels(), (std::vector<int>{6, 7, 8, 10}));
+
+    // A typed cell is one step named after its cell; undone, the cell shows what it held, in both languages.
+    grid()->setCurrentCell(11, kRxColumn);
+    key(Qt::Key_Return);
+    auto* editor = ui_test::child<QLineEdit>(window, "Text1");
+    ui_test::type(editor, QStringLiteral("150"));
+    ui_test::enter(editor);
+    EXPECT_EQ(rx(12), "150.00000");
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Set A12 receive frequency"));
+    session.setLanguage(kChinese);
+    EXPECT_EQ(undoText(), QStringLiteral("撤销 设置 A12 接收频率"));
+    undo();
+    EXPECT_EQ(rx(12), "");
+    EXPECT_EQ(ui_test::cell(grid(), 11, kRxColumn), QString());
+}
+
+// A spreadsheet's tab-separated block pastes at the current row; refused rows and rows past the group's end
+// are listed with their reasons, the rest pasted, as one step.
+TEST_F(ChannelWindowTest, PasteReportsRefusedRows) {
+    QApplication::clipboard()->setText(QStringLiteral("1\tA\t145.5\n2\tB\t999\n3\tC\t146\n"));
+    window->selectChannels(63, 63);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(rx(63), "145.50000");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].prompt.startsWith(qs(kPasteSummary, kEnglish).arg(1).arg(2)))
+        << asked[0].prompt.toStdString();
+    EXPECT_TRUE(asked[0].prompt.contains(qs(kPasteBeyondGroup, kEnglish).arg(3)));
+    EXPECT_EQ(main().history().stack().count(), 1);
+}
+
+// Insert into a group whose last channel is used asks first; Cancel keeps everything.
+TEST_F(ChannelWindowTest, InsertAtAFullGroupAsks) {
+    session.edit(Change::channels(64, 64), [](Configuration& c) {
+        commitFrequency(c.channels, c.band, 64, ChannelFrequency::Receive, "160");
+    });
+    window->selectChannels(1, 1);
+    for (int reply : {msg::kResultCancel, msg::kResultOk}) {
+        answer = reply;
+        key(Qt::Key_Insert);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(std::exchange(asked, {})[0].prompt,
+                  qs(kInsertDropsQuestion, kEnglish).arg(QStringLiteral("A64")));
+        EXPECT_EQ(rx(64) == "160.00000", reply == msg::kResultCancel);
+    }
+}
+
+// A list choice with several rows selected sets every selected channel that has a receive frequency.
+TEST_F(ChannelWindowTest, BulkSetSkipsBlankRows) {
+    window->selectChannels(1, 4);
+    grid()->selectionModel()->setCurrentIndex(grid()->model()->index(2, kFirstListColumn),
+                                              QItemSelectionModel::NoUpdate);
+    key(Qt::Key_Return);
+    auto* power = ui_test::child<QComboBox>(window, "Combo5_5");
+    ASSERT_TRUE(power->isVisible());
+    power->hidePopup();
+    emit power->activated(0);
+    for (int n : {1, 3, 4})
+        EXPECT_EQ(session.config().channels[static_cast<std::size_t>(n - 1)].power, 0) << n;
+    EXPECT_TRUE(session.config().channels[1].isEmpty());
+    EXPECT_EQ(ui_test::cell(grid(), 1, kFirstListColumn), QString());
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Set power of 4 channels"));
+}
+
+// "*" in the title while the configuration differs from the last read, Open or Save; New then asks to save
+// first, and Cancel there stops New before its own question.
+TEST_F(ChannelWindowTest, UnsavedChangesShowAndAreAskedAbout) {
+    const QString title = main().windowTitle();
+    window->selectChannels(1, 1);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(main().windowTitle(), QStringLiteral("*") + title);
+    undo();
+    EXPECT_EQ(main().windowTitle(), title);
+    main().history().redoAction()->trigger();
+
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(askedOnly(msg::kSaveChangesQuestion, kEnglish));
+    EXPECT_EQ(rx(3), "147.00000");
+    setMsgBoxResponder([this](const MsgBoxRequest& r) {
+        asked.push_back(r);
+        return r.style == msg::kSaveChangesQuestion.style ? msg::kResultDiscard : msg::kResultOk;
+    });
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(asked.size(), 2u) << "then New's own question";
+    EXPECT_EQ(rx(3), "");
+    undo();
+    EXPECT_EQ(rx(3), "147.00000") << "New is a step too";
+
+    // One drag of a calibration slider is one step, however many values it passes.
+    auto* slider = ui_test::child<QSlider>(main().calibrationWindow(), "Slider1_0");
+    const int before = main().history().stack().index();
+    emit slider->sliderPressed();
+    for (int v : {10, 20, 30})
+        slider->setValue(v);
+    emit slider->sliderReleased();
+    EXPECT_EQ(main().history().stack().index(), before + 1);
+    EXPECT_EQ(session.config().calib.values[0], 30);
+
+    // Typing into one box of another window is one step until the focus moves on.
+    trigger("MNDTMF");
+    QApplication::processEvents();
+    auto* code = ui_test::child<QLineEdit>(main().dtmfWindow(), "Text2");
+    code->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), code);
+    const int steps = main().history().stack().index();
+    ui_test::type(code, QStringLiteral("123"));
+    EXPECT_EQ(main().history().stack().index(), steps + 1);
+    EXPECT_EQ(undoText(), QStringLiteral("Undo Edit DTMF"));
+    undo();
+    EXPECT_EQ(session.config().dtmf.aniStart, "");
 }
 
 }  // namespace

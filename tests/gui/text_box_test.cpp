@@ -4,32 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QTest>
 #include <functional>
 
 #include "editors/channel/channel_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/features/features_window.h"
 #include "editors/fm/fm_window.h"
-#include "session/session.h"
+#include "support/ui_driver.h"
 
 namespace zrt {
 namespace {
-
-struct Windows {
-    Session session;
-    ChannelWindow channel{session};
-    FmWindow fm{session};
-    DtmfWindow dtmf{session};
-    FeaturesWindow features{session};
-};
 
 using Path = std::function<void(QLineEdit*, const QString&)>;
 
@@ -71,8 +59,13 @@ void insert(QLineEdit* box, const QString& text) {
     }
 }
 
-TEST(TextBoxes, EveryWayIntoEveryBoxPassesItsRuleAndLength) {
-    Windows w;
+using TextBoxes = ui_test::WindowTest;
+
+TEST_F(TextBoxes, EveryWayIntoEveryBoxPassesItsRuleAndLength) {
+    QWidget* const channel = main().channelWindow();
+    QWidget* const fm = main().fmWindow();
+    QWidget* const dtmf = main().dtmfWindow();
+    QWidget* const features = main().featuresWindow();
     struct Box {
         QWidget* window;
         const char* name;
@@ -80,18 +73,18 @@ TEST(TextBoxes, EveryWayIntoEveryBoxPassesItsRuleAndLength) {
         const char* longest;  // what "1234567890123456789" leaves
     };
     const Box boxes[] = {
-        {&w.channel, "Text1", "1.5", "123456789"},
-        {&w.channel, "Text2", "E1.5A", "123456"},
-        {&w.fm, "Text1", "1.5", "1234567890123456789"},
-        {&w.fm, "Text2", "1.5", "1234567890123456789"},
-        {&w.fm, "Combo1_0", "15", "12"},
-        {&w.dtmf, "Text2", "15A", "1234567890123456"},
-        {&w.dtmf, "Text4", "15A", "1234567890123456"},
-        {&w.features, "Text31", "E15A", "123456"},
-        {&w.features, "Text1", "15", "1234"},
-        {&w.features, "Text6", "15", "64"},
-        {&w.features, "Text20", "1.5", "123456789"},
-        {&w.features, "Text21", "1.5", "12345678"},
+        {channel, "Text1", "1.5", "123456789"},
+        {channel, "Text2", "E1.5A", "123456"},
+        {fm, "Text1", "1.5", "1234567890123456789"},
+        {fm, "Text2", "1.5", "1234567890123456789"},
+        {fm, "Combo1_0", "15", "12"},
+        {dtmf, "Text2", "15A", "1234567890123456"},
+        {dtmf, "Text4", "15A", "1234567890123456"},
+        {features, "Text31", "E15A", "123456"},
+        {features, "Text1", "15", "1234"},
+        {features, "Text6", "15", "64"},
+        {features, "Text20", "1.5", "123456789"},
+        {features, "Text21", "1.5", "12345678"},
     };
     const std::pair<const char*, Path> paths[] = {
         {"Super+key", superKeys},      {"Ctrl+V", ctrlV},        {"drop", drop},

@@ -64,12 +64,6 @@ std::vector<Bytes> expectedRead() {
     return v;
 }
 
-void fillRadio(ScriptedRadio& radio, unsigned seed) {
-    std::mt19937 rng(seed);
-    for (auto& b : radio.memory)
-        b = static_cast<std::uint8_t>(rng());
-}
-
 RunResult runWrite(ScriptedRadio& radio, const MemoryImage& out, link::WriteOptions options, Split split,
                    unsigned seed = 7, bool forceAnswer = true) {
     Transfer t = Transfer::write(out, options);
@@ -93,7 +87,6 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
             const auto before = radio.memory;
             const RunResult r = runWrite(radio, out, {0, false, calib}, split);
             EXPECT_EQ(r.sent, expectedWrite(out, calib));
-            EXPECT_EQ(r.sent.size(), calib ? 3u + 193 + 1 : 3u + 191 + 2 + 1);
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
             EXPECT_EQ(r.actions.back(), link::Action{link::Finished{Outcome::Succeeded}});
             EXPECT_EQ(r.ticks, 0);
@@ -109,159 +102,100 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
 
 TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
     for (Split split : kSplits) {
-        for (unsigned seed : {1u, 2u, 3u}) {
-            if (split != Split::RandomCuts && seed > 1) continue;
-            SCOPED_TRACE(std::string(testing::splitName(split)) + " seed " + std::to_string(seed));
-            ScriptedRadio radio;
-            fillRadio(radio, 99);
-            MemoryImage in;
-            const RunResult r = runRead(radio, in, split, seed);
-            EXPECT_EQ(r.sent, expectedRead());
-            ASSERT_EQ(r.outcome, Outcome::Succeeded);
-            // The decode comes once, after the last reply and before the end.
-            const link::Actions tail(r.actions.end() - 3, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::DecodeImageIn{},
-                                           link::Finished{Outcome::Succeeded}}));
-            for (std::size_t a = 0; a <= 3072; ++a)
-                ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
-        }
-    }
-}
-
-// The acknowledgement test of a write looks for "06" anywhere in the text, a read's step wants exactly "06".
-TEST(LinkAck, StraddlingDigitsPassAWriteButNotARead) {
-    auto reply1060 = [](int replyTo) {
-        return [replyTo](const Bytes&, int index) -> std::optional<Bytes> {
-            if (index == replyTo) return Bytes{0x10, 0x60};
-            return std::nullopt;
-        };
-    };
-    for (Split split : kSplits) {
         SCOPED_TRACE(testing::splitName(split));
-        ScriptedRadio writeRadio;
-        writeRadio.overrideReply = reply1060(10);  // the reply to a data block
-        const RunResult w = runWrite(writeRadio, patternedImage(2), {}, split);
-        EXPECT_EQ(w.outcome, Outcome::Succeeded);
-
-        ScriptedRadio readRadio;
-        readRadio.overrideReply = reply1060(2);  // the reply to the acknowledged identification
+        ScriptedRadio radio;
+        testing_support::fillPattern(radio.memory, 99);
         MemoryImage in;
-        const RunResult r = runRead(readRadio, in, split);
-        EXPECT_EQ(r.outcome, Outcome::TimedOut);
-        EXPECT_EQ(r.sent.back(), Bytes{'E'});
+        const RunResult r = runRead(radio, in, split);
+        EXPECT_EQ(r.sent, expectedRead());
+        ASSERT_EQ(r.outcome, Outcome::Succeeded);
+        // The decode comes once, after the last reply and before the end.
+        const link::Actions tail(r.actions.end() - 3, r.actions.end());
+        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::DecodeImageIn{},
+                                       link::Finished{Outcome::Succeeded}}));
+        for (std::size_t a = 0; a <= 3072; ++a)
+            ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
+        int progress = 0;  // the bar follows the step up to its end
+        bool rising = true;
+        for (const auto& a : r.actions)
+            if (auto* p = std::get_if<link::SetProgress>(&a)) {
+                rising = rising && p->value >= progress;
+                progress = p->value;
+            }
+        EXPECT_TRUE(rising);
+        EXPECT_EQ(progress, 196);
     }
 }
 
-TEST(LinkWrite, BandCheckReadsTheCodeAsDecimalDigits) {
+// The band check reads the radio's band code as decimal digits. A radio of another band is written only when
+// the user agrees (CrossBandWrite); calibration values that came neither from the radio nor from a file nor
+// from the user are asked about before anything is written, after the band question. A refusal or a No
+// writes nothing and ends with 'E', with no message.
+TEST(LinkWrite, BandCheckAndQuestionsBeforeTheFirstBlock) {
+    const link::Question force = link::Question::ForceBand, calib = link::Question::CalibrationNotRead;
+    const Outcome ok = Outcome::Succeeded, refused = Outcome::BandRefused, no = Outcome::Cancelled;
     struct Case {
         std::uint8_t code;
-        int bandIndex;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {0x00, 0, true},  {0x03, 3, true},  {0x0A, 0, true},  {0xA1, 0, true},  {0x02, 2, true},
-        {0x01, 0, false}, {0x10, 1, false}, {0x0A, 1, false}, {0x03, 0, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("code " + std::to_string(c.code) + " band " + std::to_string(c.bandIndex));
-        ScriptedRadio radio;
-        radio.bandCode = c.code;
-        const RunResult r =
-            runWrite(radio, patternedImage(3), {c.bandIndex, false, false}, Split::WholeFrames);
-        if (c.accepted) {
-            EXPECT_EQ(r.outcome, Outcome::Succeeded);
-        } else {
-            EXPECT_EQ(r.outcome, Outcome::BandRefused);
-            EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
-        }
-    }
-}
-
-// A radio of another band is written only when the user agrees (CrossBandWrite); calibration values that came
-// neither from the radio nor from a file nor from the user are asked about before anything is written, after
-// the band question. A No writes nothing and ends with 'E', with no message.
-TEST(LinkWrite, QuestionsBeforeTheFirstBlock) {
-    const link::Question force = link::Question::ForceBand;
-    const link::Question calib = link::Question::CalibrationNotRead;
-    struct Case {
-        int radioBand;
-        bool calibWrite, calibNotRead, answer;
+        link::WriteOptions options;
+        bool answer;
         std::vector<link::Question> asked;
         Outcome outcome;
     };
     const Case cases[] = {
-        {2, false, false, true, {force}, Outcome::Succeeded},
-        {2, false, false, false, {force}, Outcome::Cancelled},
-        {0, true, true, true, {calib}, Outcome::Succeeded},
-        {0, true, true, false, {calib}, Outcome::Cancelled},
-        {2, true, true, true, {force, calib}, Outcome::Succeeded},
-        {2, true, true, false, {force}, Outcome::Cancelled},
-        {0, true, false, true, {}, Outcome::Succeeded},  // values that were read are written without a
-                                                         // question
+        {0x00, {0}, true, {}, ok},
+        {0x03, {3}, true, {}, ok},
+        {0x0A, {0}, true, {}, ok},
+        {0xA1, {0}, true, {}, ok},
+        {0x02, {2}, true, {}, ok},
+        {0x01, {0}, true, {}, refused},
+        {0x10, {1}, true, {}, refused},
+        {0x0A, {1}, true, {}, refused},
+        {0x03, {0}, true, {}, refused},
+        {2, {0, true}, true, {force}, ok},
+        {2, {0, true}, false, {force}, no},
+        {0, {0, true, true, true}, true, {calib}, ok},
+        {0, {0, true, true, true}, false, {calib}, no},
+        {2, {0, true, true, true}, true, {force, calib}, ok},
+        {2, {0, true, true, true}, false, {force}, no},
+        {0, {0, true, true, false}, true, {}, ok},  // values that were read are written without a question
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.radioBand) + (c.calibNotRead ? " calibration" : "") +
-                     (c.answer ? " yes" : " no"));
+        SCOPED_TRACE(::testing::Message()
+                     << "code " << int(c.code) << " band " << c.options.bandIndex
+                     << (c.options.confirmCalibration ? " calibration" : "") << (c.answer ? " yes" : " no"));
         ScriptedRadio radio;
-        radio.bandCode = c.radioBand;
+        radio.bandCode = c.code;
         const MemoryImage out = patternedImage(9);
-        const RunResult r =
-            runWrite(radio, out, {0, true, c.calibWrite, c.calibNotRead}, Split::RandomCuts, 3, c.answer);
+        const RunResult r = runWrite(radio, out, c.options, Split::RandomCuts, 3, c.answer);
         EXPECT_EQ(r.asked, c.asked);
         EXPECT_EQ(r.outcome, c.outcome);
-        if (c.answer) {
-            EXPECT_EQ(r.sent, expectedWrite(out, c.calibWrite));
+        if (c.outcome == ok) {
+            EXPECT_EQ(r.sent, expectedWrite(out, c.options.calibWrite));
             continue;
         }
         EXPECT_EQ(r.sent, (std::vector<Bytes>{ascii("PROGRAM"), {0x02}, {'E'}}));
         const link::Actions tail(r.actions.end() - 2, r.actions.end());
-        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{Outcome::Cancelled}}));
+        EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::Finished{c.outcome}}));
     }
 }
 
-TEST(LinkWrite, WatchdogRestsWhileTheForceQuestionIsOpen) {
-    MemoryImage out;
-    Transfer t = Transfer::write(out, {0, true, false});
-    t.start();
-    t.received(Bytes{0x06});
+// Only accepted replies reset the watchdog; it rests while the force question is open.
+TEST(LinkWatchdog, OnlyAcceptedRepliesResetItAndItRestsDuringTheForceQuestion) {
+    MemoryImage image;
+    Transfer w = Transfer::write(image, {0, true, false});
+    w.start();
+    w.received(Bytes{0x06});
     const Bytes ident{'Q', 'M', 'X', '2', '7', '4', 0x01, 0x00};
-    const link::Actions asked = t.received(ident);
-    ASSERT_EQ(asked.back(), link::Action{link::AskForceQuestion{}});
+    ASSERT_EQ(w.received(ident).back(), link::Action{link::AskForceQuestion{}});
     for (int i = 0; i < 50; ++i)
-        ASSERT_TRUE(t.tick().empty());
-    EXPECT_TRUE(t.active());
-    EXPECT_EQ(t.answerForceQuestion(true), (link::Actions{link::Send{{0x06}}}));
-    EXPECT_EQ(t.step(), 3);
-}
+        ASSERT_TRUE(w.tick().empty());
+    EXPECT_EQ(w.answerForceQuestion(true), (link::Actions{link::Send{{0x06}}}));
+    EXPECT_EQ(w.step(), 3);
 
-TEST(LinkWatchdog, AbortsOnTheEleventhTickWithoutAnAcceptedReply) {
-    for (auto direction : {Transfer::Direction::Read, Transfer::Direction::Write}) {
-        for (int repliesBeforeSilence : {0, 1, 3, 40}) {
-            SCOPED_TRACE(std::to_string(repliesBeforeSilence) + " replies");
-            ScriptedRadio radio;
-            radio.silentAfter = repliesBeforeSilence;
-            MemoryImage image;
-            Transfer t =
-                direction == Transfer::Direction::Read ? Transfer::read(image) : Transfer::write(image, {});
-            LinkRunner runner(radio, Split::WholeFrames);
-            const RunResult r = runner.run(t, [&] { return t.start(); });
-            EXPECT_EQ(r.ticks, 11);
-            EXPECT_EQ(r.outcome, Outcome::TimedOut);
-            EXPECT_EQ(r.sent.back(), Bytes{'E'});
-            const link::Actions tail(r.actions.end() - 3, r.actions.end());
-            EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::SetThreshold{1},
-                                           link::Finished{Outcome::TimedOut}}));
-        }
-    }
-}
-
-TEST(LinkWatchdog, OnlyAcceptedRepliesResetIt) {
-    MemoryImage in;
-    Transfer t = Transfer::read(in);
+    Transfer t = Transfer::read(image);
     t.start();
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(t.tick().empty());
-    EXPECT_EQ(t.timeoutCount(), 10);
     t.received(Bytes{0x06});  // accepted: the count starts again
     EXPECT_EQ(t.timeoutCount(), 0);
     for (int i = 0; i < 10; ++i)
@@ -273,21 +207,27 @@ TEST(LinkWatchdog, OnlyAcceptedRepliesResetIt) {
     EXPECT_TRUE(t.received(Bytes{0x06}).empty());  // late replies are dropped
 }
 
-TEST(LinkIdentification, OnlyTheRadiosModelInEightBytesIsAccepted) {
+TEST(LinkReplies, OnlyTheModelIdentifiesAndEachDirectionTestsItsAcknowledgement) {
+    const auto ident = [](std::string_view model, std::size_t length) {
+        Bytes b = ascii(model);
+        b.resize(length, 0);
+        return b;
+    };
     struct Case {
         const char* name;
-        std::string model;
-        std::optional<Bytes> reply;
-        Outcome outcome;
+        int replyTo;
+        Bytes reply;
+        Outcome read, write;
         bool inOnePiece = false;  // a ninth byte arriving on its own is judged as the next reply
     };
+    const Outcome ok = Outcome::Succeeded, late = Outcome::TimedOut;
     const Case cases[] = {
-        {"right model", "QMX274", std::nullopt, Outcome::Succeeded},
-        {"data file identifier", "QMV274", std::nullopt, Outcome::TimedOut},
-        {"other model", "QMX275", std::nullopt, Outcome::TimedOut},
-        {"nine bytes", "", Bytes{'Q', 'M', 'X', '2', '7', '4', 0, 0, 0}, Outcome::TimedOut, true},
-        {"seven bytes", "", Bytes{'Q', 'M', 'X', '2', '7', '4', 0}, Outcome::TimedOut},
-        {"garbage first", "", Bytes{0x33, 'Q', 'M', 'X', '2', '7', '4', 0, 0}, Outcome::TimedOut},
+        {"data file identifier", 1, ident("QMV274", 8), late, late},
+        {"nine bytes", 1, ident("QMX274", 9), late, late, true},
+        {"seven bytes", 1, ident("QMX274", 7), late, late},
+        {"garbage first", 1, Bytes{0x33, 'Q', 'M', 'X', '2', '7', '4', 0, 0}, late, late},
+        {"straddling digits after the identification", 2, Bytes{0x10, 0x60}, late, ok},
+        {"straddling digits after a block", 10, Bytes{0x10, 0x60}, late, ok},
     };
     for (const Case& c : cases) {
         for (Split split : kSplits) {
@@ -295,33 +235,17 @@ TEST(LinkIdentification, OnlyTheRadiosModelInEightBytesIsAccepted) {
             SCOPED_TRACE(std::string(c.name) + " " + testing::splitName(split));
             for (bool write : {false, true}) {
                 ScriptedRadio radio;
-                if (!c.model.empty()) radio.model = c.model;
-                if (c.reply) {
-                    radio.overrideReply = [&](const Bytes& f, int) -> std::optional<Bytes> {
-                        if (f == Bytes{0x02}) return c.reply;
-                        return std::nullopt;
-                    };
-                }
+                radio.overrideReply = [&](const Bytes&, int index) -> std::optional<Bytes> {
+                    if (index == c.replyTo) return c.reply;
+                    return std::nullopt;
+                };
                 MemoryImage image;
                 const RunResult r = write ? runWrite(radio, image, {}, split) : runRead(radio, image, split);
-                EXPECT_EQ(r.outcome, c.outcome) << (write ? "write" : "read");
+                EXPECT_EQ(r.outcome, write ? c.write : c.read) << (write ? "write" : "read");
+                EXPECT_EQ(r.sent.back(), Bytes{'E'});
             }
         }
     }
-}
-
-TEST(LinkProgress, FollowsTheStepUpTo196) {
-    ScriptedRadio radio;
-    MemoryImage in;
-    const RunResult r = runRead(radio, in, Split::WholeFrames);
-    int last = 0;
-    for (const auto& a : r.actions) {
-        if (auto* p = std::get_if<link::SetProgress>(&a)) {
-            EXPECT_GE(p->value, last);
-            last = p->value;
-        }
-    }
-    EXPECT_EQ(last, 196);
 }
 
 TEST(LinkRecvHex, TextTests) {
@@ -354,25 +278,6 @@ TEST(LinkRecvHex, TextTests) {
     std::string text = "06";
     link::appendHex(text, Bytes{0x00, 0x0A, 0xFF, 0x57});
     EXPECT_EQ(text, "06000AFF57");
-}
-
-TEST(LinkReceiveBuffer, HandsOverAllWaitingBytesOnceTheThresholdIsReached) {
-    link::ReceiveBuffer buffer;
-    EXPECT_EQ(buffer.arrive(Bytes{0x06}), Bytes{0x06});
-    buffer.setThreshold(20);
-    EXPECT_FALSE(buffer.arrive(Bytes(12, 0x57)).has_value());
-    EXPECT_FALSE(buffer.arrive(Bytes(7, 0x01)).has_value());
-    const auto all = buffer.arrive(Bytes{0x02, 0x03});
-    ASSERT_TRUE(all.has_value());
-    EXPECT_EQ(all->size(), 21u);
-    EXPECT_EQ(buffer.waiting(), 0u);
-    // Lowering the threshold hands nothing over by itself; the next arrival takes everything waiting.
-    EXPECT_FALSE(buffer.arrive(Bytes(3, 0x11)).has_value());
-    buffer.setThreshold(1);
-    EXPECT_EQ(buffer.waiting(), 3u);
-    EXPECT_EQ(buffer.arrive(Bytes{0x06}), (Bytes{0x11, 0x11, 0x11, 0x06}));
-    buffer.setThreshold(0);
-    EXPECT_EQ(buffer.threshold(), 1);
 }
 
 }  // namespace

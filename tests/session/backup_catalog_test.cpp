@@ -19,24 +19,5 @@ TEST(BackupCatalog, NamesAreReadBackAndNothingElseCountsAsABackup) {
         EXPECT_FALSE(parseFileName(other)) << other;
 }
 
-// The newest 100 are kept, whatever order the folder lists them in; a second backup within the same second
-// is newer than the first; foreign files are never named.
-TEST(BackupCatalog, PruningKeepsTheNewestHundred) {
-    std::vector<std::string> names{"notes.dat", "2026-12-06_221734_band2-2.dat"};
-    for (int i = 0; i < 102; ++i)
-        names.push_back(fileName({{2026, 1 + i / 28, 1 + i % 28, 10, 0, 0}, i % 4, 1}));
-    names.push_back("2026-12-06_221734_band2.dat");
-    std::reverse(names.begin() + 1, names.end());
-
-    const std::vector<std::string> sorted = newestFirst(names);
-    ASSERT_EQ(sorted.size(), 104u);
-    EXPECT_EQ(sorted[0], "2026-12-06_221734_band2-2.dat");
-    EXPECT_EQ(sorted[1], "2026-12-06_221734_band2.dat");
-    EXPECT_EQ(toPrune(names),
-              (std::vector<std::string>{"2026-01-04_100000_band3.dat", "2026-01-03_100000_band2.dat",
-                                        "2026-01-02_100000_band1.dat", "2026-01-01_100000_band0.dat"}));
-    EXPECT_TRUE(toPrune(std::vector<std::string>(sorted.begin(), sorted.begin() + 100)).empty());
-}
-
 }  // namespace
 }  // namespace zrt::backup

@@ -70,6 +70,7 @@ int blocksWrittenAt(const ScriptedRadio& radio, std::size_t address) {
     return n;
 }
 
+// No answer, another band and a read are the fleet's end-to-end cases (tests/cli); here the rest.
 TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     const MemoryImage image = testing_support::patternedImage(7);
     struct Case {
@@ -81,29 +82,33 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         StationActions (StationCycle::*atFrame60)() = nullptr;  // stop, abort or the line lost mid-write
     };
     auto band2 = [](ScriptedRadio& r) { r.bandCode = 2; };
+    // The radio keeps the byte at `address` other than written: the verification finds it first.
+    auto keepsWrong = [](std::size_t address) {
+        return [address](ScriptedRadio& r) {
+            r.overrideReply = [&r, address](const Bytes& frame, int) -> std::optional<Bytes> {
+                if (frame[0] == link::kDataCommand &&
+                    ((std::size_t{frame[1]} << 8) | frame[2]) == (address & ~0xFu))
+                    r.memory[address] ^= 0xFF;
+                return std::nullopt;
+            };
+        };
+    };
     const Case cases[] = {
         {"written and checked", {.verify = true}, {}, RadioResult::Verified},
         {"written", {}, {}, RadioResult::Written},
-        {"read", {.job = StationOptions::Job::Read}, {}, RadioResult::Read},
-        {"switched off", {}, [](ScriptedRadio& r) { r.silentAfter = 0; }, RadioResult::NoAnswer},
         {"falls silent",
          {.verify = true},
          [](ScriptedRadio& r) { r.silentAfter = 250; },
          RadioResult::StoppedAnswering},
-        {"another band", {}, band2, RadioResult::BandRefused},
         {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
         {"calibration nobody read", {.write = {0, false, true, true}}, {}, RadioResult::CalibrationRefused},
-        {"keeps one byte wrong",
-         {.verify = true},
-         [](ScriptedRadio& r) {
-             r.overrideReply = [&r](const Bytes& frame, int) -> std::optional<Bytes> {
-                 if (frame[0] == link::kDataCommand && frame[1] == 0x01 && frame[2] == 0x20)
-                     r.memory[0x125] ^= 0xFF;
-                 return std::nullopt;
-             };
-         },
+        {"keeps one byte wrong", {.verify = true}, keepsWrong(0x125), RadioResult::VerifyFailed, 0x125},
+        // Blocks that were never written may differ; written calibration blocks may not.
+        {"keeps a calibration byte wrong",
+         {.verify = true, .write = {0, false, true}},
+         keepsWrong(0x7E4),
          RadioResult::VerifyFailed,
-         0x125},
+         0x7E4},
         // Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
         {"stopped", {.verify = true, .station = true}, {}, RadioResult::Verified, {}, &StationCycle::stop},
         {"aborted",
@@ -122,8 +127,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedRadio radio;
-        for (std::size_t a = 0; a < radio.memory.size(); ++a)
-            radio.memory[a] = static_cast<std::uint8_t>(a ^ 0x5A);
+        testing_support::fillPattern(radio.memory, 5);
         const auto before = radio.memory;
         if (c.radio) c.radio(radio);
         Port port(image, c.options);
@@ -142,13 +146,7 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         // Every end leaves the radio's programming mode while the line is there; no new radio is looked for.
         EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.atFrame60 != &StationCycle::lineLost);
         EXPECT_NE(port.sent.back(), link::programRequest());
-        if (c.result == RadioResult::BandRefused || c.result == RadioResult::CalibrationRefused) {
-            EXPECT_EQ(radio.memory, before);
-        }
-        if (c.result == RadioResult::Read) {
-            for (std::size_t a = 0; a < 0xC00; ++a)
-                ASSERT_EQ(port.cycle.imageIn()[a], before[a]) << a;
-        }
+        EXPECT_TRUE(c.result != RadioResult::CalibrationRefused || radio.memory == before);
         if (succeeded(c.result) && c.options.job == StationOptions::Job::Write) {
             for (std::size_t block : writtenBlocks(false))
                 for (std::size_t a = block; a < block + 16 && a < 0xC00; ++a)
