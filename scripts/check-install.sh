@@ -120,8 +120,9 @@ for needed in libqt6widgets6 libqt6serialport6 fonts-noto-cjk qt6-translations-l
     [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = hamradio ] || fail "section is not hamradio"
+contents="$(dpkg-deb -c "$deb")"
 for doc in copyright changelog.gz; do
-    dpkg-deb -c "$deb" | grep -q "/usr/share/doc/zr-t410/$doc\$" || fail "package lacks /usr/share/doc/zr-t410/$doc"
+    grep -q "/usr/share/doc/zr-t410/$doc\$" <<<"$contents" || fail "package lacks /usr/share/doc/zr-t410/$doc"
 done
 echo "Package: $deb"
 echo "install check: passed"

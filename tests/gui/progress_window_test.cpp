@@ -42,7 +42,7 @@ TEST(ProgressWindow, OnlyTheTransferClosesItAndTheBarCatchesUpWithFastSteps) {
     for (int v = 11; v <= 30; ++v)
         w.setValue(v);
     EXPECT_EQ(w.value(), 30);
-    EXPECT_TRUE(ui_test::eventually([&] { return bar->value() == 30; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bar->value() == 30; }));
     w.finish();
     EXPECT_FALSE(w.isVisible());
 }

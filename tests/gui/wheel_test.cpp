@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTableWidget>
-#include <QWheelEvent>
 
 #include "app/main_window.h"
 #include "editors/calibration/calibration_window.h"
@@ -19,12 +18,8 @@ namespace zrt {
 namespace {
 
 void turnWheel(QWidget* w) {
-    for (int delta : {-120, -120, 120, -360}) {
-        const QPointF at(w->width() / 2.0, w->height() / 2.0);
-        QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &event);
-    }
+    for (int delta : {-120, -120, 120, -360})
+        ui_test::wheel(w, delta);
 }
 
 class Wheel : public ui_test::WindowTest {};

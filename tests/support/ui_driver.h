@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,16 @@ inline void key(QWidget* w, int code, const QString& text = {}, Qt::KeyboardModi
 inline void type(QWidget* w, const QString& text) {
     for (const QChar c : text)
         key(w, c.toUpper().unicode(), QString(c));
+}
+inline void enter(QWidget* w) {
+    key(w, Qt::Key_Return, QStringLiteral("\r"));
+}
+// One notch (120) or more of the wheel over the middle of w; negative toward the user.
+inline void wheel(QWidget* w, int delta) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
 }
 // The user leaves the box for another control of the same window.
 inline void leave(QWidget* w, Qt::FocusReason why = Qt::TabFocusReason) {
