@@ -53,6 +53,7 @@ TEST(MsgBoxEx, RealBoxCaptionsDefaultsAndResults) {
         {kChinese, 0x30, "错误", "确定", "错误|确定|确定|2", 1},
         {kEnglish, 0x10, "Mistake", "", "Mistake|OK|OK|3", 1},
         {kChinese, 4, "", "是", "ZR-T410|是|否,是|0", 6},
+        {kChinese, 0x26, "", "不保存", "ZR-T410|保存|不保存,保存,取消|4", 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.seen);
