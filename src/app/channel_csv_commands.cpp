@@ -19,16 +19,13 @@ namespace zrt {
 namespace {
 
 const QString kFilter = QStringLiteral("CSV(*.csv);;AllFiles(*.*)");
-// A report box lists at most this many lines of one kind.
-constexpr std::size_t kListedLines = 15;
-
 QString noteLines(const std::vector<CsvNote>& notes, int language) {
+    std::vector<std::string> lines;
+    for (const CsvNote& note : notes)
+        lines.push_back(csvNoteText(note, language));
     QString text;
-    for (std::size_t k = 0; k < notes.size() && k < kListedLines; ++k)
-        text += QStringLiteral("\n") + qs(csvNoteText(notes[k], language));
-    if (notes.size() > kListedLines)
-        text += QStringLiteral("\n") +
-                qs(fillText(kCsvMoreLines.in(language), {std::to_string(notes.size() - kListedLines)}));
+    for (const std::string& line : reportLines(std::move(lines), language))
+        text += QStringLiteral("\n") + qs(line);
     return text;
 }
 

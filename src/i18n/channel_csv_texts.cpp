@@ -76,6 +76,14 @@ std::string csvNoteText(const CsvNote& note, int languageIndex) {
     return prefix + csvIssueText(note, languageIndex);
 }
 
+std::vector<std::string> reportLines(std::vector<std::string> lines, int languageIndex) {
+    if (lines.size() <= kReportLines) return lines;
+    const std::size_t more = lines.size() - kReportLines;
+    lines.resize(kReportLines);
+    lines.push_back(fillText(kCsvMoreLines.in(languageIndex), {std::to_string(more)}));
+    return lines;
+}
+
 std::string csvImportSummary(const CsvImport& result, int languageIndex) {
     return fillText(kCsvImportSummary.in(languageIndex),
                     {std::to_string(result.imported), std::to_string(result.emptied),

@@ -2,7 +2,9 @@
 // summaries and the titles of the window's boxes. Qt-free, shared by the window and the command line.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "config/channel_csv.h"
 #include "config/text.h"
@@ -13,6 +15,10 @@ namespace zrt {
 std::string csvIssueText(const CsvNote& note, int languageIndex);
 // The note as one line of a report: "Line 7: ..." for an import, "Channel 5: ..." for an export.
 std::string csvNoteText(const CsvNote& note, int languageIndex);
+
+// A report box's lines: the first kReportLines, then how many more there are.
+inline constexpr std::size_t kReportLines = 15;
+std::vector<std::string> reportLines(std::vector<std::string> lines, int languageIndex);
 
 // "3 channels imported, 1 emptied, 2 rows refused."
 std::string csvImportSummary(const CsvImport& result, int languageIndex);

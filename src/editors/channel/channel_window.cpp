@@ -596,19 +596,19 @@ void ChannelWindow::paste() {
     if (result.refused.empty() && result.beyondGroup.empty()) return;
     // The refused rows by their line, in the order of the text.
     const int lang = session_.config().languageIndex;
-    std::vector<std::pair<int, QString>> lines;
+    std::vector<std::pair<int, std::string>> lines;
     for (const CsvNote& note : result.refused)
-        lines.emplace_back(note.line, qs(csvNoteText(note, lang)));
+        lines.emplace_back(note.line, csvNoteText(note, lang));
     for (int line : result.beyondGroup)
-        lines.emplace_back(line, qs(fillText(kPasteBeyondGroup.in(lang), {std::to_string(line)})));
+        lines.emplace_back(line, fillText(kPasteBeyondGroup.in(lang), {std::to_string(line)}));
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> texts;
+    for (auto& line : lines)
+        texts.push_back(std::move(line.second));
     QStringList shown;
-    constexpr std::size_t kMostLines = 15;
-    for (std::size_t i = 0; i < lines.size() && i < kMostLines; ++i)
-        shown << lines[i].second;
-    if (lines.size() > kMostLines)
-        shown << qs(fillText(kCsvMoreLines.in(lang), {std::to_string(lines.size() - kMostLines)}));
+    for (const std::string& text : reportLines(std::move(texts), lang))
+        shown << qs(text);
     report(
         qs(fillText(kPasteSummary.in(lang), {std::to_string(result.pasted), std::to_string(lines.size())})) +
         QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')));
