@@ -13,7 +13,6 @@ using link::Outcome;
 using link::Transfer;
 using testing::LinkRunner;
 using testing::RunResult;
-using testing::ScriptedRadio;
 using testing::Split;
 using testing_support::patternedImage;
 
@@ -64,7 +63,7 @@ std::vector<Bytes> expectedRead() {
     return v;
 }
 
-RunResult runWrite(ScriptedRadio& radio, const MemoryImage& out, link::WriteOptions options, Split split,
+RunResult runWrite(sim::RadioProtocol& radio, const MemoryImage& out, link::WriteOptions options, Split split,
                    unsigned seed = 7, bool forceAnswer = true) {
     Transfer t = Transfer::write(out, options);
     LinkRunner runner(radio, split, seed);
@@ -72,7 +71,7 @@ RunResult runWrite(ScriptedRadio& radio, const MemoryImage& out, link::WriteOpti
     return runner.run(t, [&] { return t.start(); });
 }
 
-RunResult runRead(ScriptedRadio& radio, MemoryImage& in, Split split, unsigned seed = 7) {
+RunResult runRead(sim::RadioProtocol& radio, MemoryImage& in, Split split, unsigned seed = 7) {
     Transfer t = Transfer::read(in);
     LinkRunner runner(radio, split, seed);
     return runner.run(t, [&] { return t.start(); });
@@ -83,8 +82,9 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
     for (bool calib : {false, true}) {
         for (Split split : kSplits) {
             SCOPED_TRACE(std::string(testing::splitName(split)) + (calib ? " CalibWrite" : ""));
-            ScriptedRadio radio;
-            const auto before = radio.memory;
+            sim::RadioProtocol radio;
+            testing_support::fillPattern(radio.memory(), 2);
+            const auto before = radio.memory();
             const RunResult r = runWrite(radio, out, {0, false, calib}, split);
             EXPECT_EQ(r.sent, expectedWrite(out, calib));
             ASSERT_EQ(r.outcome, Outcome::Succeeded);
@@ -94,7 +94,7 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
             for (std::size_t a = 0; a < 0xC00; ++a) {
                 const bool calibBlock = a >= 0x7E0 && a < 0x800;
                 const bool written = a < 0x7C0 || a >= 0x800 || (calib && calibBlock);
-                ASSERT_EQ(radio.memory[a], written ? out[a] : before[a]) << "address " << a;
+                ASSERT_EQ(radio.memory()[a], written ? out[a] : before[a]) << "address " << a;
             }
         }
     }
@@ -103,8 +103,8 @@ TEST(LinkWrite, SendsEveryBlockInOrderUnderEverySplit) {
 TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
     for (Split split : kSplits) {
         SCOPED_TRACE(testing::splitName(split));
-        ScriptedRadio radio;
-        testing_support::fillPattern(radio.memory, 99);
+        sim::RadioProtocol radio({.pastMemory = 0xA5});
+        testing_support::fillPattern(radio.memory(), 99);
         MemoryImage in;
         const RunResult r = runRead(radio, in, split);
         EXPECT_EQ(r.sent, expectedRead());
@@ -113,9 +113,10 @@ TEST(LinkRead, RequestsEveryBlockAndStoresItUnderEverySplit) {
         const link::Actions tail(r.actions.end() - 3, r.actions.end());
         EXPECT_EQ(tail, (link::Actions{link::Send{{'E'}}, link::DecodeImageIn{},
                                        link::Finished{Outcome::Succeeded}}));
-        for (std::size_t a = 0; a <= 3072; ++a)
-            ASSERT_EQ(in[a], radio.memory[a]) << "address " << a;
-        int progress = 0;  // the bar follows the step up to its end
+        for (std::size_t a = 0; a < 3072; ++a)
+            ASSERT_EQ(in[a], radio.memory()[a]) << "address " << a;
+        EXPECT_EQ(in[3072], 0xA5);  // the last block reaches past the radio's memory
+        int progress = 0;           // the bar follows the step up to its end
         bool rising = true;
         for (const auto& a : r.actions)
             if (auto* p = std::get_if<link::SetProgress>(&a)) {
@@ -163,8 +164,7 @@ TEST(LinkWrite, BandCheckAndQuestionsBeforeTheFirstBlock) {
         SCOPED_TRACE(::testing::Message()
                      << "code " << int(c.code) << " band " << c.options.bandIndex
                      << (c.options.confirmCalibration ? " calibration" : "") << (c.answer ? " yes" : " no"));
-        ScriptedRadio radio;
-        radio.bandCode = c.code;
+        sim::RadioProtocol radio({.bandCode = c.code});
         const MemoryImage out = patternedImage(9);
         const RunResult r = runWrite(radio, out, c.options, Split::RandomCuts, 3, c.answer);
         EXPECT_EQ(r.asked, c.asked);
@@ -215,30 +215,26 @@ TEST(LinkReplies, OnlyTheModelIdentifiesAndEachDirectionTestsItsAcknowledgement)
     };
     struct Case {
         const char* name;
-        int replyTo;
+        int replyNumber;  // counted from 1: the program request's acknowledgement is the first
         Bytes reply;
         Outcome read, write;
         bool inOnePiece = false;  // a ninth byte arriving on its own is judged as the next reply
     };
     const Outcome ok = Outcome::Succeeded, late = Outcome::TimedOut;
     const Case cases[] = {
-        {"data file identifier", 1, ident("QMV274", 8), late, late},
-        {"nine bytes", 1, ident("QMX274", 9), late, late, true},
-        {"seven bytes", 1, ident("QMX274", 7), late, late},
-        {"garbage first", 1, Bytes{0x33, 'Q', 'M', 'X', '2', '7', '4', 0, 0}, late, late},
-        {"straddling digits after the identification", 2, Bytes{0x10, 0x60}, late, ok},
-        {"straddling digits after a block", 10, Bytes{0x10, 0x60}, late, ok},
+        {"data file identifier", 2, ident("QMV274", 8), late, late},
+        {"nine bytes", 2, ident("QMX274", 9), late, late, true},
+        {"seven bytes", 2, ident("QMX274", 7), late, late},
+        {"garbage first", 2, Bytes{0x33, 'Q', 'M', 'X', '2', '7', '4', 0, 0}, late, late},
+        {"straddling digits after the identification", 3, Bytes{0x10, 0x60}, late, ok},
+        {"straddling digits after a block", 11, Bytes{0x10, 0x60}, late, ok},
     };
     for (const Case& c : cases) {
         for (Split split : kSplits) {
             if (c.inOnePiece && split != Split::WholeFrames) continue;
             SCOPED_TRACE(std::string(c.name) + " " + testing::splitName(split));
             for (bool write : {false, true}) {
-                ScriptedRadio radio;
-                radio.overrideReply = [&](const Bytes&, int index) -> std::optional<Bytes> {
-                    if (index == c.replyTo) return c.reply;
-                    return std::nullopt;
-                };
+                sim::RadioProtocol radio({.replacedReply = c.replyNumber, .replacement = c.reply});
                 MemoryImage image;
                 const RunResult r = write ? runWrite(radio, image, {}, split) : runRead(radio, image, split);
                 EXPECT_EQ(r.outcome, write ? c.write : c.read) << (write ? "write" : "read");

@@ -18,7 +18,6 @@ using link::Bytes;
 using link::Outcome;
 using testing::LinkRunner;
 using testing::RunResult;
-using testing::ScriptedRadio;
 using testing::Split;
 using testing_support::encoded;
 
@@ -31,7 +30,7 @@ constexpr int kWriteReplies = 3 + 193;
 Session programWithItsOwnConfiguration() {
     Session s;
     MemoryImage in = testing_support::patternedImage(3);
-    in.set(0x716, 0);  // the band of the scripted radio's identification
+    in.set(0x716, 0);  // the band of the virtual radio's identification
     s.decode(in);
     MemoryImage out;
     out.fill(0x3C);
@@ -48,9 +47,8 @@ TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
             SCOPED_TRACE(::testing::Message()
                          << (write ? "write" : "read") << ", silent after " << silentAfter);
             Session session = start;
-            ScriptedRadio radio;
-            testing_support::fillPattern(radio.memory, 13);
-            radio.silentAfter = silentAfter;
+            sim::RadioProtocol radio({.silentAfter = silentAfter});
+            testing_support::fillPattern(radio.memory(), 13);
             RadioTransfer& transfer = session.transfer();
             LinkRunner runner(radio, Split::RandomCuts, static_cast<unsigned>(silentAfter));
             const RunResult r =
@@ -84,7 +82,8 @@ TEST(SilenceAnywhere, OnlyACompletedReadChangesTheProgram) {
             } else {
                 Session fresh = start;
                 MemoryImage in;
-                std::copy_n(radio.memory.begin(), MemoryImage::kSize, in.bytes().begin());
+                std::copy(radio.memory().begin(), radio.memory().end(), in.bytes().begin());
+                in.set(3072, 0xFF);  // the last block reaches past the radio's memory
                 fresh.decode(in);
                 EXPECT_EQ(encoded(session.config()), encoded(fresh.config()));
             }

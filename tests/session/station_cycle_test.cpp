@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include "link/link_harness.h"
-#include "link/receive_buffer.h"
 #include "session/write_verification.h"
 #include "support/generators.h"
 
@@ -15,18 +14,14 @@ namespace zrt {
 namespace {
 
 using link::Bytes;
-using testing::ScriptedRadio;
 
-// One port: the cycle, the line with its receive threshold, and whichever radio is switched on at the
-// other end (none while it is off). The radio's replies arrive frame by frame; the 200 ms tick comes
-// when the line is quiet.
+// One port: the cycle and the line, with whichever radio is switched on at the other end (none while it is
+// off). The radio's replies arrive whole; the 200 ms tick comes when the line is quiet.
 struct Port {
     Port(const MemoryImage& image, StationOptions options) : cycle(image, options) {}
 
     StationCycle cycle;
-    link::ReceiveBuffer buffer;
-    ScriptedRadio* radio = nullptr;
-    std::deque<Bytes> replies;
+    testing::Line line;
     std::vector<Bytes> sent;
     std::vector<RadioDone> done;
     std::function<void(Port&)> afterSend;  // called after every frame sent
@@ -35,24 +30,18 @@ struct Port {
         for (const StationAction& a : actions) {
             if (const auto* s = std::get_if<link::Send>(&a)) {
                 sent.push_back(s->bytes);
-                if (radio) {
-                    Bytes reply = radio->answer(s->bytes);
-                    if (!reply.empty()) replies.push_back(reply);
-                }
+                line.send(s->bytes);
                 if (afterSend) afterSend(*this);
             } else if (const auto* t = std::get_if<link::SetThreshold>(&a)) {
-                buffer.setThreshold(t->bytes);
+                line.setThreshold(t->bytes);
             } else if (const auto* d = std::get_if<RadioDone>(&a)) {
                 done.push_back(*d);
             }
         }
     }
     void deliverThenTick() {
-        while (!replies.empty()) {
-            const Bytes frame = replies.front();
-            replies.pop_front();
-            if (auto handed = buffer.arrive(frame)) carry(cycle.received(*handed));
-        }
+        while (!line.quiet())
+            if (auto handed = line.arrive()) carry(cycle.received(*handed));
         carry(cycle.tick());
     }
     void tickUntilEnded(int maxTicks = 2000) {
@@ -61,13 +50,8 @@ struct Port {
     }
 };
 
-int blocksWrittenAt(const ScriptedRadio& radio, std::size_t address) {
-    int n = 0;
-    for (const Bytes& f : radio.framesReceived)
-        if (f.size() == link::kDataFrameSize && f[0] == link::kDataCommand &&
-            ((std::size_t{f[1]} << 8) | f[2]) == address)
-            ++n;
-    return n;
+long blocksWrittenAt(const sim::RadioProtocol& radio, std::size_t address) {
+    return std::ranges::count(radio.frames(), sim::ReceivedFrame{sim::ReceivedFrame::Kind::Write, address});
 }
 
 // No answer, another band and a read are the fleet's end-to-end cases (tests/cli); here the rest.
@@ -76,37 +60,23 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     struct Case {
         const char* name;
         StationOptions options;
-        std::function<void(ScriptedRadio&)> radio;
+        sim::RadioBehaviour radio;
         RadioResult result;
+        // The radio keeps the byte here other than written (the verification must find it first).
         std::optional<std::size_t> difference = std::nullopt;
         StationActions (StationCycle::*atFrame60)() = nullptr;  // stop, abort or the line lost mid-write
-    };
-    auto band2 = [](ScriptedRadio& r) { r.bandCode = 2; };
-    // The radio keeps the byte at `address` other than written: the verification finds it first.
-    auto keepsWrong = [](std::size_t address) {
-        return [address](ScriptedRadio& r) {
-            r.overrideReply = [&r, address](const Bytes& frame, int) -> std::optional<Bytes> {
-                if (frame[0] == link::kDataCommand &&
-                    ((std::size_t{frame[1]} << 8) | frame[2]) == (address & ~0xFu))
-                    r.memory[address] ^= 0xFF;
-                return std::nullopt;
-            };
-        };
     };
     const Case cases[] = {
         {"written and checked", {.verify = true}, {}, RadioResult::Verified},
         {"written", {}, {}, RadioResult::Written},
-        {"falls silent",
-         {.verify = true},
-         [](ScriptedRadio& r) { r.silentAfter = 250; },
-         RadioResult::StoppedAnswering},
-        {"another band, forced", {.write = {0, true, false}}, band2, RadioResult::Written},
+        {"falls silent", {.verify = true}, {.silentAfter = 250}, RadioResult::StoppedAnswering},
+        {"another band, forced", {.write = {0, true, false}}, {.bandCode = 2}, RadioResult::Written},
         {"calibration nobody read", {.write = {0, false, true, true}}, {}, RadioResult::CalibrationRefused},
-        {"keeps one byte wrong", {.verify = true}, keepsWrong(0x125), RadioResult::VerifyFailed, 0x125},
+        {"keeps one byte wrong", {.verify = true}, {}, RadioResult::VerifyFailed, 0x125},
         // Blocks that were never written may differ; written calibration blocks may not.
         {"keeps a calibration byte wrong",
          {.verify = true, .write = {0, false, true}},
-         keepsWrong(0x7E4),
+         {},
          RadioResult::VerifyFailed,
          0x7E4},
         // Stopping lets the radio in hand finish; aborting (a second Ctrl+C) and a pulled cable cut it short.
@@ -126,12 +96,19 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ScriptedRadio radio;
-        testing_support::fillPattern(radio.memory, 5);
-        const auto before = radio.memory;
-        if (c.radio) c.radio(radio);
+        sim::RadioBehaviour behaviour = c.radio;
+        const std::size_t wrongBlock = c.difference.value_or(0) & ~std::size_t{0xF};
+        if (c.difference) behaviour.dropBlock = static_cast<int>(wrongBlock);
+        sim::RadioProtocol radio(behaviour);
+        testing_support::fillPattern(radio.memory(), 5);
+        if (c.difference) {  // the block it drops already holds what is written, but for the one byte
+            for (std::size_t a = wrongBlock; a < wrongBlock + 16; ++a)
+                radio.memory()[a] = image[a];
+            radio.memory()[*c.difference] ^= 0xFF;
+        }
+        const auto before = radio.memory();
         Port port(image, c.options);
-        port.radio = &radio;
+        port.line.radio = &radio;
         if (c.atFrame60)
             port.afterSend = [&](Port& p) {
                 if (p.sent.size() == 60) p.carry((p.cycle.*c.atFrame60)());
@@ -146,11 +123,11 @@ TEST(StationCycle, OneRadioPerPortGivesItsOwnResult) {
         // Every end leaves the radio's programming mode while the line is there; no new radio is looked for.
         EXPECT_EQ(port.sent.back() == Bytes{link::kEnd}, c.atFrame60 != &StationCycle::lineLost);
         EXPECT_NE(port.sent.back(), link::programRequest());
-        EXPECT_TRUE(c.result != RadioResult::CalibrationRefused || radio.memory == before);
+        EXPECT_TRUE(c.result != RadioResult::CalibrationRefused || radio.memory() == before);
         if (succeeded(c.result) && c.options.job == StationOptions::Job::Write) {
             for (std::size_t block : writtenBlocks(false))
                 for (std::size_t a = block; a < block + 16 && a < 0xC00; ++a)
-                    ASSERT_EQ(radio.memory[a], image[a]) << a;
+                    ASSERT_EQ(radio.memory()[a], image[a]) << a;
         }
     }
 }
@@ -161,26 +138,26 @@ TEST(StationCycle, AStationWritesEachRadioOnceAsItComesAndGoes) {
     const MemoryImage image = testing_support::patternedImage(7);
     struct Radio {
         int on, off;  // the ticks during which it is switched on
-        ScriptedRadio radio;
+        sim::RadioProtocol radio;
     };
     std::vector<std::unique_ptr<Radio>> radios;
     for (auto [on, off] : {std::pair{3, 20}, {30, 120}, {140, 150}, {165, 190}})
-        radios.push_back(std::make_unique<Radio>(Radio{on, off, {}}));
-    radios[3]->radio.silentAfter = 3;  // answers the probe, then dies in its write
+        radios.push_back(std::make_unique<Radio>(Radio{on, off, sim::RadioProtocol{}}));
+    radios[3]->radio = sim::RadioProtocol({.silentAfter = 3});  // answers the probe, then dies in its write
 
     Port port(image, {.verify = true, .station = true});
     port.carry(port.cycle.start());
     for (int t = 0; t < 200; ++t) {
-        port.radio = nullptr;
+        port.line.radio = nullptr;
         for (auto& r : radios)
-            if (t >= r->on && t < r->off) port.radio = &r->radio;
+            if (t >= r->on && t < r->off) port.line.radio = &r->radio;
         port.deliverThenTick();
     }
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(blocksWrittenAt(radios[i]->radio, 0x000), 1);
         EXPECT_EQ(blocksWrittenAt(radios[i]->radio, 0xC20), 1);
-        EXPECT_EQ(radios[i]->radio.framesReceived.back(), Bytes{link::kEnd});
+        EXPECT_EQ(radios[i]->radio.frames().back().kind, sim::ReceivedFrame::Kind::End);
     }
     ASSERT_EQ(port.done.size(), 4u);
     EXPECT_EQ(port.done[0].result, RadioResult::Verified);

@@ -47,6 +47,7 @@ std::vector<Bytes> RadioProtocol::feed(std::span<const std::uint8_t> bytes) {
     while (takeFrame(reply)) {
         if (reply.empty() || silent()) continue;
         ++replies_;
+        if (replies_ == behaviour_.replacedReply) reply = behaviour_.replacement;
         if (replies_ == behaviour_.garbageBefore)
             reply.insert(reply.begin(), behaviour_.garbage.begin(), behaviour_.garbage.end());
         replies.push_back(std::move(reply));
@@ -129,7 +130,7 @@ Bytes RadioProtocol::dataReply(std::size_t address) const {
     Bytes reply{'W', static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
                 0x10};
     for (std::size_t k = 0; k < kBlock; ++k)
-        reply.push_back(address + k < kMemorySize ? memory_[address + k] : 0xFF);
+        reply.push_back(address + k < kMemorySize ? memory_[address + k] : behaviour_.pastMemory);
     return reply;
 }
 

@@ -19,8 +19,12 @@ struct RadioBehaviour {
     int silentAfter = -1;          // replies given before the radio falls silent for good; -1 never
     int garbageBefore = -1;        // the reply (counted from 1) that gets garbage in front of it; -1 none
     Bytes garbage{0x11, 0x5A, 0x33};
+    int replacedReply = -1;  // the reply (counted from 1) sent as `replacement` instead; -1 none
+    Bytes replacement{};
     // A faulty memory: the data block written to this address is acknowledged but not stored; -1 none.
     int dropBlock = -1;
+    // What a read block holds past the memory's end (the last block the software reads runs beyond it).
+    std::uint8_t pastMemory = 0xFF;
 };
 
 // A frame the radio understood, for tests and the log.
