@@ -61,6 +61,24 @@ TEST(FeatureChecks, ChannelNumbers) {
 }
 
 // Items the table makes rather than lists, and positions a list does not have.
+TEST(FeaturesItems, MadeItemsAndPositionsOutsideTheList) {
+    struct Case {
+        FeatureList list;
+        int position;
+        std::string en, zh;
+    };
+    const Case cases[] = {
+        {FeatureList::TimeOutTimer, 7, "7 Minute", "7 分钟"},
+        {FeatureList::AutoPowerOff, 15, "15 Hour", "15 小时"},
+        {FeatureList::VfoBEncodeTone, 264, "D754I", "D754I"},
+        {FeatureList::ADisplayMode, -1, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(featureItemText(c.list, c.position, kEnglish), c.en) << featureListInfo(c.list).control;
+        EXPECT_EQ(featureItemText(c.list, c.position, kChinese), c.zh) << featureListInfo(c.list).control;
+    }
+}
+
 TEST(FeaturesStartForm, ResetsEveryFieldButThePasswordTheVfoFrequenciesAndTheCheckBoxes) {
     Features f;
     f.list.fill(99);
