@@ -554,20 +554,19 @@ void ChannelWindow::copySelection() {
 }
 
 void ChannelWindow::cutSelection() {
-    const std::vector<int> rows = selectedChannels();
-    if (rows.empty()) return;
     copySelection();
-    session_.edit(groupChange(rows, StepKind::Cut), [&](Configuration& c) {
-        for (int n : rows)
-            c.channels.clearChannel(n);
-    });
+    emptySelection(StepKind::Cut);
 }
 
 void ChannelWindow::deleteSelection() {
+    emptySelection(StepKind::Delete);
+}
+
+void ChannelWindow::emptySelection(StepKind step) {
     commitFrequencyEditor();
     const std::vector<int> rows = selectedChannels();
     if (rows.empty()) return;
-    session_.edit(groupChange(rows, StepKind::Delete), [&](Configuration& c) {
+    session_.edit(groupChange(rows, step), [&](Configuration& c) {
         for (int n : rows)
             c.channels.clearChannel(n);
     });

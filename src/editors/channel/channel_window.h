@@ -69,6 +69,7 @@ class ChannelWindow : public EditorWindow {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void emptySelection(StepKind step);  // Cut and Delete: one step that empties the selected channels
     void buildCommands();
     void showContextMenu(const QPoint& at);
     void report(const QString& text);
